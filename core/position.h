@@ -1,0 +1,41 @@
+#pragma once
+#include "core/pieces.h"
+
+namespace xantu {
+
+// The one Position of the game: board(x, y) with x the column from the left
+// as drawn and y the row from the top, both 1..9 (index 0 unused), and the
+// two hands by kind 1..7. A plain value type: copying it is a snapshot.
+struct Position {
+    int board[10][10]{};     // board[x][y]
+    int ownHand[8]{};        // lower side (MAN), kinds 1..7
+    int enemyHand[8]{};      // upper side (COM), kinds 1..7
+    int ownHandTotal = 0;
+    int enemyHandTotal = 0;
+    // King squares: manKing follows every move of -950 and every survey;
+    // comKing is written only by the influence survey.
+    int manKingX = 0, manKingY = 0;
+    int comKingX = 0, comKingY = 0;
+
+    int& at(int x, int y) { return board[x][y]; }
+    int at(int x, int y) const { return board[x][y]; }
+
+    // Invariant: codes are known piece codes, hands hold 0..18 of each kind,
+    // totals equal the sums, at most one king per side, no unpromotable
+    // piece shown promoted.
+    bool ok() const;
+};
+
+// Two-pawn flags per file 1..9 (1 = an unpromoted pawn of that side stands on it).
+struct PawnFiles {
+    int man[10]{};
+    int com[10]{};
+};
+
+bool isPieceCode(int code);
+
+// Empties the board and hands and lays out the standard starting position.
+// The king squares are not touched (see Position).
+void 初期配置(Position& p);
+
+}  // namespace xantu

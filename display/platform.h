@@ -1,0 +1,107 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace xantu {
+
+// The one boundary between the game and the desktop. The Qt front end
+// implements it; tests implement it with a recording fake. Positions are in
+// twips (15 twips = 1 pixel at 100 %), colours are indices of the standard
+// 16-colour palette.
+
+// Message-box buttons and results.
+enum class MsgButtons { Ok, YesNo };
+inline constexpr int kMsgOk = 1;
+inline constexpr int kMsgYes = 6;
+inline constexpr int kMsgNo = 7;
+
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+    // Paints picture `code` (a piece code, 0 = empty square, or a background
+    // code 1..9) with its top-left corner at (x, y), at its own size.
+    virtual void paintPicture(int code, double x, double y) = 0;
+    // An unfilled box from (x1, y1) to (x2, y2).
+    virtual void drawBox(int colour, double x1, double y1, double x2, double y2) = 0;
+    // Text with its top-left corner at (x, y), in the window's Mincho face.
+    virtual void printText(const std::string& text, double x, double y, int fontSize, bool bold, int colour) = 0;
+    virtual void setBackColour(int colour) = 0;
+    // Shows what was drawn now, even in the middle of a long event.
+    virtual void refresh() = 0;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Modal box; returns kMsgOk, kMsgYes or kMsgNo. Text lines are separated by "\r".
+    virtual int messageBox(const std::string& text, const std::string& title, MsgButtons buttons,
+                           bool exclamation) = 0;
+};
+
+class Menus {
+public:
+    virtual ~Menus() = default;
+    // Items by their names (LEVEL1, MIDORI, SIDOU, KEIKA, BGM, ...).
+    virtual bool checked(const std::string& item) const = 0;
+    virtual void setChecked(const std::string& item, bool on) = 0;
+};
+
+class TimerClock {
+public:
+    virtual ~TimerClock() = default;
+    virtual void setTimerEnabled(bool on) = 0;  // Timer1, 50 ms
+    virtual bool timerEnabled() const = 0;
+    // Time of day in seconds since midnight, with fractions.
+    virtual double now() const = 0;
+    // Waits (keeping the window painted) for the given seconds.
+    virtual void wait(double seconds) = 0;
+};
+
+// The record-file panel over the board.
+class FilePanel {
+public:
+    virtual ~FilePanel() = default;
+    virtual void setListsVisible(bool drive, bool folder, bool files) = 0;
+    virtual void setIoVisible(bool on) = 0;  // the four labelled boxes and RETURN
+    virtual std::string folder() const = 0;
+    virtual std::string text(int box) const = 0;  // box 1..4 = Text1..Text4
+    virtual void setText(int box, const std::string& s) = 0;
+    virtual void refreshFiles() = 0;
+};
+
+// The seven functions of the sound library.
+class SoundLibrary {
+public:
+    virtual ~SoundLibrary() = default;
+    virtual std::int32_t dsInitialize(std::intptr_t window) = 0;
+    virtual std::int32_t dsCreateDSB(std::int32_t device, const std::uint8_t* wav, std::int32_t flag) = 0;
+    virtual void dsPlay(std::int32_t buffer) = 0;
+    virtual void dsPlayLooping(std::int32_t buffer) = 0;
+    virtual void dsStop(std::int32_t buffer) = 0;
+    virtual void dsFree(std::int32_t buffer) = 0;
+    virtual void dsTerminate(std::int32_t device) = 0;
+};
+
+class WindowFrame {
+public:
+    virtual ~WindowFrame() = default;
+    virtual double top() const = 0;  // twips
+    virtual void place(double left, double top, double width, double height) = 0;
+    virtual void quit() = 0;
+};
+
+struct Platform {
+    Canvas& canvas;
+    Dialogs& dialogs;
+    Menus& menus;
+    TimerClock& clock;
+    FilePanel& filePanel;
+    SoundLibrary& sound;
+    WindowFrame& frame;
+    std::intptr_t windowHandle = 0;
+    // Folders searched for the WAV files after the current folder.
+    std::vector<std::string> assetFolders;
+};
+
+}  // namespace xantu

@@ -1,0 +1,60 @@
+#pragma once
+#include <string_view>
+
+namespace xantu {
+
+// The menu bar: every menu and item by name, with its caption, its parent
+// (empty for a top-level entry) and whether it is a command on the bar itself.
+struct MenuItemDef {
+    std::string_view name;
+    std::string_view caption;
+    std::string_view parent;
+    bool checkable;
+};
+
+inline constexpr MenuItemDef kMenuItems[] = {
+    {"TAIKYOKU", "対局", "", false},
+    {"MATCH_MAN", "対局(人間)", "TAIKYOKU", false},
+    {"START", "スタート", "MATCH_MAN", false},
+    {"START2", "対局(COM)", "TAIKYOKU", false},
+    {"SENTE", "先手", "START2", false},
+    {"GOTE", "後手", "START2", false},
+    {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU", false},
+    {"LEVEL1", "LEVEL1", "LEVEL", true},
+    {"LEVEL2", "LEVEL2", "LEVEL", true},
+    {"LEVEL3", "LEVEL3", "LEVEL", true},
+    {"OWARI", "終わり", "TAIKYOKU", false},
+    {"STOP", "局面", "", false},
+    {"CANCEL", "最初", "STOP", false},
+    {"REVERSE", "反転", "STOP", false},
+    {"REPLAY", "戻", "", false},
+    {"AFTER", "進", "", false},
+    {"LBEL_UP", "△", "", false},
+    {"LEBEL_DOWN", "▽", "", false},
+    {"KIFU", "棋譜", "", false},
+    {"KIFU_READ", "読込", "KIFU", false},
+    {"KIFU_WRITE", "書込", "KIFU", false},
+    {"OPTION", "ｵﾌﾟｼｮﾝ", "", false},
+    {"HAIKEI_GA", "背景画", "OPTION", false},
+    {"MIDORI", "ペカナ", "HAIKEI_GA", true},
+    {"TATAMI", "畳", "HAIKEI_GA", true},
+    {"TAKE", "竹", "HAIKEI_GA", true},
+    {"UCHU", "宇宙", "HAIKEI_GA", true},
+    {"RENGA", "煉瓦", "HAIKEI_GA", true},
+    {"SIDOU", "移動指導", "OPTION", true},
+    {"KEIKA", "経過時間", "OPTION", true},
+    {"BGM", "BGM", "OPTION", true},
+    {"VER", "その他", "", false},
+};
+
+// Top-level entries without items (戻, 進, △, ▽, その他) are commands.
+constexpr bool isTopLevelCommand(std::string_view name) {
+    return name == "REPLAY" || name == "AFTER" || name == "LBEL_UP" || name == "LEBEL_DOWN" || name == "VER";
+}
+
+inline constexpr const char* kWindowTitle = "Xantu ペカナ将棋";
+inline constexpr double kTwipsPerPixel = 15.0;
+inline constexpr double kWindowWidthTwips = 9200.0;
+inline constexpr double kWindowHeightTwips = 8000.0;
+
+}  // namespace xantu
