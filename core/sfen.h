@@ -1,0 +1,47 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "core/position.h"
+
+namespace xantu {
+
+// The side to move in an SFEN: 'b' is the lower side (MAN, negative codes),
+// 'w' the upper side (COM, positive codes). The value is the sign of that
+// side's piece codes.
+enum class Side : int { Lower = -1, Upper = 1 };
+
+// Result of reading an SFEN. When ok is false, error holds a one-line reason
+// and position/side are unspecified.
+struct SfenResult {
+    bool ok = false;
+    Position position;
+    Side side = Side::Lower;
+    std::string error;
+
+    explicit operator bool() const { return ok; }
+};
+
+// Reads `BOARD SIDE HANDS MOVENUMBER` (words separated by blanks). Rejects
+// anything malformed: wrong row count or length, unknown letters, a promoted
+// gold or king, bad hand counts (0, more than 18, a letter given twice),
+// missing or extra kings. On success the hand totals and both king squares of
+// the Position are set. Never throws.
+SfenResult parseSfen(std::string_view sfen);
+
+// Writes the Position back as SFEN with move number 1. Hands are listed
+// rook, bishop, gold, silver, knight, lance, pawn; the lower side first.
+std::string toSfen(const Position& p, Side side);
+
+// USI square of a board square: file = 10 - x, rank letter = 'a' + y - 1.
+std::string usiSquare(int x, int y);
+
+// USI letter of a hand kind 1..7 (P L N S G B R), uppercase.
+char usiHandLetter(int kind);
+
+// USI text of a board move ("7g7f", with "+" when promote is true) or of a
+// drop ("P*5e"). A drop is told by fromX = 11 or -1; fromY is then the hand
+// kind 1..7 (not the hand-area row).
+std::string usiMove(int fromX, int fromY, int toX, int toY, bool promote = false);
+
+}  // namespace xantu
