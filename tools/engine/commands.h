@@ -1,0 +1,18 @@
+#pragma once
+// The commands of xantu-engine. Each takes the words after its name and
+// returns the exit status. To add a command: declare it here, define it in a
+// file of its own in this folder and list it in the table in main.cpp.
+#include <string>
+#include <vector>
+
+namespace xantu::engine {
+
+using Args = std::vector<std::string>;
+
+// Exit status for bad input (usage errors, malformed positions).
+inline constexpr int kExitBadInput = 2;
+
+int commandMoves(const Args& args);   // moves SFEN
+int commandSurvey(const Args& args);  // survey SFEN
+
+}  // namespace xantu::engine

@@ -1,0 +1,42 @@
+// xantu-engine: the headless tool that runs the rules, the influence map and
+// the computer player on a position given as text.
+#include <cstring>
+#include <iostream>
+
+#include "tools/engine/commands.h"
+
+namespace {
+
+using xantu::engine::Args;
+
+struct Command {
+    const char* name;
+    int (*run)(const Args&);
+    const char* usage;
+};
+
+constexpr Command kCommands[] = {
+    {"moves", xantu::engine::commandMoves, "moves SFEN"},
+    {"survey", xantu::engine::commandSurvey, "survey SFEN"},
+};
+
+int usage(const char* why) {
+    std::cerr << "xantu-engine: " << why << "\nusage:";
+    for (const Command& c : kCommands) std::cerr << "\n  xantu-engine " << c.usage;
+    std::cerr << '\n';
+    return xantu::engine::kExitBadInput;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return usage("no command given");
+    for (const Command& c : kCommands)
+        if (std::strcmp(argv[1], c.name) == 0) {
+            const Args args(argv + 2, argv + argc);
+            const int status = c.run(args);
+            std::cout.flush();
+            return std::cout ? status : 1;
+        }
+    return usage((std::string("unknown command '") + argv[1] + "'").c_str());
+}
