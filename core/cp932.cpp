@@ -1,0 +1,154 @@
+#include "core/cp932.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <random>
+#include <system_error>
+
+namespace xantu {
+
+namespace {
+
+// One conversion with glibc iconv; no value on any invalid or unconvertible
+// input. No //TRANSLIT or //IGNORE: a character that has no form in the
+// target is an error, never a silent substitute.
+std::optional<std::string> convert(const char* to, const char* from, std::string_view in) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    std::string out(in.size() * 3 + 16, '\0');
+    // iconv takes a non-const input pointer but never writes through it.
+    char* inPtr = const_cast<char*>(in.data());
+    std::size_t inLeft = in.size();
+    std::size_t used = 0;
+    bool ok = true;
+    bool flushed = false;
+    while (ok && !flushed) {
+        char* outPtr = out.data() + used;
+        std::size_t outLeft = out.size() - used;
+        // Once the input is used up, one call with no input ends any shift state.
+        const bool flushing = inLeft == 0;
+        const std::size_t r = flushing ? iconv(cd, nullptr, nullptr, &outPtr, &outLeft)
+                                       : iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        used = out.size() - outLeft;
+        if (r == static_cast<std::size_t>(-1)) {
+            if (errno == E2BIG)
+                out.resize(out.size() * 2);
+            else
+                ok = false;  // EILSEQ (invalid or unconvertible) or EINVAL (cut off)
+        } else if (r != 0) {
+            ok = false;  // a character was replaced by a look-alike: not the user's text
+        } else {
+            flushed = flushing;
+        }
+    }
+    iconv_close(cd);
+    if (!ok) return std::nullopt;
+    out.resize(used);
+    return out;
+}
+
+}  // namespace
+
+std::optional<std::string> utf8ToCp932(std::string_view utf8) { return convert("CP932", "UTF-8", utf8); }
+
+std::optional<std::string> cp932ToUtf8(std::string_view cp932) { return convert("UTF-8", "CP932", cp932); }
+
+bool canEncodeCp932(std::string_view utf8) { return utf8ToCp932(utf8).has_value(); }
+
+std::size_t utf8Length(std::string_view utf8) {
+    std::size_t n = 0;
+    for (const char c : utf8)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        start = next;
+    }
+    return lines;
+}
+
+FileReadResult readWholeFile(const std::filesystem::path& file, std::uintmax_t maxBytes) {
+    namespace fs = std::filesystem;
+    FileReadResult result;
+    std::error_code ec;
+    const fs::file_status st = fs::status(file, ec);
+    if (st.type() == fs::file_type::not_found) {
+        result.status = FileReadStatus::NotFound;
+        return result;
+    }
+    // Only a regular file: a folder cannot be read and a pipe could block forever.
+    if (ec || st.type() != fs::file_type::regular) return result;
+    const std::uintmax_t size = fs::file_size(file, ec);
+    if (ec) return result;
+    if (size > maxBytes) {
+        result.status = FileReadStatus::TooLarge;
+        return result;
+    }
+    std::FILE* f = std::fopen(file.c_str(), "rb");
+    if (f == nullptr) {
+        result.status = errno == ENOENT ? FileReadStatus::NotFound : FileReadStatus::CannotRead;
+        return result;
+    }
+    std::string bytes;
+    char buffer[65536];
+    bool tooLarge = false;
+    for (;;) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, f);
+        bytes.append(buffer, n);
+        if (bytes.size() > maxBytes) {  // the file grew while being read
+            tooLarge = true;
+            break;
+        }
+        if (n < sizeof buffer) break;
+    }
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (tooLarge) {
+        result.status = FileReadStatus::TooLarge;
+    } else if (!failed) {
+        result.status = FileReadStatus::Ok;
+        result.bytes = std::move(bytes);
+    }
+    return result;
+}
+
+bool writeWholeFile(const std::filesystem::path& file, std::string_view bytes) {
+    namespace fs = std::filesystem;
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    // A hidden, unique name beside the target, so that the final rename
+    // stays within one file system and cannot clobber another file.
+    std::random_device seed;
+    std::mt19937_64 rng(seed());
+    std::FILE* f = nullptr;
+    fs::path temp;
+    for (int attempt = 0; attempt < 16 && f == nullptr; ++attempt) {
+        temp = folder / ("." + file.filename().string() + "." + std::to_string(rng() % 1000000000ULL) + ".tmp");
+        f = std::fopen(temp.c_str(), "wbx");  // exclusive: never reuse an existing file
+        if (f == nullptr && errno != EEXIST) return false;
+    }
+    if (f == nullptr) return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    std::error_code ec;
+    if (ok) {
+        fs::rename(temp, file, ec);
+        ok = !ec;
+    }
+    if (!ok) fs::remove(temp, ec);
+    return ok;
+}
+
+}  // namespace xantu

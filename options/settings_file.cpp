@@ -1,0 +1,92 @@
+#include "options/settings_file.h"
+
+#include <optional>
+
+#include "core/cp932.h"
+
+namespace xantu {
+
+namespace {
+
+// A settings file is a few dozen bytes; anything this large is not one.
+constexpr std::uintmax_t kMaxSettingsBytes = 1024 * 1024;
+
+struct ThemeName {
+    int theme;
+    const char* name;
+};
+constexpr ThemeName kThemeNames[] = {{6, "ペカナ"}, {2, "畳"}, {3, "竹"}, {4, "宇宙"}, {5, "煉瓦"}};
+
+}  // namespace
+
+int 背景画の番号(std::string_view name) {
+    for (const ThemeName& t : kThemeNames)
+        if (name == t.name) return t.theme;
+    return 0;
+}
+
+std::string_view 背景画の名前(int theme) {
+    for (const ThemeName& t : kThemeNames)
+        if (theme == t.theme) return t.name;
+    return {};
+}
+
+std::vector<Setting> 解析_環境設定(std::string_view bytes) {
+    std::vector<Setting> settings;
+    for (const std::string_view raw : splitLines(bytes)) {
+        const std::optional<std::string> line = cp932ToUtf8(raw);
+        if (!line) continue;
+        const std::size_t eq = line->find('=');
+        if (eq == std::string::npos) continue;
+        const std::string_view text(*line);
+        const std::string_view key = text.substr(0, eq);
+        const std::string_view value = text.substr(eq + 1);
+        Setting s;
+        if (key == "背景画") {
+            s.key = SettingKey::Theme;
+            s.theme = 背景画の番号(value);
+            if (s.theme == 0) continue;
+        } else if (key == "移動指導" || key == "経過時間" || key == "BGM") {
+            s.key = key == "移動指導" ? SettingKey::Guidance : key == "経過時間" ? SettingKey::ElapsedTime : SettingKey::Bgm;
+            s.on = value == "ON";
+        } else {
+            continue;
+        }
+        settings.push_back(s);
+    }
+    return settings;
+}
+
+SettingsReadResult 読込_環境設定(const std::filesystem::path& file) {
+    SettingsReadResult result;
+    const FileReadResult read = readWholeFile(file, kMaxSettingsBytes);
+    if (read.status != FileReadStatus::Ok) return result;
+    result.status = SettingsReadStatus::Ok;
+    result.settings = 解析_環境設定(read.bytes);
+    return result;
+}
+
+std::string 作成_環境設定(const SettingsValues& values) {
+    std::string text;
+    const std::string_view theme = 背景画の名前(values.theme);
+    if (!theme.empty()) text.append("背景画=").append(theme).append("\r\n");
+    text.append(values.guidance ? "移動指導=ON\r\n" : "移動指導=OFF\r\n");
+    text.append(values.elapsedTime ? "経過時間=ON\r\n" : "経過時間=OFF\r\n");
+    text.append(values.bgm ? "BGM=ON\r\n" : "BGM=OFF\r\n");
+    // Fixed texts, all of which CP932 holds.
+    return utf8ToCp932(text).value_or(std::string());
+}
+
+SettingsWriteStatus 書込_環境設定(const SettingsValues& values, const std::filesystem::path& file) {
+    return writeWholeFile(file, 作成_環境設定(values)) ? SettingsWriteStatus::Ok : SettingsWriteStatus::CannotWrite;
+}
+
+SettingsWriteStatus 書込_既定の環境設定(const std::filesystem::path& file) {
+    return 書込_環境設定(kDefaultSettings, file);
+}
+
+std::string_view 環境設定書込メッセージ(SettingsWriteStatus status) {
+    return status == SettingsWriteStatus::Ok ? std::string_view() : "環境設定ファイルを書き込めません";
+}
+
+}  // namespace xantu

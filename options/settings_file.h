@@ -1,0 +1,86 @@
+#pragma once
+// The settings file "Xantuペカナ将棋.ini": one "key=value" line per option,
+// CP932, CR LF. Keys and values are matched exactly (whole text, case as
+// written), so "背景画=煉瓦 " with a trailing space is not recognised. Lines
+// may come in any order and a repeated key takes its last value; the window
+// applies the recognised lines in file order, so that is what reading
+// returns.
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace xantu {
+
+inline constexpr const char* kSettingsFileName = "Xantuペカナ将棋.ini";
+
+enum class SettingKey { Theme, Guidance, ElapsedTime, Bgm };
+
+// One recognised line.
+//  Theme:       "背景画" with "ペカナ" 6, "畳" 2, "竹" 3, "宇宙" 4 or "煉瓦" 5 in
+//               `theme` (a 背景画 line with another value changes nothing and
+//               is not returned);
+//  Guidance:    "移動指導", ElapsedTime: "経過時間", Bgm: "BGM": `on` is true
+//               for the value "ON" and false for any other value.
+struct Setting {
+    SettingKey key = SettingKey::Theme;
+    int theme = 0;
+    bool on = false;
+    bool operator==(const Setting&) const = default;
+};
+
+enum class SettingsReadStatus {
+    Ok,
+    CannotRead,  // missing, a folder, no permission, an input error
+};
+
+struct SettingsReadResult {
+    SettingsReadStatus status = SettingsReadStatus::CannotRead;
+    std::vector<Setting> settings;  // in file order
+};
+
+// The recognised lines of a settings file content. A line without "=", a
+// line that is not CP932, an unknown key and a 背景画 line with an unknown
+// value are skipped.
+std::vector<Setting> 解析_環境設定(std::string_view bytes);
+
+// Reads the settings file. On CannotRead the window writes the defaults
+// (書込_既定の環境設定) and applies them.
+SettingsReadResult 読込_環境設定(const std::filesystem::path& file = kSettingsFileName);
+
+// The state the file mirrors: the checked theme (6, 2, 3, 4 or 5; 0 when no
+// theme item is checked, which writes no 背景画 line) and the three check marks.
+struct SettingsValues {
+    int theme = 6;
+    bool guidance = false;
+    bool elapsedTime = true;
+    bool bgm = true;
+    bool operator==(const SettingsValues&) const = default;
+};
+
+// The defaults: ペカナ, guidance off, elapsed time on, BGM on.
+inline constexpr SettingsValues kDefaultSettings{};
+
+// Theme number ↔ its name in the file ("ペカナ" 6, "畳" 2, "竹" 3, "宇宙" 4,
+// "煉瓦" 5); 0 / an empty text for anything else.
+int 背景画の番号(std::string_view name);
+std::string_view 背景画の名前(int theme);
+
+// The file content: the 背景画 line, then 移動指導, 経過時間, BGM, each
+// line ended by CR LF, in CP932.
+std::string 作成_環境設定(const SettingsValues& values);
+
+enum class SettingsWriteStatus { Ok, CannotWrite };
+
+// Rewrites the whole file. On CannotWrite the earlier file is left as it was
+// and the window keeps the user's choices for this run.
+SettingsWriteStatus 書込_環境設定(const SettingsValues& values, const std::filesystem::path& file = kSettingsFileName);
+
+// Writes the four default lines.
+SettingsWriteStatus 書込_既定の環境設定(const std::filesystem::path& file = kSettingsFileName);
+
+// A message for a failed write, should the window want to tell the user (the
+// settings file itself never shows one).
+std::string_view 環境設定書込メッセージ(SettingsWriteStatus status);
+
+}  // namespace xantu

@@ -1,0 +1,330 @@
+#include "record/record_file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "core/cp932.h"
+#include "core/pieces.h"
+
+namespace xantu {
+
+namespace {
+
+constexpr std::size_t kBoardColumns = 324;  // 81 fields of 4
+constexpr std::size_t kHandColumns = 14;    // 14 fields of 1
+constexpr std::size_t kClockWidth = 5;
+// Longest header line worth reading; together with the entry limit this
+// bounds how much of a file is read into memory at all.
+constexpr std::uintmax_t kMaxHeaderBytes = 64 * 1024;
+constexpr std::uintmax_t kMaxRecordFileBytes =
+    3 * (kMaxHeaderBytes + 2) + static_cast<std::uintmax_t>(kMaxRecordEntries) * (kRecordLineWidth + 2);
+
+void appendRightAligned(std::string& line, long value, std::size_t width) {
+    const std::string digits = std::to_string(value);
+    if (digits.size() < width) line.append(width - digits.size(), ' ');
+    line += digits;
+}
+
+// The whole seconds of a clock, kept within the five columns of its field.
+long wholeSeconds(double seconds) {
+    if (!(seconds >= 0)) return 0;  // also NaN
+    if (seconds >= kMaxRecordSeconds + 1) return kMaxRecordSeconds;
+    return static_cast<long>(std::floor(seconds));
+}
+
+char handCountChar(int count) { return count < 10 ? static_cast<char>('0' + count) : static_cast<char>('A' + count - 10); }
+
+// A numeric field: leading spaces skipped, an optional sign, then digits up
+// to the first other character. Empty, cut off or not a number gives 0.
+int fieldValue(std::string_view line, std::size_t start, std::size_t width) {
+    if (start >= line.size()) return 0;
+    const std::string_view f = line.substr(start, width);
+    std::size_t i = 0;
+    while (i < f.size() && f[i] == ' ') ++i;
+    bool negative = false;
+    if (i < f.size() && (f[i] == '-' || f[i] == '+')) negative = f[i++] == '-';
+    int value = 0;
+    for (; i < f.size() && f[i] >= '0' && f[i] <= '9'; ++i) value = value * 10 + (f[i] - '0');
+    return negative ? -value : value;
+}
+
+// A one-character hand count: digits, "A"–"I" for 10–18. Any other letter
+// would stand for a count beyond 18; anything else is not a number (0).
+std::optional<int> handCountValue(std::string_view line, std::size_t column) {
+    if (column >= line.size()) return 0;
+    const char c = line[column];
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'I') return c - 'A' + 10;
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return std::nullopt;
+    return 0;
+}
+
+bool isPlainAscii(std::string_view line) {
+    for (const char c : line)
+        if (c < 0x20 || c > 0x7E) return false;
+    return true;
+}
+
+}  // namespace
+
+std::array<std::string, 3> 作成_棋譜見出し(const RecordTexts& texts, int manSide) {
+    if (manSide == kSente) return {texts.matchName, texts.goteName, texts.senteName};
+    return {texts.matchName, texts.senteName, texts.goteName};
+}
+
+double 取得_棋譜のX座標(const std::string& IN_文字列) {
+    constexpr double boardLeft = 1050, squareWidth = 495;
+    const double length = static_cast<double>(utf8Length(IN_文字列));
+    return boardLeft + ((13 - length) / 5 + 3) * squareWidth;
+}
+
+bool 調査_棋譜に書ける(const MoveListEntry& entry) {
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (!isPieceCode(entry.board[x][y])) return false;
+    for (int k = 1; k <= kHandKinds; ++k)
+        if (entry.ownHand[k] < 0 || entry.ownHand[k] > 18 || entry.enemyHand[k] < 0 || entry.enemyHand[k] > 18)
+            return false;
+    return true;
+}
+
+std::string 作成_棋譜行(const MoveListEntry& entry) {
+    std::string line;
+    line.reserve(kRecordLineWidth);
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) appendRightAligned(line, entry.board[x][y], 4);
+    for (int k = 1; k <= kHandKinds; ++k) {
+        line += handCountChar(entry.ownHand[k]);
+        line += handCountChar(entry.enemyHand[k]);
+    }
+    for (const double s : {entry.manSecondsBefore, entry.manSecondsAfter, entry.comSecondsBefore, entry.comSecondsAfter})
+        appendRightAligned(line, wholeSeconds(s), kClockWidth);
+    return line;
+}
+
+RecordLineStatus 解析_棋譜行(std::string_view line, MoveListEntry& out) {
+    if (line.size() > kRecordLineWidth || !isPlainAscii(line)) return RecordLineStatus::NotRecord;
+    MoveListEntry e;
+    int lowerKings = 0, upperKings = 0;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int code = fieldValue(line, static_cast<std::size_t>(4 * (9 * (x - 1) + (y - 1))), 4);
+            if (!isPieceCode(code)) return RecordLineStatus::BadPieceCode;
+            if (code == -kKing) ++lowerKings;
+            if (code == kKing) ++upperKings;
+            e.board[x][y] = code;
+        }
+    if (lowerKings > 1 || upperKings > 1) return RecordLineStatus::BadPosition;
+    for (int k = 1; k <= kHandKinds; ++k) {
+        const std::size_t column = kBoardColumns + 2 * static_cast<std::size_t>(k - 1);
+        const std::optional<int> own = handCountValue(line, column);
+        const std::optional<int> enemy = handCountValue(line, column + 1);
+        if (!own || !enemy) return RecordLineStatus::BadHandCount;
+        e.ownHand[k] = *own;
+        e.enemyHand[k] = *enemy;
+    }
+    double* const clocks[] = {&e.manSecondsBefore, &e.manSecondsAfter, &e.comSecondsBefore, &e.comSecondsAfter};
+    std::size_t column = kBoardColumns + kHandColumns;
+    for (double* clock : clocks) {
+        // A negative clock cannot come from a game: read it as 0.
+        const int v = fieldValue(line, column, kClockWidth);
+        *clock = v > 0 ? v : 0;
+        column += kClockWidth;
+    }
+    out = e;
+    return RecordLineStatus::Ok;
+}
+
+// ---------------------------------------------------------------- writing
+
+std::string_view 棋譜書込メッセージ(RecordWriteStatus status) {
+    switch (status) {
+    case RecordWriteStatus::Ok: return "棋譜を書き込みました";
+    case RecordWriteStatus::NoFileName: return "ﾌｧｲﾙ名が入力されていません";
+    case RecordWriteStatus::BadFileName: return "このﾌｧｲﾙ名では書き込めません";
+    case RecordWriteStatus::NoData: return "保存するデータがありません";
+    case RecordWriteStatus::BadHeaderText: return "対局名・先手・後手に書き込めない文字があります";
+    case RecordWriteStatus::InvalidEntry: return "棋譜のデータが正しくないため書き込めません";
+    case RecordWriteStatus::CannotWrite: return "棋譜ﾌｧｲﾙを書き込めません";
+    }
+    return {};
+}
+
+std::string_view 棋譜書込タイトル(RecordWriteStatus status) {
+    switch (status) {
+    case RecordWriteStatus::Ok:
+    case RecordWriteStatus::NoFileName: return "  ";
+    default: return "棋譜保存";
+    }
+}
+
+bool 調査_最終局面が未保存(const MoveList& list) {
+    return list.recordLength >= 1 && list.recordLength == list.lastEntry + 1;
+}
+
+RecordContent 作成_棋譜(const RecordTexts& texts, int manSide, const MoveList& list,
+                       const std::optional<FinalPosition>& finalPosition) {
+    RecordContent result;
+    const int listed = list.lastEntry < static_cast<int>(list.entries.size()) ? list.lastEntry : -1;
+    if (listed < 0) {  // lastEntry beyond the list: nothing trustworthy to write
+        result.status = RecordWriteStatus::InvalidEntry;
+        return result;
+    }
+    if (listed < 1 && !finalPosition) {
+        result.status = RecordWriteStatus::NoData;
+        return result;
+    }
+    std::string text;
+    for (const std::string& header : 作成_棋譜見出し(texts, manSide)) {
+        const std::optional<std::string> encoded = utf8ToCp932(header);
+        if (!encoded || header.find_first_of("\r\n") != std::string::npos) {
+            result.status = RecordWriteStatus::BadHeaderText;
+            return result;
+        }
+        text += *encoded;
+        text += "\r\n";
+    }
+    auto append = [&](const MoveListEntry& e) {
+        if (!調査_棋譜に書ける(e)) return false;
+        text += 作成_棋譜行(e);
+        text += "\r\n";
+        return true;
+    };
+    for (int k = 1; k <= listed; ++k)
+        if (!append(list.entries[static_cast<std::size_t>(k)])) {
+            result.status = RecordWriteStatus::InvalidEntry;
+            return result;
+        }
+    if (finalPosition) {
+        MoveListEntry e;
+        const Position& p = finalPosition->position;
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) e.board[x][y] = p.board[x][y];
+        for (int k = 1; k <= kHandKinds; ++k) {
+            e.ownHand[k] = p.ownHand[k];
+            e.enemyHand[k] = p.enemyHand[k];
+        }
+        e.manSecondsBefore = e.manSecondsAfter = finalPosition->manSeconds;
+        e.comSecondsBefore = e.comSecondsAfter = finalPosition->comSeconds;
+        if (!append(e)) {
+            result.status = RecordWriteStatus::InvalidEntry;
+            return result;
+        }
+    }
+    result.bytes = std::move(text);
+    return result;
+}
+
+RecordWriteStatus 書込_棋譜(const std::filesystem::path& folder, const std::string& fileName,
+                           const RecordTexts& texts, int manSide, const MoveList& list,
+                           const std::optional<FinalPosition>& finalPosition) {
+    if (fileName.empty()) return RecordWriteStatus::NoFileName;
+    // The record goes into the chosen folder and nowhere else.
+    if (fileName.find('/') != std::string::npos || fileName.find('\0') != std::string::npos || fileName == "." ||
+        fileName == "..")
+        return RecordWriteStatus::BadFileName;
+    const RecordContent content = 作成_棋譜(texts, manSide, list, finalPosition);
+    if (content.status != RecordWriteStatus::Ok) return content.status;
+    if (!writeWholeFile(folder / (fileName + kRecordExtension), content.bytes)) return RecordWriteStatus::CannotWrite;
+    return RecordWriteStatus::Ok;
+}
+
+// ---------------------------------------------------------------- reading
+
+std::string_view 棋譜読込メッセージ(RecordReadStatus status) {
+    switch (status) {
+    case RecordReadStatus::Ok: return " 読み込みました";
+    case RecordReadStatus::NoEntries: return "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません";
+    case RecordReadStatus::NotFound: return "棋譜ﾌｧｲﾙが見つかりません";
+    case RecordReadStatus::CannotRead: return "棋譜ﾌｧｲﾙを読み込めません";
+    case RecordReadStatus::TooLarge: return "棋譜ﾌｧｲﾙが大きすぎます";
+    case RecordReadStatus::NotRecord: return "棋譜ﾌｧｲﾙではありません";
+    case RecordReadStatus::BadPieceCode: return "棋譜ﾌｧｲﾙに正しくない駒があります";
+    case RecordReadStatus::BadHandCount: return "棋譜ﾌｧｲﾙの持駒の数が正しくありません";
+    case RecordReadStatus::BadPosition: return "棋譜ﾌｧｲﾙの局面が正しくありません";
+    }
+    return {};
+}
+
+bool 調査_棋譜を読込可能(RecordReadStatus status) {
+    return status == RecordReadStatus::Ok || status == RecordReadStatus::NoEntries;
+}
+
+RecordReadResult 解析_棋譜(std::string_view bytes) {
+    RecordReadResult result;
+    result.list.entries.clear();
+    if (bytes.find('\0') != std::string_view::npos) {
+        result.status = RecordReadStatus::NotRecord;
+        return result;
+    }
+    const std::vector<std::string_view> lines = splitLines(bytes);
+    const int entryLines = lines.size() > 3 ? static_cast<int>(lines.size()) - 3 : 0;
+    if (entryLines > kMaxRecordEntries) {
+        result.status = RecordReadStatus::TooLarge;
+        return result;
+    }
+
+    std::string last;  // a missing header line repeats the text read last
+    for (int i = 0; i < 3; ++i) {
+        if (i < static_cast<int>(lines.size())) {
+            const std::optional<std::string> text = cp932ToUtf8(lines[static_cast<std::size_t>(i)]);
+            if (!text) {
+                result.status = RecordReadStatus::NotRecord;
+                result.badLine = i + 1;
+                return result;
+            }
+            last = *text;
+            result.headerLinesRead = i + 1;
+        }
+        result.headers[static_cast<std::size_t>(i)] = last;
+    }
+
+    std::vector<MoveListEntry> entries(static_cast<std::size_t>(std::max(501, entryLines + 1)));
+    for (int n = 1; n <= entryLines; ++n) {
+        const RecordLineStatus s = 解析_棋譜行(lines[static_cast<std::size_t>(n + 2)], entries[static_cast<std::size_t>(n)]);
+        if (s != RecordLineStatus::Ok) {
+            switch (s) {
+            case RecordLineStatus::BadPieceCode: result.status = RecordReadStatus::BadPieceCode; break;
+            case RecordLineStatus::BadHandCount: result.status = RecordReadStatus::BadHandCount; break;
+            case RecordLineStatus::BadPosition: result.status = RecordReadStatus::BadPosition; break;
+            default: result.status = RecordReadStatus::NotRecord; break;
+            }
+            result.badLine = n + 3;
+            return result;
+        }
+    }
+
+    // Entry 0 is not in the file: it is the starting layout, so that the
+    // first step forward finds the first move and stepping back ends there.
+    Position start;
+    初期配置(start);
+    MoveListEntry& first = entries[0];
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) first.board[x][y] = start.board[x][y];
+    first.movedPiece = kPawn;
+
+    result.list.entries = std::move(entries);
+    result.list.recordLength = 0;
+    result.list.lastEntry = entryLines;
+    result.entryCount = entryLines;
+    result.status = entryLines > 0 ? RecordReadStatus::Ok : RecordReadStatus::NoEntries;
+    return result;
+}
+
+RecordReadResult 読込_棋譜(const std::filesystem::path& file) {
+    const FileReadResult read = readWholeFile(file, kMaxRecordFileBytes);
+    if (read.status != FileReadStatus::Ok) {
+        RecordReadResult result;
+        result.list.entries.clear();
+        switch (read.status) {
+        case FileReadStatus::NotFound: result.status = RecordReadStatus::NotFound; break;
+        case FileReadStatus::TooLarge: result.status = RecordReadStatus::TooLarge; break;
+        default: result.status = RecordReadStatus::CannotRead; break;
+        }
+        return result;
+    }
+    return 解析_棋譜(read.bytes);
+}
+
+}  // namespace xantu
