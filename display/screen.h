@@ -1,0 +1,71 @@
+#pragma once
+#include <string>
+
+#include "core/game_state.h"
+#include "core/position.h"
+#include "display/colours.h"
+#include "display/platform.h"
+#include "options/options.h"
+
+namespace xantu {
+
+// Every drawing procedure of the window: pictures in grid cells, outlines,
+// the background themes, hand areas, labels, counters, notation and clocks.
+// It reads the state it shows; it never changes game state.
+class Screen {
+public:
+    Screen(Platform& platform, const Position& pos, const GameState& game, const Options& options)
+        : plat_(platform), pos_(pos), g_(game), opt_(options) {}
+
+    // Pictures and outlines
+    void 描画_絵(int 駒種類, double 座標X, double 座標Y);
+    void 描画_桝輪郭(int 描画色, double 座標X, double 座標Y);
+    void 描画_将棋盤桝();
+    void 描画_盤();
+    void 描画_背景(int IN_背景種類);
+    // Repaints one cell with the background as the current theme leaves it.
+    void 背景桝(int x, int y);
+    // The tile (7, 8 or 9) the ペカナ pattern leaves on cell (x, y).
+    static int pekanaTileAt(int x, int y);
+
+    // Text
+    void 描画_数値(double 入力X, double 入力Y, const std::string& 数値, int 色, int モード, int フォントサイズ);
+    void 描画_数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ);
+    void 描画_文字列(double 入力X, double 入力Y, int 数値, int 色, int サイズ);
+    void printAt(double xTwips, double yTwips, const std::string& text, int colour, int size);
+
+    // Hands and labels
+    void 描画_桝_数値();
+    void 描画_自持盤();
+    void 描画_敵持盤();
+    void 消去_自持盤();
+    void 消去_敵持盤();
+    void 消去_手数();
+    void 描画_手数(int 数値, int 色);
+    void 描画_レベル(int IN_LEVEL);
+    void 描画_ハンデレベル(int IN_ハンデレベル);
+    void 消去_ハンディキャップ();
+
+    // Notation
+    void 描画_移動駒種類(double 入力X, double 入力Y, const std::string& 駒文字, int 色);
+    void 描画_移動結果(int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色);
+    void 消去_移動結果(int IN_手番);
+
+    // Clocks
+    void 描画_所有時間(int IN_手番, double IN_思考時間);
+    void 消去_所有時間(int IN_手番);
+
+    bool fontBold() const { return bold_; }
+
+private:
+    Platform& plat_;
+    const Position& pos_;
+    const GameState& g_;
+    const Options& opt_;
+    bool bold_ = false;
+};
+
+// Rank label of a handicap level, or "手目" for 99; empty otherwise.
+std::string handicapLabel(int level);
+
+}  // namespace xantu

@@ -1,0 +1,35 @@
+#include "display/screen.h"
+#include "options/elapsed_time.h"
+
+namespace xantu {
+
+void Screen::描画_所有時間(int IN_手番, double IN_思考時間) {
+    if (!plat_.menus.checked("KEIKA")) return;
+    const std::string text = 調査_時間秒追加結果(IN_思考時間);
+    消去_所有時間(IN_手番);
+    if (IN_手番 == g_.manSide) {
+        描画_数値(13.1, 9.3, text, colourBlack, 0, 12);
+        描画_数値(13.0, 9.2, text, colourWhite, 0, 12);
+    } else if (IN_手番 == g_.comSide) {
+        描画_数値(-1.5, 9.3, text, colourBlack, 0, 12);
+        描画_数値(-1.6, 9.2, text, colourWhite, 0, 12);
+        描画_桝輪郭(colourGreen, 1, 9);
+    }
+}
+
+void Screen::消去_所有時間(int IN_手番) {
+    const bool pekana = opt_.backgroundTheme == kThemePekana;
+    const int theme = opt_.backgroundTheme;
+    int x0;
+    if (IN_手番 == g_.manSide)
+        x0 = 13;
+    else if (IN_手番 == g_.comSide)
+        x0 = -2;
+    else
+        return;
+    描画_絵(pekana ? kPicKi : theme, x0, 9);
+    描画_絵(pekana ? kPicHu : theme, x0 + 1, 9);
+    描画_絵(pekana ? kPicKei : theme, x0 + 2, 9);
+}
+
+}  // namespace xantu

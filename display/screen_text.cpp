@@ -1,0 +1,165 @@
+#include "display/screen.h"
+
+#include "record/notation.h"
+
+namespace xantu {
+
+std::string handicapLabel(int level) {
+    static const char* const kLabels[21] = {
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+    if (level == 99) return "手目";
+    if (level < -10 || level > 10) return {};
+    return kLabels[level + 10];
+}
+
+void Screen::printAt(double xTwips, double yTwips, const std::string& text, int colour, int size) {
+    if (text.empty()) return;
+    plat_.canvas.printText(text, xTwips, yTwips, size, bold_, colour);
+}
+
+void Screen::描画_数値(double 入力X, double 入力Y, const std::string& 数値, int 色, int モード, int フォントサイズ) {
+    if (モード != 0) return;  // only numbers 1..9 have a kanji numeral
+    printAt(cellX(入力X), cellY(入力Y), 数値, 色, フォントサイズ);
+}
+
+void Screen::描画_数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ) {
+    static const char* const kKanji[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
+    if (モード == 0) {
+        printAt(cellX(入力X), cellY(入力Y), std::to_string(数値), 色, フォントサイズ);
+    } else if (数値 >= 1 && 数値 <= 9) {
+        printAt(cellX(入力X), cellY(入力Y), kKanji[数値 - 1], 色, フォントサイズ);
+    }
+}
+
+void Screen::描画_文字列(double 入力X, double 入力Y, int 数値, int 色, int サイズ) {
+    printAt(cellX(入力X) + 120, cellY(入力Y) + 160, handicapLabel(数値), 色, サイズ);
+}
+
+void Screen::描画_桝_数値() {
+    bold_ = true;
+    for (int i = 1; i <= 9; ++i) {
+        背景桝(i, 0);
+        描画_数値(i + 0.2, 0.5, 10 - i, colourBlack, 0, 16);
+        描画_数値(i + 0.1, 0.4, 10 - i, colourYellow, 0, 16);
+        背景桝(10, i);
+        描画_数値(10.2, i + 0.4, i, colourBlack, 1, 12);
+        描画_数値(10.1, i + 0.3, i, colourYellow, 1, 12);
+        描画_桝輪郭(outlineColour, 9, i);
+    }
+}
+
+void Screen::消去_自持盤() {
+    for (int k = 1; k <= kHandKinds; ++k) {
+        描画_絵(kEmpty, 11, k + 2);
+        背景桝(12, k + 2);
+        描画_桝輪郭(outlineColour, 11, k + 2);
+    }
+}
+
+void Screen::消去_敵持盤() {
+    for (int r = 1; r <= kHandKinds; ++r) {
+        描画_絵(kEmpty, -1, r);
+        背景桝(0, r);
+        描画_桝輪郭(outlineColour, -1, r);
+    }
+}
+
+void Screen::描画_自持盤() {
+    消去_自持盤();
+    for (int k = 1; k <= kHandKinds; ++k) {
+        if (pos_.ownHand[k] <= 0) continue;
+        描画_絵(-kHandKindCode[k], 11, k + 2);
+        描画_桝輪郭(outlineColour, 11, k + 2);
+        描画_数値(12.1, k + 2.3, pos_.ownHand[k], colourBlack, 0, 14);
+        描画_数値(12, k + 2.2, pos_.ownHand[k], colourSelect, 0, 14);
+    }
+}
+
+void Screen::描画_敵持盤() {
+    消去_敵持盤();
+    for (int r = 1; r <= kHandKinds; ++r) {
+        const int k = 8 - r;
+        if (pos_.enemyHand[k] <= 0) continue;
+        描画_絵(kHandKindCode[k], -1, r);
+        描画_桝輪郭(outlineColour, -1, r);
+        描画_数値(0.1, r + 0.3, pos_.enemyHand[k], colourBlack, 0, 14);
+        描画_数値(0, r + 0.2, pos_.enemyHand[k], colourSelect, 0, 14);
+    }
+}
+
+void Screen::消去_手数() {
+    背景桝(13, 3);
+    背景桝(14, 3);
+    描画_桝輪郭(outlineColour, 11, 3);
+}
+
+void Screen::描画_手数(int 数値, int /*色*/) {
+    消去_手数();
+    const double x = 数値 < 10 ? 13.3 : (数値 < 100 ? 13.2 : 13.1);
+    描画_数値(x, 3.4, 数値, colourBlack, 0, 12);
+    描画_数値(x - 0.1, 3.3, 数値, colourWhite, 0, 12);
+    描画_文字列(13.9, 3.2, 99, colourBlack, 10);
+    描画_文字列(13.8, 3.1, 99, colourWhite, 10);
+}
+
+void Screen::描画_レベル(int IN_LEVEL) {
+    描画_数値(-1.4, 0.2, std::string("LEVEL"), colourBlack, 0, 10);
+    描画_数値(-1.5, 0.1, std::string("LEVEL"), colourWhite, 0, 10);
+    描画_数値(0.1, 0.1, IN_LEVEL, colourBlack, 0, 12);
+    描画_数値(0, 0, IN_LEVEL, colourWhite, 0, 12);
+}
+
+void Screen::消去_ハンディキャップ() {
+    for (int x = 11; x <= 14; ++x) 背景桝(x, 1);
+}
+
+void Screen::描画_ハンデレベル(int IN_ハンデレベル) {
+    消去_ハンディキャップ();
+    描画_文字列(11.1, 1.1, IN_ハンデレベル, colourBlack, 10);
+    描画_文字列(11, 1, IN_ハンデレベル, colourWhite, 10);
+}
+
+void Screen::描画_移動駒種類(double 入力X, double 入力Y, const std::string& 駒文字, int 色) {
+    printAt(cellX(入力X), cellY(入力Y), 駒文字, 色, 12);
+}
+
+void Screen::消去_移動結果(int IN_手番) {
+    const bool pekana = opt_.backgroundTheme == kThemePekana;
+    const int theme = opt_.backgroundTheme;
+    if (IN_手番 == g_.comSide) {
+        描画_絵(pekana ? kPicKei : theme, -2, 8);
+        描画_絵(pekana ? kPicKi : theme, -1, 8);
+        描画_絵(pekana ? kPicHu : theme, 0, 8);
+        描画_桝輪郭(colourGreen, -1, 7);
+        描画_桝輪郭(colourGreen, 1, 8);
+    } else if (IN_手番 == g_.manSide) {
+        描画_絵(pekana ? kPicHu : theme, 12, 2);
+        描画_絵(pekana ? kPicKei : theme, 13, 2);
+        描画_絵(pekana ? kPicKi : theme, 14, 2);
+    }
+}
+
+void Screen::描画_移動結果(int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色) {
+    消去_移動結果(IN_手番);
+    double fx, rx, px, y;
+    if (IN_手番 == g_.comSide) {
+        fx = -1.5; rx = -1.1; px = -0.5; y = 8.5;
+    } else if (IN_手番 == g_.manSide) {
+        fx = 12.5; rx = 12.9; px = 13.5; y = 2.5;
+    } else {
+        return;
+    }
+    const std::string words[3] = {文字列変換(10 - 移動先X), 文字列変換(1000 + 移動先Y), 文字列変換(移動駒)};
+    const double xs[3] = {fx, rx, px};
+    for (int i = 0; i < 3; ++i) {
+        描画_移動駒種類(xs[i], y, words[i], colourBlack);
+        描画_移動駒種類(xs[i] - 0.1, y - 0.1, words[i], 駒色);
+    }
+    if (IN_手番 == g_.comSide) 描画_桝輪郭(colourGreen, 1, 8);
+}
+
+}  // namespace xantu

@@ -1,0 +1,24 @@
+#pragma once
+
+namespace xantu {
+
+// Theme codes of the background.
+inline constexpr int kThemePekana = 6, kThemeTatami = 2, kThemeTake = 3, kThemeUchu = 4, kThemeRenga = 5;
+
+// The options as the program uses them; their check marks live in the menus.
+struct Options {
+    int backgroundTheme = kThemePekana;
+    int guidance = 0;     // 移動指導
+    int guideColour = 2;  // 15 when guidance is on
+};
+
+// Thinking-time totals and the running turn (seconds since midnight readings).
+struct Clocks {
+    double turnStartTime = 0;
+    double turnSeconds = 0;
+    double manSeconds = 0;
+    double comSeconds = 0;
+    long shownSecond = 0;
+};
+
+}  // namespace xantu

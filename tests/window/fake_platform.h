@@ -1,0 +1,151 @@
+#pragma once
+// A recording fake of the desktop: every drawing call, dialog and sound is
+// kept in order; dialogs are answered from a script; the clock is set by hand.
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "display/colours.h"
+#include "display/platform.h"
+
+namespace xantu::testing {
+
+struct DrawCall {
+    enum Kind { Picture, Box, Text } kind;
+    int code = 0;  // picture code, or colour for boxes and text
+    double x = 0, y = 0, x2 = 0, y2 = 0;
+    std::string text;
+    int size = 0;
+    bool bold = false;
+};
+
+struct Dialog {
+    std::string text, title;
+    MsgButtons buttons;
+    bool exclamation;
+};
+
+class FakePlatform : public Canvas, public Dialogs, public Menus, public TimerClock, public FilePanel,
+                     public SoundLibrary, public WindowFrame {
+public:
+    FakePlatform()
+        : platform{*this, *this, *this, *this, *this, *this, *this, 0, {}} {}
+
+    // ---- Canvas
+    void paintPicture(int code, double x, double y) override { draws.push_back({DrawCall::Picture, code, x, y, 0, 0, {}, 0, false}); }
+    void drawBox(int colour, double x1, double y1, double x2, double y2) override {
+        draws.push_back({DrawCall::Box, colour, x1, y1, x2, y2, {}, 0, false});
+    }
+    void printText(const std::string& text, double x, double y, int fontSize, bool bold, int colour) override {
+        draws.push_back({DrawCall::Text, colour, x, y, 0, 0, text, fontSize, bold});
+    }
+    void setBackColour(int colour) override { backColour = colour; }
+    void refresh() override { ++refreshes; }
+
+    // ---- Dialogs
+    int messageBox(const std::string& text, const std::string& title, MsgButtons buttons, bool exclamation) override {
+        dialogs.push_back({text, title, buttons, exclamation});
+        if (buttons == MsgButtons::YesNo) {
+            if (!answers.empty()) {
+                const int a = answers.front();
+                answers.pop_front();
+                return a;
+            }
+            return kMsgYes;
+        }
+        return kMsgOk;
+    }
+
+    // ---- Menus
+    bool checked(const std::string& item) const override { return checks.count(item) != 0; }
+    void setChecked(const std::string& item, bool on) override {
+        if (on) checks.insert(item);
+        else checks.erase(item);
+    }
+
+    // ---- Timer and clock
+    void setTimerEnabled(bool on) override { timerOn = on; }
+    bool timerEnabled() const override { return timerOn; }
+    double now() const override { return clockNow; }
+    void wait(double seconds) override { clockNow += seconds; waited += seconds; }
+
+    // ---- File panel
+    void setListsVisible(bool drive, bool folder, bool files) override { lists = {drive, folder, files}; }
+    void setIoVisible(bool on) override { ioVisible = on; }
+    std::string folder() const override { return folderPath; }
+    std::string text(int box) const override {
+        auto it = texts.find(box);
+        return it == texts.end() ? std::string() : it->second;
+    }
+    void setText(int box, const std::string& s) override { texts[box] = s; }
+    void refreshFiles() override { ++fileRefreshes; }
+
+    // ---- Sound (handles: device 1, buffers 100, 101, ...)
+    std::int32_t dsInitialize(std::intptr_t) override { return deviceWorks ? 1 : 0; }
+    std::int32_t dsCreateDSB(std::int32_t device, const std::uint8_t*, std::int32_t) override {
+        return device == 0 ? 0 : nextBuffer++;
+    }
+    void dsPlay(std::int32_t b) override { sounds.push_back("play:" + std::to_string(b)); }
+    void dsPlayLooping(std::int32_t b) override { sounds.push_back("loop:" + std::to_string(b)); }
+    void dsStop(std::int32_t b) override { sounds.push_back("stop:" + std::to_string(b)); }
+    void dsFree(std::int32_t b) override { sounds.push_back("free:" + std::to_string(b)); }
+    void dsTerminate(std::int32_t d) override { sounds.push_back("terminate:" + std::to_string(d)); }
+
+    // ---- Frame
+    double top() const override { return frameTop; }
+    void place(double l, double t, double w, double h) override { placed = {l, t, w, h}; frameTop = t; }
+    void quit() override { quitCalled = true; }
+
+    // ---- Queries used by the tests
+    // The last picture painted with its top-left corner on cell (x, y), or -1.
+    int pictureAt(double cx, double cy) const {
+        for (auto it = draws.rbegin(); it != draws.rend(); ++it)
+            if (it->kind == DrawCall::Picture && it->x == cellX(cx) && it->y == cellY(cy)) return it->code;
+        return -1;
+    }
+    // The colour of the last outline of cell (x, y), or -1.
+    int outlineAt(double cx, double cy) const {
+        for (auto it = draws.rbegin(); it != draws.rend(); ++it)
+            if (it->kind == DrawCall::Box && it->x == cellX(cx) && it->y == cellY(cy)) return it->code;
+        return -1;
+    }
+    // Texts drawn since mark (index into draws).
+    std::vector<DrawCall> textsSince(std::size_t mark) const {
+        std::vector<DrawCall> out;
+        for (std::size_t i = mark; i < draws.size(); ++i)
+            if (draws[i].kind == DrawCall::Text) out.push_back(draws[i]);
+        return out;
+    }
+    void clearLog() {
+        draws.clear();
+        dialogs.clear();
+        sounds.clear();
+    }
+
+    Platform platform;
+    std::vector<DrawCall> draws;
+    std::vector<Dialog> dialogs;
+    std::deque<int> answers;
+    std::vector<std::string> sounds;
+    std::set<std::string> checks;
+    std::map<int, std::string> texts;
+    std::vector<bool> lists{false, false, false};
+    bool ioVisible = false;
+    bool timerOn = false;
+    bool deviceWorks = true;
+    double clockNow = 36000;  // 10:00:00
+    double waited = 0;
+    int backColour = -1;
+    int refreshes = 0;
+    int fileRefreshes = 0;
+    std::int32_t nextBuffer = 100;
+    std::string folderPath = "/tmp";
+    double frameTop = 0;
+    std::vector<double> placed;
+    bool quitCalled = false;
+};
+
+}  // namespace xantu::testing

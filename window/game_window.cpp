@@ -1,0 +1,186 @@
+#include "window/game_window.h"
+
+#include <cassert>
+#include <cmath>
+
+#include "core/move_rules.h"
+
+namespace xantu {
+
+GameWindow::GameWindow(Platform& platform)
+    : plat(platform), screen(platform, pos, g, opt), Module1(platform.sound, platform.dialogs, platform.assetFolders) {}
+
+void GameWindow::soundStartUp() {
+    Module1.soundOpen(plat.windowHandle);
+    otherSound = Module1.soundLoad("その他.wav", 3);
+    forbiddenSound = Module1.soundLoad("禁止.wav", 3);
+    pieceSound = Module1.soundLoad("駒打音.wav", 3);
+    bgmSound = Module1.soundLoad("BGM.wav", 1);
+}
+
+int GameWindow::message(const std::string& text, const std::string& title, MsgButtons buttons) {
+    return plat.dialogs.messageBox(text, title, buttons, false);
+}
+
+void GameWindow::play(std::int32_t handle) {
+    if (handle != 0) plat.sound.dsPlay(handle);
+}
+
+void GameWindow::描画_可視(bool a, bool b, bool c) { plat.filePanel.setListsVisible(a, b, c); }
+
+void GameWindow::描画_棋譜_IO(int フラグ) {
+    if (フラグ == 0) {
+        plat.filePanel.setIoVisible(true);
+        return;
+    }
+    for (int box = 1; box <= 4; ++box) plat.filePanel.setText(box, "");
+    plat.filePanel.setIoVisible(false);
+}
+
+void GameWindow::hideRecordPanel(int ioMode) {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(ioMode);
+}
+
+// ---- Start-up and shut-down ----------------------------------------------
+
+void GameWindow::Form_Load() {
+    // 1-2. The sound library and the four sounds.
+    soundStartUp();
+    // 3. Constants and start values.
+    g.recordMode = 0;
+    g.paused = 0;
+    g.comLevel = 3;
+    plat.menus.setChecked("LEVEL1", false);
+    plat.menus.setChecked("LEVEL2", false);
+    plat.menus.setChecked("LEVEL3", true);
+    g.comSide = kSente;
+    g.manSide = kGote;
+    moves.lastEntry = 0;
+    // The option check marks until the settings file says otherwise.
+    チェック設定(kThemePekana);
+    plat.menus.setChecked("SIDOU", false);
+    plat.menus.setChecked("KEIKA", true);
+    plat.menus.setChecked("BGM", false);
+    // 4. Background colour (the board geometry is constant).
+    plat.canvas.setBackColour(colourGreen);
+    // 6. Settings.
+    読込_環境設定ファイル();
+    // 7. The starting Position and the whole screen.
+    初期設定();
+    // 8. Place and size the window.
+    if (plat.frame.top() != -60) plat.frame.place(0, 0, 9200, 8000);
+}
+
+void GameWindow::終了処理() {
+    if (terminated_) return;
+    terminated_ = true;
+    for (std::int32_t h : {otherSound, forbiddenSound, pieceSound, bgmSound})
+        if (h != 0) plat.sound.dsFree(h);
+    otherSound = forbiddenSound = pieceSound = bgmSound = 0;
+    Module1.soundClose();
+}
+
+void GameWindow::OWARI_Click() {
+    終了処理();
+    exitRequested_ = true;
+}
+
+void GameWindow::Form_Unload() { OWARI_Click(); }
+
+void GameWindow::Form_KeyPress(int KeyAscii) {
+    if (KeyAscii == 27) OWARI_Click();
+}
+
+// ---- Initial setup and full redraw --------------------------------------
+
+void GameWindow::初期設定() {
+    // 1.
+    g.handicapLevel = 0;
+    g.handicapSet = 0;
+    g.vsComputer = 0;
+    g.winnerSide = 0;
+    g.sideToMove = 0;
+    moves.recordLength = 0;
+    g.moveNumber = 0;
+    g.flipped = 0;
+    // 2.
+    plat.clock.setTimerEnabled(false);
+    // 3.
+    clk.manSeconds = 0;
+    clk.comSeconds = 0;
+    g.paused = 0;
+    g.recordMode = 0;
+    clk.shownSecond = 0;
+    moves.entry(0).movedPiece = kPawn;
+    // 4.
+    g.selectPhase = 0;
+    // 5-8.
+    初期配置(pos);
+    assert(pos.ok());
+    // 9.
+    画面_再描画();
+}
+
+void GameWindow::画面_再描画() {
+    screen.描画_背景(opt.backgroundTheme);
+    screen.描画_桝_数値();
+    screen.描画_自持盤();
+    screen.描画_敵持盤();
+    screen.描画_盤();
+    screen.描画_所有時間(g.comSide, clk.comSeconds);
+    screen.描画_所有時間(g.manSide, clk.manSeconds);
+    if (g.vsComputer == 1) screen.描画_レベル(g.comLevel);
+    if (g.handicapSet == 1) screen.描画_ハンデレベル(g.handicapLevel);
+    screen.描画_絵(kPicTitle, 10.8, 0);
+}
+
+// ---- Menus ----------------------------------------------------------------
+
+void GameWindow::TAIKYOKU_Click() { hideRecordPanel(1); }
+void GameWindow::STOP_Click() { hideRecordPanel(1); }
+void GameWindow::OPTION_Click() { hideRecordPanel(1); }
+
+void GameWindow::menuOpened(std::string_view name) {
+    // Every menu command and every click first hides the record-file panel.
+    if (name == "TAIKYOKU") TAIKYOKU_Click();
+    else if (name == "STOP") STOP_Click();
+    else if (name == "OPTION") OPTION_Click();
+}
+
+void GameWindow::menuCommand(std::string_view name) {
+    struct Entry {
+        std::string_view name;
+        void (GameWindow::*handler)();
+    };
+    static constexpr Entry kHandlers[] = {
+        {"START", &GameWindow::START_Click},     {"SENTE", &GameWindow::SENTE_Click},
+        {"GOTE", &GameWindow::GOTE_Click},       {"OWARI", &GameWindow::OWARI_Click},
+        {"LEVEL1", &GameWindow::LEVEL1_Click},   {"LEVEL2", &GameWindow::LEVEL2_Click},
+        {"LEVEL3", &GameWindow::LEVEL3_Click},   {"CANCEL", &GameWindow::CANCEL_Click},
+        {"REVERSE", &GameWindow::REVERSE_Click}, {"REPLAY", &GameWindow::REPLAY_Click},
+        {"AFTER", &GameWindow::AFTER_Click},     {"LBEL_UP", &GameWindow::LBEL_UP_Click},
+        {"LEBEL_DOWN", &GameWindow::LEBEL_DOWN_Click}, {"KIFU_READ", &GameWindow::KIFU_READ_Click},
+        {"KIFU_WRITE", &GameWindow::KIFU_WRITE_Click}, {"MIDORI", &GameWindow::MIDORI_Click},
+        {"TATAMI", &GameWindow::TATAMI_Click},   {"TAKE", &GameWindow::TAKE_Click},
+        {"UCHU", &GameWindow::UCHU_Click},       {"RENGA", &GameWindow::RENGA_Click},
+        {"SIDOU", &GameWindow::SIDOU_Click},     {"KEIKA", &GameWindow::KEIKA_Click},
+        {"BGM", &GameWindow::BGM_Click},         {"VER", &GameWindow::VER_Click},
+    };
+    for (const Entry& e : kHandlers)
+        if (e.name == name) {
+            (this->*e.handler)();
+            return;
+        }
+}
+
+void GameWindow::VER_Click() {
+    hideRecordPanel(1);
+    play(otherSound);
+    message("Xantu ペカナ将棋  Version 1.0    [05/2001]\r"
+            "ホームページ: https://xantu-shogi.example.org/\r"
+            "メール: support@xantu-shogi.example.org",
+            "Xantu ペカナ将棋");
+}
+
+}  // namespace xantu

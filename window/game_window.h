@@ -1,0 +1,127 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "computer/turn_state.h"
+#include "core/game_state.h"
+#include "core/position.h"
+#include "display/platform.h"
+#include "display/screen.h"
+#include "influence/influence_map.h"
+#include "options/options.h"
+#include "options/sound_module.h"
+#include "record/move_list.h"
+
+namespace xantu {
+
+// The one window object: owns all game state and handles every event and
+// menu command. It reaches the desktop only through the Platform.
+class GameWindow {
+public:
+    explicit GameWindow(Platform& platform);
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+    // ---- Window events -------------------------------------------------
+    void Form_Load();
+    void Form_Unload();
+    void Form_KeyPress(int KeyAscii);
+    // Button 1 left, 2 right; X, Y in twips of the client area.
+    void Form_MouseDown(int Button, int Shift, double X, double Y);
+    void Timer1_Timer();
+    // Opening a menu (TAIKYOKU, MATCH_MAN, START2, LEVEL, STOP, KIFU, OPTION, HAIKEI_GA).
+    void menuOpened(std::string_view name);
+    // A menu item or a top-level command, by its name in the menu table.
+    void menuCommand(std::string_view name);
+    // Record-file panel: RETURN, and a click on a file of the list.
+    void Command1_Click();
+    void File1_Click(const std::string& fileName);
+    // Set once the program should end (終わり, Esc, window closed).
+    bool exitRequested() const { return exitRequested_; }
+
+    // ---- Menu handlers -------------------------------------------------
+    void TAIKYOKU_Click();
+    void START_Click();
+    void SENTE_Click();
+    void GOTE_Click();
+    void OWARI_Click();
+    void LEVEL1_Click();
+    void LEVEL2_Click();
+    void LEVEL3_Click();
+    void STOP_Click();
+    void CANCEL_Click();
+    void REVERSE_Click();
+    void REPLAY_Click();
+    void AFTER_Click();
+    void LBEL_UP_Click();
+    void LEBEL_DOWN_Click();
+    void KIFU_READ_Click();
+    void KIFU_WRITE_Click();
+    void OPTION_Click();
+    void MIDORI_Click();
+    void TATAMI_Click();
+    void TAKE_Click();
+    void UCHU_Click();
+    void RENGA_Click();
+    void SIDOU_Click();
+    void KEIKA_Click();
+    void BGM_Click();
+    void VER_Click();
+
+    // ---- Procedures ----------------------------------------------------
+    void 初期設定();
+    void 画面_再描画();
+    void 終了処理();
+    void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
+    void 描画_移動可能桝色(int 移動元X, int 移動元Y, int 描画色, int 移動駒);
+    void com_ban();
+    void 待ち時間(double IN_秒);
+    void 描画_駒点滅(int 入力_駒, int 入力_X, int 入力_Y, int 入力_点滅回数);
+    void レベル_設定(int IN_LEVEL);
+    void 描画_メッセージ(int IN_メッセージ番号);
+    void チェック設定(int IN_背景種類);
+    void 読込_環境設定ファイル();
+    void 書込_環境設定ファイル();
+    void 描画_可視(bool a, bool b, bool c);
+    void 描画_棋譜_IO(int フラグ);
+    void 描画_棋譜読込み部分消去();
+    void 調査_移動結果(int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類) const;
+    int 調査_持駒数(int IN_手番) const;
+
+    // ---- State (plain structs, public for the tests) -------------------
+    Platform& plat;
+    Position pos;
+    GameState g;
+    PawnFiles pawnFiles;
+    InfluenceMap inf;
+    TurnState turn;
+    MoveList moves;
+    Options opt;
+    Clocks clk;
+    Screen screen;
+    SoundModule Module1;
+    // The settings file; the current folder's unless a test points elsewhere.
+    std::string settingsPath = "Xantuペカナ将棋.ini";
+    // Sound handles; 0 = none.
+    std::int32_t otherSound = 0, forbiddenSound = 0, pieceSound = 0, bgmSound = 0;
+
+private:
+    int message(const std::string& text, const std::string& title, MsgButtons buttons = MsgButtons::Ok);
+    void play(std::int32_t handle);
+    void hideRecordPanel(int ioMode);
+    bool clickPreChecks(int& col, int& row, double X, double Y);
+    void handOverAfterHumanMove(int captured);
+    void startTurnClock();
+    // Seconds of the running turn, read from the clock now (also while the
+    // elapsed-time display is off, so totals keep growing).
+    double refreshTurnSeconds();
+    void applyHandicapStep(int delta);
+    void selectTheme(int theme, const char* item);
+    void soundStartUp();
+
+    bool exitRequested_ = false;
+    bool terminated_ = false;
+};
+
+}  // namespace xantu

@@ -1,0 +1,101 @@
+#include "window/game_window.h"
+
+namespace xantu {
+
+namespace {
+struct HandicapStep {
+    int x, y, code;
+};
+// Pieces removed one by one as the handicap grows, for each side.
+constexpr HandicapStep kLowerSteps[11] = {
+    {0, 0, 0},           {2, 8, -kBishop}, {8, 8, -kRook},   {1, 9, -kLance},  {9, 9, -kLance}, {2, 9, -kKnight},
+    {8, 9, -kKnight},    {3, 9, -kSilver}, {7, 9, -kSilver}, {4, 9, -kGold},   {6, 9, -kGold}};
+constexpr HandicapStep kUpperSteps[11] = {
+    {0, 0, 0},         {8, 2, kBishop}, {2, 2, kRook},   {9, 1, kLance}, {1, 1, kLance}, {8, 1, kKnight},
+    {2, 1, kKnight},   {7, 1, kSilver}, {3, 1, kSilver}, {6, 1, kGold},  {4, 1, kGold}};
+}  // namespace
+
+void GameWindow::LEVEL1_Click() {
+    screen.背景桝(-2, 0);
+    screen.背景桝(-1, 0);
+    screen.背景桝(0, 0);
+    レベル_設定(1);
+}
+void GameWindow::LEVEL2_Click() {
+    screen.背景桝(-2, 0);
+    screen.背景桝(-1, 0);
+    screen.背景桝(0, 0);
+    レベル_設定(2);
+}
+void GameWindow::LEVEL3_Click() {
+    screen.背景桝(-2, 0);
+    screen.背景桝(-1, 0);
+    screen.背景桝(0, 0);
+    レベル_設定(3);
+}
+
+void GameWindow::レベル_設定(int IN_LEVEL) {
+    plat.menus.setChecked("LEVEL1", false);
+    plat.menus.setChecked("LEVEL2", false);
+    plat.menus.setChecked("LEVEL3", false);
+    if (IN_LEVEL >= 1 && IN_LEVEL <= 3) {
+        plat.menus.setChecked("LEVEL" + std::to_string(IN_LEVEL), true);
+        g.comLevel = IN_LEVEL;
+    }
+    if (g.vsComputer == 1) screen.描画_レベル(g.comLevel);
+}
+
+void GameWindow::描画_メッセージ(int IN_メッセージ番号) {
+    std::string reason;
+    switch (IN_メッセージ番号) {
+    case 1: reason = "棋譜ﾓｰﾄﾞではできません"; break;
+    case 2: reason = "対局途中ではできません"; break;
+    case 3: reason = "反転後ではできません"; break;
+    default: break;
+    }
+    message(reason + "\r\r局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+}
+
+void GameWindow::LBEL_UP_Click() { applyHandicapStep(+1); }
+void GameWindow::LEBEL_DOWN_Click() { applyHandicapStep(-1); }
+
+// One step up (+1, easier for the human) or down (-1) the handicap ladder.
+void GameWindow::applyHandicapStep(int delta) {
+    // 1-4.
+    hideRecordPanel(1);
+    int refusal = 0;
+    if (g.recordMode == 1) refusal = 1;
+    else if (moves.recordLength > 0) refusal = 2;
+    else if (g.flipped == 1) refusal = 3;
+    if (refusal != 0) {
+        play(forbiddenSound);
+        描画_メッセージ(refusal);
+        return;
+    }
+    // 5.
+    g.gameStartMove = 0;
+    moves.lastEntry = 0;
+    // 6.
+    const int level = g.handicapLevel + delta;
+    if (level >= -10 && level <= 10) {
+        g.handicapLevel = level;
+        screen.描画_ハンデレベル(level);
+        HandicapStep step;
+        bool restore;
+        if (delta > 0) {
+            restore = level <= 0;
+            step = restore ? kLowerSteps[1 - level] : kUpperSteps[level];
+        } else {
+            restore = level >= 0;
+            step = restore ? kUpperSteps[level + 1] : kLowerSteps[-level];
+        }
+        pos.board[step.x][step.y] = restore ? step.code : kEmpty;
+        screen.描画_絵(pos.board[step.x][step.y], step.x, step.y);
+        screen.描画_桝輪郭(outlineColour, step.x, step.y);
+        play(pieceSound);
+    }
+    // 7.
+    g.handicapSet = 1;
+}
+
+}  // namespace xantu

@@ -1,0 +1,233 @@
+#include <cmath>
+
+#include "computer/mate_search.h"
+#include "core/move_check.h"
+#include "core/move_rules.h"
+#include "window/game_window.h"
+
+namespace xantu {
+
+namespace {
+bool onBoard(int col, int row) { return col >= 1 && col <= 9 && row >= 1 && row <= 9; }
+}  // namespace
+
+// The checks every click passes first. Returns false when the click ends here.
+bool GameWindow::clickPreChecks(int& col, int& row, double X, double Y) {
+    // 1.
+    hideRecordPanel(2);
+    // 2.
+    if (g.recordMode == 1) {
+        if (message("棋譜を '進 'で進めて下さい", "棋譜", MsgButtons::YesNo) == kMsgNo) {
+            play(forbiddenSound);
+            初期設定();
+        }
+        return false;
+    }
+    // 3.
+    if (g.winnerSide != 0) {
+        message("新規に対局してください", "終局");
+        return false;
+    }
+    // 4.
+    col = static_cast<int>(std::floor((X - boardLeft) / squareWidth));
+    row = static_cast<int>(std::floor((Y - boardTop) / squareHeight));
+    // 5.
+    if (g.sideToMove == 0) {
+        play(forbiddenSound);
+        message("「対局」で始めて下さい", "開始");
+        return false;
+    }
+    if (g.vsComputer == 0) {
+        // 6.
+        if (g.paused == 1) {
+            g.paused = 0;
+            startTurnClock();
+            message(g.sideToMove == kSente ? "先手の番です" : "後手の番です", "対局");
+        }
+    } else if (g.sideToMove == g.comSide) {
+        // 7.
+        g.paused = 0;
+        message("OKですか？", "再開(COM)");
+        com_ban();
+        // A king captured by that move ends the game: the click is not a move.
+        if (g.winnerSide != 0) return false;
+    } else if (g.paused == 1) {
+        // 8.
+        g.paused = 0;
+        startTurnClock();
+        message("MANの番です", "対局");
+    }
+    return true;
+}
+
+void GameWindow::描画_移動可能桝色(int 移動元X, int 移動元Y, int 描画色, int 移動駒) {
+    screen.描画_将棋盤桝();
+    if (opt.guidance != 1) return;
+    for (int tx = 1; tx <= 9; ++tx)
+        for (int ty = 1; ty <= 9; ++ty)
+            if (移動チェック(pos, pawnFiles, 移動元X, 移動元Y, tx, ty, 移動駒) == 1) screen.描画_桝輪郭(描画色, tx, ty);
+}
+
+void GameWindow::駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
+    // 1. Capture (the Position change itself is done with the rest below).
+    const int t = pos.board[移動先X][移動先Y];
+    駒移動_局面(pos, g, 移動元X, 移動元Y, 移動先X, 移動先Y, 移動駒);
+    if (t <= -kPawn) screen.描画_敵持盤();
+    if (t >= kPawn) screen.描画_自持盤();
+    // 2. The origin.
+    screen.描画_絵(kEmpty, 移動元X, 移動元Y);
+    screen.描画_桝輪郭(outlineColour, 移動元X, 移動元Y);
+    // 5. The hand a drop came from.
+    if (移動元X == kUpperHandCol) screen.描画_敵持盤();
+    if (移動元X == kLowerHandCol) screen.描画_自持盤();
+    // 6. The destination.
+    screen.描画_絵(移動駒, 移動先X, 移動先Y);
+    screen.描画_桝輪郭(outlineColour, 移動先X, 移動先Y);
+}
+
+void GameWindow::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
+    int col = 0, row = 0;
+    if (!clickPreChecks(col, row, X, Y)) return;
+    const bool manToMove = g.sideToMove == g.manSide;
+    const bool comToMove = g.sideToMove == g.comSide;
+
+    if (!onBoard(col, row)) {
+        // Click off the board: a hand area selects, anything else only clears the highlight.
+        if (g.selPiece >= kPawn || g.selPiece <= -kPawn) {
+            描画_移動可能桝色(g.selFromX, g.selFromY, outlineColour, g.selPiece);
+            screen.描画_桝輪郭(outlineColour, g.selFromX, g.selFromY);
+        }
+        if (col == kLowerHandCol && row >= 3 && row <= 9) {
+            const int k = row - 2;
+            if (pos.ownHand[k] <= 0) return;
+            調査_2歩フラグ設定(pos, pawnFiles);
+            g.selectPhase = 1;
+            g.selFromX = kLowerHandCol;
+            g.selFromY = row;
+            g.selPiece = -kHandKindCode[k];
+            screen.描画_桝輪郭(manToMove ? colourSelect : opt.guideColour, col, row);
+            描画_移動可能桝色(g.selFromX, g.selFromY, opt.guideColour, g.selPiece);
+        } else if (col == kUpperHandCol && row >= 1 && row <= 7) {
+            const int k = 8 - row;
+            if (pos.enemyHand[k] <= 0) return;
+            調査_2歩フラグ設定(pos, pawnFiles);
+            g.selectPhase = 1;
+            g.selFromX = kUpperHandCol;
+            g.selFromY = row;
+            g.selPiece = kHandKindCode[k];
+            screen.描画_桝輪郭(comToMove ? colourSelect : opt.guideColour, col, row);
+            描画_移動可能桝色(g.selFromX, g.selFromY, opt.guideColour, g.selPiece);
+        }
+        return;
+    }
+
+    if (g.selectPhase == 0) {
+        // First click: select one's own piece, or just show where another could go.
+        if (pos.board[col][row] == kEmpty) return;
+        g.selFromX = col;
+        g.selFromY = row;
+        g.selPiece = pos.board[col][row];
+        描画_移動可能桝色(col, row, opt.guideColour, g.selPiece);
+        if ((manToMove && g.selPiece <= -kPawn) || (comToMove && g.selPiece >= kPawn)) {
+            screen.描画_桝輪郭(colourSelect, col, row);
+            g.selectPhase = 1;
+        } else {
+            screen.描画_桝輪郭(opt.guideColour, col, row);
+        }
+        return;
+    }
+
+    // Second click: the destination.
+    g.selToX = col;
+    g.selToY = row;
+    // 1. A piece of the opponent's hand cannot be dropped.
+    if ((manToMove && g.selFromX == kUpperHandCol) || (comToMove && g.selFromX == kLowerHandCol)) {
+        描画_移動可能桝色(g.selFromX, g.selFromY, outlineColour, g.selPiece);
+        screen.描画_桝輪郭(outlineColour, g.selFromX, g.selFromY);
+        g.selectPhase = 0;
+        return;
+    }
+    // 2. One's own piece: select it instead.
+    const int there = pos.board[col][row];
+    if ((manToMove && there <= -kPawn) || (comToMove && there >= kPawn)) {
+        screen.描画_桝輪郭(outlineColour, g.selFromX, g.selFromY);
+        g.selFromX = col;
+        g.selFromY = row;
+        g.selPiece = there;
+        描画_移動可能桝色(col, row, opt.guideColour, g.selPiece);
+        screen.描画_桝輪郭(colourSelect, col, row);
+        return;
+    }
+    // 3. The rules.
+    if (移動チェック(pos, pawnFiles, g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece) == 0) {
+        play(forbiddenSound);
+        g.selectPhase = 0;
+        screen.描画_将棋盤桝();
+        return;
+    }
+    // 4. A lance or knight that would be stranded must promote: right button only.
+    if (移動後チェック(g.selToY, g.selPiece) == 0 && Button != 2) {
+        play(forbiddenSound);
+        message("マウスの右をクリックして下さい", "成り");
+        return;
+    }
+    // 5. Record the Position before the move.
+    const double turnSeconds = refreshTurnSeconds();
+    手順保存(moves, pos, clk.manSeconds, clk.manSeconds + turnSeconds, clk.comSeconds, clk.comSeconds);
+    // 6.
+    ++g.moveNumber;
+    screen.描画_手数(g.moveNumber, colourWhite);
+    // 7. Promotion by the right button.
+    int promoted = 0;
+    if (調査_駒成(g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece, promoted) == 1) {
+        g.promotedPiece = promoted;
+        if (Button == 2) g.selPiece = promoted;
+    }
+    // 8.
+    moves.entry(moves.recordLength).movedPiece = g.selPiece;
+    // 9.
+    g.selectPhase = 0;
+    screen.描画_桝輪郭(outlineColour, g.selFromX, g.selFromY);
+    screen.描画_桝輪郭(outlineColour, g.selToX, g.selToY);
+    描画_移動可能桝色(g.selFromX, g.selFromY, outlineColour, g.selPiece);
+    // 10. The upper hand's screen row becomes its hand kind.
+    if (g.selFromX < 0) g.selFromY = 8 - g.selFromY;
+    // 11.
+    const int captured = pos.board[g.selToX][g.selToY];
+    駒移動(g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece);
+    play(pieceSound);
+    ++moves.recordLength;
+    // 12.
+    screen.描画_移動結果(g.selPiece >= kPawn ? g.comSide : g.manSide, g.selToX, g.selToY, g.selPiece, listColour);
+    // 13.
+    handOverAfterHumanMove(captured);
+}
+
+void GameWindow::handOverAfterHumanMove(int captured) {
+    const double turnSeconds = refreshTurnSeconds();
+    if (g.vsComputer == 1) {
+        plat.clock.setTimerEnabled(false);
+        clk.manSeconds += turnSeconds;
+        勢力調査(pos, inf);
+        if (詰めかCOM(pos, inf) == 1 || captured == kKing) {
+            g.winnerSide = g.manSide;
+            message("あなたの勝ちです", "終了");
+            return;
+        }
+        g.sideToMove = g.comSide;
+        com_ban();
+        return;
+    }
+    if (g.sideToMove == kSente) {
+        g.sideToMove = kGote;
+        clk.manSeconds += turnSeconds;
+    } else {
+        g.sideToMove = kSente;
+        clk.comSeconds += turnSeconds;
+    }
+    clk.turnStartTime = plat.clock.now();
+    if (g.winnerSide == g.manSide) message("先手の勝ちです", "終了");
+    else if (g.winnerSide == g.comSide) message("後手の勝ちです", "終了");
+}
+
+}  // namespace xantu

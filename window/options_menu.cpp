@@ -1,0 +1,132 @@
+#include "options/settings_file.h"
+#include "window/game_window.h"
+
+namespace xantu {
+
+namespace {
+struct ThemeItem {
+    int theme;
+    const char* item;
+};
+// In the order the settings file looks for the checked theme.
+constexpr ThemeItem kThemeItems[] = {
+    {kThemePekana, "MIDORI"}, {kThemeTake, "TAKE"}, {kThemeTatami, "TATAMI"}, {kThemeUchu, "UCHU"}, {kThemeRenga, "RENGA"}};
+}  // namespace
+
+void GameWindow::チェック設定(int IN_背景種類) {
+    for (const ThemeItem& t : kThemeItems) plat.menus.setChecked(t.item, false);
+    for (const ThemeItem& t : kThemeItems)
+        if (t.theme == IN_背景種類) plat.menus.setChecked(t.item, true);
+}
+
+void GameWindow::読込_環境設定ファイル() {
+    const SettingsReadResult result = 読込_環境設定(settingsPath);
+    if (result.status != SettingsReadStatus::Ok) {
+        書込_既定の環境設定(settingsPath);
+        チェック設定(kThemePekana);
+        screen.描画_背景(kThemePekana);
+        opt.backgroundTheme = kThemePekana;
+        plat.menus.setChecked("SIDOU", false);
+        plat.menus.setChecked("KEIKA", true);
+        plat.menus.setChecked("BGM", true);
+        return;
+    }
+    for (const Setting& s : result.settings) {
+        switch (s.key) {
+        case SettingKey::Theme:
+            チェック設定(s.theme);
+            screen.描画_背景(s.theme);
+            opt.backgroundTheme = s.theme;
+            break;
+        case SettingKey::Guidance:
+            opt.guidance = s.on ? 1 : 0;
+            opt.guideColour = s.on ? colourWhite : outlineColour;
+            plat.menus.setChecked("SIDOU", s.on);
+            break;
+        case SettingKey::ElapsedTime:
+            plat.menus.setChecked("KEIKA", s.on);
+            break;
+        case SettingKey::Bgm:
+            plat.menus.setChecked("BGM", s.on);
+            if (s.on && bgmSound != 0) plat.sound.dsPlayLooping(bgmSound);
+            break;
+        }
+    }
+}
+
+void GameWindow::書込_環境設定ファイル() {
+    SettingsValues v;
+    v.theme = 0;
+    for (const ThemeItem& t : kThemeItems)
+        if (plat.menus.checked(t.item)) {
+            v.theme = t.theme;
+            break;
+        }
+    v.guidance = plat.menus.checked("SIDOU");
+    v.elapsedTime = plat.menus.checked("KEIKA");
+    v.bgm = plat.menus.checked("BGM");
+    // A file that cannot be written leaves the choices of this run as they are.
+    書込_環境設定(v, settingsPath);
+}
+
+void GameWindow::selectTheme(int theme, const char* item) {
+    if (!plat.menus.checked(item)) {
+        チェック設定(theme);
+        opt.backgroundTheme = theme;
+    }
+    書込_環境設定ファイル();
+    画面_再描画();
+}
+
+void GameWindow::MIDORI_Click() { selectTheme(kThemePekana, "MIDORI"); }
+void GameWindow::TATAMI_Click() { selectTheme(kThemeTatami, "TATAMI"); }
+void GameWindow::TAKE_Click() { selectTheme(kThemeTake, "TAKE"); }
+void GameWindow::UCHU_Click() { selectTheme(kThemeUchu, "UCHU"); }
+void GameWindow::RENGA_Click() { selectTheme(kThemeRenga, "RENGA"); }
+
+void GameWindow::SIDOU_Click() {
+    if (plat.menus.checked("SIDOU")) {
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) screen.描画_桝輪郭(outlineColour, x, y);
+        for (int k = 1; k <= kHandKinds; ++k) {
+            screen.描画_桝輪郭(outlineColour, -1, k);
+            screen.描画_桝輪郭(outlineColour, 11, k + 2);
+        }
+        plat.menus.setChecked("SIDOU", false);
+        opt.guidance = 0;
+        opt.guideColour = outlineColour;
+    } else {
+        plat.menus.setChecked("SIDOU", true);
+        opt.guidance = 1;
+        opt.guideColour = colourWhite;
+    }
+    書込_環境設定ファイル();
+}
+
+void GameWindow::KEIKA_Click() {
+    if (plat.menus.checked("KEIKA")) {
+        plat.menus.setChecked("KEIKA", false);
+        plat.clock.setTimerEnabled(false);
+        screen.消去_所有時間(g.manSide);
+        screen.消去_所有時間(g.comSide);
+    } else {
+        plat.menus.setChecked("KEIKA", true);
+        plat.clock.setTimerEnabled(true);
+        screen.描画_所有時間(g.comSide, clk.comSeconds);
+        screen.描画_所有時間(g.manSide, clk.manSeconds);
+    }
+    書込_環境設定ファイル();
+}
+
+void GameWindow::BGM_Click() {
+    if (plat.menus.checked("BGM")) {
+        plat.menus.setChecked("BGM", false);
+        if (bgmSound != 0) plat.sound.dsStop(bgmSound);
+    } else {
+        plat.menus.setChecked("BGM", true);
+        if (bgmSound != 0) plat.sound.dsPlayLooping(bgmSound);
+    }
+    書込_環境設定ファイル();
+}
+
+}  // namespace xantu

@@ -1,0 +1,85 @@
+#include <filesystem>
+
+#include "record/record_file.h"
+#include "window/game_window.h"
+
+namespace xantu {
+
+void GameWindow::KIFU_READ_Click() {
+    描画_可視(true, true, true);
+    描画_棋譜_IO(1);
+}
+
+void GameWindow::KIFU_WRITE_Click() {
+    if (g.flipped == 1) {
+        play(forbiddenSound);
+        message("反転後は書き込みできません", "棋譜書込");
+        return;
+    }
+    if (g.handicapSet == 1) {
+        play(forbiddenSound);
+        message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+        return;
+    }
+    描画_可視(true, true, false);
+    描画_棋譜_IO(0);
+}
+
+void GameWindow::Command1_Click() {
+    const RecordTexts texts{plat.filePanel.text(2), plat.filePanel.text(3), plat.filePanel.text(4)};
+    std::optional<FinalPosition> final;
+    if (調査_最終局面が未保存(moves)) final = FinalPosition{pos, clk.manSeconds, clk.comSeconds};
+    const RecordWriteStatus status =
+        書込_棋譜(plat.filePanel.folder(), plat.filePanel.text(1), texts, g.manSide, moves, final);
+    if (status != RecordWriteStatus::Ok) {
+        // The panel stays open so the name can be corrected.
+        message(std::string(棋譜書込メッセージ(status)), std::string(棋譜書込タイトル(status)));
+        return;
+    }
+    hideRecordPanel(1);
+    plat.filePanel.refreshFiles();
+    message(std::string(棋譜書込メッセージ(status)), std::string(棋譜書込タイトル(status)));
+}
+
+void GameWindow::File1_Click(const std::string& fileName) {
+    // 1. The whole file is checked before anything of the game is cleared.
+    描画_可視(false, false, false);
+    const std::filesystem::path file = std::filesystem::path(plat.filePanel.folder()) / fileName;
+    RecordReadResult result = 読込_棋譜(file);
+    if (!調査_棋譜を読込可能(result.status)) {
+        play(forbiddenSound);
+        message(std::string(棋譜読込メッセージ(result.status)), kRecordReadTitle);
+        return;
+    }
+    初期設定();
+    g.recordMode = 1;
+    // 3. The header lines: the match name and the lower player below the
+    // board, the upper player above it.
+    const auto& h = result.headers;
+    if (result.headerLinesRead >= 1) screen.printAt(取得_棋譜のX座標(h[0]) - 3000, 6350, h[0], colourSelect, 12);
+    if (result.headerLinesRead >= 2) screen.printAt(取得_棋譜のX座標(h[1]), 100, h[1], colourWhite, 12);
+    if (result.headerLinesRead >= 3) screen.printAt(取得_棋譜のX座標(h[2]), 6350, h[2], colourWhite, 12);
+    // 4-5.
+    moves = std::move(result.list);
+    moves.recordLength = 0;
+    moves.lastEntry = result.entryCount;
+    g.moveNumber = 0;
+    // 6.
+    if (result.entryCount == 0) {
+        message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", kRecordReadTitle);
+        return;
+    }
+    message(" 読み込みました", kRecordReadTitle);
+    message("棋譜を '進 'で進めて下さい", kRecordReadTitle);
+    g.sideToMove = kSente;
+}
+
+void GameWindow::描画_棋譜読込み部分消去() {
+    screen.描画_桝_数値();
+    screen.背景桝(-1, 10);
+    screen.背景桝(0, 10);
+    for (int x = 1; x <= 9; ++x) screen.背景桝(x, 10);
+    for (int x = 1; x <= 9; ++x) screen.描画_桝輪郭(colourGreen, x, 9);
+}
+
+}  // namespace xantu

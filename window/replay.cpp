@@ -1,0 +1,172 @@
+#include <cassert>
+
+#include "window/game_window.h"
+
+namespace xantu {
+
+void GameWindow::調査_移動結果(int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類) const {
+    if (IN_CNT < 1 || IN_CNT >= static_cast<int>(moves.entries.size())) return;
+    const MoveListEntry& before = moves.entries[static_cast<std::size_t>(IN_CNT - 1)];
+    const MoveListEntry& after = moves.entries[static_cast<std::size_t>(IN_CNT)];
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (after.board[x][y] != before.board[x][y] && after.board[x][y] != kEmpty) {
+                O_移動先X = x;
+                O_移動先Y = y;
+                O_移動駒種類 = after.board[x][y];
+                return;
+            }
+}
+
+int GameWindow::調査_持駒数(int IN_手番) const {
+    const int* hand = IN_手番 == g.manSide ? pos.ownHand : (IN_手番 == g.comSide ? pos.enemyHand : nullptr);
+    if (hand == nullptr) return 0;
+    int total = 0;
+    for (int k = 1; k <= kHandKinds; ++k)
+        if (hand[k] > 0) total += hand[k];
+    return total;
+}
+
+void GameWindow::REPLAY_Click() {
+    hideRecordPanel(1);
+    // 1.
+    g.paused = 1;
+    // 2.
+    const int n = moves.recordLength;
+    if (n < 1) {
+        play(forbiddenSound);
+        message("できません", "戻る");
+        return;
+    }
+    // Stepping back from the live end of the game: keep the Position after
+    // the last move as entry n, so that 進 can return to it.
+    const bool fromLiveEnd = n == moves.lastEntry + 1 && g.recordMode == 0;
+    if (fromLiveEnd) {
+        const double manNow = clk.manSeconds, comNow = clk.comSeconds;
+        手順保存(moves, pos, manNow, manNow, comNow, comNow);
+    }
+    // 3.
+    g.selectPhase = 0;
+    plat.clock.setTimerEnabled(false);
+    screen.描画_将棋盤桝();
+    screen.消去_移動結果(g.comSide);
+    // 4.
+    局面復元(moves, n - 1, pos);
+    assert(pos.ok());
+    // 5.
+    const MoveListEntry& e = moves.entry(n - 1);
+    clk.comSeconds = e.comSecondsBefore;
+    screen.描画_所有時間(g.comSide, clk.comSeconds);
+    clk.manSeconds = e.manSecondsBefore;
+    screen.描画_所有時間(g.manSide, clk.manSeconds);
+    // 6.
+    screen.描画_自持盤();
+    screen.描画_敵持盤();
+    screen.描画_盤();
+    // 7. Entry n is always written here (see above), so its piece tells
+    // which side made move n.
+    int x = 0, y = 0, piece = 0;
+    調査_移動結果(n, x, y, piece);
+    play(pieceSound);
+    screen.消去_移動結果(piece > 0 ? g.comSide : g.manSide);
+    // 8.
+    moves.recordLength = n - 1;
+    --g.moveNumber;
+    g.sideToMove = -g.sideToMove;
+    screen.描画_手数(g.moveNumber, colourWhite);
+}
+
+void GameWindow::AFTER_Click() {
+    hideRecordPanel(1);
+    // 1.
+    if (g.sideToMove == 0) {
+        play(forbiddenSound);
+        message("「対局」で始めて下さい", "開始");
+        return;
+    }
+    // 2.
+    g.paused = 1;
+    // 3.
+    if (moves.recordLength >= moves.lastEntry) {
+        if (g.recordMode == 1) {
+            message("終わり", "進む");
+        } else {
+            play(forbiddenSound);
+            message("できません", "進む");
+        }
+        return;
+    }
+    // 4.
+    screen.消去_移動結果(g.comSide);
+    g.selectPhase = 0;
+    plat.clock.setTimerEnabled(false);
+    screen.描画_将棋盤桝();
+    // 5.
+    const int n = ++moves.recordLength;
+    ++g.moveNumber;
+    screen.描画_手数(g.moveNumber, colourWhite);
+    // 6.
+    局面復元(moves, n, pos);
+    assert(pos.ok());
+    // 7.
+    const MoveListEntry& e = moves.entry(n);
+    clk.comSeconds = e.comSecondsAfter;
+    clk.manSeconds = e.manSecondsAfter;
+    screen.描画_所有時間(g.comSide, clk.comSeconds);
+    screen.描画_所有時間(g.manSide, clk.manSeconds);
+    // 8.
+    screen.描画_自持盤();
+    screen.描画_敵持盤();
+    screen.描画_盤();
+    // 9.
+    int x = 0, y = 0, piece = 0;
+    調査_移動結果(n, x, y, piece);
+    play(pieceSound);
+    screen.描画_移動結果(piece > 0 ? g.comSide : g.manSide, x, y, piece, colourWhite);
+    // 10.
+    g.sideToMove = -g.sideToMove;
+    screen.描画_手数(g.moveNumber, colourWhite);
+}
+
+void GameWindow::CANCEL_Click() {
+    初期設定();
+    play(pieceSound);
+}
+
+void GameWindow::REVERSE_Click() {
+    // 1.
+    if (g.recordMode == 1) {
+        play(forbiddenSound);
+        message("棋譜ﾓｰﾄﾞではできません", "反転");
+        return;
+    }
+    // 2.
+    g.flipped = 1;
+    g.selectPhase = 0;
+    // 3. Turn the Position about.
+    const Position before = pos;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) pos.board[x][y] = -before.board[10 - x][10 - y];
+    for (int k = 1; k <= kHandKinds; ++k) {
+        pos.ownHand[k] = before.enemyHand[k];
+        pos.enemyHand[k] = before.ownHand[k];
+    }
+    pos.ownHandTotal = before.enemyHandTotal;
+    pos.enemyHandTotal = before.ownHandTotal;
+    assert(pos.ok());
+    // 4.
+    画面_再描画();
+    screen.描画_手数(g.moveNumber, colourWhite);
+    // 5.
+    if (g.handicapSet == 1) {
+        g.handicapLevel = -g.handicapLevel;
+        screen.描画_ハンデレベル(g.handicapLevel);
+    }
+    // 6.
+    play(pieceSound);
+    g.sideToMove = -g.sideToMove;
+    moves.recordLength = 0;
+    moves.lastEntry = 0;
+}
+
+}  // namespace xantu
