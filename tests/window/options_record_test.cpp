@@ -1,0 +1,161 @@
+// The option menu with its settings file, the record-file menu, the about box.
+#include <fstream>
+
+#include "core/cp932.h"
+#include "window_fixture.h"
+
+namespace xantu::testing {
+namespace {
+
+std::string readUtf8(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return cp932ToUtf8(bytes).value_or("<not cp932>");
+}
+
+void writeCp932(const std::filesystem::path& p, const std::string& utf8) {
+    std::ofstream out(p, std::ios::binary);
+    out << utf8ToCp932(utf8).value();
+}
+
+using Options = WindowTest;
+
+TEST_F(Options, FirstRunWritesTheDefaults) {
+    w->Form_Load();
+    EXPECT_EQ(readUtf8(w->settingsPath), "背景画=ペカナ\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n");
+    EXPECT_TRUE(fake.checked("MIDORI"));
+    EXPECT_TRUE(fake.checked("KEIKA"));
+    EXPECT_TRUE(fake.checked("BGM"));
+    EXPECT_FALSE(fake.checked("SIDOU"));
+    for (const std::string& s : fake.sounds) EXPECT_NE(s.rfind("loop:", 0), 0u) << "no music on the first run";
+}
+
+TEST_F(Options, SettingsAppliedInFileOrder) {
+    writeCp932(w->settingsPath, "背景画=竹\r\n移動指導=ON\r\nBGM=ON\r\n背景画=煉瓦 \r\nwhatever\r\n");
+    w->Form_Load();
+    EXPECT_EQ(w->opt.backgroundTheme, kThemeTake);
+    EXPECT_TRUE(fake.checked("TAKE"));
+    EXPECT_FALSE(fake.checked("MIDORI"));
+    EXPECT_EQ(w->opt.guideColour, colourWhite);
+    EXPECT_EQ(fake.sounds.back(), "loop:" + std::to_string(w->bgmSound));
+    // Every cell outside the board shows the bamboo tile after the start-up redraw.
+    EXPECT_EQ(fake.pictureAt(12, 5), kThemeTake);
+    EXPECT_EQ(fake.pictureAt(5, 5), kEmpty);
+}
+
+TEST_F(Options, EveryChangeRewritesTheFile) {
+    load();
+    w->menuCommand("TATAMI");
+    EXPECT_EQ(w->opt.backgroundTheme, kThemeTatami);
+    EXPECT_EQ(fake.pictureAt(-3, 5), kThemeTatami);
+    w->menuCommand("SIDOU");
+    w->menuCommand("KEIKA");
+    w->menuCommand("BGM");
+    EXPECT_EQ(readUtf8(w->settingsPath), "背景画=畳\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=OFF\r\n");
+    EXPECT_EQ(fake.sounds.back(), "stop:" + std::to_string(w->bgmSound));
+}
+
+TEST_F(Options, UnwritableSettingsKeepTheChoices) {
+    load();
+    w->settingsPath = (dir / "no-such-folder" / "Xantuペカナ将棋.ini").string();
+    w->menuCommand("UCHU");
+    EXPECT_TRUE(fake.checked("UCHU"));
+    EXPECT_EQ(w->opt.backgroundTheme, kThemeUchu);
+}
+
+TEST_F(Options, AboutBox) {
+    load();
+    w->menuCommand("VER");
+    ASSERT_EQ(fake.dialogs.size(), 1u);
+    EXPECT_EQ(fake.dialogs[0].text.rfind("Xantu ペカナ将棋  Version 1.0    [05/2001]\r", 0), 0u);
+    EXPECT_EQ(fake.sounds.back(), play(w->otherSound));
+}
+
+class RecordMenu : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        load();
+        w->menuCommand("START");
+        move(3, 7, 3, 6);
+        move(7, 3, 7, 4);
+        move(2, 8, 8, 2);
+        fake.clearLog();
+    }
+    void save(const std::string& name) {
+        w->menuCommand("KIFU_WRITE");
+        fake.setText(1, name);
+        fake.setText(2, "練習対局");
+        fake.setText(3, "先手さん");
+        fake.setText(4, "後手さん");
+        w->Command1_Click();
+    }
+};
+
+TEST_F(RecordMenu, SaveAndLoadAGameThenStepThroughIt) {
+    save("test");
+    EXPECT_EQ(lastDialog(), "棋譜を書き込みました");
+    const auto file = dir / "test.棋譜";
+    ASSERT_TRUE(std::filesystem::exists(file));
+    const Position end = w->pos;
+
+    w->menuCommand("KIFU_READ");
+    EXPECT_EQ(fake.lists, (std::vector<bool>{true, true, true}));
+    fake.clearLog();
+    w->File1_Click("test.棋譜");
+    EXPECT_EQ(w->g.recordMode, 1);
+    EXPECT_EQ(w->moves.lastEntry, 3);  // all three moves, the last one included
+    ASSERT_GE(fake.dialogs.size(), 2u);
+    EXPECT_EQ(fake.dialogs[fake.dialogs.size() - 2].text, " 読み込みました");
+    EXPECT_EQ(lastDialog(), "棋譜を '進 'で進めて下さい");
+    bool header = false;
+    for (const DrawCall& d : fake.textsSince(0)) header |= d.text == "練習対局" && d.y == 6350;
+    EXPECT_TRUE(header);
+
+    for (int i = 0; i < 3; ++i) w->menuCommand("AFTER");
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) EXPECT_EQ(w->pos.board[x][y], end.board[x][y]);
+    fake.clearLog();
+    w->menuCommand("AFTER");
+    EXPECT_EQ(lastDialog(), "終わり");
+    EXPECT_TRUE(fake.sounds.empty());
+    // Back to the start: entry 0 is the starting layout.
+    for (int i = 0; i < 3; ++i) w->menuCommand("REPLAY");
+    EXPECT_EQ(w->pos.board[2][8], -kBishop);
+    EXPECT_EQ(w->pos.board[3][7], -kPawn);
+
+    // A click in record mode asks; "No" ends record mode.
+    fake.answers.push_back(kMsgNo);
+    click(5, 5);
+    EXPECT_EQ(w->g.recordMode, 0);
+    EXPECT_EQ(w->g.sideToMove, 0);
+}
+
+TEST_F(RecordMenu, RefusalsAndBadFiles) {
+    save("");
+    EXPECT_EQ(lastDialog(), "ﾌｧｲﾙ名が入力されていません");
+    save("a/b");
+    EXPECT_FALSE(std::filesystem::exists(dir / "a"));
+
+    // A broken record leaves the game on the board untouched.
+    const Position before = w->pos;
+    std::ofstream(dir / "broken.棋譜", std::ios::binary) << "x\r\ny\r\nz\r\n 999\r\n";
+    w->File1_Click("broken.棋譜");
+    EXPECT_EQ(w->g.recordMode, 0);
+    EXPECT_EQ(w->g.moveNumber, 3);
+    EXPECT_EQ(w->pos.board[8][2], before.board[8][2]);
+    w->File1_Click("vanished.棋譜");
+    EXPECT_EQ(w->g.moveNumber, 3);
+
+    w->menuCommand("REVERSE");
+    fake.clearLog();
+    w->menuCommand("KIFU_WRITE");
+    EXPECT_EQ(lastDialog(), "反転後は書き込みできません");
+    w->menuCommand("CANCEL");
+    w->menuCommand("LBEL_UP");
+    w->menuCommand("KIFU_WRITE");
+    EXPECT_EQ(lastDialog(), "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
+}
+
+}  // namespace
+}  // namespace xantu::testing
