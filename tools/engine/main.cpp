@@ -18,6 +18,9 @@ struct Command {
 constexpr Command kCommands[] = {
     {"moves", xantu::engine::commandMoves, "moves SFEN"},
     {"survey", xantu::engine::commandSurvey, "survey SFEN"},
+    {"think", xantu::engine::commandThink, "think [--level N] [--trace] [--terms] SFEN"},
+    {"bench", xantu::engine::commandBench, "bench [--level N]"},
+    {"selfplay", xantu::engine::commandSelfplay, "selfplay [--level N] [--games G] [--seed S] [--positions]"},
 };
 
 int usage(const char* why) {
