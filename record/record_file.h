@@ -74,9 +74,10 @@ enum class RecordLineStatus { Ok, NotRecord, BadPieceCode, BadHandCount, BadPosi
 
 // Reads one entry line (without its line end). Columns missing at the end
 // of a short line and fields that are empty or not a number give 0; a field
-// is read as a decimal number after its leading spaces, up to the first
-// character that is not a digit. The clocks' before/after values and the
-// board and hands are filled; movedPiece is left 0.
+// is read as a decimal number (leading spaces, an optional sign, digits up
+// to the first other character). A negative clock reads as 0. Fills the
+// board, the hands and the four clocks; movedPiece is left 0. `out` is
+// changed only on Ok.
 RecordLineStatus 解析_棋譜行(std::string_view line, MoveListEntry& out);
 
 // ---------------------------------------------------------------- writing
