@@ -1,0 +1,66 @@
+// Writes every picture of the game as PNG, at 1x and at double resolution
+// ("@2x" before ".png"). Run with QT_QPA_PLATFORM=offscreen where there is no display.
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <cstdio>
+
+#include "art.h"
+
+using namespace xantu::tools;
+
+namespace {
+
+bool save(const QImage& image, const QDir& dir, const QString& name, int scale) {
+    const QString file = dir.filePath(name + (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png")));
+    // Opaque 24-bit pictures, like the bitmaps they stand for.
+    if (!image.convertToFormat(QImage::Format_RGB888).save(file, "PNG")) {
+        std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    return true;
+}
+
+// All five themes side by side in two rows, at 1x.
+QImage previewSheet() {
+    const int themes[5] = {6, 2, 3, 4, 5};
+    const QImage first = drawPreview(6, 1);
+    QImage sheet(first.width() * 3, first.height() * 2, QImage::Format_RGB888);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    for (int i = 0; i < 5; ++i)
+        p.drawImage((i % 3) * first.width(), (i / 3) * first.height(), i == 0 ? first : drawPreview(themes[i], 1));
+    // The sixth place shows the board at double resolution, scaled down.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRect(2 * first.width(), first.height(), first.width(), first.height()), drawPreview(6, 2));
+    return sheet;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2 && !(args.size() == 4 && args[2] == QStringLiteral("--preview"))) {
+        std::fprintf(stderr, "usage: make_pictures <output folder> [--preview <file.png>]\n");
+        return 2;
+    }
+    QDir dir(args[1]);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "make_pictures: cannot create %s\n", qPrintable(args[1]));
+        return 1;
+    }
+    bool ok = true;
+    for (int scale : {1, 2}) {
+        for (const PieceSpec& spec : pieceSpecs()) ok = save(drawPiece(spec, scale), dir, spec.name, scale) && ok;
+        ok = save(drawEmptySquare(scale), dir, QStringLiteral("KARA_MASU"), scale) && ok;
+        for (const TileSpec& spec : tileSpecs()) ok = save(drawTile(spec.tile, scale), dir, spec.name, scale) && ok;
+        ok = save(drawTitle(scale), dir, QStringLiteral("XANTUSHOGI"), scale) && ok;
+    }
+    if (args.size() == 4 && !previewSheet().save(args[3], "PNG")) {
+        std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(args[3]));
+        ok = false;
+    }
+    return ok ? 0 : 1;
+}
