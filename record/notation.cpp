@@ -29,11 +29,4 @@ std::string 文字列変換(int IN_文字列) {
     }
 }
 
-int textLength(const std::string& utf8) {
-    int n = 0;
-    for (unsigned char c : utf8)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
-
 }  // namespace xantu

@@ -7,7 +7,4 @@ namespace xantu {
 // an empty text for any value without a word.
 std::string 文字列変換(int IN_文字列);
 
-// Number of characters (code points) of a UTF-8 text.
-int textLength(const std::string& utf8);
-
 }  // namespace xantu
