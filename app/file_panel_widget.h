@@ -1,0 +1,68 @@
+#pragma once
+#include <QObject>
+#include <QString>
+
+#include "display/platform.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QWidget;
+
+namespace xantu {
+
+// The record-file panel over the board: a drive list, a folder list, the
+// list of record files in that folder, four labelled text boxes and the
+// RETURN button. Its controls are children of the drawing surface, placed in
+// twips like everything else on the window; all start hidden.
+class FilePanelWidget : public QObject, public FilePanel {
+    Q_OBJECT
+public:
+    FilePanelWidget(QWidget* surface, Dialogs& dialogs, QObject* parent = nullptr);
+
+    void setListsVisible(bool drive, bool folder, bool files) override;
+    void setIoVisible(bool on) override;
+    std::string folder() const override;
+    std::string text(int box) const override;
+    void setText(int box, const std::string& s) override;
+    void refreshFiles() override;
+
+    // Makes `path` the folder of the folder and file lists.
+    void setFolder(const QString& path);
+    // Chooses the drive (volume root) at `index` of the drive list, as the
+    // user does; a drive that is not ready keeps the folder and says so.
+    void chooseDrive(int index);
+
+    QComboBox* driveList() const { return drive_; }
+    QListWidget* folderList() const { return dir_; }
+    QListWidget* fileList() const { return files_; }
+    QLineEdit* textBox(int box) const;
+    QPushButton* returnButton() const { return button_; }
+
+    static constexpr const char* kPattern = "*.棋譜";
+
+signals:
+    void returnClicked();
+    // The full path of the record file clicked in the file list.
+    void fileClicked(const QString& path);
+
+private:
+    void fillDrives();
+    void fillFolders();
+    void folderActivated(QListWidgetItem* item);
+
+    Dialogs& dialogs_;
+    QComboBox* drive_;
+    QListWidget* dir_;
+    QListWidget* files_;
+    QLabel* labels_[4];
+    QLineEdit* texts_[4];  // Text1..Text4
+    QPushButton* button_;
+    QString folder_;
+    int driveIndex_ = -1;
+};
+
+}  // namespace xantu

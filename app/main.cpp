@@ -1,0 +1,18 @@
+#include <QApplication>
+
+#include "app_setup.h"
+#include "main_window.h"
+#include "window/game_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    xantu::setUpApplication(app);
+
+    xantu::MainWindow window(QCoreApplication::applicationDirPath());
+    xantu::GameWindow game(window.platform());
+    window.attach(game);
+    window.dispatch([](xantu::GameWindow& g) { g.Form_Load(); });
+    if (window.exiting()) return 0;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,107 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+
+#include "canvas_widget.h"
+#include "file_panel_widget.h"
+#include "menu_set.h"
+#include "message_dialogs.h"
+#include "options/sound_library_dl.h"
+#include "timer_clock.h"
+#include "window/game_window.h"
+#include "window/menu_table.h"
+
+namespace xantu {
+
+MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QString::fromUtf8(kWindowTitle));
+    canvas_ = new CanvasWidget(this);
+    setCentralWidget(canvas_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    menus_ = std::make_unique<MenuSet>(menuBar());
+    dialogs_ = std::make_unique<MessageDialogs>(this);
+    clock_ = std::make_unique<TimerClockQt>();
+    panel_ = std::make_unique<FilePanelWidget>(canvas_, *dialogs_);
+    sound_ = std::make_unique<SoundLibraryDl>(QDir(soundFolder).absolutePath().toStdString());
+
+    platform_.emplace(Platform{*canvas_, *dialogs_, *menus_, *clock_, *panel_, *sound_, *this});
+    platform_->windowHandle = static_cast<std::intptr_t>(winId());
+    const QString appFolder = QCoreApplication::applicationDirPath();
+    platform_->assetFolders = {
+        (appFolder + QStringLiteral("/assets/sounds")).toStdString(),
+        std::string(XANTU_SOURCE_DIR) + "/assets/sounds",
+    };
+
+    connect(canvas_, &CanvasWidget::mousePressed, this, [this](int button, int shift, double x, double y) {
+        dispatch([=](GameWindow& g) { g.Form_MouseDown(button, shift, x, y); });
+    });
+    connect(menus_.get(), &MenuSet::menuOpened, this, [this](const QString& name) {
+        dispatch([&](GameWindow& g) { g.menuOpened(name.toStdString()); });
+    });
+    connect(menus_.get(), &MenuSet::command, this, [this](const QString& name) {
+        dispatch([&](GameWindow& g) { g.menuCommand(name.toStdString()); });
+    });
+    connect(clock_.get(), &TimerClockQt::tick, this, [this] { dispatch([](GameWindow& g) { g.Timer1_Timer(); }); });
+    connect(panel_.get(), &FilePanelWidget::returnClicked, this,
+            [this] { dispatch([](GameWindow& g) { g.Command1_Click(); }); });
+    connect(panel_.get(), &FilePanelWidget::fileClicked, this, [this](const QString& path) {
+        dispatch([&](GameWindow& g) { g.File1_Click(path.toStdString()); });
+    });
+}
+
+MainWindow::~MainWindow() {
+    // The panel's controls belong to the canvas; let the panel go first.
+    panel_.reset();
+}
+
+double MainWindow::top() const { return CanvasWidget::toTwips(frameGeometry().top()); }
+
+void MainWindow::place(double left, double top, double width, double height) {
+    move(CanvasWidget::toPixels(left), CanvasWidget::toPixels(top));
+    canvas_->setCanvasSize(QSize(CanvasWidget::toPixels(width), CanvasWidget::toPixels(height)));
+    adjustSize();
+}
+
+void MainWindow::quit() {
+    if (exiting_) return;
+    exiting_ = true;
+    clock_->setTimerEnabled(false);
+    // Queued, so that it also works before the event loop runs and never
+    // tears the window down under the call that asked for it.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MainWindow::afterCall() {
+    if (game_ && game_->exitRequested()) quit();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    int code = 0;
+    if (event->key() == Qt::Key_Escape) {
+        code = 27;
+    } else {
+        const QString text = event->text();
+        if (text.size() == 1 && text.at(0).unicode() < 128) code = text.at(0).unicode();
+    }
+    if (code == 0) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    dispatch([code](GameWindow& g) { g.Form_KeyPress(code); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!exiting_) {
+        dispatch([](GameWindow& g) { g.Form_Unload(); });
+        quit();
+    }
+    event->accept();
+}
+
+}  // namespace xantu

@@ -1,0 +1,71 @@
+#pragma once
+#include <QMainWindow>
+#include <memory>
+#include <optional>
+
+#include "display/platform.h"
+
+namespace xantu {
+
+class CanvasWidget;
+class FilePanelWidget;
+class GameWindow;
+class MenuSet;
+class MessageDialogs;
+class TimerClockQt;
+
+// The program's one window: menu bar, drawing surface, record-file panel,
+// timer and message boxes, offered to the game as its Platform. Every event
+// is handed to the attached window object, and the application ends as soon
+// as the window object asks for it.
+class MainWindow : public QMainWindow, public WindowFrame {
+    Q_OBJECT
+public:
+    // `soundFolder`: where the sound library lies (the program's folder).
+    explicit MainWindow(const QString& soundFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Platform& platform() { return *platform_; }
+    void attach(GameWindow& game) { game_ = &game; }
+    bool exiting() const { return exiting_; }
+
+    CanvasWidget* canvas() const { return canvas_; }
+    MenuSet* menus() const { return menus_.get(); }
+    FilePanelWidget* filePanel() const { return panel_.get(); }
+    TimerClockQt* clock() const { return clock_.get(); }
+
+    // WindowFrame, in twips.
+    double top() const override;
+    void place(double left, double top, double width, double height) override;
+    void quit() override;
+
+    // Runs one call into the window object, then ends the program if asked.
+    template <typename Call>
+    void dispatch(Call&& call);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void afterCall();
+
+    CanvasWidget* canvas_;
+    std::unique_ptr<MenuSet> menus_;
+    std::unique_ptr<MessageDialogs> dialogs_;
+    std::unique_ptr<TimerClockQt> clock_;
+    std::unique_ptr<FilePanelWidget> panel_;
+    std::unique_ptr<SoundLibrary> sound_;
+    std::optional<Platform> platform_;
+    GameWindow* game_ = nullptr;
+    bool exiting_ = false;
+};
+
+template <typename Call>
+void MainWindow::dispatch(Call&& call) {
+    if (!game_ || exiting_) return;
+    call(*game_);
+    afterCall();
+}
+
+}  // namespace xantu

@@ -1,0 +1,25 @@
+#pragma once
+#include <QPointer>
+#include <QWidget>
+
+#include "display/platform.h"
+
+namespace xantu {
+
+// The game's modal message boxes. Lines arrive separated by carriage
+// returns; the buttons speak the desktop's language through the Qt
+// translator loaded at start-up.
+class MessageDialogs : public Dialogs {
+public:
+    explicit MessageDialogs(QWidget* parent) : parent_(parent) {}
+
+    int messageBox(const std::string& text, const std::string& title, MsgButtons buttons, bool exclamation) override;
+
+    // The text as shown: CR LF and lone CR become line feeds.
+    static QString displayText(const std::string& text);
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace xantu

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "canvas_widget.h"
+#include "dialog_answerer.h"
+#include "file_panel_widget.h"
+#include "message_dialogs.h"
+#include "picture_names.h"
+#include "timer_clock.h"
+
+using namespace xantu;
+
+namespace {
+
+TEST(MessageDialogs, AnswersWithTheGamesValuesAndShowsLines) {
+    DialogAnswerer answerer;
+    MessageDialogs dialogs(nullptr);
+    answerer.script({QMessageBox::No, QMessageBox::Yes});
+    EXPECT_EQ(dialogs.messageBox("棋譜を '進 'で進めて下さい", "棋譜", MsgButtons::YesNo, false), kMsgNo);
+    EXPECT_EQ(dialogs.messageBox("a", "b", MsgButtons::YesNo, false), kMsgYes);
+    EXPECT_EQ(dialogs.messageBox("一行目\r二行目\r\n三行目", "", MsgButtons::Ok, true), kMsgOk);
+    ASSERT_EQ(answerer.seen.size(), 3u);
+    EXPECT_EQ(answerer.seen[0].title, QStringLiteral("棋譜"));
+    EXPECT_TRUE(answerer.seen[0].buttons.contains(QStringLiteral("はい(&Y)")));
+    EXPECT_TRUE(answerer.seen[0].buttons.contains(QStringLiteral("いいえ(&N)")));
+    EXPECT_FALSE(answerer.seen[0].warning);
+    EXPECT_EQ(answerer.seen[2].text, QStringLiteral("一行目\n二行目\n三行目"));
+    EXPECT_EQ(answerer.seen[2].title, QStringLiteral(" "));
+    EXPECT_TRUE(answerer.seen[2].warning);
+    EXPECT_EQ(answerer.seen[2].buttons.size(), 1);
+}
+
+TEST(PictureNames, CoverEveryPieceAndNothingElse) {
+    EXPECT_EQ(pictureName(-10), "SITA_HU_0");
+    EXPECT_EQ(pictureName(-11), "SITA_HU_1");
+    EXPECT_EQ(pictureName(101), "UE_GIN_1");
+    EXPECT_EQ(pictureName(-110), "SITA_KIN");
+    EXPECT_EQ(pictureName(950), "UE_OU");
+    EXPECT_EQ(pictureName(-901), "SITA_SYA_1");
+    EXPECT_EQ(pictureName(0), "KARA_MASU");
+    EXPECT_EQ(pictureName(1), "XANTUSHOGI");
+    EXPECT_EQ(pictureName(9), "HAIKEI_KI");
+    for (int code : {6, 111, -111, 951, -951, 12, 99, -1, 10000}) EXPECT_EQ(pictureName(code), "") << code;
+}
+
+TEST(Canvas, OutlinesShareEdgesAndTextIsAnchoredAtItsTop) {
+    CanvasWidget canvas;
+    canvas.setBackColour(0);
+    canvas.drawBox(12, 1050, 100, 1545, 715);  // cell (0, 0)
+    canvas.drawBox(14, 1545, 100, 2040, 715);  // cell (1, 0): its left edge is the first box's right edge
+    EXPECT_EQ(canvas.pixelAt(70, 20), QColor(255, 0, 0));
+    EXPECT_EQ(canvas.pixelAt(103, 20), QColor(255, 255, 0));
+    EXPECT_EQ(canvas.pixelAt(136, 48), QColor(255, 255, 0));
+    EXPECT_EQ(canvas.pixelAt(85, 20), QColor(0, 0, 0));  // unfilled
+
+    canvas.printText("九", 3000, 3000, 12, true, 15);
+    bool inkAtTop = false, inkAbove = false;
+    for (int x = 200; x < 220; ++x) {
+        for (int y = 200; y < 204; ++y) inkAtTop |= canvas.pixelAt(x, y) != QColor(0, 0, 0);
+        for (int y = 190; y < 200; ++y) inkAbove |= canvas.pixelAt(x, y) != QColor(0, 0, 0);
+    }
+    EXPECT_TRUE(inkAtTop);
+    EXPECT_FALSE(inkAbove);
+    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("ＭＳ Ｐ明朝"))).family(), QStringLiteral("IPAPMincho"));
+}
+
+TEST(TimerClock, TicksAndWaitsWithoutTicking) {
+    TimerClockQt clock;
+    int ticks = 0;
+    QObject::connect(&clock, &TimerClockQt::tick, [&] { ++ticks; });
+    const double start = clock.now();
+    EXPECT_GE(start, 0.0);
+    EXPECT_LT(start, 86400.0);
+    clock.setTimerEnabled(true);
+    EXPECT_TRUE(clock.timerEnabled());
+    clock.wait(0.12);
+    EXPECT_EQ(ticks, 0);
+    const double after = clock.now();
+    if (after > start) {  // unless midnight passed
+        EXPECT_GE(after - start, 0.119);
+    }
+    QTest::qWait(130);
+    EXPECT_GE(ticks, 1);
+    clock.setTimerEnabled(false);
+    EXPECT_FALSE(clock.timerEnabled());
+}
+
+class FilePanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(tmp.isValid());
+        QDir(tmp.path()).mkdir(QStringLiteral("sub"));
+        for (const char* name : {"対局1.棋譜", "memo.txt", "sub/二局.棋譜"}) {
+            QFile f(tmp.filePath(QString::fromUtf8(name)));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        }
+        surface.resize(613, 533);
+        surface.show();
+        panel.setFolder(tmp.path());
+    }
+    QStringList items(QListWidget* list) {
+        QStringList s;
+        for (int i = 0; i < list->count(); ++i) s << list->item(i)->text();
+        return s;
+    }
+
+    QTemporaryDir tmp;
+    QWidget surface;
+    DialogAnswerer answerer;
+    MessageDialogs dialogs{nullptr};
+    FilePanelWidget panel{&surface, dialogs};
+};
+
+TEST_F(FilePanelTest, ListsRecordFilesAndWalksFolders) {
+    panel.setListsVisible(true, true, true);
+    EXPECT_TRUE(panel.fileList()->isVisible());
+    EXPECT_FALSE(panel.returnButton()->isVisible());
+    EXPECT_EQ(panel.fileList()->geometry(), QRect(16, 152, 169, 62));
+    EXPECT_EQ(items(panel.fileList()), QStringList{QStringLiteral("対局1.棋譜")});
+    EXPECT_TRUE(items(panel.folderList()).contains(QStringLiteral("..")));
+    EXPECT_TRUE(items(panel.folderList()).contains(QStringLiteral("sub")));
+
+    QSignalSpy clicked(&panel, &FilePanelWidget::fileClicked);
+    QListWidget* files = panel.fileList();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked[0][0].toString(), QDir(tmp.path()).canonicalPath() + QStringLiteral("/対局1.棋譜"));
+
+    QListWidget* folders = panel.folderList();
+    const auto sub = folders->findItems(QStringLiteral("sub"), Qt::MatchExactly);
+    ASSERT_EQ(sub.size(), 1);
+    folders->setFocus();
+    folders->setCurrentItem(sub[0]);
+    QTest::keyClick(folders, Qt::Key_Return);
+    EXPECT_EQ(QString::fromStdString(panel.folder()), QDir(tmp.filePath(QStringLiteral("sub"))).canonicalPath());
+    EXPECT_EQ(items(panel.fileList()), QStringList{QStringLiteral("二局.棋譜")});
+}
+
+TEST_F(FilePanelTest, TextBoxesButtonAndDriveThatIsNotReady) {
+    panel.setIoVisible(true);
+    EXPECT_TRUE(panel.returnButton()->isVisible());
+    EXPECT_EQ(panel.returnButton()->text(), QStringLiteral("RETURN"));
+    panel.setText(2, "名人戦");
+    panel.textBox(1)->setText(QStringLiteral("第一局"));
+    EXPECT_EQ(panel.text(2), "名人戦");
+    EXPECT_EQ(panel.text(1), "第一局");
+    EXPECT_EQ(panel.textBox(1)->geometry().topLeft(), QPoint(64, 208));
+    QSignalSpy returned(&panel, &FilePanelWidget::returnClicked);
+    QTest::mouseClick(panel.returnButton(), Qt::LeftButton);
+    EXPECT_EQ(returned.count(), 1);
+    panel.setIoVisible(false);
+    EXPECT_FALSE(panel.textBox(4)->isVisible());
+
+    const std::string before = panel.folder();
+    panel.driveList()->addItem(QStringLiteral("gone"), QStringLiteral("/no/such/volume"));
+    panel.chooseDrive(panel.driveList()->count() - 1);
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0].text, QStringLiteral("ﾃﾞﾊﾞｲｽが準備できていません"));
+    EXPECT_EQ(answerer.seen[0].title, QStringLiteral("ｴﾗｰ"));
+    EXPECT_EQ(panel.folder(), before);
+    EXPECT_NE(panel.driveList()->currentText(), QStringLiteral("gone"));
+}
+
+}  // namespace

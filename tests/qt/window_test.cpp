@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "canvas_widget.h"
+#include "dialog_answerer.h"
+#include "display/colours.h"
+#include "display/screen.h"
+#include "main_window.h"
+#include "menu_set.h"
+#include "picture_store.h"
+#include "timer_clock.h"
+#include "window/game_window.h"
+
+using namespace xantu;
+
+namespace {
+
+const QColor kGreen(0, 128, 0);
+const QColor kLightRed(255, 0, 0);
+
+QPoint cellPixel(double x, double y) {
+    return {CanvasWidget::toPixels(cellX(x)), CanvasWidget::toPixels(cellY(y))};
+}
+
+// The real window with its window object, started as the program starts it.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QFile::remove(QStringLiteral("Xantuペカナ将棋.ini"));
+        window = std::make_unique<MainWindow>(QStringLiteral(XANTU_APP_DIR));
+        game = std::make_unique<GameWindow>(window->platform());
+        window->attach(*game);
+        window->dispatch([](GameWindow& g) { g.Form_Load(); });
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override {
+        window->clock()->setTimerEnabled(false);
+        window.reset();
+        game.reset();
+    }
+
+    CanvasWidget& canvas() { return *window->canvas(); }
+    QColor at(QPoint p) { return canvas().pixelAt(p.x(), p.y()); }
+    // The pixel (dx, dy) of the cell compared with the same pixel of a picture.
+    bool showsPicture(int code, double x, double y, int dx = 16, int dy = 20) {
+        const QImage& picture = pictures.picture(code);
+        if (picture.isNull()) return false;
+        return at(cellPixel(x, y) + QPoint(dx, dy)) == picture.pixelColor(dx, dy);
+    }
+    void click(double x, double y, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(&canvas(), button, {}, cellPixel(x, y) + QPoint(16, 20));
+    }
+    void choose(const char* item) {
+        QAction* action = window->menus()->action(QString::fromUtf8(item));
+        ASSERT_NE(action, nullptr) << item;
+        action->trigger();
+    }
+
+    DialogAnswerer answerer;
+    PictureStore pictures{1.0};
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<GameWindow> game;
+};
+
+TEST_F(WindowTest, StartsWithTitleMenusAndTheDrawnScreen) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Xantu ペカナ将棋"));
+    EXPECT_EQ(canvas().size(), QSize(613, 533));
+    QStringList bar;
+    for (QAction* a : window->menuBar()->actions()) bar << a->text();
+    EXPECT_EQ(bar.join(QLatin1Char(' ')), QStringLiteral("対局 局面 戻 進 △ ▽ 棋譜 ｵﾌﾟｼｮﾝ その他"));
+    EXPECT_TRUE(window->menus()->action(QStringLiteral("LEVEL3"))->isChecked());
+    EXPECT_TRUE(window->menus()->checked("MIDORI"));
+
+    // The background is tiled with the ペカナ pattern, not left plain green.
+    for (const QPoint cell : {QPoint(15, 5), QPoint(-2, 4), QPoint(5, 11)}) {
+        const int code = Screen::pekanaTileAt(cell.x(), cell.y());
+        EXPECT_TRUE(showsPicture(code, cell.x(), cell.y(), 10, 10)) << cell.x() << "," << cell.y();
+    }
+    EXPECT_TRUE(showsPicture(0, 5, 5));     // empty square
+    EXPECT_TRUE(showsPicture(-10, 7, 7));   // lower pawn
+    EXPECT_TRUE(showsPicture(950, 5, 1));   // upper king
+    EXPECT_TRUE(showsPicture(1, 10.8, 0));  // title
+    EXPECT_EQ(at(cellPixel(5, 5) + QPoint(10, 0)), kGreen);  // outlines
+    EXPECT_EQ(at(cellPixel(5, 5) + QPoint(0, 10)), kGreen);
+}
+
+TEST_F(WindowTest, StartMenuThenTwoClicksMakeAMove) {
+    choose("START");
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0].text, QStringLiteral("先手の番です"));
+    EXPECT_EQ(answerer.seen[0].title, QStringLiteral(" "));
+
+    click(7, 7);  // the lower pawn of file 3
+    EXPECT_EQ(at(cellPixel(7, 7) + QPoint(10, 0)), kLightRed);
+    EXPECT_EQ(at(cellPixel(7, 7) + QPoint(33, 10)), kLightRed);
+
+    click(7, 6);
+    EXPECT_TRUE(showsPicture(-10, 7, 6));
+    EXPECT_TRUE(showsPicture(0, 7, 7));
+    EXPECT_EQ(at(cellPixel(7, 7) + QPoint(10, 0)), kGreen);
+    EXPECT_EQ(game->pos.board[7][6], -10);
+    EXPECT_EQ(answerer.seen.size(), 1u);
+}
+
+TEST_F(WindowTest, ClickBeforeAnyGameIsRefusedWithAMessage) {
+    click(7, 7);
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0].text, QStringLiteral("「対局」で始めて下さい"));
+    EXPECT_EQ(answerer.seen[0].title, QStringLiteral("開始"));
+    EXPECT_NE(at(cellPixel(7, 7) + QPoint(10, 0)), kLightRed);
+}
+
+TEST_F(WindowTest, CheckMarksFollowTheGameNotTheClick) {
+    choose("LEVEL1");
+    EXPECT_TRUE(window->menus()->action(QStringLiteral("LEVEL1"))->isChecked());
+    EXPECT_FALSE(window->menus()->action(QStringLiteral("LEVEL3"))->isChecked());
+    choose("LEVEL1");  // choosing a checked level keeps it checked
+    EXPECT_TRUE(window->menus()->action(QStringLiteral("LEVEL1"))->isChecked());
+
+    choose("TATAMI");
+    EXPECT_TRUE(window->menus()->checked("TATAMI"));
+    EXPECT_FALSE(window->menus()->checked("MIDORI"));
+    EXPECT_TRUE(showsPicture(2, 15, 5, 10, 10));
+}
+
+TEST_F(WindowTest, EscapeEndsTheProgram) {
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(game->exitRequested());
+    EXPECT_TRUE(window->exiting());
+}
+
+}  // namespace
