@@ -50,9 +50,13 @@ FilePanelWidget::FilePanelWidget(QWidget* surface, Dialogs& dialogs, QObject* pa
     dir_ = new QListWidget(surface);
     dir_->setObjectName(QStringLiteral("Dir1"));
     dir_->setGeometry(twipsRect(240, 600, 2535, 1710));
+    dir_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    dir_->setTextElideMode(Qt::ElideMiddle);
     files_ = new QListWidget(surface);
     files_->setObjectName(QStringLiteral("File1"));
     files_->setGeometry(twipsRect(240, 2280, 2535, 930));
+    files_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    files_->setTextElideMode(Qt::ElideMiddle);
     for (QWidget* w : {static_cast<QWidget*>(drive_), static_cast<QWidget*>(dir_), static_cast<QWidget*>(files_)}) {
         w->setFont(small);
         w->hide();
@@ -203,7 +207,10 @@ void FilePanelWidget::fillDrives() {
 void FilePanelWidget::fillFolders() {
     dir_->clear();
     const QDir dir(folder_);
-    auto* current = new QListWidgetItem(dir_->style()->standardIcon(QStyle::SP_DirOpenIcon), folder_, dir_);
+    // The open folder by its own name (the whole path in its tip), then the
+    // way up and the folders below.
+    const QString name = dir.dirName().isEmpty() ? folder_ : dir.dirName();
+    auto* current = new QListWidgetItem(dir_->style()->standardIcon(QStyle::SP_DirOpenIcon), name, dir_);
     current->setData(kPathRole, folder_);
     current->setToolTip(folder_);
     QDir up(folder_);

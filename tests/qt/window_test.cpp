@@ -2,7 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -11,6 +16,7 @@
 #include "dialog_answerer.h"
 #include "display/colours.h"
 #include "display/screen.h"
+#include "file_panel_widget.h"
 #include "main_window.h"
 #include "menu_set.h"
 #include "picture_store.h"
@@ -128,6 +134,48 @@ TEST_F(WindowTest, CheckMarksFollowTheGameNotTheClick) {
     EXPECT_TRUE(window->menus()->checked("TATAMI"));
     EXPECT_FALSE(window->menus()->checked("MIDORI"));
     EXPECT_TRUE(showsPicture(2, 15, 5, 10, 10));
+}
+
+TEST_F(WindowTest, RecordIsWrittenFromThePanelAndReadBackByAClick) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    FilePanelWidget& panel = *window->filePanel();
+    panel.setFolder(folder.path());
+
+    choose("START");
+    const int moves[3][4] = {{7, 7, 7, 6}, {3, 3, 3, 4}, {1, 7, 1, 6}};
+    for (const auto& m : moves) {
+        click(m[0], m[1]);
+        click(m[2], m[3]);
+    }
+    answerer.seen.clear();
+
+    choose("KIFU_WRITE");
+    ASSERT_TRUE(panel.returnButton()->isVisible());
+    EXPECT_TRUE(panel.folderList()->isVisible());
+    EXPECT_FALSE(panel.fileList()->isVisible());
+    panel.textBox(2)->setText(QStringLiteral("練習対局"));
+    QTest::keyClicks(panel.textBox(1), QStringLiteral("first"));
+    QTest::mouseClick(panel.returnButton(), Qt::LeftButton);
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0].text, QStringLiteral("棋譜を書き込みました"));
+    EXPECT_FALSE(panel.returnButton()->isVisible());
+    QFile written(folder.filePath(QStringLiteral("first.棋譜")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_GE(written.readAll().count('\n'), 5);
+
+    choose("KIFU_READ");
+    QListWidget* files = panel.fileList();
+    ASSERT_TRUE(files->isVisible());
+    ASSERT_EQ(files->count(), 1);
+    EXPECT_EQ(files->item(0)->text(), QStringLiteral("first.棋譜"));
+    answerer.seen.clear();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
+    ASSERT_EQ(answerer.seen.size(), 2u);
+    EXPECT_EQ(answerer.seen[0].text, QStringLiteral(" 読み込みました"));
+    EXPECT_EQ(answerer.seen[1].text, QStringLiteral("棋譜を '進 'で進めて下さい"));
+    EXPECT_FALSE(files->isVisible());
+    EXPECT_TRUE(showsPicture(-10, 7, 7));  // the starting position again
 }
 
 TEST_F(WindowTest, EscapeEndsTheProgram) {
