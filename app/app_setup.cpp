@@ -1,6 +1,7 @@
 #include "app_setup.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -20,6 +21,11 @@ void setUpApplication(QApplication& app) {
         delete translator;
     }
     CanvasWidget::installFontSubstitution();
+    // Menus, boxes and the record panel are all Japanese: prefer a Japanese
+    // face over whatever the default face borrows its kana from.
+    QFont ui = app.font();
+    ui.setFamilies({QStringLiteral("IPAPGothic"), ui.family()});
+    app.setFont(ui);
 }
 
 }  // namespace xantu

@@ -30,13 +30,15 @@ MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindo
     panel_ = std::make_unique<FilePanelWidget>(canvas_, *dialogs_);
     sound_ = std::make_unique<SoundLibraryDl>(QDir(soundFolder).absolutePath().toStdString());
 
-    platform_.emplace(Platform{*canvas_, *dialogs_, *menus_, *clock_, *panel_, *sound_, *this});
-    platform_->windowHandle = static_cast<std::intptr_t>(winId());
+    // The WAV files: the current folder first (the game looks there itself),
+    // then beside the program, then in the source tree.
     const QString appFolder = QCoreApplication::applicationDirPath();
-    platform_->assetFolders = {
+    std::vector<std::string> soundFolders = {
         (appFolder + QStringLiteral("/assets/sounds")).toStdString(),
         std::string(XANTU_SOURCE_DIR) + "/assets/sounds",
     };
+    platform_.emplace(Platform{*canvas_, *dialogs_, *menus_, *clock_, *panel_, *sound_, *this,
+                               static_cast<std::intptr_t>(winId()), std::move(soundFolders)});
 
     connect(canvas_, &CanvasWidget::mousePressed, this, [this](int button, int shift, double x, double y) {
         dispatch([=](GameWindow& g) { g.Form_MouseDown(button, shift, x, y); });
@@ -78,7 +80,12 @@ void MainWindow::quit() {
 }
 
 void MainWindow::afterCall() {
-    if (game_ && game_->exitRequested()) quit();
+    if (game_ && game_->exitRequested()) {
+        quit();
+    } else if (depth_ == 0 && closePending_) {
+        closePending_ = false;
+        close();
+    }
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -97,6 +104,13 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!exiting_ && depth_ > 0) {
+        // The window is closed while the computer thinks or a box is open:
+        // the unload waits until that event is over.
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
     if (!exiting_) {
         dispatch([](GameWindow& g) { g.Form_Unload(); });
         quit();

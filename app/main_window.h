@@ -59,12 +59,21 @@ private:
     std::optional<Platform> platform_;
     GameWindow* game_ = nullptr;
     bool exiting_ = false;
+    int depth_ = 0;             // calls into the window object under way
+    bool closePending_ = false;  // closed while a call was under way
 };
 
 template <typename Call>
 void MainWindow::dispatch(Call&& call) {
     if (!game_ || exiting_) return;
-    call(*game_);
+    {
+        struct Depth {
+            int& d;
+            explicit Depth(int& depth) : d(depth) { ++d; }
+            ~Depth() { --d; }
+        } guard(depth_);
+        call(*game_);
+    }
     afterCall();
 }
 

@@ -184,4 +184,17 @@ TEST_F(WindowTest, EscapeEndsTheProgram) {
     EXPECT_TRUE(window->exiting());
 }
 
+TEST_F(WindowTest, ClosingTheWindowUnloadsTheGame) {
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(game->exitRequested());
+    EXPECT_TRUE(window->exiting());
+}
+
+TEST_F(WindowTest, TopLevelCommandsAnswerFromTheMenuBar) {
+    choose("VER");
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_TRUE(answerer.seen[0].text.contains(QLatin1Char('\n')));
+    EXPECT_FALSE(answerer.seen[0].text.contains(QLatin1Char('\r')));
+}
+
 }  // namespace
