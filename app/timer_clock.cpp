@@ -1,5 +1,7 @@
 #include "timer_clock.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QThread>
 #include <QTime>
