@@ -7,7 +7,7 @@ bash scripts/setup.sh
 export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DXANTU_CORE_ONLY=OFF -DXANTU_SANITIZE=OFF >/dev/null
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 
