@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Set up, build and run every test: the whole program, then the Qt-free core
-# again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Set up, build and run every test: the whole program; the record and settings
+# readers under libFuzzer for a minute; then the Qt-free core again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -10,6 +11,11 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DXANTU_CORE_ONLY=OFF -DXANTU_SANITIZE=OFF >/dev/null
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
+
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DXANTU_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j "$jobs"
+bash scripts/fuzz.sh 60
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DXANTU_CORE_ONLY=ON -DXANTU_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"
