@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QTimer>
+
+#include <cstdlib>
 
 #include "app_setup.h"
 #include "main_window.h"
@@ -14,5 +17,10 @@ int main(int argc, char* argv[]) {
     window.dispatch([](xantu::GameWindow& g) { g.Form_Load(); });
     if (window.exiting()) return 0;
     window.show();
+    // For start-up measurements: end as soon as the first paint is done.
+    if (std::getenv("XANTU_QUIT_AFTER_FIRST_PAINT") != nullptr) {
+        window.repaint();
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    }
     return app.exec();
 }
