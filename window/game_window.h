@@ -117,6 +117,7 @@ private:
     // elapsed-time display is off, so totals keep growing).
     double refreshTurnSeconds();
     void applyHandicapStep(int delta);
+    void showRestoredPosition();
     void selectTheme(int theme, const char* item);
     void soundStartUp();
 

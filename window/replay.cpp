@@ -27,6 +27,15 @@ int GameWindow::調査_持駒数(int IN_手番) const {
     return total;
 }
 
+// Shows the clocks, the hands and the board of a Position restored from the list.
+void GameWindow::showRestoredPosition() {
+    screen.描画_所有時間(g.comSide, clk.comSeconds);
+    screen.描画_所有時間(g.manSide, clk.manSeconds);
+    screen.描画_自持盤();
+    screen.描画_敵持盤();
+    screen.描画_盤();
+}
+
 void GameWindow::REPLAY_Click() {
     hideRecordPanel(1);
     // 1.
@@ -53,16 +62,11 @@ void GameWindow::REPLAY_Click() {
     // 4.
     局面復元(moves, n - 1, pos);
     assert(pos.ok());
-    // 5.
+    // 5-6.
     const MoveListEntry& e = moves.entry(n - 1);
     clk.comSeconds = e.comSecondsBefore;
-    screen.描画_所有時間(g.comSide, clk.comSeconds);
     clk.manSeconds = e.manSecondsBefore;
-    screen.描画_所有時間(g.manSide, clk.manSeconds);
-    // 6.
-    screen.描画_自持盤();
-    screen.描画_敵持盤();
-    screen.描画_盤();
+    showRestoredPosition();
     // 7. Entry n is always written here (see above), so its piece tells
     // which side made move n.
     int x = 0, y = 0, piece = 0;
@@ -108,16 +112,11 @@ void GameWindow::AFTER_Click() {
     // 6.
     局面復元(moves, n, pos);
     assert(pos.ok());
-    // 7.
+    // 7-8.
     const MoveListEntry& e = moves.entry(n);
     clk.comSeconds = e.comSecondsAfter;
     clk.manSeconds = e.manSecondsAfter;
-    screen.描画_所有時間(g.comSide, clk.comSeconds);
-    screen.描画_所有時間(g.manSide, clk.manSeconds);
-    // 8.
-    screen.描画_自持盤();
-    screen.描画_敵持盤();
-    screen.描画_盤();
+    showRestoredPosition();
     // 9.
     int x = 0, y = 0, piece = 0;
     調査_移動結果(n, x, y, piece);

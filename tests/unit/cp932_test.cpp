@@ -6,36 +6,11 @@
 #include <random>
 
 #include "core/cp932.h"
+#include "test_support.h"
 
 using namespace xantu;
+using namespace xantu::testing;
 namespace fs = std::filesystem;
-
-namespace {
-
-struct ScratchFolder {
-    fs::path path;
-    ScratchFolder() {
-        std::random_device rd;
-        path = fs::temp_directory_path() / ("xantu_cp932_" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(path);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-    std::vector<std::string> names() const {
-        std::vector<std::string> n;
-        for (const auto& e : fs::directory_iterator(path)) n.push_back(e.path().filename().string());
-        return n;
-    }
-};
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-}  // namespace
 
 TEST(文字コード, 往復変換) {
     // Texts the program writes or users type: full-width, half-width kana,

@@ -10,26 +10,14 @@
 
 #include "influence/influence_map.h"
 #include "influence/reach.h"
+#include "test_support.h"
 
 using namespace xantu;
+using namespace xantu::testing;
 
 namespace {
 
 using Square = std::pair<int, int>;
-
-Position place(std::initializer_list<std::array<int, 3>> pieces) {
-    Position p;
-    for (const auto& [x, y, c] : pieces) p.board[x][y] = c;
-    return p;
-}
-
-std::vector<Square> marked(const int (&t)[10][10], int value) {
-    std::vector<Square> s;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-            if (t[x][y] == value) s.emplace_back(x, y);
-    return s;
-}
 
 // A map in its reset state, as the reach procedures expect it.
 InfluenceMap resetMap() {

@@ -11,31 +11,17 @@
 #include "core/move_check.h"
 #include "core/sfen.h"
 #include "influence/influence_map.h"
+#include "test_support.h"
 
 using namespace xantu;
+using namespace xantu::testing;
 
 namespace {
-
-using Square = std::pair<int, int>;
-
-Position place(std::initializer_list<std::array<int, 3>> pieces) {
-    Position p;
-    for (const auto& [x, y, c] : pieces) p.board[x][y] = c;
-    return p;
-}
 
 InfluenceMap survey(Position& p) {
     InfluenceMap m;
     勢力調査(p, m);
     return m;
-}
-
-std::vector<Square> reached(const int (&t)[10][10]) {
-    std::vector<Square> s;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-            if (t[x][y] != 0) s.emplace_back(x, y);
-    return s;
 }
 
 }  // namespace
@@ -103,8 +89,8 @@ TEST(InfluenceSteps, EachPieceReachesItsOwnPattern) {
         const InfluenceMap m = survey(p);
         const auto& own = c.code < 0 ? m.manInfluence : m.comInfluence;
         const auto& other = c.code < 0 ? m.comInfluence : m.manInfluence;
-        EXPECT_EQ(reached(own), c.expected) << c.code << " on " << c.x << "," << c.y;
-        EXPECT_TRUE(reached(other).empty());
+        EXPECT_EQ(nonZero(own), c.expected) << c.code << " on " << c.x << "," << c.y;
+        EXPECT_TRUE(nonZero(other).empty());
         for (const auto& [x, y] : c.expected) EXPECT_EQ(own[x][y], 1);
     }
 }
@@ -268,26 +254,26 @@ TEST(InfluenceCheckMarks, KnightsMarkTheKingSquareStepsOnlyTheirOwn) {
     InfluenceMap m = survey(p);
     EXPECT_EQ(m.comKingCheckMap[4][7], 9);
     EXPECT_EQ(m.comKingCheckMap[3][5], 9);
-    EXPECT_EQ(reached(m.comKingCheckMap).size(), 2u);
+    EXPECT_EQ(nonZero(m.comKingCheckMap).size(), 2u);
 
     p = place({{5, 3, kKnight}, {6, 5, -kKing}});
     m = survey(p);
     EXPECT_EQ(m.manKingCheckMap[5][3], 9);
     EXPECT_EQ(m.manKingCheckMap[6][5], 9);
-    EXPECT_EQ(reached(m.manKingCheckMap).size(), 2u);
+    EXPECT_EQ(nonZero(m.manKingCheckMap).size(), 2u);
 
     // Step checks: silver, gold-mover, horse and dragon steps mark only the
     // checking square; kings mark nothing.
     p = place({{5, 5, kKing}, {4, 6, -kSilver}, {6, 5, -kPromKnight}, {5, 4, -kHorse}, {6, 4, -kDragon},
                {4, 4, -kKing}});
     m = survey(p);
-    EXPECT_EQ(reached(m.comKingCheckMap), (std::vector<Square>{{4, 6}, {5, 4}, {6, 4}, {6, 5}}));
-    for (const auto& [x, y] : reached(m.comKingCheckMap)) EXPECT_EQ(m.comKingCheckMap[x][y], 9);
-    EXPECT_TRUE(reached(m.manKingCheckMap).empty());
+    EXPECT_EQ(nonZero(m.comKingCheckMap), (std::vector<Square>{{4, 6}, {5, 4}, {6, 4}, {6, 5}}));
+    for (const auto& [x, y] : nonZero(m.comKingCheckMap)) EXPECT_EQ(m.comKingCheckMap[x][y], 9);
+    EXPECT_TRUE(nonZero(m.manKingCheckMap).empty());
 
     p = place({{5, 5, -kKing}, {4, 4, kSilver}, {5, 4, kPromSilver}, {6, 5, kHorse}, {6, 6, kDragon}});
     m = survey(p);
-    EXPECT_EQ(reached(m.manKingCheckMap), (std::vector<Square>{{4, 4}, {5, 4}, {6, 5}, {6, 6}}));
+    EXPECT_EQ(nonZero(m.manKingCheckMap), (std::vector<Square>{{4, 4}, {5, 4}, {6, 5}, {6, 6}}));
 }
 
 TEST(InfluenceStartPosition, CountsOfTheOpening) {
@@ -304,6 +290,6 @@ TEST(InfluenceStartPosition, CountsOfTheOpening) {
         EXPECT_EQ(m.manThreat[x][3], -kPawn);
         EXPECT_EQ(m.comThreat[x][7], kPawn);
     }
-    EXPECT_TRUE(reached(m.manKingCheckMap).empty());
-    EXPECT_TRUE(reached(m.comKingCheckMap).empty());
+    EXPECT_TRUE(nonZero(m.manKingCheckMap).empty());
+    EXPECT_TRUE(nonZero(m.comKingCheckMap).empty());
 }

@@ -7,37 +7,14 @@
 #include <random>
 
 #include "record/record_file.h"
+#include "test_support.h"
 
 using namespace xantu;
+using namespace xantu::testing;
 using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct ScratchFolder {
-    fs::path path;
-    ScratchFolder() {
-        std::random_device rd;
-        path = fs::temp_directory_path() / ("xantu_record_" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(path);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path, ec);
-    }
-    std::vector<std::string> names() const {
-        std::vector<std::string> n;
-        for (const auto& e : fs::directory_iterator(path)) n.push_back(e.path().filename().string());
-        std::sort(n.begin(), n.end());
-        return n;
-    }
-};
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 MoveListEntry entryOf(const Position& p) {
     MoveListEntry e;

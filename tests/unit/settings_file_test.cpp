@@ -7,30 +7,13 @@
 
 #include "core/cp932.h"
 #include "options/settings_file.h"
+#include "test_support.h"
 
 using namespace xantu;
+using namespace xantu::testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct ScratchFolder {
-    fs::path path;
-    ScratchFolder() {
-        std::random_device rd;
-        path = fs::temp_directory_path() / ("xantu_settings_" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(path);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path, ec);
-    }
-};
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The settings file content of UTF-8 lines, as the program stores it.
 std::string sjis(const std::string& utf8) { return utf8ToCp932(utf8).value(); }
