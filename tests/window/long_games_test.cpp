@@ -5,6 +5,7 @@
 
 #include "core/move_check.h"
 #include "core/move_rules.h"
+#include "influence/influence_map.h"
 #include "window_fixture.h"
 
 namespace xantu::testing {
@@ -52,6 +53,19 @@ void expectSound(const Position& p, bool kingsPresent) {
     }
 }
 
+// Whether the lower king is safe from every upper piece after the move.
+bool keepsKingSafe(const Position& p, const HumanMove& m) {
+    Position after = p;
+    GameState g;
+    const int piece = m.fx == kLowerHandCol ? -kHandKindCode[m.fy - 2] : p.board[m.fx][m.fy];
+    int promoted = piece;
+    if (m.right) 調査_駒成(m.fx, m.fy, m.tx, m.ty, piece, promoted);
+    駒移動_局面(after, g, m.fx, m.fy, m.tx, m.ty, promoted);
+    InfluenceMap map;
+    勢力調査(after, map);
+    return map.comInfluence[after.manKingX][after.manKingY] == 0;
+}
+
 class LongGames : public WindowTest, public ::testing::WithParamInterface<std::tuple<int, bool>> {};
 
 TEST_P(LongGames, PlayUntilAKingFallsOr200Moves) {
@@ -62,8 +76,13 @@ TEST_P(LongGames, PlayUntilAKingFallsOr200Moves) {
     std::mt19937 rng(1234 + level * 2 + humanFirst);
     while (w->g.winnerSide == 0 && w->g.moveNumber < 200) {
         ASSERT_EQ(w->g.sideToMove, w->g.manSide);
-        const auto moves = lowerMoves(w->pos);
+        auto moves = lowerMoves(w->pos);
         ASSERT_FALSE(moves.empty());
+        // A careful human: a random move among those that keep the king safe.
+        std::vector<HumanMove> safe;
+        for (const HumanMove& c : moves)
+            if (keepsKingSafe(w->pos, c)) safe.push_back(c);
+        if (!safe.empty()) moves = safe;
         const HumanMove m = moves[rng() % moves.size()];
         const int before = w->g.moveNumber;
         click(m.fx, m.fy);
@@ -72,7 +91,28 @@ TEST_P(LongGames, PlayUntilAKingFallsOr200Moves) {
         expectSound(w->pos, w->g.winnerSide == 0);
     }
     EXPECT_TRUE(w->g.winnerSide != 0 || w->g.moveNumber >= 200);
+    RecordProperty("moves", w->g.moveNumber);
     EXPECT_EQ(w->moves.recordLength, w->g.moveNumber);
+
+    // The game saved and read back gives the same entries, the last Position included.
+    const MoveList played = w->moves;
+    const Position end = w->pos;
+    w->menuCommand("KIFU_WRITE");
+    fake.setText(1, "game");
+    w->Command1_Click();
+    ASSERT_EQ(lastDialog(), "棋譜を書き込みました");
+    w->File1_Click("game.棋譜");
+    ASSERT_EQ(w->moves.lastEntry, played.lastEntry + 1);
+    for (int k = 1; k <= w->moves.lastEntry; ++k) {
+        const auto& got = w->moves.entries[k];
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) {
+                const int want = k <= played.lastEntry ? played.entries[k].board[x][y] : end.board[x][y];
+                ASSERT_EQ(got.board[x][y], want) << "entry " << k;
+            }
+        for (int kind = 1; kind <= kHandKinds; ++kind)
+            ASSERT_EQ(got.ownHand[kind], k <= played.lastEntry ? played.entries[k].ownHand[kind] : end.ownHand[kind]);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLevelBothSides, LongGames,
