@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "canvas_widget.h"
@@ -188,6 +189,66 @@ TEST_F(WindowTest, ClosingTheWindowUnloadsTheGame) {
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(game->exitRequested());
     EXPECT_TRUE(window->exiting());
+}
+
+// The horizontal extents of the captions drawn on the menu bar, read from its
+// pixels: runs of columns holding dark (text) pixels, with short gaps inside
+// a caption bridged.
+std::vector<std::pair<int, int>> drawnCaptions(QMenuBar& bar) {
+    const QImage shot = bar.grab().toImage();
+    const qreal dpr = shot.devicePixelRatio();
+    std::vector<std::pair<int, int>> runs;
+    for (int x = 0; x < shot.width(); ++x) {
+        bool ink = false;
+        for (int y = 0; y < shot.height() && !ink; ++y) ink = qGray(shot.pixel(x, y)) < 110;
+        if (!ink) continue;
+        const int at = int(x / dpr);
+        if (!runs.empty() && at - runs.back().second <= 5) {
+            runs.back().second = at;
+        } else {
+            runs.emplace_back(at, at);
+        }
+    }
+    return runs;
+}
+
+TEST_F(WindowTest, EachMenuBarCaptionIsWhereItsEntryIsClicked) {
+    QMenuBar& bar = *window->menuBar();
+    const QList<QAction*> entries = bar.actions();
+    const auto captions = drawnCaptions(bar);
+    ASSERT_EQ(captions.size(), std::size_t(entries.size()));
+    ASSERT_EQ(entries.size(), 9);
+
+    QSignalSpy opened(window->menus(), &MenuSet::menuOpened);
+    QSignalSpy commands(window->menus(), &MenuSet::command);
+    const char* const expected[] = {"TAIKYOKU", "STOP",   "REPLAY", "AFTER", "LBEL_UP",
+                                    "LEBEL_DOWN", "KIFU", "OPTION", "VER"};
+    for (int i = 0; i < entries.size(); ++i) {
+        const QString name = QString::fromUtf8(expected[i]);
+        QAction* entry = entries[i];
+        EXPECT_EQ(entry, window->menus()->action(name)) << expected[i];
+        const QPoint centre((captions[i].first + captions[i].second) / 2, bar.height() / 2);
+        EXPECT_TRUE(bar.actionGeometry(entry).contains(centre)) << expected[i] << " drawn around x=" << centre.x();
+
+        opened.clear();
+        commands.clear();
+        answerer.seen.clear();
+        QTest::mouseClick(&bar, Qt::LeftButton, {}, centre);
+        if (QMenu* menu = window->menus()->menu(name)) {
+            EXPECT_TRUE(menu->isVisible()) << expected[i];
+            ASSERT_EQ(opened.size(), 1) << expected[i];
+            EXPECT_EQ(opened[0][0].toString(), name);
+            EXPECT_EQ(commands.size(), 0) << expected[i];
+            menu->hide();
+        } else {
+            ASSERT_EQ(commands.size(), 1) << expected[i];
+            EXPECT_EQ(commands[0][0].toString(), name);
+            EXPECT_EQ(opened.size(), 0) << expected[i];
+        }
+    }
+    // The last one shows the version box.
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_TRUE(answerer.seen[0].text.contains(QStringLiteral("Version")));
 }
 
 TEST_F(WindowTest, TopLevelCommandsAnswerFromTheMenuBar) {
