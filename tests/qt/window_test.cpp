@@ -200,7 +200,8 @@ std::vector<std::pair<int, int>> drawnCaptions(QMenuBar& bar) {
     std::vector<std::pair<int, int>> runs;
     for (int x = 0; x < shot.width(); ++x) {
         bool ink = false;
-        for (int y = 0; y < shot.height() && !ink; ++y) ink = qGray(shot.pixel(x, y)) < 110;
+        // The bar's edge lines stay out of the scan.
+        for (int y = 2; y < shot.height() - 2 && !ink; ++y) ink = qGray(shot.pixel(x, y)) < 110;
         if (!ink) continue;
         const int at = int(x / dpr);
         if (!runs.empty() && at - runs.back().second <= 5) {
