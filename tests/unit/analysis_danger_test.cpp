@@ -47,3 +47,12 @@ TEST(COM危険座標, HangingComPiece) {
     EXPECT_EQ(row3.m.manThreat[5][3], -kLance);
     EXPECT_EQ(盤評価_COM危険座標(row3.context(), kSilver, 5, 3), points(-(100 - 20) - 100 - 10 - 20));
 }
+
+// A MAN lance dropped on (5,3), below the COM knight on (5,2), would take
+// the knight and then reach the COM promoted silver on (5,1): 100 + 101/2,
+// the half counted exactly. Each of the 17 undefended empty squares of
+// rows 1-3 costs 0.1 more while MAN holds a piece.
+TEST(COM危険座標, LanceDropThreatCountsHalfThePieceExactly) {
+    Surveyed s("4+s3k/4n4/9/9/9/9/9/9/4K4 w L 1");
+    EXPECT_EQ(盤評価_COM危険座標(s.context(), kKnight, 5, 2), -(1505 + 17));
+}
