@@ -47,9 +47,10 @@ Score 調査_香狙い(const EvalContext& e, int 移動先X, int 移動先Y);
 // column? The piece on the square is lifted during the test.
 bool 調査_自守駒MAN_直進駒(const EvalContext& e, int 入力X, int 入力Y);
 
-// Penalty (≥ 0) when the piece on (移動元X, 移動元Y) stands on a free
-// diagonal to a square from which MAN's bishop would check COM's king and
-// MAN can bring a bishop there.
+// Penalty (≥ 0, the piece's value) when a MAN bishop or horse standing on
+// (移動元X, 移動元Y) could go on to a square from which a MAN bishop would
+// check COM's king (along a free diagonal, or by one horse step), and MAN
+// can bring a bishop there from the board or from its hand.
 Score 盤評価_自角注意_COM(const EvalContext& e, int 移動元X, int 移動元Y, int 移動駒);
 
 // The scan of all 81 squares for COM's weaknesses and hanging MAN pieces.

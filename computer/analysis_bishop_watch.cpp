@@ -1,5 +1,5 @@
-// Beware MAN's bishop: a COM piece on a diagonal that MAN's bishop could
-// use to check COM's king.
+// Beware MAN's bishop: a COM piece standing where MAN's bishop or horse
+// could pass on to a square checking COM's king.
 #include "computer/analysis.h"
 #include "core/move_check.h"
 
