@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 
 #include "canvas_widget.h"
@@ -91,6 +92,12 @@ void MainWindow::afterCall() {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     int code = 0;
     if (event->key() == Qt::Key_Escape) {
+        // Esc in a text box of the record panel only leaves the box: it must
+        // not end the program (and the game on the board) while typing.
+        if (qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr) {
+            setFocus();
+            return;
+        }
         code = 27;
     } else {
         const QString text = event->text();
