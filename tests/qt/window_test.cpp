@@ -185,6 +185,18 @@ TEST_F(WindowTest, EscapeEndsTheProgram) {
     EXPECT_TRUE(window->exiting());
 }
 
+TEST_F(WindowTest, EscapeInARecordTextBoxOnlyLeavesTheBox) {
+    choose("KIFU_WRITE");
+    QLineEdit* name = window->filePanel()->textBox(1);
+    name->setFocus();
+    QTest::keyClicks(name, QStringLiteral("abc"));
+    QTest::keyClick(name, Qt::Key_Escape);
+    EXPECT_FALSE(game->exitRequested());
+    EXPECT_FALSE(window->exiting());
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(game->exitRequested());
+}
+
 TEST_F(WindowTest, ClosingTheWindowUnloadsTheGame) {
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(game->exitRequested());
