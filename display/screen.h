@@ -25,7 +25,8 @@ public:
     void 描画_背景(int IN_背景種類);
     // Repaints one cell with the background as the current theme leaves it.
     void 背景桝(int x, int y);
-    // The tile (7, 8 or 9) the ペカナ pattern leaves on cell (x, y).
+    // The tile (7, 8 or 9) the ペカナ pattern leaves on cell (x, y); 6, which
+    // paints nothing, where the pattern leaves no tile.
     static int pekanaTileAt(int x, int y);
 
     // Text

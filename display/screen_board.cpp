@@ -65,7 +65,7 @@ const TileTable& pekanaTiles() {
 }  // namespace
 
 int Screen::pekanaTileAt(int x, int y) {
-    if (x < kMinX || x > kMaxX || y < kMinY || y > kMaxY) return 0;
+    if (x < kMinX || x > kMaxX || y < kMinY || y > kMaxY) return kThemePekana;  // paints nothing
     return pekanaTiles()[x - kMinX][y - kMinY];
 }
 

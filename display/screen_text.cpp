@@ -153,6 +153,8 @@ void Screen::描画_移動結果(int IN_手番, int 移動先X, int 移動先Y, 
     } else {
         return;
     }
+    // No piece means no move was found between the two entries: nothing to show.
+    if (移動駒 == kEmpty) return;
     const std::string words[3] = {文字列変換(10 - 移動先X), 文字列変換(1000 + 移動先Y), 文字列変換(移動駒)};
     const double xs[3] = {fx, rx, px};
     for (int i = 0; i < 3; ++i) {

@@ -204,7 +204,9 @@ void GameWindow::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
 }
 
 void GameWindow::handOverAfterHumanMove(int captured) {
-    const double turnSeconds = refreshTurnSeconds();
+    // The turn's seconds as read when the move was saved: the total grows by
+    // exactly what the move-list entry holds as the time after the move.
+    const double turnSeconds = clk.turnSeconds;
     if (g.vsComputer == 1) {
         plat.clock.setTimerEnabled(false);
         clk.manSeconds += turnSeconds;

@@ -88,7 +88,10 @@ public:
     std::int32_t dsCreateDSB(std::int32_t device, const std::uint8_t*, std::int32_t) override {
         return device == 0 ? 0 : nextBuffer++;
     }
-    void dsPlay(std::int32_t b) override { sounds.push_back("play:" + std::to_string(b)); }
+    void dsPlay(std::int32_t b) override {
+        sounds.push_back("play:" + std::to_string(b));
+        clockNow += secondsPerSound;
+    }
     void dsPlayLooping(std::int32_t b) override { sounds.push_back("loop:" + std::to_string(b)); }
     void dsStop(std::int32_t b) override { sounds.push_back("stop:" + std::to_string(b)); }
     void dsFree(std::int32_t b) override { sounds.push_back("free:" + std::to_string(b)); }
@@ -138,6 +141,8 @@ public:
     bool deviceWorks = true;
     double clockNow = 36000;  // 10:00:00
     double waited = 0;
+    // Time the clock moves on while a sound starts (a slow desktop).
+    double secondsPerSound = 0;
     int backColour = -1;
     int refreshes = 0;
     int fileRefreshes = 0;

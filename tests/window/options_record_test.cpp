@@ -2,6 +2,7 @@
 #include <fstream>
 
 #include "core/cp932.h"
+#include "record/record_file.h"
 #include "window_fixture.h"
 
 namespace xantu::testing {
@@ -129,6 +130,37 @@ TEST_F(RecordMenu, SaveAndLoadAGameThenStepThroughIt) {
     click(5, 5);
     EXPECT_EQ(w->g.recordMode, 0);
     EXPECT_EQ(w->g.sideToMove, 0);
+}
+
+TEST_F(RecordMenu, AStepThatChangesNoSquareShowsNoNotation) {
+    // Entry 1 repeats the starting layout (entry 0); entry 2 has the lower
+    // pawn of file 3 one square up.
+    Position p;
+    初期配置(p);
+    MoveListEntry e;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) e.board[x][y] = p.board[x][y];
+    std::string text = "match\r\nup\r\ndown\r\n" + 作成_棋譜行(e) + "\r\n";
+    e.board[7][7] = kEmpty;
+    e.board[7][6] = -kPawn;
+    text += 作成_棋譜行(e) + "\r\n";
+    std::ofstream(dir / "still.棋譜", std::ios::binary) << text;
+    w->File1_Click("still.棋譜");
+    ASSERT_EQ(w->moves.lastEntry, 2);
+
+    auto notationWords = [&](std::size_t mark) {
+        std::string words;
+        for (const DrawCall& d : fake.textsSince(mark))
+            if (d.code == colourWhite && (d.y == cellY(2.4) || d.y == cellY(8.4))) words += d.text;
+        return words;
+    };
+    std::size_t mark = fake.draws.size();
+    w->menuCommand("AFTER");
+    EXPECT_EQ(notationWords(mark), "");
+    EXPECT_EQ(fake.pictureAt(14, 2), kPicKi);  // the lower side's notation area was still erased
+    mark = fake.draws.size();
+    w->menuCommand("AFTER");
+    EXPECT_EQ(notationWords(mark), "３六歩");
 }
 
 TEST_F(RecordMenu, RefusalsAndBadFiles) {

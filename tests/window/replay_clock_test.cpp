@@ -154,6 +154,22 @@ TEST_F(Replay, ClockTicksOnlyOnWholeSecondsAndAddsAtEachMove) {
     EXPECT_DOUBLE_EQ(w->moves.entries[0].manSecondsAfter, w->clk.manSeconds);
 }
 
+TEST_F(Replay, ATotalGrowsByExactlyTheTimeItsEntryHolds) {
+    // The desktop is slow: starting the piece sound takes 0.75 s.
+    fake.secondsPerSound = 0.75;
+    fake.clockNow += 10;
+    move(7, 7, 7, 6);
+    EXPECT_DOUBLE_EQ(w->moves.entries[0].manSecondsAfter, 10);
+    EXPECT_DOUBLE_EQ(w->clk.manSeconds, 10);
+    // The next turn starts when the turn has passed. A human move saves the
+    // lower side's clock as running, whichever side made it.
+    fake.clockNow += 4;
+    move(3, 3, 3, 4);
+    EXPECT_DOUBLE_EQ(w->clk.comSeconds, 4);
+    EXPECT_DOUBLE_EQ(w->moves.entries[1].manSecondsAfter, 14);
+    EXPECT_DOUBLE_EQ(w->moves.entries[1].comSecondsAfter, 0);
+}
+
 TEST_F(Replay, ClockAcrossMidnight) {
     w->menuCommand("CANCEL");
     fake.clockNow = 86390;

@@ -59,6 +59,8 @@ TEST(PekanaPattern, TilesLeftOnTheCellsBesideTheBoard) {
     // The column between the board and the lower hand.
     EXPECT_EQ(Screen::pekanaTileAt(10, 2), 8);
     EXPECT_EQ(Screen::pekanaTileAt(10, 3), 9);
+    // Far outside the pattern: nothing is painted (never the empty square).
+    EXPECT_EQ(Screen::pekanaTileAt(40, 40), kThemePekana);
 }
 
 TEST_F(ScreenTest, EveryThemeCoversTheCellsOutsideTheBoard) {

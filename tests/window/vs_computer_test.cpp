@@ -32,7 +32,13 @@ TEST_F(VsComputer, HumanFirstThenTheComputerReplies) {
     EXPECT_EQ(w->g.manSide, kSente);
     EXPECT_TRUE(fake.timerOn);
     fake.clearLog();
+    fake.secondsPerSound = 0.25;
+    fake.clockNow += 7;
     move(7, 7, 7, 6);
+    // Each total grew by exactly what the move list holds for its move.
+    EXPECT_DOUBLE_EQ(w->clk.manSeconds, 7);
+    EXPECT_DOUBLE_EQ(w->moves.entries[0].manSecondsAfter, 7);
+    EXPECT_DOUBLE_EQ(w->clk.comSeconds, w->moves.entries[1].comSecondsAfter);
     // The computer answered in the same event.
     EXPECT_EQ(w->g.moveNumber, 2);
     EXPECT_EQ(w->moves.recordLength, 2);
