@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "core/move_check.h"
 #include "core/move_rules.h"
 
@@ -94,4 +96,116 @@ TEST(MoveCheckAny, OffBoardOrSameSquareRefused) {
         EXPECT_EQ(移動チェック(p, f, 5, 5, 5, 10, code), 0);
     }
     EXPECT_EQ(移動チェック(p, f, 5, 5, 1, 9, 111), 1);  // no rule for 111
+}
+
+TEST(MoveCheckSteppers, SilverGoldLanceKingHorseDragon) {
+    Position p = emptyBoard();
+    PawnFiles f;
+    auto ok = [&](int piece, int tx, int ty) { return 移動チェック(p, f, 5, 5, tx, ty, piece); };
+    // Silver: three forward, two diagonal back.
+    for (auto [tx, ty] : {std::pair{4, 4}, {5, 4}, {6, 4}, {4, 6}, {6, 6}}) EXPECT_EQ(ok(-kSilver, tx, ty), 1);
+    EXPECT_EQ(ok(-kSilver, 5, 6), 0);
+    EXPECT_EQ(ok(-kSilver, 4, 5), 0);
+    EXPECT_EQ(ok(kSilver, 5, 6), 1);
+    EXPECT_EQ(ok(kSilver, 5, 4), 0);
+    // Gold and the pieces that move like it.
+    for (int code : {-kGold, -kPromLance, -kPromKnight, -kPromSilver}) {
+        for (auto [tx, ty] : {std::pair{4, 4}, {5, 4}, {6, 4}, {4, 5}, {6, 5}, {5, 6}}) EXPECT_EQ(ok(code, tx, ty), 1) << code;
+        EXPECT_EQ(ok(code, 4, 6), 0) << code;
+        EXPECT_EQ(ok(-code, 4, 6), 1) << code;
+        EXPECT_EQ(ok(-code, 4, 4), 0) << code;
+    }
+    // Lance: straight ahead only, not through a piece.
+    EXPECT_EQ(ok(-kLance, 5, 1), 1);
+    EXPECT_EQ(ok(-kLance, 5, 6), 0);
+    EXPECT_EQ(ok(kLance, 5, 9), 1);
+    p.board[5][3] = kPawn;
+    EXPECT_EQ(ok(-kLance, 5, 3), 1);
+    EXPECT_EQ(ok(-kLance, 5, 2), 0);
+    p.board[5][3] = kEmpty;
+    // King one step; horse and dragon one step or their slide.
+    EXPECT_EQ(ok(-kKing, 4, 4), 1);
+    EXPECT_EQ(ok(-kKing, 5, 7), 0);
+    EXPECT_EQ(ok(kHorse, 5, 4), 1);
+    EXPECT_EQ(ok(kHorse, 1, 1), 1);
+    EXPECT_EQ(ok(kHorse, 5, 3), 0);
+    EXPECT_EQ(ok(-kDragon, 4, 4), 1);
+    EXPECT_EQ(ok(-kDragon, 5, 1), 1);
+    EXPECT_EQ(ok(-kDragon, 3, 3), 0);
+    // No notion of check: the king may step onto a square the rook attacks.
+    p.board[5][1] = kRook;
+    p.board[4][9] = -kKing;
+    EXPECT_EQ(移動チェック(p, f, 4, 9, 5, 9, -kKing), 1);
+}
+
+TEST(MoveRules, CapturesFillTheHandUnpromotedAndAKingDecides) {
+    Position p = emptyBoard();
+    GameState g;  // manSide -1, comSide +1
+    p.board[5][5] = -kRook;
+    p.board[5][2] = kDragon;
+    EXPECT_EQ(駒移動_局面(p, g, 5, 5, 5, 2, -kRook), kDragon);
+    EXPECT_EQ(p.ownHand[7], 1);
+    EXPECT_EQ(p.ownHandTotal, 1);
+    EXPECT_EQ(p.board[5][5], kEmpty);
+    // Dropped again as an unpromoted rook from its hand row (kind 7 = row 9).
+    駒移動_局面(p, g, 11, 9, 1, 1, -kRook);
+    EXPECT_EQ(p.board[1][1], -kRook);
+    EXPECT_EQ(p.ownHand[7], 0);
+    EXPECT_EQ(p.ownHandTotal, 0);
+    // 111 is filed as a gold.
+    p.board[2][2] = kGoldAlt;
+    駒移動_局面(p, g, 1, 1, 2, 1, -kRook);
+    駒移動_局面(p, g, 2, 1, 2, 2, -kRook);
+    EXPECT_EQ(p.ownHand[5], 1);
+    // The lower king's square follows it; taking it ends the game, no hand grows.
+    p.board[5][9] = -kKing;
+    駒移動_局面(p, g, 5, 9, 5, 8, -kKing);
+    EXPECT_EQ(p.manKingX, 5);
+    EXPECT_EQ(p.manKingY, 8);
+    p.board[5][7] = kGold;
+    駒移動_局面(p, g, 5, 7, 5, 8, kGold);
+    EXPECT_EQ(g.winnerSide, g.comSide);
+    EXPECT_EQ(p.enemyHandTotal, 0);
+    for (int k = 1; k <= 7; ++k) EXPECT_EQ(p.enemyHand[k], 0);
+}
+
+TEST(MoveRules, PromotionZonesAndStrandedPieces) {
+    int promoted = 77;
+    EXPECT_EQ(調査_駒成(3, 3, 4, 4, -kSilver, promoted), 1);  // leaving the zone
+    EXPECT_EQ(promoted, -kPromSilver);
+    promoted = 77;
+    EXPECT_EQ(調査_駒成(1, 5, 1, 4, -kLance, promoted), 0);
+    EXPECT_EQ(調査_駒成(5, 3, 5, 4, -kLance, promoted), 0);  // a lance only promotes arriving
+    EXPECT_EQ(調査_駒成(11, 3, 1, 1, -kPawn, promoted), 0);  // drops never
+    EXPECT_EQ(調査_駒成(-1, 1, 5, 9, kPawn, promoted), 0);
+    EXPECT_EQ(調査_駒成(5, 3, 5, 2, -kGold, promoted), 0);
+    EXPECT_EQ(調査_駒成(5, 3, 5, 2, -kPromPawn, promoted), 0);
+    EXPECT_EQ(promoted, 77);  // untouched when the answer is 0
+    EXPECT_EQ(調査_駒成(5, 7, 5, 5, kPawn, promoted), 1);
+    EXPECT_EQ(promoted, kPromPawn);
+    EXPECT_EQ(調査_駒成(2, 6, 3, 8, kKnight, promoted), 1);
+    EXPECT_EQ(promoted, kPromKnight);
+
+    EXPECT_EQ(移動後チェック(1, -kLance), 0);
+    EXPECT_EQ(移動後チェック(1, -kPawn), 1);
+    EXPECT_EQ(移動後チェック(2, -kKnight), 0);
+    EXPECT_EQ(移動後チェック(3, -kKnight), 1);
+    EXPECT_EQ(移動後チェック(9, kLance), 0);
+    EXPECT_EQ(移動後チェック(8, kKnight), 0);
+    EXPECT_EQ(移動後チェック(7, kKnight), 1);
+    EXPECT_EQ(移動後チェック(1, -kPromLance), 1);
+}
+
+TEST(MoveRules, PawnFlagsForgetAPromotedPawn) {
+    Position p = emptyBoard();
+    PawnFiles f;
+    p.board[5][4] = -kPawn;
+    p.board[3][3] = kPawn;
+    調査_2歩フラグ設定(p, f);
+    EXPECT_EQ(f.man[5], 1);
+    EXPECT_EQ(f.com[3], 1);
+    EXPECT_EQ(f.man[3], 0);
+    p.board[5][4] = -kPromPawn;
+    調査_2歩フラグ設定(p, f);
+    EXPECT_EQ(f.man[5], 0);
 }
