@@ -139,6 +139,16 @@ TEST_F(TwoHumansGame, SelectionRulesAndRefusals) {
     EXPECT_EQ(w->g.selectPhase, 0);
 }
 
+TEST_F(TwoHumansGame, StartInTheMiddleNamesTheSideToMove) {
+    move(7, 7, 7, 6);
+    fake.clearLog();
+    w->menuCommand("START");
+    EXPECT_EQ(lastDialog(), "後手の番です");
+    EXPECT_EQ(fake.dialogs.back().title, " ");
+    EXPECT_EQ(w->g.moveNumber, 1);
+    EXPECT_EQ(w->g.sideToMove, kGote);
+}
+
 TEST_F(TwoHumansGame, OpponentsHandOnlyCancels) {
     w->pos.enemyHand[1] = 1;
     w->pos.enemyHandTotal = 1;

@@ -99,6 +99,104 @@ TEST_F(VsComputer, ComputerWithNothingToMoveLoses) {
     EXPECT_EQ(lastDialog(), "あなたの勝ちです");
 }
 
+// In the layouts below the computer has exactly one piece that can move,
+// with one destination, so its choice is known.
+
+TEST_F(VsComputer, ACheckIsAnnouncedAndTheMoveWritten) {
+    w->menuCommand("SENTE");
+    // The knight's other square is taken by a lance that cannot move; on rank
+    // 9 the knight must promote, beside MAN's king, which can still step away.
+    layOut({{4, 7, kKnight}, {3, 9, kLance}, {6, 9, -kKing}, {9, 5, -kPawn}});
+    move(9, 5, 9, 4);
+    EXPECT_EQ(w->pos.board[5][9], kPromKnight);
+    ASSERT_FALSE(fake.dialogs.empty());
+    EXPECT_EQ(lastDialog(), "   ** 王手 **");
+    EXPECT_EQ(fake.dialogs.back().title, "");
+    std::string words;
+    for (const DrawCall& d : fake.textsSince(0))
+        if (d.code == colourWhite && d.y == cellY(8.4)) words += d.text;
+    EXPECT_EQ(words, "思考中５九桂成");  // the thinking label, then the move in its place
+    EXPECT_EQ(fake.outlineAt(5, 9), colourWhite);
+    EXPECT_EQ(w->g.sideToMove, w->g.manSide);
+    EXPECT_EQ(w->g.winnerSide, 0);
+}
+
+TEST_F(VsComputer, AMateIsAnnouncedWithoutTheCheckBox) {
+    w->menuCommand("SENTE");
+    // The knight's jump to (5, 7) checks the king on (6, 9), whose squares
+    // are all held by its own knights, none of which can reach (5, 7).
+    layOut({{4, 5, kKnight}, {3, 7, kLance}, {3, 8, kKnight}, {6, 9, -kKing}, {5, 8, -kKnight},
+            {6, 8, -kKnight}, {7, 8, -kKnight}, {5, 9, -kKnight}, {7, 9, -kKnight}, {9, 1, -kPawn}});
+    move(9, 1, 9, 2);
+    EXPECT_EQ(w->pos.board[5][7], kKnight);
+    std::vector<std::string> texts;
+    for (const Dialog& d : fake.dialogs) texts.push_back(d.text + "|" + d.title);
+    EXPECT_EQ(texts, (std::vector<std::string>{"よし！!|詰め ?"}));
+    EXPECT_EQ(w->g.winnerSide, 0);  // a mate alone does not end the game
+    EXPECT_EQ(w->g.sideToMove, w->g.manSide);
+}
+
+TEST_F(VsComputer, ADropBlinksInTheHandArea) {
+    w->menuCommand("SENTE");
+    layOut({{5, 9, -kKing}, {9, 5, -kPawn}});
+    w->pos.enemyHand[5] = 1;  // one gold, shown on row 8 - 5 = 3
+    w->pos.enemyHandTotal = 1;
+    move(9, 5, 9, 4);
+    std::vector<int> blink;
+    for (const DrawCall& d : fake.draws)
+        if (d.kind == DrawCall::Picture && d.x == cellX(-1) && d.y == cellY(3)) blink.push_back(d.code);
+    ASSERT_GE(blink.size(), 4u);
+    EXPECT_EQ(std::vector<int>(blink.begin(), blink.begin() + 4), (std::vector<int>{kEmpty, kGold, kEmpty, kGold}));
+    EXPECT_EQ(w->pos.enemyHand[5], 0);
+    EXPECT_EQ(fake.pictureAt(-1, 3), kEmpty);  // the hand shows the gold gone
+}
+
+TEST_F(VsComputer, PausedWithTheComputerToMoveItMovesBeforeTheClick) {
+    w->menuCommand("SENTE");
+    move(7, 7, 7, 6);
+    ASSERT_EQ(w->g.moveNumber, 2);
+    w->menuCommand("REPLAY");  // back to the computer's turn
+    ASSERT_EQ(w->g.sideToMove, w->g.comSide);
+    fake.clearLog();
+    click(5, 9);
+    ASSERT_FALSE(fake.dialogs.empty());
+    EXPECT_EQ(fake.dialogs[0].text, "OKですか？");
+    EXPECT_EQ(fake.dialogs[0].title, "再開(COM)");
+    EXPECT_EQ(w->g.paused, 0);
+    EXPECT_EQ(w->g.moveNumber, 2);
+    // Then the click selects the human's king as usual.
+    EXPECT_EQ(w->g.selectPhase, 1);
+    EXPECT_EQ(w->g.selFromX, 5);
+    EXPECT_EQ(w->g.selFromY, 9);
+}
+
+TEST_F(VsComputer, AKingTakenBeforeTheClickEndsTheClick) {
+    w->menuCommand("SENTE");
+    layOut({{5, 1, kRook}, {1, 1, kKing}, {5, 5, -kKing}, {9, 9, -kPawn}});
+    w->g.sideToMove = w->g.comSide;
+    w->g.paused = 1;
+    click(9, 9);
+    EXPECT_EQ(w->g.winnerSide, w->g.comSide);
+    EXPECT_EQ(lastDialog(), "ｺﾝﾋﾟｭｰﾀの勝ちです");
+    EXPECT_EQ(w->g.selectPhase, 0);  // the pawn was not selected
+}
+
+TEST_F(VsComputer, SenteInTheMiddleKeepsManToMoveAsTheFirstPlayer) {
+    w->menuCommand("GOTE");
+    move(7, 7, 7, 6);
+    ASSERT_EQ(w->g.moveNumber, 3);
+    const int lastEntry = w->moves.lastEntry;
+    fake.clearLog();
+    w->menuCommand("SENTE");
+    EXPECT_EQ(lastDialog(), "MANの番です");
+    EXPECT_EQ(fake.dialogs.back().title, "対局");
+    EXPECT_EQ(w->g.manSide, kSente);
+    EXPECT_EQ(w->g.comSide, kGote);
+    EXPECT_EQ(w->g.sideToMove, kSente);
+    EXPECT_EQ(w->g.moveNumber, 3);
+    EXPECT_EQ(w->moves.lastEntry, lastEntry);  // the game goes on: its list is kept
+}
+
 TEST_F(VsComputer, ClickBeforeAnyGame) {
     click(5, 7);
     EXPECT_EQ(lastDialog(), "「対局」で始めて下さい");
