@@ -1,4 +1,5 @@
 // The option menu with its settings file, the record-file menu, the about box.
+#include <array>
 #include <fstream>
 
 #include "core/cp932.h"
@@ -54,6 +55,55 @@ TEST_F(Options, EveryChangeRewritesTheFile) {
     w->menuCommand("BGM");
     EXPECT_EQ(readUtf8(w->settingsPath), "背景画=畳\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=OFF\r\n");
     EXPECT_EQ(fake.sounds.back(), "stop:" + std::to_string(w->bgmSound));
+}
+
+TEST_F(Options, ElapsedTimeOffErasesBothClocksThenOnDrawsThem) {
+    load();
+    w->menuCommand("KEIKA");
+    EXPECT_FALSE(fake.timerOn);
+    std::vector<std::array<int, 3>> tiles;  // x, y, code
+    for (const DrawCall& d : fake.draws)
+        if (d.kind == DrawCall::Picture) tiles.push_back({int((d.x - boardLeft) / squareWidth), int((d.y - boardTop) / squareHeight), d.code});
+    // The lower side's clock first (MAN is the lower side), in the ペカナ tiles 9, 7, 8.
+    EXPECT_EQ(tiles, (std::vector<std::array<int, 3>>{
+                         {13, 9, 9}, {14, 9, 7}, {15, 9, 8}, {-2, 9, 9}, {-1, 9, 7}, {0, 9, 8}}));
+
+    fake.clearLog();
+    w->clk.comSeconds = 3725;
+    w->clk.manSeconds = 59;
+    w->menuCommand("KEIKA");
+    EXPECT_TRUE(fake.timerOn);
+    const auto texts = fake.textsSince(0);
+    ASSERT_EQ(texts.size(), 4u);
+    // The upper side's first, left of the board, then the lower side's.
+    EXPECT_EQ(texts[0].text, "01:02:05");
+    EXPECT_EQ(texts[0].code, colourBlack);
+    EXPECT_DOUBLE_EQ(texts[0].x, cellX(-1.5));
+    EXPECT_DOUBLE_EQ(texts[0].y, cellY(9.3));
+    EXPECT_EQ(texts[1].code, colourWhite);
+    EXPECT_DOUBLE_EQ(texts[1].x, cellX(-1.6));
+    EXPECT_DOUBLE_EQ(texts[1].y, cellY(9.2));
+    EXPECT_EQ(texts[3].text, "00:00:59");
+    EXPECT_DOUBLE_EQ(texts[3].x, cellX(13.0));
+    EXPECT_DOUBLE_EQ(texts[3].y, cellY(9.2));
+    EXPECT_EQ(texts[3].size, 12);
+    EXPECT_EQ(fake.outlineAt(1, 9), colourGreen);
+}
+
+TEST_F(Options, GuidanceOffClearsEveryOutlineItMayHaveLeft) {
+    load();
+    w->menuCommand("SIDOU");
+    EXPECT_EQ(w->opt.guideColour, colourWhite);
+    fake.clearLog();
+    w->menuCommand("SIDOU");
+    EXPECT_EQ(w->opt.guideColour, outlineColour);
+    int boxes = 0;
+    for (const DrawCall& d : fake.draws) boxes += d.kind == DrawCall::Box && d.code == outlineColour;
+    EXPECT_EQ(boxes, 81 + 14);
+    for (int k = 1; k <= 7; ++k) {
+        EXPECT_EQ(fake.outlineAt(-1, k), outlineColour) << k;
+        EXPECT_EQ(fake.outlineAt(11, k + 2), outlineColour) << k;
+    }
 }
 
 TEST_F(Options, UnwritableSettingsKeepTheChoices) {
