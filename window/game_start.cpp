@@ -23,6 +23,8 @@ void GameWindow::START_Click() {
     startTurnClock();
     // 3.
     g.vsComputer = 0;
+    // A new game starts a new move list: 進 must not step into the last game's.
+    if (isNew) moves.lastEntry = 0;
     // 4.
     if (isNew) {
         g.manSide = kSente;

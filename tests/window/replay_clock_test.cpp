@@ -193,3 +193,20 @@ TEST_F(Replay, TotalsGrowWhileTheDisplayIsOff) {
 
 }  // namespace
 }  // namespace xantu::testing
+
+namespace xantu::testing {
+namespace {
+
+TEST_F(Replay, ANewGameCannotStepIntoTheLastOne) {
+    playFive(1);
+    w->menuCommand("CANCEL");
+    w->menuCommand("START");
+    fake.clearLog();
+    w->menuCommand("AFTER");
+    EXPECT_EQ(lastDialog(), "できません");
+    EXPECT_EQ(w->pos.board[5][5], kEmpty);
+    EXPECT_EQ(w->g.moveNumber, 0);
+}
+
+}  // namespace
+}  // namespace xantu::testing
