@@ -30,7 +30,7 @@ struct PieceSpec {
     int size;           // 0 smallest (pawn) .. 5 largest (king)
 };
 std::vector<PieceSpec> pieceSpecs();
-QImage drawPiece(const PieceSpec& spec, int scale);
+QImage drawPiece(const PieceSpec& def, int scale);
 QImage drawEmptySquare(int scale);
 
 enum class Tile { Hu, Kei, Ki, Tatami, Take, Uchu, Renga };

@@ -53,9 +53,9 @@ int main(int argc, char** argv) {
     }
     bool ok = true;
     for (int scale : {1, 2}) {
-        for (const PieceSpec& spec : pieceSpecs()) ok = save(drawPiece(spec, scale), dir, spec.name, scale) && ok;
+        for (const PieceSpec& def : pieceSpecs()) ok = save(drawPiece(def, scale), dir, def.name, scale) && ok;
         ok = save(drawEmptySquare(scale), dir, QStringLiteral("KARA_MASU"), scale) && ok;
-        for (const TileSpec& spec : tileSpecs()) ok = save(drawTile(spec.tile, scale), dir, spec.name, scale) && ok;
+        for (const TileSpec& def : tileSpecs()) ok = save(drawTile(def.tile, scale), dir, def.name, scale) && ok;
         ok = save(drawTitle(scale), dir, QStringLiteral("XANTUSHOGI"), scale) && ok;
     }
     if (args.size() == 4 && !previewSheet().save(args[3], "PNG")) {

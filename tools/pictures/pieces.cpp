@@ -26,17 +26,17 @@ QPolygonF outline(int size) {
 
 // The piece on a transparent ground. The upper side's piece is the lower
 // side's turned about; the light still falls from the upper left.
-QImage pieceOnly(const PieceSpec& spec, int scale) {
+QImage pieceOnly(const PieceSpec& def, int scale) {
     QImage image = blankImage(kCellW, kCellH, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(scale, scale);
     QTransform turn;
-    if (spec.upper) {
+    if (def.upper) {
         turn.translate(kCellW, kCellH);
         turn.rotate(180);
     }
-    const QPolygonF body = turn.map(outline(spec.size));
+    const QPolygonF body = turn.map(outline(def.size));
     const QRectF box = body.boundingRect();
 
     // A soft shadow below and to the right, where the piece stands on the board.
@@ -67,16 +67,16 @@ QImage pieceOnly(const PieceSpec& spec, int scale) {
     QFont font(minchoFamily());
     font.setPixelSize(100);
     QPainterPath glyph;
-    glyph.addText(0, 0, font, spec.kanji);
+    glyph.addText(0, 0, font, def.kanji);
     const QRectF g = glyph.boundingRect();
-    const double target = kWidth[spec.size] * 0.62;  // the glyph's larger side
+    const double target = kWidth[def.size] * 0.62;  // the glyph's larger side
     const double k = target / std::max(g.width(), g.height());
     QTransform t;
-    t.translate(kCellW / 2.0, kBottom - 0.43 * kHeight[spec.size]);
+    t.translate(kCellW / 2.0, kBottom - 0.43 * kHeight[def.size]);
     t.scale(k, k);
     t.translate(-g.center().x(), -g.center().y());
     const QPainterPath placed = (t * turn).map(glyph);
-    const QColor ink = spec.promoted ? QColor(196, 18, 18) : QColor(22, 14, 8);
+    const QColor ink = def.promoted ? QColor(196, 18, 18) : QColor(22, 14, 8);
     p.setPen(QPen(ink, 0.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));  // a touch of weight
     p.setBrush(ink);
     p.drawPath(placed);
@@ -96,21 +96,21 @@ std::vector<PieceSpec> pieceSpecs() {
         {"HU", "歩", "奔", 0},   {"KYOU", "香", "杏", 1}, {"KEI", "桂", "圭", 2}, {"GIN", "銀", "全", 3},
         {"KIN", "金", "", 3},    {"KAKU", "角", "馬", 4}, {"SYA", "飛", "龍", 4}, {"OU", "王", "", 5},
     };
-    std::vector<PieceSpec> specs;
+    std::vector<PieceSpec> list;
     for (bool upper : {false, true}) {
         const QString side = upper ? QStringLiteral("UE_") : QStringLiteral("SITA_");
         for (const Kind& k : kinds) {
             QString plain = QString::fromUtf8(k.plain);
             if (upper && plain == QStringLiteral("王")) plain = QStringLiteral("玉");
             if (*k.promoted == '\0') {
-                specs.push_back({side + k.name, plain, false, upper, k.size});
+                list.push_back({side + k.name, plain, false, upper, k.size});
             } else {
-                specs.push_back({side + k.name + "_0", plain, false, upper, k.size});
-                specs.push_back({side + k.name + "_1", QString::fromUtf8(k.promoted), true, upper, k.size});
+                list.push_back({side + k.name + "_0", plain, false, upper, k.size});
+                list.push_back({side + k.name + "_1", QString::fromUtf8(k.promoted), true, upper, k.size});
             }
         }
     }
-    return specs;
+    return list;
 }
 
 QImage drawEmptySquare(int scale) {
@@ -119,11 +119,11 @@ QImage drawEmptySquare(int scale) {
     return image;
 }
 
-QImage drawPiece(const PieceSpec& spec, int scale) {
+QImage drawPiece(const PieceSpec& def, int scale) {
     // Every square's wood runs the same way, under either side's pieces.
     QImage image = drawEmptySquare(scale);
     QPainter p(&image);
-    p.drawImage(0, 0, pieceOnly(spec, scale));
+    p.drawImage(0, 0, pieceOnly(def, scale));
     return image;
 }
 
