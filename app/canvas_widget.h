@@ -2,7 +2,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "display/platform.h"
+#include "platform/platform.h"
 #include "picture_store.h"
 
 namespace xantu {

@@ -2,7 +2,7 @@
 #include <QObject>
 #include <QString>
 
-#include "display/platform.h"
+#include "platform/platform.h"
 
 class QComboBox;
 class QLabel;

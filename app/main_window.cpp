@@ -12,7 +12,7 @@
 #include "file_panel_widget.h"
 #include "menu_set.h"
 #include "message_dialogs.h"
-#include "options/sound_library_dl.h"
+#include "sound/sound_library_dl.h"
 #include "timer_clock.h"
 #include "window/game_window.h"
 #include "window/menu_table.h"

@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "display/platform.h"
+#include "platform/platform.h"
 
 namespace xantu {
 

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-#include "display/platform.h"
+#include "platform/platform.h"
 
 class QAction;
 class QMenu;

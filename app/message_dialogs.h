@@ -2,7 +2,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "display/platform.h"
+#include "platform/platform.h"
 
 namespace xantu {
 

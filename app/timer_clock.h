@@ -2,7 +2,7 @@
 #include <QObject>
 #include <QTimer>
 
-#include "display/platform.h"
+#include "platform/platform.h"
 
 namespace xantu {
 

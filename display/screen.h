@@ -4,7 +4,7 @@
 #include "core/game_state.h"
 #include "core/position.h"
 #include "display/colours.h"
-#include "display/platform.h"
+#include "platform/platform.h"
 #include "options/options.h"
 
 namespace xantu {

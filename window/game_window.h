@@ -6,11 +6,11 @@
 #include "computer/turn_state.h"
 #include "core/game_state.h"
 #include "core/position.h"
-#include "display/platform.h"
+#include "platform/platform.h"
 #include "display/screen.h"
 #include "influence/influence_map.h"
 #include "options/options.h"
-#include "options/sound_module.h"
+#include "sound/sound_module.h"
 #include "record/move_list.h"
 
 namespace xantu {

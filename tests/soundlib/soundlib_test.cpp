@@ -13,8 +13,8 @@
 #include <thread>
 #include <vector>
 
-#include "options/sound_library_dl.h"
-#include "options/sound_module.h"
+#include "sound/sound_library_dl.h"
+#include "sound/sound_module.h"
 
 using namespace xantu;
 namespace fs = std::filesystem;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "options/sound_module.h"
+#include "sound/sound_module.h"
 
 using namespace xantu;
 namespace fs = std::filesystem;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "display/colours.h"
-#include "display/platform.h"
+#include "platform/platform.h"
 
 namespace xantu::testing {
 

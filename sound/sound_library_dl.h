@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "display/platform.h"
+#include "platform/platform.h"
 #include "soundlib/ds_api.h"
 
 namespace xantu {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "display/platform.h"
+#include "platform/platform.h"
 
 namespace xantu {
 

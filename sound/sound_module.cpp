@@ -1,4 +1,4 @@
-#include "options/sound_module.h"
+#include "sound/sound_module.h"
 
 #include <cstring>
 #include <filesystem>

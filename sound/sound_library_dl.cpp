@@ -1,4 +1,4 @@
-#include "options/sound_library_dl.h"
+#include "sound/sound_library_dl.h"
 
 #include <dlfcn.h>
 
