@@ -35,29 +35,32 @@ long wholeSeconds(double seconds) {
 
 char handCountChar(int count) { return count < 10 ? static_cast<char>('0' + count) : static_cast<char>('A' + count - 10); }
 
-// A numeric field: leading spaces skipped, an optional sign, then digits up
-// to the first other character. Empty, cut off or not a number gives 0.
-int fieldValue(std::string_view line, std::size_t start, std::size_t width) {
-    if (start >= line.size()) return 0;
+// A numeric field exactly as the writer makes it: right-aligned, so leading
+// spaces, an optional minus sign, then only digits to the end of the field,
+// with no leading zero ("0" itself, never "-0" or "007"). Anything else
+// (letters, inner or trailing spaces, an empty field) is not a number. The
+// fields are at most five wide, so the value cannot overflow.
+std::optional<int> fieldValue(std::string_view line, std::size_t start, std::size_t width) {
     const std::string_view f = line.substr(start, width);
     std::size_t i = 0;
     while (i < f.size() && f[i] == ' ') ++i;
-    bool negative = false;
-    if (i < f.size() && (f[i] == '-' || f[i] == '+')) negative = f[i++] == '-';
+    const bool negative = i < f.size() && f[i] == '-';
+    if (negative) ++i;
+    if (i == f.size()) return std::nullopt;
+    if (f[i] == '0' && (negative || i + 1 < f.size())) return std::nullopt;
     int value = 0;
-    for (; i < f.size() && f[i] >= '0' && f[i] <= '9'; ++i) value = value * 10 + (f[i] - '0');
+    for (; i < f.size(); ++i) {
+        if (f[i] < '0' || f[i] > '9') return std::nullopt;
+        value = value * 10 + (f[i] - '0');
+    }
     return negative ? -value : value;
 }
 
-// A one-character hand count: digits, "A"–"I" for 10–18. Any other letter
-// would stand for a count beyond 18; anything else is not a number (0).
-std::optional<int> handCountValue(std::string_view line, std::size_t column) {
-    if (column >= line.size()) return 0;
-    const char c = line[column];
+// A one-character hand count: "0"–"9", then "A"–"I" for 10–18.
+std::optional<int> handCountValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'I') return c - 'A' + 10;
-    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return std::nullopt;
-    return 0;
+    return std::nullopt;
 }
 
 bool isPlainAscii(std::string_view line) {
@@ -104,22 +107,24 @@ std::string 作成_棋譜行(const MoveListEntry& entry) {
 }
 
 RecordLineStatus 解析_棋譜行(std::string_view line, MoveListEntry& out) {
-    if (line.size() > kRecordLineWidth || !isPlainAscii(line)) return RecordLineStatus::NotRecord;
+    if (line.size() != kRecordLineWidth || !isPlainAscii(line)) return RecordLineStatus::NotRecord;
     MoveListEntry e;
     int lowerKings = 0, upperKings = 0;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
-            const int code = fieldValue(line, static_cast<std::size_t>(4 * (9 * (x - 1) + (y - 1))), 4);
-            if (!isPieceCode(code)) return RecordLineStatus::BadPieceCode;
-            if (code == -kKing) ++lowerKings;
-            if (code == kKing) ++upperKings;
-            e.board[x][y] = code;
+            const std::optional<int> code = fieldValue(line, static_cast<std::size_t>(4 * (9 * (x - 1) + (y - 1))), 4);
+            if (!code) return RecordLineStatus::NotRecord;
+            if (!isPieceCode(*code)) return RecordLineStatus::BadPieceCode;
+            if (*code == -kKing) ++lowerKings;
+            if (*code == kKing) ++upperKings;
+            e.board[x][y] = *code;
         }
-    if (lowerKings > 1 || upperKings > 1) return RecordLineStatus::BadPosition;
+    // Every game keeps both kings until one is taken, which ends it.
+    if (lowerKings > 1 || upperKings > 1 || lowerKings + upperKings == 0) return RecordLineStatus::BadPosition;
     for (int k = 1; k <= kHandKinds; ++k) {
         const std::size_t column = kBoardColumns + 2 * static_cast<std::size_t>(k - 1);
-        const std::optional<int> own = handCountValue(line, column);
-        const std::optional<int> enemy = handCountValue(line, column + 1);
+        const std::optional<int> own = handCountValue(line[column]);
+        const std::optional<int> enemy = handCountValue(line[column + 1]);
         if (!own || !enemy) return RecordLineStatus::BadHandCount;
         e.ownHand[k] = *own;
         e.enemyHand[k] = *enemy;
@@ -127,9 +132,10 @@ RecordLineStatus 解析_棋譜行(std::string_view line, MoveListEntry& out) {
     double* const clocks[] = {&e.manSecondsBefore, &e.manSecondsAfter, &e.comSecondsBefore, &e.comSecondsAfter};
     std::size_t column = kBoardColumns + kHandColumns;
     for (double* clock : clocks) {
-        // A negative clock cannot come from a game: read it as 0.
-        const int v = fieldValue(line, column, kClockWidth);
-        *clock = v > 0 ? v : 0;
+        const std::optional<int> v = fieldValue(line, column, kClockWidth);
+        if (!v) return RecordLineStatus::NotRecord;
+        if (*v < 0) return RecordLineStatus::BadClock;
+        *clock = *v;
         column += kClockWidth;
     }
     out = e;
@@ -220,9 +226,14 @@ RecordWriteStatus 書込_棋譜(const std::filesystem::path& folder, const std::
                            const RecordTexts& texts, int manSide, const MoveList& list,
                            const std::optional<FinalPosition>& finalPosition) {
     if (fileName.empty()) return RecordWriteStatus::NoFileName;
-    // The record goes into the chosen folder and nowhere else.
-    if (fileName.find('/') != std::string::npos || fileName.find('\0') != std::string::npos || fileName == "." ||
-        fileName == "..")
+    // The record goes into the chosen folder and nowhere else, under a name
+    // that a file list shows as typed (no line breaks or other control
+    // characters).
+    const bool control = std::any_of(fileName.begin(), fileName.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < 0x20 || u == 0x7F;
+    });
+    if (control || fileName.find('/') != std::string::npos || fileName == "." || fileName == "..")
         return RecordWriteStatus::BadFileName;
     const RecordContent content = 作成_棋譜(texts, manSide, list, finalPosition);
     if (content.status != RecordWriteStatus::Ok) return content.status;
@@ -243,13 +254,12 @@ std::string_view 棋譜読込メッセージ(RecordReadStatus status) {
     case RecordReadStatus::BadPieceCode: return "棋譜ﾌｧｲﾙに正しくない駒があります";
     case RecordReadStatus::BadHandCount: return "棋譜ﾌｧｲﾙの持駒の数が正しくありません";
     case RecordReadStatus::BadPosition: return "棋譜ﾌｧｲﾙの局面が正しくありません";
+    case RecordReadStatus::BadClock: return "棋譜ﾌｧｲﾙの経過時間が正しくありません";
     }
     return {};
 }
 
-bool 調査_棋譜を読込可能(RecordReadStatus status) {
-    return status == RecordReadStatus::Ok || status == RecordReadStatus::NoEntries;
-}
+bool 調査_棋譜を読込可能(RecordReadStatus status) { return status == RecordReadStatus::Ok; }
 
 RecordReadResult 解析_棋譜(std::string_view bytes) {
     RecordReadResult result;
@@ -288,6 +298,7 @@ RecordReadResult 解析_棋譜(std::string_view bytes) {
             case RecordLineStatus::BadPieceCode: result.status = RecordReadStatus::BadPieceCode; break;
             case RecordLineStatus::BadHandCount: result.status = RecordReadStatus::BadHandCount; break;
             case RecordLineStatus::BadPosition: result.status = RecordReadStatus::BadPosition; break;
+            case RecordLineStatus::BadClock: result.status = RecordReadStatus::BadClock; break;
             default: result.status = RecordReadStatus::NotRecord; break;
             }
             result.badLine = n + 3;

@@ -70,14 +70,15 @@ std::string 作成_棋譜行(const MoveListEntry& entry);
 bool 調査_棋譜に書ける(const MoveListEntry& entry);
 
 // Outcome of reading one entry line.
-enum class RecordLineStatus { Ok, NotRecord, BadPieceCode, BadHandCount, BadPosition };
+enum class RecordLineStatus { Ok, NotRecord, BadPieceCode, BadHandCount, BadPosition, BadClock };
 
-// Reads one entry line (without its line end). Columns missing at the end
-// of a short line and fields that are empty or not a number give 0; a field
-// is read as a decimal number (leading spaces, an optional sign, digits up
-// to the first other character). A negative clock reads as 0. Fills the
-// board, the hands and the four clocks; movedPiece is left 0. `out` is
-// changed only on Ok.
+// Reads one entry line (without its line end), as strictly as the writer
+// writes it: exactly 358 printable ASCII characters; every numeric field
+// right-aligned (leading spaces, an optional "-", then only digits); every
+// board code in the piece-code table; at most one king per side and at
+// least one on the board; hand counts "0"–"9" or "A"–"I"; clocks 0–99999.
+// Anything else is refused. Fills the board, the hands and the four clocks;
+// movedPiece is left 0. `out` is changed only on Ok.
 RecordLineStatus 解析_棋譜行(std::string_view line, MoveListEntry& out);
 
 // ---------------------------------------------------------------- writing
@@ -85,7 +86,7 @@ RecordLineStatus 解析_棋譜行(std::string_view line, MoveListEntry& out);
 enum class RecordWriteStatus {
     Ok,
     NoFileName,        // Text1 empty
-    BadFileName,       // contains "/" or a NUL, or is "." or ".."
+    BadFileName,       // contains "/" or a control character (NUL, line breaks, …), or is "." or ".."
     NoData,            // no entry line to write
     BadHeaderText,     // a header text CP932 cannot encode, or a line break in it
     InvalidEntry,      // an entry holds an unknown code or a count beyond 18
@@ -136,14 +137,15 @@ RecordWriteStatus 書込_棋譜(const std::filesystem::path& folder, const std::
 
 enum class RecordReadStatus {
     Ok,            // entries read: load it
-    NoEntries,     // fewer than four lines: loadable, but nothing to step through
+    NoEntries,     // no entry line (empty, headers only): nothing to load
     NotFound,      // the file vanished
     CannotRead,    // a folder, no permission, an input error
     TooLarge,      // more than kMaxRecordEntries entry lines
-    NotRecord,     // not CP932 text, an entry line longer than 358 or not plain ASCII
+    NotRecord,     // not CP932 text; an entry line not 358 plain ASCII characters or a field not a number
     BadPieceCode,  // a board field outside the piece-code table
     BadHandCount,  // a hand count outside 0–18
-    BadPosition,   // two kings of one side
+    BadPosition,   // two kings of one side, or no king at all
+    BadClock,      // a negative clock
 };
 
 // The message box text for a read outcome (title "棋譜" for all of them).
@@ -152,8 +154,8 @@ enum class RecordReadStatus {
 std::string_view 棋譜読込メッセージ(RecordReadStatus status);
 inline constexpr const char* kRecordReadTitle = "棋譜";
 
-// Whether the outcome lets the caller load the record (Ok and NoEntries);
-// on any other outcome the game must stay as it is.
+// Whether the outcome lets the caller load the record (Ok only); on any
+// other outcome the game must stay as it is.
 bool 調査_棋譜を読込可能(RecordReadStatus status);
 
 struct RecordReadResult {

@@ -1,6 +1,7 @@
 #include "sound/sound_library_dl.h"
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 #include <utility>
 
@@ -33,6 +34,13 @@ SoundLibraryDl::~SoundLibraryDl() {
 bool SoundLibraryDl::available() {
     if (tried_) return fn_.initialize != nullptr;
     tried_ = true;
+    // Only a regular file (or a link to one) is handed to dlopen: opening a
+    // FIFO or a device by that name would block the start-up for ever.
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        error_ = path_ + ": not a regular file";
+        return false;
+    }
     handle_ = dlopen(path_.c_str(), RTLD_NOW | RTLD_NODELETE);
     if (handle_ == nullptr) {
         const char* why = dlerror();

@@ -42,7 +42,8 @@ void GameWindow::Command1_Click() {
 }
 
 void GameWindow::File1_Click(const std::string& fileName) {
-    // 1. The whole file is checked before anything of the game is cleared.
+    // 1. The whole file is checked before anything of the game is cleared:
+    // a file without a single entry line is refused here too.
     描画_可視(false, false, false);
     const std::filesystem::path file = std::filesystem::path(plat.filePanel.folder()) / fileName;
     RecordReadResult result = 読込_棋譜(file);
@@ -65,10 +66,6 @@ void GameWindow::File1_Click(const std::string& fileName) {
     moves.lastEntry = result.entryCount;
     g.moveNumber = 0;
     // 6.
-    if (result.entryCount == 0) {
-        message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", kRecordReadTitle);
-        return;
-    }
     message(" 読み込みました", kRecordReadTitle);
     message("棋譜を '進 'で進めて下さい", kRecordReadTitle);
     g.sideToMove = kSente;

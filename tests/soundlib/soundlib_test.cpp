@@ -1,6 +1,8 @@
 // The real sound library, loaded the way the game loads it. SDL's disk
 // driver writes the mixed output (S16LE, stereo, 44.1 kHz, in real time) to a
-// file, so what was heard can be checked; the timings leave generous slack.
+// file, so what was heard can be checked. The tests wait for the output to
+// grow by a given length, not for a fixed time, so a busy machine only slows
+// them down; ctest runs them on their own (RUN_SERIAL).
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -32,8 +34,6 @@ std::vector<std::uint8_t> sound(const std::string& name) {
     return readBytes(fs::path(XANTU_SOUNDS_DIR) / name);
 }
 
-void sleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-
 // Non-zero 16-bit samples among bytes [from, to) of the output.
 std::size_t loudSamples(const std::vector<std::uint8_t>& pcm, std::size_t from, std::size_t to) {
     std::size_t n = 0;
@@ -59,6 +59,15 @@ protected:
         return ec ? 0 : static_cast<std::size_t>(size);
     }
     std::vector<std::uint8_t> output() const { return readBytes(out_); }
+    // Waits until `seconds` more of output have been written (at most 20 s,
+    // which only a stalled driver reaches); returns the length written.
+    std::size_t playFor(double seconds) {
+        const std::size_t target = written() + static_cast<std::size_t>(seconds * kBytesPerSecond);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (written() < target && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return written();
+    }
 
     SoundLibraryDl lib{XANTU_SOUNDLIB_DIR};
     fs::path out_;
@@ -76,7 +85,7 @@ TEST_F(DiskAudio, PieceSoundIsHeardAfterItsImageIsGone) {
     wav.assign(wav.size(), 0);  // the library must have taken its own copy
 
     lib.dsPlay(piece);
-    sleepMs(400);
+    playFor(0.4);
     lib.dsFree(piece);
     lib.dsTerminate(device);
 
@@ -101,15 +110,13 @@ TEST_F(DiskAudio, LoopingRepeatsAndStopSilencesOnlyItsOwnBuffer) {
 
     // Played once, the knock would be over long before 0.35 s.
     lib.dsPlayLooping(piece);
-    sleepMs(450);
-    const std::size_t a = written();
+    const std::size_t a = playFor(0.45);
     // Music starts under the knock; stopping the knock leaves the music on.
     lib.dsPlayLooping(bgm);
     lib.dsStop(piece);
-    sleepMs(300);
-    const std::size_t b = written();
+    const std::size_t b = playFor(0.3);
     lib.dsStop(bgm);
-    sleepMs(300);
+    playFor(0.3);
     lib.dsTerminate(device);
 
     const std::vector<std::uint8_t> pcm = output();

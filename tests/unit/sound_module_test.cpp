@@ -6,7 +6,11 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
+#include "sound/sound_library_dl.h"
 #include "sound/sound_module.h"
+#include "test_support.h"
 
 using namespace xantu;
 namespace fs = std::filesystem;
@@ -153,4 +157,15 @@ TEST_F(SoundModuleTest, TruncatedOrForeignFileNeverReachesTheLibrary) {
     EXPECT_EQ(m.soundLoad("empty.wav", 3), 0);
     EXPECT_TRUE(library.images.empty());
     EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+// A FIFO where the library should be would block dlopen for ever: it is
+// taken for a library that does not load, and start-up goes on silent.
+TEST(SoundLibraryLoader, AFifoInPlaceOfTheLibraryIsNotOpened) {
+    ScratchFolder folder;
+    ASSERT_EQ(::mkfifo((folder.path / kSoundLibraryFileName).c_str(), 0600), 0);
+    SoundLibraryDl lib(folder.path.string());
+    EXPECT_EQ(lib.dsInitialize(0), 0);
+    EXPECT_FALSE(lib.available());
+    EXPECT_NE(lib.loadError().find("not a regular file"), std::string::npos) << lib.loadError();
 }
