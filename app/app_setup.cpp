@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "canvas_widget.h"
+#include "font_faces.h"
 #include "window/menu_table.h"
 
 namespace xantu {
@@ -24,7 +25,7 @@ void setUpApplication(QApplication& app) {
     // Menus, boxes and the record panel are all Japanese: prefer a Japanese
     // face over whatever the default face borrows its kana from.
     QFont ui = app.font();
-    ui.setFamilies({QStringLiteral("IPAPGothic"), ui.family()});
+    ui.setFamilies({QString::fromUtf8(kGothic), ui.family()});
     app.setFont(ui);
 }
 

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "display/colours.h"
+#include "font_faces.h"
 #include "palette.h"
 #include "window/menu_table.h"
 
@@ -40,7 +41,7 @@ void CanvasWidget::installFontSubstitution() {
     static bool done = false;
     if (done) return;
     done = true;
-    QFont::insertSubstitutions(QString::fromUtf8(kFaceName), {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho")});
+    QFont::insertSubstitutions(QString::fromUtf8(kFaceName), {QString::fromUtf8(kProportionalMincho), QString::fromUtf8(kMincho)});
 }
 
 void CanvasWidget::setCanvasSize(QSize logical) {
@@ -77,12 +78,17 @@ void CanvasWidget::drawBox(int colour, double x1, double y1, double x2, double y
     update();
 }
 
-void CanvasWidget::printText(const std::string& text, double x, double y, int fontSize, bool bold, int colour) {
-    if (text.empty()) return;
+QFont CanvasWidget::textFont(int fontSize, bool bold) {
     QFont font(QString::fromUtf8(kFaceName));
     // Point sizes as on a 96 dpi screen, whatever the image's own resolution.
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontSize * 96.0 / 72.0))));
     font.setBold(bold);
+    return font;
+}
+
+void CanvasWidget::printText(const std::string& text, double x, double y, int fontSize, bool bold, int colour) {
+    if (text.empty()) return;
+    const QFont font = textFont(fontSize, bold);
     QPainter p(&image_);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setFont(font);

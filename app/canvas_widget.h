@@ -1,4 +1,5 @@
 #pragma once
+#include <QFont>
 #include <QImage>
 #include <QWidget>
 
@@ -32,6 +33,8 @@ public:
     static double toTwips(double pixels);
     // The face used for all text; "ＭＳ Ｐ明朝" maps to an installed Mincho.
     static void installFontSubstitution();
+    // The font of printText; the text's top is its ascent above the baseline.
+    static QFont textFont(int fontSize, bool bold);
 
 signals:
     // Button 1 left, 2 right; shift as 1 Shift, 2 Ctrl, 4 Alt; position in twips.

@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QWindow>
 
 #include "canvas_widget.h"
 #include "file_panel_widget.h"
@@ -66,9 +67,39 @@ MainWindow::~MainWindow() {
 double MainWindow::top() const { return CanvasWidget::toTwips(frameGeometry().top()); }
 
 void MainWindow::place(double left, double top, double width, double height) {
-    move(CanvasWidget::toPixels(left), CanvasWidget::toPixels(top));
+    framePlace_ = QPoint(CanvasWidget::toPixels(left), CanvasWidget::toPixels(top));
+    move(*framePlace_);
     canvas_->setCanvasSize(QSize(CanvasWidget::toPixels(width), CanvasWidget::toPixels(height)));
     adjustSize();
+    placeFrame();
+}
+
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Show:
+    case QEvent::WindowActivate: placeFrame(); break;
+    default: break;
+    }
+    return handled;
+}
+
+void MainWindow::placeFrame() {
+    // place() gives the corner of the whole frame, title bar included; but
+    // for a window whose native window exists already (its handle went to
+    // the sound library) move() places the client area, and a window
+    // manager's title bar would end up above the screen. So once the window
+    // manager has framed the window (its frame margins are known), the
+    // client area goes that far inside the corner. Without a window manager
+    // there is no frame and the first move() was right.
+    QWindow* native = windowHandle();
+    if (!framePlace_ || native == nullptr || !isVisible()) return;
+    const QMargins frame = native->frameMargins();
+    if (frame.isNull()) return;
+    const QPoint client = *framePlace_ + QPoint(frame.left(), frame.top());
+    framePlace_.reset();
+    if (native->position() != client) native->setPosition(client);
 }
 
 void MainWindow::quit() {

@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <memory>
 #include <optional>
+#include <optional>
 
 #include "platform/platform.h"
 
@@ -46,6 +47,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void afterCall();
@@ -59,6 +61,10 @@ private:
     std::optional<Platform> platform_;
     GameWindow* game_ = nullptr;
     bool exiting_ = false;
+    // The frame corner place() asked for, in pixels, until the client area
+    // has been put inside it.
+    std::optional<QPoint> framePlace_;
+    void placeFrame();
     int depth_ = 0;             // calls into the window object under way
     bool closePending_ = false;  // closed while a call was under way
 };

@@ -1,6 +1,9 @@
 #include "message_dialogs.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace xantu {
 
@@ -9,6 +12,19 @@ QString MessageDialogs::displayText(const std::string& text) {
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return s;
+}
+
+void MessageDialogs::makeRoomForTitle(QMessageBox& box) {
+    // A box sizes itself to its text and buttons; a title longer than a
+    // short text ("再開(COM)" over "OKですか？") would be cut by the window
+    // manager. Its title bar also holds an icon and three buttons, and its
+    // face is often larger and bold: leave room for all of that.
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) * 5 / 4 + kTitleBarControls;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
 }
 
 int MessageDialogs::messageBox(const std::string& text, const std::string& title, MsgButtons buttons,
@@ -28,6 +44,7 @@ int MessageDialogs::messageBox(const std::string& text, const std::string& title
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
+    makeRoomForTitle(box);
     const int answer = box.exec();
     if (buttons == MsgButtons::YesNo) return answer == QMessageBox::Yes ? kMsgYes : kMsgNo;
     return kMsgOk;

@@ -4,6 +4,8 @@
 
 #include "platform/platform.h"
 
+class QMessageBox;
+
 namespace xantu {
 
 // The game's modal message boxes. Lines arrive separated by carriage
@@ -17,6 +19,10 @@ public:
 
     // The text as shown: CR LF and lone CR become line feeds.
     static QString displayText(const std::string& text);
+    // Widens the box so that the window manager can show its whole title.
+    static void makeRoomForTitle(QMessageBox& box);
+    // Pixels of a title bar taken by its icon, buttons and margins.
+    static constexpr int kTitleBarControls = 140;
 
 private:
     QPointer<QWidget> parent_;

@@ -1,6 +1,7 @@
 #include "timer_clock.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QThread>
@@ -8,12 +9,21 @@
 
 namespace xantu {
 
-TimerClockQt::TimerClockQt(QObject* parent) : QObject(parent) {
+TimeSource TimeSource::system() {
+    return {[] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; },
+            [](double seconds) { QThread::msleep(static_cast<unsigned long>(seconds * 1000.0) + 1); }};
+}
+
+TimerClockQt::TimerClockQt(QObject* parent) : TimerClockQt(TimeSource::system(), parent) {}
+
+TimerClockQt::TimerClockQt(TimeSource source, QObject* parent) : QObject(parent), source_(std::move(source)) {
     timer_.setInterval(kIntervalMs);
     timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, [this] {
-        if (!waiting_) emit tick();
-    });
+    connect(&timer_, &QTimer::timeout, this, &TimerClockQt::fire);
+}
+
+void TimerClockQt::fire() {
+    if (!waiting_) emit tick();
 }
 
 void TimerClockQt::setTimerEnabled(bool on) {
@@ -22,7 +32,7 @@ void TimerClockQt::setTimerEnabled(bool on) {
     else timer_.stop();
 }
 
-double TimerClockQt::now() const { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+double TimerClockQt::now() const { return source_.timeOfDay(); }
 
 void TimerClockQt::wait(double seconds) {
     if (!(seconds > 0)) return;
@@ -36,7 +46,7 @@ void TimerClockQt::wait(double seconds) {
         if (t >= end || t < start) break;
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         const double left = end - now();
-        if (left > 0) QThread::msleep(static_cast<unsigned long>(std::min(left * 1000.0, 10.0)) + 1);
+        if (left > 0) source_.pause(std::min(left, 0.01));
     }
     if (outer) waiting_ = false;
 }

@@ -2,15 +2,26 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 #include "platform/platform.h"
 
 namespace xantu {
+
+// Where the clock reads the time of day and how a wait pauses between
+// looks at it; tests give one that moves time without waiting for it.
+struct TimeSource {
+    std::function<double()> timeOfDay;        // seconds since midnight
+    std::function<void(double)> pause;        // sleep up to this many seconds
+    static TimeSource system();
+};
 
 // Timer1 (50 ms ticks), the time of day and the game's short waits.
 class TimerClockQt : public QObject, public TimerClock {
     Q_OBJECT
 public:
     explicit TimerClockQt(QObject* parent = nullptr);
+    explicit TimerClockQt(TimeSource source, QObject* parent = nullptr);
 
     void setTimerEnabled(bool on) override;
     bool timerEnabled() const override { return timer_.isActive(); }
@@ -21,12 +32,16 @@ public:
     void wait(double seconds) override;
 
     static constexpr int kIntervalMs = 50;
+    int intervalMs() const { return timer_.interval(); }
+    // What the timer does each time it fires: a tick, unless a wait holds it.
+    void fire();
 
 signals:
     void tick();
 
 private:
     QTimer timer_;
+    TimeSource source_;
     bool waiting_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <cmath>
+#include <filesystem>
 
 #include "core/move_rules.h"
 
@@ -177,9 +178,15 @@ void GameWindow::menuCommand(std::string_view name) {
 void GameWindow::VER_Click() {
     hideRecordPanel(1);
     play(otherSound);
+    // The version line, then only what is true of this copy: its licence and
+    // where its files are kept.
+    std::error_code ec;
+    std::filesystem::path settingsFolder = std::filesystem::absolute(settingsPath, ec).parent_path();
+    if (ec) settingsFolder = std::filesystem::path(settingsPath).parent_path();
     message("Xantu ペカナ将棋  Version 1.0    [05/2001]\r"
-            "ホームページ: https://xantu-shogi.example.org/\r"
-            "メール: support@xantu-shogi.example.org",
+            "MIT ライセンス\r"
+            "設定ﾌｧｲﾙの場所: " + settingsFolder.lexically_normal().string() + "\r"
+            "棋譜ﾌｧｲﾙの場所: 「棋譜」の「書込」で選んだﾌｫﾙﾀﾞ",
             "Xantu ペカナ将棋");
 }
 

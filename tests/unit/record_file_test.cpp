@@ -233,6 +233,8 @@ TEST(棋譜ファイル, 書込の拒否と失敗) {
     EXPECT_EQ(write("../x"), RecordWriteStatus::BadFileName);
     EXPECT_EQ(write("."), RecordWriteStatus::BadFileName);
     EXPECT_EQ(write(".."), RecordWriteStatus::BadFileName);
+    EXPECT_EQ(write("two\nlines"), RecordWriteStatus::BadFileName);
+    EXPECT_EQ(write("tab\there"), RecordWriteStatus::BadFileName);
     EXPECT_EQ(write("x", {"対局😀", "", ""}), RecordWriteStatus::BadHeaderText);
     EXPECT_EQ(write("x", {"", "山田\r\n", ""}), RecordWriteStatus::BadHeaderText);
     EXPECT_TRUE(dir.names().empty());
@@ -302,43 +304,52 @@ TEST(棋譜ファイル, 読込の失敗は状態で返す) {
     EXPECT_EQ(解析_棋譜("\x81\r\nb\r\nc\r\n" + good).status, RecordReadStatus::NotRecord);  // header not CP932
 
     std::string many = head;
-    for (int i = 0; i < kMaxRecordEntries; ++i) many += "\r\n";
+    for (int i = 0; i < kMaxRecordEntries; ++i) many += good + "\r\n";
     EXPECT_EQ(解析_棋譜(many).status, RecordReadStatus::Ok);  // exactly at the limit
-    EXPECT_EQ(解析_棋譜(many + "\r\n").status, RecordReadStatus::TooLarge);
+    EXPECT_EQ(解析_棋譜(many + good).status, RecordReadStatus::TooLarge);
 }
 
-TEST(棋譜ファイル, 寛容な読込) {
-    // Fewer than three lines: a missing header repeats the line read last.
-    RecordReadResult r = 解析_棋譜("");
-    EXPECT_EQ(r.status, RecordReadStatus::NoEntries);
-    EXPECT_TRUE(調査_棋譜を読込可能(r.status));
-    EXPECT_EQ(r.headers, (std::array<std::string, 3>{"", "", ""}));
-    r = 解析_棋譜("\x97\xfb\x8f\x4b\r\n");
-    EXPECT_EQ(r.status, RecordReadStatus::NoEntries);
-    EXPECT_EQ(r.headerLinesRead, 1);
-    EXPECT_EQ(r.headers, (std::array<std::string, 3>{"練習", "練習", "練習"}));
-    EXPECT_EQ(r.list.lastEntry, 0);
-    expectSamePosition(r.list.entries[0], startEntry(), 0);
+// What the writer never writes is refused, whole, before anything is loaded;
+// the message names what is wrong.
+TEST(棋譜ファイル, 書かれない物は読まない) {
+    for (const std::string& noEntry : {""s, "a\r\nb\r\nc\r\n"s, "\x97\xfb\x8f\x4b\r\n"s}) {
+        const RecordReadResult r = 解析_棋譜(noEntry);
+        EXPECT_EQ(r.status, RecordReadStatus::NoEntries);
+        EXPECT_FALSE(調査_棋譜を読込可能(r.status));
+    }
+    const std::string head = "a\r\nb\r\nc\r\n";
+    const std::string good = 作成_棋譜行(startEntry());
+    auto status = [&](std::size_t column, const std::string& text) {
+        std::string line = good;
+        line.replace(column - 1, text.size(), text);
+        return 解析_棋譜(head + line + "\r\n").status;
+    };
+    using S = RecordReadStatus;
+    // Board fields: letters, spaces, inner or trailing blanks, a sign the
+    // writer never puts, leading zeros.
+    for (const char* field : {"  ab", "    ", "  1 ", "1   ", " +10", "  -0", "0010", "-  5"})
+        EXPECT_EQ(status(5, field), S::NotRecord) << field;
+    EXPECT_EQ(status(1, " -20"), S::Ok);                    // a lower lance where the upper one stood
+    EXPECT_EQ(status(325, " "), S::BadHandCount);
+    EXPECT_EQ(status(325, "-"), S::BadHandCount);
+    EXPECT_EQ(status(339, "   -5"), S::BadClock);
+    EXPECT_EQ(status(339, "99999"), S::Ok);
+    EXPECT_EQ(status(339, "1e+04"), S::NotRecord);
+    EXPECT_EQ(status(354, " 12 3"), S::NotRecord);
+    EXPECT_EQ(解析_棋譜(head + good.substr(0, 338) + "\r\n").status, S::NotRecord);  // no clocks
 
-    // Short lines give 0 for what is missing; non-numbers give 0; LF alone
-    // ends a line; the last line needs no line end.
-    r = 解析_棋譜("a\nb\nc\n  20 -10\n\n  ab -x " + std::string(316, ' ') + "-" + std::string(13, ' ') + "   -5   42");
-    ASSERT_EQ(r.status, RecordReadStatus::Ok);
-    ASSERT_EQ(r.list.lastEntry, 3);
-    const MoveListEntry& e1 = r.list.entries[1];
-    EXPECT_EQ(e1.board[1][1], 20);
-    EXPECT_EQ(e1.board[1][2], -10);
-    EXPECT_EQ(e1.board[1][3], 0);
-    EXPECT_EQ(e1.manSecondsBefore, 0);
-    const MoveListEntry& e2 = r.list.entries[2];  // an empty line: an empty board
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) EXPECT_EQ(e2.board[x][y], 0);
-    const MoveListEntry& e3 = r.list.entries[3];
-    EXPECT_EQ(e3.board[1][1], 0);
-    EXPECT_EQ(e3.board[1][2], 0);
-    EXPECT_EQ(e3.ownHand[1], 0);
-    EXPECT_EQ(e3.manSecondsBefore, 0);
-    EXPECT_EQ(e3.manSecondsAfter, 42);
+    // Kings: none at all, or two of a side, is no game; one alone is the end
+    // of a game whose other king was taken.
+    MoveListEntry e = startEntry();
+    e.board[5][1] = 0;
+    EXPECT_EQ(解析_棋譜(head + 作成_棋譜行(e)).status, S::Ok);
+    e.board[5][9] = 0;
+    const RecordReadResult r = 解析_棋譜(head + good + "\r\n" + 作成_棋譜行(e));
+    EXPECT_EQ(r.status, S::BadPosition);
+    EXPECT_EQ(r.badLine, 5);
+
+    // LF alone ends a line too, and the last line needs no line end.
+    EXPECT_EQ(解析_棋譜("a\nb\nc\n" + good + "\n" + good).status, S::Ok);
 }
 
 TEST(棋譜ファイル, メッセージ) {
@@ -355,6 +366,7 @@ TEST(棋譜ファイル, メッセージ) {
         EXPECT_FALSE(棋譜書込メッセージ(s).empty());
     for (const RecordReadStatus s : {RecordReadStatus::NotFound, RecordReadStatus::CannotRead, RecordReadStatus::TooLarge,
                                      RecordReadStatus::NotRecord, RecordReadStatus::BadPieceCode,
-                                     RecordReadStatus::BadHandCount, RecordReadStatus::BadPosition})
+                                     RecordReadStatus::BadHandCount, RecordReadStatus::BadPosition,
+                                     RecordReadStatus::BadClock})
         EXPECT_FALSE(棋譜読込メッセージ(s).empty());
 }

@@ -162,7 +162,7 @@ TEST_F(SoundModuleTest, TruncatedOrForeignFileNeverReachesTheLibrary) {
 // A FIFO where the library should be would block dlopen for ever: it is
 // taken for a library that does not load, and start-up goes on silent.
 TEST(SoundLibraryLoader, AFifoInPlaceOfTheLibraryIsNotOpened) {
-    ScratchFolder folder;
+    xantu::testing::ScratchFolder folder;
     ASSERT_EQ(::mkfifo((folder.path / kSoundLibraryFileName).c_str(), 0600), 0);
     SoundLibraryDl lib(folder.path.string());
     EXPECT_EQ(lib.dsInitialize(0), 0);
