@@ -1,5 +1,6 @@
 #pragma once
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
@@ -16,6 +17,8 @@ public:
         QString text;
         QStringList buttons;
         bool warning = false;
+        int width = 0;
+        int titleWidth = 0;  // the title in the box's own face, bold as title bars often are
     };
 
     DialogAnswerer() {
@@ -31,7 +34,10 @@ private:
     void answer() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
-        Seen s{box->windowTitle(), box->text(), {}, box->icon() == QMessageBox::Warning};
+        QFont titleFont = box->font();
+        titleFont.setBold(true);
+        Seen s{box->windowTitle(), box->text(), {}, box->icon() == QMessageBox::Warning, box->width(),
+               QFontMetrics(titleFont).horizontalAdvance(box->windowTitle())};
         for (QAbstractButton* b : box->buttons()) s.buttons << b->text();
         seen.push_back(s);
         QAbstractButton* target = box->defaultButton();

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +15,7 @@
 #include "canvas_widget.h"
 #include "dialog_answerer.h"
 #include "file_panel_widget.h"
+#include "font_faces.h"
 #include "message_dialogs.h"
 #include "picture_names.h"
 #include "timer_clock.h"
@@ -37,6 +40,12 @@ TEST(MessageDialogs, AnswersWithTheGamesValuesAndShowsLines) {
     EXPECT_EQ(answerer.seen[2].title, QStringLiteral(" "));
     EXPECT_TRUE(answerer.seen[2].warning);
     EXPECT_EQ(answerer.seen[2].buttons.size(), 1);
+
+    // A short text under a longer title: the box leaves the title room beside
+    // a title bar's icon and buttons.
+    dialogs.messageBox("OKですか？", "再開(COM)", MsgButtons::Ok, false);
+    ASSERT_EQ(answerer.seen.size(), 4u);
+    EXPECT_GE(answerer.seen[3].width, answerer.seen[3].titleWidth + 120);
 }
 
 TEST(PictureNames, CoverEveryPieceAndNothingElse) {
@@ -62,34 +71,62 @@ TEST(Canvas, OutlinesShareEdgesAndTextIsAnchoredAtItsTop) {
     EXPECT_EQ(canvas.pixelAt(136, 48), QColor(255, 255, 0));
     EXPECT_EQ(canvas.pixelAt(85, 20), QColor(0, 0, 0));  // unfilled
 
+    // The text's top is at y: the glyph's ink starts where the face's own
+    // metrics put it below that top, whichever face is installed.
     canvas.printText("九", 3000, 3000, 12, true, 15);
-    bool inkAtTop = false, inkAbove = false;
-    for (int x = 200; x < 220; ++x) {
-        for (int y = 200; y < 204; ++y) inkAtTop |= canvas.pixelAt(x, y) != QColor(0, 0, 0);
-        for (int y = 190; y < 200; ++y) inkAbove |= canvas.pixelAt(x, y) != QColor(0, 0, 0);
-    }
-    EXPECT_TRUE(inkAtTop);
-    EXPECT_FALSE(inkAbove);
+    const QFontMetrics metrics(CanvasWidget::textFont(12, true));
+    const QRect glyph = metrics.tightBoundingRect(QStringLiteral("九"));
+    const int inkTop = 200 + metrics.ascent() + glyph.top();
+    int firstInk = -1;
+    for (int y = 190; y < 200 + metrics.height() && firstInk < 0; ++y)
+        for (int x = 200 + glyph.left(); x <= 200 + glyph.right() && firstInk < 0; ++x)
+            if (canvas.pixelAt(x, y) != QColor(0, 0, 0)) firstInk = y;
+    EXPECT_NEAR(firstInk, inkTop, 1);
     EXPECT_EQ(QFontInfo(QFont(QStringLiteral("ＭＳ Ｐ明朝"))).family(), QStringLiteral("IPAPMincho"));
 }
 
+// Qt falls back to another face without a word when a family is missing:
+// name the package that should have installed it.
+TEST(Fonts, EveryFamilyTheProgramAsksForIsInstalled) {
+    const QStringList installed = QFontDatabase::families();
+    for (const FontFace& face : kFontFaces)
+        EXPECT_TRUE(installed.contains(QString::fromUtf8(face.family)))
+            << "font family " << face.family << " is not installed: install the package " << face.package
+            << " (scripts/setup.sh)";
+}
+
+// The clock on a time source that moves only when a wait pauses, and the
+// timer fired by hand: the wait holds ticks back and ends on time.
 TEST(TimerClock, TicksAndWaitsWithoutTicking) {
-    TimerClockQt clock;
+    double time = 86399.0;
+    TimerClockQt* clockPtr = nullptr;
+    int firedInWait = 0;
+    TimerClockQt clock({[&] { return time; },
+                        [&](double seconds) {
+                            time += seconds;
+                            if (time >= 86400.0) time -= 86400.0;
+                            clockPtr->fire();  // the timer comes due during the wait
+                            ++firedInWait;
+                        }});
+    clockPtr = &clock;
     int ticks = 0;
     QObject::connect(&clock, &TimerClockQt::tick, [&] { ++ticks; });
-    const double start = clock.now();
-    EXPECT_GE(start, 0.0);
-    EXPECT_LT(start, 86400.0);
+    EXPECT_EQ(clock.intervalMs(), 50);
     clock.setTimerEnabled(true);
     EXPECT_TRUE(clock.timerEnabled());
+
     clock.wait(0.12);
+    EXPECT_GE(firedInWait, 12);
     EXPECT_EQ(ticks, 0);
-    const double after = clock.now();
-    if (after > start) {  // unless midnight passed
-        EXPECT_GE(after - start, 0.119);
-    }
-    QTest::qWait(130);
-    EXPECT_GE(ticks, 1);
+    EXPECT_NEAR(time, 86399.12, 0.011);
+    clock.fire();
+    EXPECT_EQ(ticks, 1);
+
+    // Midnight passes during a wait: the reading wraps, and the wait ends
+    // there instead of waiting for a day.
+    time = 86399.995;
+    clock.wait(0.5);
+    EXPECT_LT(time, 0.05);
     clock.setTimerEnabled(false);
     EXPECT_FALSE(clock.timerEnabled());
 }
