@@ -235,6 +235,24 @@ TEST_F(VsComputer, InputDuringTheComputersTurnIsThrownAwayAndEscEndsAfterIt) {
     EXPECT_EQ(heard, (std::vector<std::string>{"play", "play", "free", "free", "free", "free", "terminate"}));
 }
 
+TEST_F(VsComputer, ALongWaitKeepsTheClockMovingDropsClicksAndRemembersAClose) {
+    w->menuCommand("SENTE");
+    fake.clearLog();
+    fake.onWait = [&] {
+        click(7, 7);
+        w->Form_Unload();
+    };
+    int polls = 0;
+    w->waitWhileBusy([&] { return ++polls > 40; });  // a search of two seconds
+    fake.onWait = nullptr;
+    EXPECT_NEAR(fake.waited, 2.0, 1e-9);
+    bool shown = false;
+    for (const DrawCall& d : fake.textsSince(0)) shown |= d.text == "00:00:02";
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(w->g.selectPhase, 0);
+    EXPECT_TRUE(w->exitRequested());
+}
+
 TEST_F(VsComputer, TheHumansTimeStartsWhenTheTurnBoxIsClosed) {
     fake.secondsPerDialog = 30;  // each box is read for half a minute
     w->menuCommand("SENTE");
