@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-mincho fonts-ipafont-gothic
   libgtest-dev libbenchmark-dev
   xvfb xauth imagemagick
+  desktop-file-utils appstream
 )
 
 missing=()
