@@ -1,5 +1,7 @@
 #include "message_dialogs.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace xantu {
@@ -31,6 +33,16 @@ int MessageDialogs::messageBox(const std::string& text, const std::string& title
     const int answer = box.exec();
     if (buttons == MsgButtons::YesNo) return answer == QMessageBox::Yes ? kMsgYes : kMsgNo;
     return kMsgOk;
+}
+
+std::string MessageDialogs::chooseFile(FileChoice kind, const std::string& title, const std::string& suggestedName) {
+    const QString filter = QStringLiteral("KIF (*.kif *.kifu);;すべてのファイル (*)");
+    const QString start = QDir::current().filePath(QString::fromStdString(suggestedName));
+    const QString caption = QString::fromStdString(title);
+    const QString path = kind == FileChoice::Save
+                             ? QFileDialog::getSaveFileName(parent_.data(), caption, start, filter)
+                             : QFileDialog::getOpenFileName(parent_.data(), caption, start, filter);
+    return path.toStdString();
 }
 
 }  // namespace xantu

@@ -30,6 +30,7 @@ void GameWindow::START_Click() {
         g.manSide = kSente;
         g.comSide = kGote;
         g.sideToMove = kSente;
+        対局情報設定();
         message("先手の番です", " ");
     } else {
         message(g.sideToMove == kSente ? "先手の番です" : "後手の番です", " ");
@@ -60,6 +61,7 @@ void GameWindow::SENTE_Click() {
         g.manSide = kSente;
         g.comSide = kGote;
         g.sideToMove = kSente;
+        対局情報設定();
         message("MANの番です", " ");
         g.paused = 0;
     } else if (!comToMove) {
@@ -94,6 +96,7 @@ void GameWindow::GOTE_Click() {
         g.manSide = kGote;
         g.comSide = kSente;
         g.sideToMove = kSente;
+        対局情報設定();
         com_ban();
     } else if (g.sideToMove == g.manSide) {
         // 4.
