@@ -128,6 +128,7 @@ struct ParsedMove {
     bool hasFrom = false;
     int fromFile = 0, fromRank = 0;
     long spent = -1;    // seconds of the move, −1 when not given
+    long total = -1;    // the mover's total after it, −1 when not given
 };
 
 // Parses the text after the move number. Returns an empty text or the reason.
@@ -188,6 +189,20 @@ std::string parseMove(std::string_view s, ParsedMove& m) {
             s.remove_prefix(1);
             const int seconds = takeNumber(s);
             if (seconds >= 0) m.spent = static_cast<long>(minutes) * 60 + seconds;
+            // The side's total: "/hh:mm:ss".
+            if (startsWith(s, "/")) {
+                s.remove_prefix(1);
+                const int h = takeNumber(s);
+                if (h >= 0 && startsWith(s, ":")) {
+                    s.remove_prefix(1);
+                    const int mm = takeNumber(s);
+                    if (mm >= 0 && startsWith(s, ":")) {
+                        s.remove_prefix(1);
+                        const int ss = takeNumber(s);
+                        if (ss >= 0) m.total = (static_cast<long>(h) * 60 + mm) * 60 + ss;
+                    }
+                }
+            }
         }
     }
     return {};
@@ -455,9 +470,10 @@ struct Reader {
             }
         }
         const int side = sign < 0 ? 0 : 1;
-        const double spent = pm.spent > 0 ? static_cast<double>(pm.spent) : 0.0;
         const double lb = total[0], ub = total[1];
-        total[side] += spent;
+        // The total the file gives wins over the sum of the moves' times.
+        if (pm.total >= 0) total[side] = static_cast<double>(pm.total);
+        else if (pm.spent > 0) total[side] += static_cast<double>(pm.spent);
         saveEntry(r.moveCount, lb, total[0], ub, total[1]);
         MoveRecord rec;
         rec.drop = drop;
