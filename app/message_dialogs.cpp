@@ -36,13 +36,20 @@ int MessageDialogs::messageBox(const std::string& text, const std::string& title
 }
 
 std::string MessageDialogs::chooseFile(FileChoice kind, const std::string& title, const std::string& suggestedName) {
-    const QString filter = QStringLiteral("KIF (*.kif *.kifu);;すべてのファイル (*)");
-    const QString start = QDir::current().filePath(QString::fromStdString(suggestedName));
-    const QString caption = QString::fromStdString(title);
-    const QString path = kind == FileChoice::Save
-                             ? QFileDialog::getSaveFileName(parent_.data(), caption, start, filter)
-                             : QFileDialog::getOpenFileName(parent_.data(), caption, start, filter);
-    return path.toStdString();
+    QFileDialog dialog(parent_.data(), QString::fromStdString(title), QDir::currentPath(),
+                       QStringLiteral("KIF (*.kif *.kifu);;すべてのファイル (*)"));
+    if (kind == FileChoice::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // A name typed without an ending becomes .kif before the overwrite question.
+        dialog.setDefaultSuffix(QStringLiteral("kif"));
+        dialog.selectFile(QString::fromStdString(suggestedName));
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst().toStdString();
 }
 
 }  // namespace xantu
