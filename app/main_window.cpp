@@ -10,6 +10,7 @@
 
 #include "canvas_widget.h"
 #include "file_panel_widget.h"
+#include "install_paths.h"
 #include "menu_set.h"
 #include "message_dialogs.h"
 #include "sound/sound_library_dl.h"
@@ -32,14 +33,9 @@ MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindo
     sound_ = std::make_unique<SoundLibraryDl>(QDir(soundFolder).absolutePath().toStdString());
 
     // The WAV files: the current folder first (the game looks there itself),
-    // then beside the program, then in the source tree.
-    const QString appFolder = QCoreApplication::applicationDirPath();
-    std::vector<std::string> soundFolders = {
-        (appFolder + QStringLiteral("/assets/sounds")).toStdString(),
-        std::string(XANTU_SOURCE_DIR) + "/assets/sounds",
-    };
+    // then beside the program, its installed data folder and the source tree.
     platform_.emplace(Platform{*canvas_, *dialogs_, *menus_, *clock_, *panel_, *sound_, *this,
-                               static_cast<std::intptr_t>(winId()), std::move(soundFolders)});
+                               static_cast<std::intptr_t>(winId()), soundFolders()});
 
     connect(canvas_, &CanvasWidget::mousePressed, this, [this](int button, int shift, double x, double y) {
         dispatch([=](GameWindow& g) { g.Form_MouseDown(button, shift, x, y); });
