@@ -372,6 +372,14 @@ struct Reader {
                 if (c != kEmpty && 移動後チェック(y, c) == 0) return fail(n, {}, "局面図に動けない駒があります");
             }
         if (kings[0] != 1 || kings[1] != 1) return fail(n, {}, "局面図の玉がそれぞれ1枚ではありません");
+        // No more pieces of a kind than a set holds (18 pawns, 4 golds, …).
+        static constexpr int kSetCount[8] = {0, 18, 4, 4, 4, 4, 2, 2};
+        int count[8] = {};
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) count[handKindOf(start.board[x][y])] += start.board[x][y] != kEmpty;
+        for (int k = 1; k <= kHandKinds; ++k)
+            if (count[k] + start.ownHand[k] + start.enemyHand[k] > kSetCount[k])
+                return fail(n, {}, "局面図の駒の数が多すぎます");
         if (!start.ok()) return fail(n, {}, "局面図が正しくありません");
         pos = start;
         g = GameState{};
@@ -499,7 +507,8 @@ struct Reader {
         const std::string_view s = trim(raw);
         if (s.empty() || s[0] == '#' || s[0] == '*' || s[0] == '&') return true;
         if (startsWith(s, "変化：") || startsWith(s, "変化:")) return false;  // variations are not read
-        if (startsWith(s, "まで") || startsWith(s, "手数－") || startsWith(s, "手数-")) return true;
+        if (startsWith(s, "まで") || startsWith(s, "手数－") || startsWith(s, "手数-") || startsWith(s, "手数＝"))
+            return true;
         if (s[0] == '|') {
             if (started) return fail(n, s, "指し手の後に局面図があります");
             haveBoard = true;

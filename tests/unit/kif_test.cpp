@@ -221,10 +221,10 @@ TEST(KIF, HeaderVariantsOfOtherPrograms) {
          "下手：甲\n上手：乙\n後手の持駒：なし\n  ９ ８ ７ ６ ５ ４ ３ ２ １\n+---------------------------+\n"
          "|v香v桂v銀v金v玉v金v銀v桂v香|一\n| ・v飛 ・ ・ ・ ・ ・ ・ ・|二\n|v歩v歩v歩v歩v歩v歩v歩v歩v歩|三\n"
          "| ・ ・ ・ ・ ・ ・ ・ ・ ・|四\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|五\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|六\n"
-         "| 歩 歩 歩 歩 歩 歩 歩 歩 歩|七\n| ・ 角 ・ ・ ・ ・ ・ 飛 ・|八\n| 香 桂 銀 金 玉 金 銀 桂 香|九\n"
+         "| ・ ・ 歩 歩 歩 歩 歩 歩 歩|七\n| ・ 角 ・ ・ ・ ・ ・ 飛 ・|八\n| 香 桂 銀 金 玉 金 銀 桂 香|九\n"
          "+---------------------------+\n先手の持駒：角　歩二\n後手番\n手数----指手---------消費時間--\n"
          "   1 ３四歩(33)\n   2 ５五角打\n",
-         2, "lnsgkgsnl/1r7/pppppp1pp/6p2/4B4/9/PPPPPPPPP/1B5R1/LNSGKGSNL b 2P 1", "甲"},
+         2, "lnsgkgsnl/1r7/pppppp1pp/6p2/4B4/9/2PPPPPPP/1B5R1/LNSGKGSNL b 2P 1", "甲"},
         {"a named handicap: 上手 lacks the bishop and moves first; 玉 as 王, と and 奔, 成香",
          "手合割：角落ち\n先手：甲\n後手：乙\n1 ５二王(51)\n2 ７六歩(77)\n", 2,
          "lnsg1gsnl/1r2k4/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL b - 1", "甲"},
@@ -267,6 +267,7 @@ TEST(KIF, HostileFilesAreRefused) {
         {"no KIF at all", "hello\nworld\n", 1, "読めない行"},
         {"a line of 10 kB", start + std::string(10000, 'x') + "\n", 3, "長すぎ"},
         {"a file of 10 MB in one line", std::string(10 * 1024 * 1024, '#'), 0, "大きすぎ"},
+        {"nineteen pawns", "先手の持駒：歩十八\n   1 ３四歩打\n", 0, "駒の数"},
         {"a board block with two kings of one side",
          "| 玉 ・ ・ ・ ・ ・ ・ ・ ・|一\n"
              "| ・ ・ ・ ・ ・ ・ ・ ・ ・|二\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|三\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|四\n"
