@@ -228,6 +228,12 @@ TEST(KIF, HeaderVariantsOfOtherPrograms) {
         {"a named handicap: 上手 lacks the bishop and moves first; 玉 as 王, と and 奔, 成香",
          "手合割：角落ち\n先手：甲\n後手：乙\n1 ５二王(51)\n2 ７六歩(77)\n", 2,
          "lnsg1gsnl/1r2k4/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL b - 1", "甲"},
+        {"one-character promoted names in a board block: と 杏 全 圭 馬 竜",
+         "後手の持駒：なし\n| ・ ・ ・ ・v玉 ・ ・ ・v杏|一\n| ・v馬 ・ ・ ・ ・ ・ ・ ・|二\n| ・ ・ ・ ・ ・ ・v全 ・ ・|三\n"
+         "| ・ ・ ・ ・ ・ ・ ・ ・ ・|四\n| ・ ・ ・ ・ と ・ ・ ・ ・|五\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|六\n"
+         "| ・ ・ ・ ・ ・ ・ ・ ・ ・|七\n| ・ ・ ・ ・ ・ ・ ・ 竜 ・|八\n| 圭 ・ ・ ・ 玉 ・ ・ ・ ・|九\n先手の持駒：なし\n"
+         "先手：甲\n1 ５二と(55)\n2 同　玉(51)\n3 ２二竜(28)\n4 １二杏(11)\n",
+         4, "9/1+b2k2+R+l/6+s2/9/9/9/9/9/+N3K4 b p 1", "甲"},
         {"variations after the main line are not read",
          "先手：甲\n   1 ７六歩(77)\n   2 ３四歩(33)\n   3 ２二角成(88)\n   4 同　銀(31)\n\n変化：3手\n   3 ６六歩(67)\n", 4,
          afterFour, "甲"},
