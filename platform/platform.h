@@ -65,7 +65,8 @@ public:
     virtual bool timerEnabled() const = 0;
     // Time of day in seconds since midnight, with fractions.
     virtual double now() const = 0;
-    // Waits (keeping the window painted) for the given seconds.
+    // Waits for the given seconds, keeping the window painted. User input
+    // that arrives meanwhile is thrown away, never delivered afterwards.
     virtual void wait(double seconds) = 0;
     // Local date and time as "YYYY/MM/DD hh:mm:ss" (a game record's start).
     virtual std::string localDateTime() const {
@@ -108,6 +109,9 @@ public:
     virtual double top() const = 0;  // twips
     virtual void place(double left, double top, double width, double height) = 0;
     virtual void quit() = 0;
+    // Throws away the clicks and keys that have arrived for the window and
+    // not been handled yet (input made while the computer was busy).
+    virtual void discardUserInput() = 0;
 };
 
 struct Platform {

@@ -100,9 +100,9 @@ void GameWindow::KIF_READ_Click() {
     screen.描画_盤();
     // The match name and 先手 below the board, 後手 above it, as for a record.
     if (!gameInfo.event.empty())
-        screen.printAt(取得_棋譜のX座標(gameInfo.event) - 3000, 6350, gameInfo.event, colourSelect, 12);
-    screen.printAt(取得_棋譜のX座標(gameInfo.goteName), 100, gameInfo.goteName, colourWhite, 12);
-    screen.printAt(取得_棋譜のX座標(gameInfo.senteName), 6350, gameInfo.senteName, colourWhite, 12);
+        screen.描画_棋譜見出し(取得_棋譜のX座標(gameInfo.event) - 3000, 6350, gameInfo.event, colourSelect);
+    screen.描画_棋譜見出し(取得_棋譜のX座標(gameInfo.goteName), 100, gameInfo.goteName, colourWhite);
+    screen.描画_棋譜見出し(取得_棋譜のX座標(gameInfo.senteName), 6350, gameInfo.senteName, colourWhite);
     if (kif.moveCount == 0) {
         message("KIFファイルに指し手がありません", kKifReadTitle);
         return;
