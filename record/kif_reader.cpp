@@ -303,6 +303,8 @@ struct Reader {
     bool handicapNamed = false;
     bool firstMoverGiven = false;
     bool started = false;  // the first move has been read: the start is fixed
+    bool ended = false;      // the moves are over (投了, 中断, …, or the end of the main line)
+    bool sawHeader = false;  // at least one "key：value" line
     Position pos;
     GameState g;
     int prevX = 0, prevY = 0;
@@ -562,8 +564,6 @@ struct Reader {
         return fail(n, s, "読めない行です");
     }
 
-    bool ended = false;
-    bool sawHeader = false;
 };
 
 }  // namespace
