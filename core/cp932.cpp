@@ -143,27 +143,24 @@ bool writeWholeFile(const std::filesystem::path& file, std::string_view bytes) {
     if (f == nullptr) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = std::fflush(f) == 0 && ok;
-    // The content reaches the disk before the name points at it: a crash
-    // or power cut after the rename cannot leave an empty file behind.
-    ok = ::fsync(::fileno(f)) == 0 && ok;
+    // On the disk before it replaces the old file: a crash then leaves the
+    // old file or the new one, never an empty one.
+    ok = ok && ::fsync(::fileno(f)) == 0;
     ok = std::fclose(f) == 0 && ok;
     std::error_code ec;
     if (ok) {
         fs::rename(temp, file, ec);
         ok = !ec;
     }
-    if (!ok) {
-        fs::remove(temp, ec);
-        return false;
+    if (ok) {  // the rename itself
+        const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+        if (dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
     }
-    // The rename itself is made lasting by syncing the folder; a folder that
-    // cannot be opened for that does not undo a write that has succeeded.
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
+    if (!ok) fs::remove(temp, ec);
+    return ok;
 }
 
 }  // namespace xantu
