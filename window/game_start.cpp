@@ -36,6 +36,7 @@ void GameWindow::START_Click() {
     }
     // 5.
     g.paused = 0;
+    保存_対局();
 }
 
 void GameWindow::SENTE_Click() {
@@ -73,6 +74,7 @@ void GameWindow::SENTE_Click() {
         // 6.
         com_ban();
     }
+    保存_対局();
 }
 
 void GameWindow::GOTE_Click() {
@@ -103,6 +105,7 @@ void GameWindow::GOTE_Click() {
         // 5.
         com_ban();
     }
+    保存_対局();
 }
 
 }  // namespace xantu

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,7 @@
 #include "options/options.h"
 #include "sound/sound_module.h"
 #include "record/move_list.h"
+#include "record/resume_file.h"
 
 namespace xantu {
 
@@ -89,6 +91,17 @@ public:
     void 調査_移動結果(int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類) const;
     int 調査_持駒数(int IN_手番) const;
 
+    // ---- The unfinished game kept across runs ---------------------------
+    std::filesystem::path resumePath() const;
+    // Keeps the game as it stands now for the next start, or removes what
+    // was kept once nothing is left to continue.
+    void 保存_対局();
+    // At start-up, once the window is drawn: offers to continue the kept
+    // game, restores it on Yes, discards it on No or when it is unusable.
+    void 再開_確認();
+    // Puts a kept game on the board as stepping through the moves would.
+    void 適用_再開(const ResumeState& s);
+
     // ---- State (plain structs, public for the tests) -------------------
     Platform& plat;
     Position pos;
@@ -101,8 +114,11 @@ public:
     Clocks clk;
     Screen screen;
     SoundModule Module1;
-    // The settings file; the current folder's unless a test points elsewhere.
+    // The settings file; the current folder's unless the program or a test
+    // points elsewhere. The unfinished game is kept beside it.
     std::string settingsPath = "Xantuペカナ将棋.ini";
+    // The folder records were last read from or written to; empty until then.
+    std::string recordFolder;
     // Sound handles; 0 = none.
     std::int32_t otherSound = 0, forbiddenSound = 0, pieceSound = 0, bgmSound = 0;
 
@@ -119,6 +135,7 @@ private:
     void applyHandicapStep(int delta);
     void showRestoredPosition();
     void selectTheme(int theme, const char* item);
+    void noteRecordFolder();
     void soundStartUp();
 
     bool exitRequested_ = false;

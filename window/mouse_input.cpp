@@ -20,6 +20,7 @@ bool GameWindow::clickPreChecks(int& col, int& row, double X, double Y) {
         if (message("棋譜を '進 'で進めて下さい", "棋譜", MsgButtons::YesNo) == kMsgNo) {
             play(forbiddenSound);
             初期設定();
+            保存_対局();
         }
         return false;
     }
@@ -213,10 +214,12 @@ void GameWindow::handOverAfterHumanMove(int captured) {
         勢力調査(pos, inf);
         if (詰めかCOM(pos, inf) == 1 || captured == kKing) {
             g.winnerSide = g.manSide;
+            保存_対局();
             message("あなたの勝ちです", "終了");
             return;
         }
         g.sideToMove = g.comSide;
+        保存_対局();
         com_ban();
         return;
     }
@@ -228,6 +231,7 @@ void GameWindow::handOverAfterHumanMove(int captured) {
         clk.comSeconds += turnSeconds;
     }
     clk.turnStartTime = plat.clock.now();
+    保存_対局();
     if (g.winnerSide == g.manSide) message("先手の勝ちです", "終了");
     else if (g.winnerSide == g.comSide) message("後手の勝ちです", "終了");
 }

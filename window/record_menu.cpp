@@ -38,6 +38,7 @@ void GameWindow::Command1_Click() {
     }
     hideRecordPanel(1);
     plat.filePanel.refreshFiles();
+    noteRecordFolder();
     message(std::string(棋譜書込メッセージ(status)), std::string(棋譜書込タイトル(status)));
 }
 
@@ -53,6 +54,8 @@ void GameWindow::File1_Click(const std::string& fileName) {
     }
     初期設定();
     g.recordMode = 1;
+    noteRecordFolder();
+    保存_対局();
     // 3. The header lines: the match name and the lower player below the
     // board, the upper player above it.
     const auto& h = result.headers;

@@ -21,6 +21,7 @@ constexpr Command kCommands[] = {
     {"think", xantu::engine::commandThink, "think [--level N] [--trace] [--terms] SFEN"},
     {"bench", xantu::engine::commandBench, "bench [--level N]"},
     {"selfplay", xantu::engine::commandSelfplay, "selfplay [--level N] [--games G] [--seed S] [--positions]"},
+    {"resume-info", xantu::engine::commandResumeInfo, "resume-info FILE"},
 };
 
 int usage(const char* why) {

@@ -1,0 +1,69 @@
+#include <system_error>
+
+#include "window/game_window.h"
+
+namespace xantu {
+
+std::filesystem::path GameWindow::resumePath() const {
+    return std::filesystem::path(settingsPath).parent_path() / kResumeFileName;
+}
+
+void GameWindow::保存_対局() {
+    std::error_code ec;
+    if (!調査_再開可能(g)) {
+        std::filesystem::remove(resumePath(), ec);
+        return;
+    }
+    // A file that cannot be written keeps the last one: the game itself goes on.
+    書込_再開ファイル(ResumeState{g, pos, moves, clk, turn}, resumePath());
+}
+
+void GameWindow::再開_確認() {
+    const std::filesystem::path file = resumePath();
+    ResumeReadResult read = 読込_再開ファイル(file);
+    if (read.status == ResumeReadStatus::NotFound) return;
+    std::error_code ec;
+    if (read.status != ResumeReadStatus::Ok) {
+        std::filesystem::remove(file, ec);
+        message(std::string(再開ファイル破損メッセージ(read.status)), "再開");
+        return;
+    }
+    if (message("前回の対局を続けますか？", "再開", MsgButtons::YesNo) != kMsgYes) {
+        std::filesystem::remove(file, ec);
+        return;
+    }
+    適用_再開(read.state);
+}
+
+void GameWindow::適用_再開(const ResumeState& s) {
+    g = s.game;
+    pos = s.position;
+    moves = s.moves;
+    clk = s.clocks;
+    turn = s.turn;
+    // Play goes on as after 戻 or 進: the clock stands until the next click,
+    // which (at the computer's turn) lets the computer move first.
+    g.selectPhase = 0;
+    if (g.sideToMove != 0) g.paused = 1;
+    plat.clock.setTimerEnabled(false);
+    for (int level = 1; level <= 4; ++level)
+        plat.menus.setChecked("LEVEL" + std::to_string(level), level == g.comLevel);
+
+    画面_再描画();
+    screen.描画_手数(g.moveNumber, colourWhite);
+    // The notation of the move that led here, as 進 shows it.
+    const int n = moves.recordLength;
+    if (n < 1) return;
+    const MoveListEntry& before = moves.entries[static_cast<std::size_t>(n - 1)];
+    const bool inList = n <= moves.lastEntry;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int now = inList ? moves.entries[static_cast<std::size_t>(n)].board[x][y] : pos.board[x][y];
+            if (now != before.board[x][y] && now != kEmpty) {
+                screen.描画_移動結果(now > 0 ? g.comSide : g.manSide, x, y, now, colourWhite);
+                return;
+            }
+        }
+}
+
+}  // namespace xantu
