@@ -1,9 +1,12 @@
 #include <QApplication>
+#include <QDir>
 #include <QTimer>
 
 #include <cstdlib>
 
 #include "app_setup.h"
+#include "config_location.h"
+#include "file_panel_widget.h"
 #include "main_window.h"
 #include "window/game_window.h"
 
@@ -14,6 +17,9 @@ int main(int argc, char* argv[]) {
     xantu::MainWindow window(QCoreApplication::applicationDirPath());
     xantu::GameWindow game(window.platform());
     window.attach(game);
+    game.settingsPath = xantu::chooseSettingsPath().toStdString();
+    // The record panel starts in the home folder until the settings name another.
+    window.filePanel()->setFolder(QDir::homePath());
     window.dispatch([](xantu::GameWindow& g) { g.Form_Load(); });
     if (window.exiting()) return 0;
     window.show();
@@ -21,6 +27,9 @@ int main(int argc, char* argv[]) {
     if (std::getenv("XANTU_QUIT_AFTER_FIRST_PAINT") != nullptr) {
         window.repaint();
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    } else {
+        // Once the window is on the screen: offer to continue an unfinished game.
+        QTimer::singleShot(0, &window, [&window] { window.dispatch([](xantu::GameWindow& g) { g.再開_確認(); }); });
     }
     return app.exec();
 }

@@ -138,6 +138,13 @@ Position positionOf(const MoveListEntry& e) {
     return p;
 }
 
+// Row and column 0 are outside the board and always empty.
+bool emptyBorder(const int (&board)[10][10]) {
+    for (int i = 0; i <= 9; ++i)
+        if (board[0][i] != kEmpty || board[i][0] != kEmpty) return false;
+    return true;
+}
+
 bool hasBothKings(const Position& p) {
     int lower = 0, upper = 0;
     for (int x = 1; x <= 9; ++x)
@@ -161,14 +168,14 @@ bool sameBoardAndHands(const Position& p, const MoveListEntry& e) {
 bool consistent(const ResumeState& s) {
     const GameState& g = s.game;
     if (g.comSide != -g.manSide || !調査_再開可能(g)) return false;
-    if (!s.position.ok() || !hasBothKings(s.position)) return false;
+    if (!s.position.ok() || !hasBothKings(s.position) || !emptyBorder(s.position.board)) return false;
     const MoveList& m = s.moves;
     if (m.recordLength > m.lastEntry + 1) return false;
     const int total = pieceTotal(s.position.board, s.position.ownHand, s.position.enemyHand);
     const int count = 調査_保存する手順数(m);
     for (int k = 0; k < count; ++k) {
         const MoveListEntry& e = m.entries[static_cast<std::size_t>(k)];
-        if (!positionOf(e).ok()) return false;
+        if (!positionOf(e).ok() || !emptyBorder(e.board)) return false;
     }
     // Entries 0 .. lastEntry belong to this game once a move has been made:
     // each is a Position with both kings and the same pieces as the board.
