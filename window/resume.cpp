@@ -18,8 +18,27 @@ void GameWindow::保存_対局() {
     書込_再開ファイル(ResumeState{g, pos, moves, clk, turn}, resumePath());
 }
 
+namespace {
+// Temporary files of writes cut short by a crash: no one else writes them.
+void removeLeftOverTemporaries(const std::filesystem::path& file) {
+    namespace fs = std::filesystem;
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    const std::string prefix = "." + file.filename().string() + ".";
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() > prefix.size() + 4 && name.compare(0, prefix.size(), prefix) == 0 &&
+            name.compare(name.size() - 4, 4, ".tmp") == 0) {
+            std::error_code ignored;
+            fs::remove(it->path(), ignored);
+        }
+    }
+}
+}  // namespace
+
 void GameWindow::再開_確認() {
     const std::filesystem::path file = resumePath();
+    removeLeftOverTemporaries(file);
     ResumeReadResult read = 読込_再開ファイル(file);
     if (read.status == ResumeReadStatus::NotFound) return;
     std::error_code ec;

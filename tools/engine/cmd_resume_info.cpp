@@ -1,7 +1,8 @@
 // resume-info FILE: what a kept unfinished game holds, so that its format
-// can be checked from outside: the checks it passed (or the reason it was
-// refused), the moves, whose turn it is, the level and the SFEN of the
-// Position on the board.
+// can be checked from outside: the moves, whose turn it is, the level and
+// the SFEN of the Position on the board. A file the game would refuse gives
+// one line on stderr with the reason (not-found, cannot-read, other-format,
+// broken, inconsistent) and exit status 2.
 #include <cstdio>
 
 #include "core/sfen.h"
@@ -35,7 +36,7 @@ int commandResumeInfo(const Args& args) {
     }
     const ResumeReadResult r = 読込_再開ファイル(args[0]);
     if (r.status != ResumeReadStatus::Ok) {
-        std::printf("status %s\n", statusName(r.status));
+        std::fprintf(stderr, "xantu-engine: resume-info: %s: %s\n", args[0].c_str(), statusName(r.status));
         return kExitBadInput;
     }
     const ResumeState& s = r.state;
