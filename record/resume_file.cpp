@@ -275,7 +275,8 @@ ResumeReadResult 解析_再開ファイル(std::string_view bytes) {
         return result;
     }
     result.status = ResumeReadStatus::Broken;
-    Reader r(bytes.substr(eol));
+    // The header alone, without even its line end, is a file cut short.
+    Reader r(eol == std::string_view::npos ? std::string_view() : bytes.substr(eol));
     ResumeState& s = result.state;
 
     GameState& g = s.game;
