@@ -7,6 +7,7 @@
 #include "app_setup.h"
 #include "config_location.h"
 #include "file_panel_widget.h"
+#include "install_paths.h"
 #include "main_window.h"
 #include "window/game_window.h"
 
@@ -14,7 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     xantu::setUpApplication(app);
 
-    xantu::MainWindow window(QCoreApplication::applicationDirPath());
+    xantu::MainWindow window(xantu::soundLibraryFolder());
     xantu::GameWindow game(window.platform());
     window.attach(game);
     game.settingsPath = xantu::chooseSettingsPath().toStdString();

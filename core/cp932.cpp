@@ -143,17 +143,16 @@ bool writeWholeFile(const std::filesystem::path& file, std::string_view bytes) {
     if (f == nullptr) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = std::fflush(f) == 0 && ok;
-    // On the disk before the rename, so that a crash or power loss leaves
-    // either the old content or the new one under the name.
-    ok = ::fsync(::fileno(f)) == 0 && ok;
+    // On the disk before it replaces the old file: a crash then leaves the
+    // old file or the new one, never an empty one.
+    ok = ok && ::fsync(::fileno(f)) == 0;
     ok = std::fclose(f) == 0 && ok;
     std::error_code ec;
     if (ok) {
         fs::rename(temp, file, ec);
         ok = !ec;
     }
-    if (ok) {
-        // The rename itself is kept once the folder is on the disk.
+    if (ok) {  // the rename itself
         const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
         if (dir >= 0) {
             ::fsync(dir);

@@ -16,7 +16,9 @@ int commandMoves(const Args& args);   // moves SFEN
 int commandSurvey(const Args& args);  // survey SFEN
 int commandThink(const Args& args);     // think [--level N] [--trace] [--terms] SFEN
 int commandBench(const Args& args);     // bench [--level N]
-int commandSelfplay(const Args& args);
-int commandResumeInfo(const Args& args);  // resume-info FILE  // selfplay [--level N] [--games G] [--seed S] [--positions]
+int commandSelfplay(const Args& args);  // selfplay [--level N] [--games G] [--seed S] [--positions]
+int commandKif(const Args& args);       // kif RECORD.棋譜
+int commandSfen(const Args& args);      // sfen FILE.kif
+int commandResumeInfo(const Args& args);  // resume-info FILE
 
 }  // namespace xantu::engine

@@ -22,6 +22,8 @@ constexpr Command kCommands[] = {
     {"bench", xantu::engine::commandBench, "bench [--level N]"},
     {"selfplay", xantu::engine::commandSelfplay, "selfplay [--level N] [--games G] [--seed S] [--positions]"},
     {"resume-info", xantu::engine::commandResumeInfo, "resume-info FILE"},
+    {"kif", xantu::engine::commandKif, "kif RECORD.棋譜"},
+    {"sfen", xantu::engine::commandSfen, "sfen FILE.kif"},
 };
 
 int usage(const char* why) {
