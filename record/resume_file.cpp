@@ -40,6 +40,21 @@ public:
     void ints(const int* p, std::size_t n) {
         for (std::size_t i = 0; i < n; ++i) put(p[i]);
     }
+    // One word: "s" then the bytes, with blanks, controls and "%" as %XX.
+    void text(std::string_view s) {
+        static const char hex[] = "0123456789ABCDEF";
+        text_ += " s";
+        for (const char ch : s) {
+            const auto c = static_cast<unsigned char>(ch);
+            if (c <= 0x20 || c == '%' || c == 0x7f) {
+                text_ += '%';
+                text_ += hex[c >> 4];
+                text_ += hex[c & 15];
+            } else {
+                text_ += ch;
+            }
+        }
+    }
     std::string done() { return text_ + '\n'; }
 
 private:
@@ -87,6 +102,32 @@ public:
             p[i] = integer(-10000, 10000);
             if (!isPieceCode(p[i])) failed_ = true;
         }
+    }
+    std::string text() {
+        const std::string_view w = word();
+        std::string out;
+        if (w.empty() || w[0] != 's') {
+            failed_ = true;
+            return out;
+        }
+        auto hexValue = [](char c) {
+            return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+        };
+        for (std::size_t i = 1; i < w.size(); ++i) {
+            if (w[i] != '%') {
+                out += w[i];
+                continue;
+            }
+            const int hi = i + 2 < w.size() ? hexValue(w[i + 1]) : -1;
+            const int lo = i + 2 < w.size() ? hexValue(w[i + 2]) : -1;
+            if (hi < 0 || lo < 0) {
+                failed_ = true;
+                return {};
+            }
+            out += static_cast<char>(hi * 16 + lo);
+            i += 2;
+        }
+        return out;
     }
     bool atEnd() {
         skipBlanks();
@@ -245,6 +286,13 @@ std::string 作成_再開ファイル(const ResumeState& s) {
     for (int v : {t.candidatePiece, t.originKingDistance, t.promotedPiece, t.bestScore, t.bestFromX, t.bestFromY,
                   t.bestToX, t.bestToY, t.bestPlaced, t.bestMovedPiece})
         w.put(v);
+    const ResumeGameInfo& info = s.info;
+    w.label("info");
+    for (const std::string* t : {&info.startDateTime, &info.event, &info.senteName, &info.goteName, &info.upperName,
+                                 &info.lowerName})
+        w.text(*t);
+    w.put(info.lowerSideOrder);
+    w.put(info.winner);
     const MoveList& m = s.moves;
     const int count = 調査_保存する手順数(m);
     w.label("moves");
@@ -361,6 +409,14 @@ ResumeReadResult 解析_再開ファイル(std::string_view bytes) {
     if (!isPieceCode(t.candidatePiece) || !isPieceCode(t.promotedPiece) || !isPieceCode(t.bestPlaced) ||
         !isPieceCode(t.bestMovedPiece))
         return result;
+
+    ResumeGameInfo& info = s.info;
+    r.label("info");
+    for (std::string* t : {&info.startDateTime, &info.event, &info.senteName, &info.goteName, &info.upperName,
+                           &info.lowerName})
+        *t = r.text();
+    info.lowerSideOrder = r.integer(-1, 1);
+    info.winner = r.integer(-1, 1);
 
     MoveList& m = s.moves;
     r.label("moves");

@@ -19,6 +19,14 @@ inline constexpr const char* kResumeFileName = "Xantuペカナ将棋.resume";
 // The first line of the file; another line there is another format.
 inline constexpr std::string_view kResumeHeader = "XantuResume 1";
 
+// What a game record names besides the moves: when the game began, the
+// event and the players (texts in UTF-8).
+struct ResumeGameInfo {
+    std::string startDateTime, event, senteName, goteName, upperName, lowerName;
+    int lowerSideOrder = 0;  // -1, 0 or +1
+    int winner = 0;          // -1, 0 or +1
+};
+
 struct ResumeState {
     GameState game;
     Position position;
@@ -26,6 +34,7 @@ struct ResumeState {
     Clocks clocks;
     // The computer player's memory between its turns: its next move reads it.
     TurnState turn;
+    ResumeGameInfo info{};
 };
 
 // True while a game could be continued: not won, not a record being read

@@ -15,7 +15,9 @@ void GameWindow::保存_対局() {
         return;
     }
     // A file that cannot be written keeps the last one: the game itself goes on.
-    書込_再開ファイル(ResumeState{g, pos, moves, clk, turn}, resumePath());
+    const ResumeGameInfo info{gameInfo.startDateTime, gameInfo.event,     gameInfo.senteName,      gameInfo.goteName,
+                              gameInfo.upperName,     gameInfo.lowerName, gameInfo.lowerSideOrder, gameInfo.winner};
+    書込_再開ファイル(ResumeState{g, pos, moves, clk, turn, info}, resumePath());
 }
 
 namespace {
@@ -60,6 +62,9 @@ void GameWindow::適用_再開(const ResumeState& s) {
     moves = s.moves;
     clk = s.clocks;
     turn = s.turn;
+    const ResumeGameInfo& info = s.info;
+    gameInfo = GameInfo{info.startDateTime, info.event,          info.senteName, info.goteName,
+                        info.upperName,     info.lowerName,      info.lowerSideOrder, info.winner};
     // Play goes on as after 戻 or 進: the clock stands until the next click,
     // which (at the computer's turn) lets the computer move first.
     g.selectPhase = 0;

@@ -113,6 +113,8 @@ TEST_P(Resume, QuitThenContinueAsIfNeverStopped) {
     EXPECT_TRUE(sameBytes(r.pos, before.position));
     EXPECT_TRUE(sameBytes(r.turn, before.turn));
     EXPECT_EQ(作成_再開ファイル({r.g, r.pos, r.moves, r.clk, r.turn}), 作成_再開ファイル({expected, before.position, before.moves, before.clocks, before.turn}));
+    EXPECT_EQ(r.gameInfo.senteName, w->gameInfo.senteName);  // "コンピュータ LEVEL3": a blank kept
+    EXPECT_EQ(r.gameInfo.startDateTime, w->gameInfo.startDateTime);
     EXPECT_FALSE(again->fake.timerOn);
     EXPECT_EQ(again->fake.pictureAt(5, 9), r.pos.board[5][9]);
     if (level != 0) {
