@@ -17,5 +17,10 @@ int commandSurvey(const Args& args);  // survey SFEN
 int commandThink(const Args& args);     // think [--level N] [--trace] [--terms] SFEN
 int commandBench(const Args& args);     // bench [--level N]
 int commandSelfplay(const Args& args);  // selfplay [--level N] [--games G] [--seed S] [--positions]
+int commandUsi(const Args& args);       // usi
+int commandMatch(const Args& args);     // match --engine1 CMD --engine2 CMD …
+
+// The text of --help: every command, its options and its output columns.
+extern const char* const kHelpText;
 
 }  // namespace xantu::engine
