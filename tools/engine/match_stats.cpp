@@ -32,7 +32,7 @@ EloEstimate estimateElo(long wins, long losses, long draws) {
 std::string formatElo(double elo) {
     if (std::isinf(elo)) return elo > 0 ? "+inf" : "-inf";
     char b[32];
-    std::snprintf(b, sizeof b, "%.1f", elo);
+    std::snprintf(b, sizeof b, "%.1f", std::fabs(elo) < 0.05 ? 0.0 : elo);
     return b;
 }
 
