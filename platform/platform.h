@@ -54,7 +54,8 @@ public:
     virtual bool timerEnabled() const = 0;
     // Time of day in seconds since midnight, with fractions.
     virtual double now() const = 0;
-    // Waits (keeping the window painted) for the given seconds.
+    // Waits for the given seconds, keeping the window painted. User input
+    // that arrives meanwhile is thrown away, never delivered afterwards.
     virtual void wait(double seconds) = 0;
 };
 
@@ -89,6 +90,9 @@ public:
     virtual double top() const = 0;  // twips
     virtual void place(double left, double top, double width, double height) = 0;
     virtual void quit() = 0;
+    // Throws away the clicks and keys that have arrived for the window and
+    // not been handled yet (input made while the computer was busy).
+    virtual void discardUserInput() = 0;
 };
 
 struct Platform {

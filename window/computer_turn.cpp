@@ -10,6 +10,7 @@ namespace xantu {
 void GameWindow::待ち時間(double IN_秒) {
     // The platform waits while keeping the window painted; a wait never
     // spans more than the seconds asked, midnight or not.
+    BusyScope busy(*this);
     if (IN_秒 > 0) plat.clock.wait(IN_秒);
 }
 
@@ -29,6 +30,8 @@ void GameWindow::描画_駒点滅(int 入力_駒, int 入力_X, int 入力_Y, in
 void GameWindow::com_ban() {
     // 1.
     if (g.winnerSide != 0) return;
+    // From here until the turn is handed back, user input is thrown away.
+    BusyScope busy(*this);
     // 2.
     clk.turnStartTime = plat.clock.now();
     if (plat.menus.checked("KEIKA")) plat.clock.setTimerEnabled(true);
@@ -47,8 +50,9 @@ void GameWindow::com_ban() {
                   pos, inf, turn, g.comLevel,
                   [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
     assert(pos.ok());
-    // Esc or closing the window during the strong search: the program ends now.
-    if (exitRequested_) return;
+    // Esc or closing the window during the strong search: the program ends
+    // as soon as this turn is left, without making a move.
+    if (g.comLevel == kStrongLevel && (exitAfterBusy_ || exitRequested_)) return;
     if (!r.found) {
         // Nothing can move and nothing is in hand: the human has won.
         plat.clock.setTimerEnabled(false);

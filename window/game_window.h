@@ -50,6 +50,28 @@ public:
     // Set once the program should end (終わり, Esc, window closed).
     bool exitRequested() const { return exitRequested_; }
 
+    // ---- The computer's turn -------------------------------------------
+    // True from the moment the turn passes to the computer until its move is
+    // drawn and the turn handed back, and during every wait. While busy, the
+    // window throws away clicks, keys, menu commands and panel actions: input
+    // made then never acts later. Esc, 終わり and closing the window are
+    // remembered and end the program once the busy time is over.
+    bool computerBusy() const { return busyDepth_ > 0; }
+    // Marks the window busy for its lifetime (nestable).
+    class BusyScope {
+    public:
+        explicit BusyScope(GameWindow& window);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        GameWindow& w_;
+    };
+    // Waits until `done` answers true (a search on another thread, say),
+    // keeping the window painted and the clock display moving, busy all along.
+    void waitWhileBusy(const std::function<bool()>& done);
+
     // ---- Menu handlers -------------------------------------------------
     void TAIKYOKU_Click();
     void START_Click();
@@ -128,7 +150,9 @@ private:
     void hideRecordPanel(int ioMode);
     bool clickPreChecks(int& col, int& row, double X, double Y);
     void handOverAfterHumanMove(int captured);
-    void startTurnClock();
+    // Shows the box that gives a human the move and starts the turn's time
+    // when it is closed; the timer runs if 経過時間 is on or `timerAlways`.
+    void announceHumanTurn(const std::string& text, const std::string& title, bool timerAlways);
     // Seconds of the running turn, read from the clock now (also while the
     // elapsed-time display is off, so totals keep growing).
     double refreshTurnSeconds();
@@ -144,6 +168,8 @@ private:
     std::unique_ptr<search::Searcher> searcher_;  // made at the first strong turn
     bool exitRequested_ = false;
     bool terminated_ = false;
+    int busyDepth_ = 0;
+    bool exitAfterBusy_ = false;
 };
 
 }  // namespace xantu

@@ -2,13 +2,37 @@
 // thread, the window keeps its clock moving and stays painted meanwhile.
 #include <thread>
 
+#include "core/move_check.h"
+#include "core/move_rules.h"
 #include "window/game_window.h"
 
 namespace xantu {
 
 namespace {
-// The slice of the wait: one period of Timer1, so the clock display moves as usual.
-constexpr double kWaitSlice = 0.05;
+
+// Whether the search's answer is a move the rules allow the upper side here,
+// with a placed code that fits it.
+bool allowedForUpperSide(const Position& p, const search::Result& m) {
+    const auto onBoard = [](int v) { return v >= 1 && v <= 9; };
+    if (!onBoard(m.toX) || !onBoard(m.toY)) return false;
+    if (m.fromX == kUpperHandCol) {
+        if (m.fromY < 1 || m.fromY > kHandKinds || p.enemyHand[m.fromY] <= 0) return false;
+        if (m.placedCode != kHandKindCode[m.fromY]) return false;
+        PawnFiles files;
+        調査_2歩フラグ設定(p, files);
+        return 移動チェック(p, files, kUpperHandCol, m.fromY, m.toX, m.toY, m.placedCode) == 1;
+    }
+    if (!onBoard(m.fromX) || !onBoard(m.fromY)) return false;
+    const int piece = p.board[m.fromX][m.fromY];
+    if (!isUpper(piece)) return false;
+    const PawnFiles none;  // board moves do not read the two-pawn flags
+    if (移動チェック(p, none, m.fromX, m.fromY, m.toX, m.toY, piece) == 0) return false;
+    int promoted = 0;
+    const bool may = 調査_駒成(m.fromX, m.fromY, m.toX, m.toY, piece, promoted) == 1;
+    const bool must = may && 移動後チェック(m.toY, piece) == 0;
+    return (m.placedCode == piece && !must) || (may && m.placedCode == promoted);
+}
+
 }  // namespace
 
 SearchResult GameWindow::strongSearch() {
@@ -26,15 +50,20 @@ SearchResult GameWindow::strongSearch() {
         }
         done = true;
     });
-    while (!done) {
-        plat.clock.wait(kWaitSlice);
-        Timer1_Timer();
-        if (exitRequested_) stop = true;
-    }
+    // Esc, closing the window or 終わり meanwhile: the search stops at once.
+    waitWhileBusy([&] {
+        if (exitAfterBusy_ || exitRequested_) stop = true;
+        return done.load();
+    });
     worker.join();
 
     SearchResult r;
-    if (exitRequested_ || !found.hasMove) return r;
+    if (exitAfterBusy_ || exitRequested_ || !found.hasMove) return r;
+    if (!allowedForUpperSide(pos, found)) {
+        // Never play a move the rules refuse: the one-ply player answers instead.
+        return comSearch(
+            pos, inf, turn, 3, [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
+    }
     r.found = true;
     r.fromX = found.fromX;
     r.fromY = found.fromY;
