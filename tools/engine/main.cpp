@@ -20,6 +20,7 @@ constexpr Command kCommands[] = {
     {"survey", xantu::engine::commandSurvey, "survey SFEN"},
     {"think", xantu::engine::commandThink, "think [--level N] [--trace] [--terms] SFEN"},
     {"bench", xantu::engine::commandBench, "bench [--level N]"},
+    {"perft", xantu::engine::commandPerft, "perft SFEN DEPTH [divide]"},
     {"selfplay", xantu::engine::commandSelfplay, "selfplay [--level N] [--games G] [--seed S] [--positions]"},
 };
 
