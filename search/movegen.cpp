@@ -23,8 +23,14 @@ inline bool mustPromote(int colour, int type, int to) {
 template <bool Tactical>
 inline void addBoardMove(int us, int type, int from, int to, bool capture, bool promotions, MoveList& out) {
     if (canPromote(type) && (inZone(us, to) || inZone(us, from))) {
-        if (!Tactical || capture || promotions) out.add(makeMove(from, to, true));
-        if (!mustPromote(us, type, to) && (!Tactical || capture)) out.add(makeMove(from, to, false));
+        if (Tactical) {
+            // Quiescence takes the promoted choice only, and promotes without
+            // a capture only the pieces that gain most by it.
+            if (capture || (promotions && (type == kP || type == kB || type == kR))) out.add(makeMove(from, to, true));
+            return;
+        }
+        out.add(makeMove(from, to, true));
+        if (!mustPromote(us, type, to)) out.add(makeMove(from, to, false));
         return;
     }
     if (!Tactical || capture) out.add(makeMove(from, to, false));

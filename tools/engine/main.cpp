@@ -19,7 +19,8 @@ constexpr Command kCommands[] = {
     {"moves", xantu::engine::commandMoves, "moves SFEN"},
     {"survey", xantu::engine::commandSurvey, "survey SFEN"},
     {"think", xantu::engine::commandThink, "think [--level N] [--trace] [--terms] SFEN"},
-    {"bench", xantu::engine::commandBench, "bench [--level N]"},
+    {"bench", xantu::engine::commandBench, "bench [--level 1..4]"},
+    {"go", xantu::engine::commandGo, "go [--depth N] [--nodes N] [--movetime MS] SFEN"},
     {"perft", xantu::engine::commandPerft, "perft SFEN DEPTH [divide]"},
     {"selfplay", xantu::engine::commandSelfplay, "selfplay [--level N] [--games G] [--seed S] [--positions]"},
 };
