@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/sfen.h"
+#include "search/eval.h"
 
 namespace xantu::search {
 
@@ -107,6 +108,18 @@ void Board::set(const Position& p, int sideToMove) {
     side = sideToMove;
     histLen_ = 0;
     key = computeKey();
+    computePsq(psq);
+}
+
+void Board::computePsq(int out[2]) const {
+    out[0] = out[1] = 0;
+    for (int y = 1; y <= 9; ++y)
+        for (int x = 1; x <= 9; ++x) {
+            const int pc = sq[squareOf(x, y)];
+            if (pc != 0) out[colourOf(pc)] += gPieceSquare[colourOf(pc)][typeOf(pc)][squareOf(x, y)];
+        }
+    for (int c = 0; c < 2; ++c)
+        for (int k = 1; k <= 7; ++k) out[c] += hand[c][k] * gHandValue[k];
 }
 
 Position Board::toPosition() const {
@@ -159,6 +172,8 @@ std::uint64_t Board::computeKey() const {
 void Board::make(Move m) {
     Undo& u = hist_[histLen_++];
     u.key = key;
+    u.psq[0] = psq[0];
+    u.psq[1] = psq[1];
     u.captured = 0;
     const int to = moveTo(m);
     const int us = side;
@@ -170,6 +185,7 @@ void Board::make(Move m) {
         sq[to] = static_cast<std::uint8_t>(pc);
         key ^= zobrist::piece[pc][to];
         if (t == kP) ++pawnsOnFile[us][fileOf(to)];
+        psq[us] += gPieceSquare[us][t][to] - gHandValue[t];
         u.irreversible = 1;
     } else {
         const int from = moveFrom(m);
@@ -180,18 +196,21 @@ void Board::make(Move m) {
         if (cap != 0) {
             const int ct = typeOf(cap);
             key ^= zobrist::piece[cap][to];
+            psq[us ^ 1] -= gPieceSquare[us ^ 1][ct][to];
             if (ct == kK) {
                 king[us ^ 1] = 0;
             } else {
                 const int ht = kUnpromoted[ct];
                 ++hand[us][ht];
                 key ^= zobrist::hand[us][ht][hand[us][ht]];
+                psq[us] += gHandValue[ht];
                 if (ct == kP) --pawnsOnFile[us ^ 1][fileOf(to)];
             }
         }
         const int t = typeOf(pc);
         const int npc = isPromotion(m) ? makePiece(us, kPromoted[t]) : pc;
         key ^= zobrist::piece[pc][from] ^ zobrist::piece[npc][to];
+        psq[us] += gPieceSquare[us][typeOf(npc)][to] - gPieceSquare[us][t][from];
         sq[from] = 0;
         sq[to] = static_cast<std::uint8_t>(npc);
         if (t == kP) {
@@ -239,6 +258,8 @@ void Board::unmake(Move m) {
         }
     }
     key = u.key;
+    psq[0] = u.psq[0];
+    psq[1] = u.psq[1];
 }
 
 void Board::makeNull() {

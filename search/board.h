@@ -71,6 +71,10 @@ public:
     std::uint8_t king[2];            // 0 once the king has been captured
     int side = kBlack;
     std::uint64_t key = 0;
+    // Material and piece-square value of each side's board and hand, kept
+    // up to date by make/unmake (the evaluation's tables, search/eval.h).
+    int psq[2] = {0, 0};
+    void computePsq(int out[2]) const;
 
     // Sets the board from the game's Position (negative codes = lower side).
     void set(const Position& p, int sideToMove);
@@ -97,6 +101,7 @@ public:
 private:
     struct Undo {
         std::uint64_t key;
+        int psq[2];
         std::uint8_t captured;
         std::uint8_t irreversible;
     };

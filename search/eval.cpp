@@ -13,10 +13,10 @@ int gWeights[feature::kCount];
 
 const int kOrderValue[kTypeCount] = {0, 8, 3, 4, 5, 6, 7, 8, 20, 12, 6, 6, 6, 9, 10};
 
-namespace {
-
-// Piece value plus both piece-square terms, by colour, type and square.
 int gPieceSquare[2][kTypeCount][kSquares];
+int gHandValue[8];
+
+namespace {
 
 inline int relativeRank(int colour, int sq) { return colour == kBlack ? 9 - rankOf(sq) : rankOf(sq) - 1; }
 inline int centreDistance(int sq) {
@@ -75,7 +75,7 @@ inline void scan(const Board& b, Sink& sink) {
     for (int c = 0; c < 2; ++c) {
         int inHand = 0;
         for (int k = 1; k <= 7; ++k) {
-            if (b.hand[c][k]) sink.add(c, feature::kHand + k, b.hand[c][k]);
+            if (b.hand[c][k]) sink.hand(c, k, b.hand[c][k]);
             inHand += b.hand[c][k];
         }
         const int a = attackers[c] + (inHand < 6 ? inHand : 6);
@@ -83,9 +83,11 @@ inline void scan(const Board& b, Sink& sink) {
     }
 }
 
+// Material and piece-square terms come from the board's running sums.
 struct ScoreSink {
     int total[2] = {0, 0};
-    void piece(int c, int t, int s) { total[c] += gPieceSquare[c][t][s]; }
+    void piece(int, int, int) {}
+    void hand(int, int, int) {}
     void add(int c, int index, int n) { total[c] += gWeights[index] * n; }
 };
 
@@ -97,12 +99,14 @@ struct FeatureSink {
         value[feature::kRank + t * 9 + relativeRank(c, s)] += sign;
         value[feature::kFile + t * 5 + centreDistance(s)] += sign;
     }
+    void hand(int c, int k, int n) { add(c, feature::kHand + k, n); }
     void add(int c, int index, int n) { value[index] += c == kBlack ? n : -n; }
 };
 
 }  // namespace
 
 void refreshEvalTables() {
+    for (int k = 0; k < 8; ++k) gHandValue[k] = gWeights[feature::kHand + k];
     for (int c = 0; c < 2; ++c)
         for (int t = 1; t < kTypeCount; ++t)
             for (int y = 1; y <= 9; ++y)
@@ -118,7 +122,7 @@ int evaluate(const Board& b) {
     ScoreSink sink;
     scan(b, sink);
     const int us = b.side;
-    return sink.total[us] - sink.total[us ^ 1] + gWeights[feature::kTempo];
+    return sink.total[us] - sink.total[us ^ 1] + b.psq[us] - b.psq[us ^ 1] + gWeights[feature::kTempo];
 }
 
 int extractFeatures(const Board& b, std::int16_t* index, std::int16_t* value) {

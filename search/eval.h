@@ -27,6 +27,8 @@ inline constexpr int kCount = kTempo + 1;
 
 // Score in centipawns from the side to move's view.
 int evaluate(const Board& b);
+// Material and piece-square terms alone (kept by the board), plus tempo.
+inline int evaluateFast(const Board& b);
 
 // The feature counts of a position as (index, own minus enemy from the lower
 // side's view) pairs, for the tuner; returns how many were written (at most
@@ -39,6 +41,16 @@ extern const int kOrderValue[kTypeCount];
 
 // The weights in use; the tuner may replace them in its own process.
 extern int gWeights[feature::kCount];
+// Derived from the weights: piece value plus piece-square terms by colour,
+// type and square, and the value of a piece in hand by kind.
+extern int gPieceSquare[2][kTypeCount][kSquares];
+extern int gHandValue[8];
 void refreshEvalTables();  // after changing gWeights
 
+}  // namespace xantu::search
+
+namespace xantu::search {
+inline int evaluateFast(const Board& b) {
+    return b.psq[b.side] - b.psq[b.side ^ 1] + gWeights[feature::kTempo];
+}
 }  // namespace xantu::search

@@ -17,6 +17,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int kInfinity = 32000;
 constexpr int kMate = 31000;          // a king captured at the root
 constexpr int kMateBound = kMate - 1000;  // scores beyond this are king captures
+constexpr int kLazyMargin = 300;          // the most the slow evaluation terms usually add
 constexpr int kMaxQuiescence = 8;         // capture plies before standing pat regardless
 
 enum Bound : std::uint8_t { kNone, kUpperBound, kLowerBound, kExact };
@@ -161,7 +162,9 @@ struct Searcher::Impl {
             // move is tried once.
             generateAll(board, list);
         } else {
-            const int standPat = evaluate(board);
+            // Far outside the window, material and squares alone decide.
+            const int fast = evaluateFast(board);
+            const int standPat = fast - kLazyMargin >= beta || fast + kLazyMargin <= alpha ? fast : evaluate(board);
             if (standPat >= beta) return standPat;
             if (standPat > alpha) alpha = standPat;
             if (qply >= kMaxQuiescence) return standPat;

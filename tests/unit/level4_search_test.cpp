@@ -37,11 +37,14 @@ TEST(Level4Board, KeysFollowRandomGamesAndUnmakeRestores) {
                     Board fresh;
                     ASSERT_TRUE(fresh.fromSfen(b.toSfen()));
                     ASSERT_EQ(fresh.key, b.key);
+                    ASSERT_EQ(fresh.psq[0], b.psq[0]);
+                    ASSERT_EQ(fresh.psq[1], b.psq[1]);
                     ASSERT_EQ(std::memcmp(fresh.pawnsOnFile, b.pawnsOnFile, sizeof b.pawnsOnFile), 0);
                 }
             }
             while (n > 0) b.unmake(played[--n]);
             EXPECT_EQ(b.key, start.key);
+            EXPECT_EQ(b.psq[0], start.psq[0]);
             EXPECT_EQ(std::memcmp(b.sq, start.sq, sizeof b.sq), 0);
             EXPECT_EQ(std::memcmp(b.hand, start.hand, sizeof b.hand), 0);
             EXPECT_EQ(std::memcmp(b.king, start.king, sizeof b.king), 0);
