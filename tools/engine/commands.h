@@ -19,5 +19,10 @@ int commandBench(const Args& args);     // bench [--level N]
 int commandGo(const Args& args);       // go [--depth N] [--nodes N] [--movetime MS] SFEN
 int commandPerft(const Args& args);     // perft SFEN DEPTH [divide]
 int commandSelfplay(const Args& args);  // selfplay [--level N] [--games G] [--seed S] [--positions]
+int commandUsi(const Args& args);       // usi
+int commandMatch(const Args& args);     // match --engine1 CMD --engine2 CMD …
+
+// The text of --help: every command, its options and its output columns.
+extern const char* const kHelpText;
 
 }  // namespace xantu::engine

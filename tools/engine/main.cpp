@@ -23,12 +23,15 @@ constexpr Command kCommands[] = {
     {"go", xantu::engine::commandGo, "go [--depth N] [--nodes N] [--movetime MS] SFEN"},
     {"perft", xantu::engine::commandPerft, "perft SFEN DEPTH [divide]"},
     {"selfplay", xantu::engine::commandSelfplay, "selfplay [--level N] [--games G] [--seed S] [--positions]"},
+    {"usi", xantu::engine::commandUsi, "usi"},
+    {"match", xantu::engine::commandMatch,
+     "match --engine1 CMD --engine2 CMD --openings FILE [--go ARGS] [--concurrency N] [--games-out FILE] …"},
 };
 
 int usage(const char* why) {
     std::cerr << "xantu-engine: " << why << "\nusage:";
     for (const Command& c : kCommands) std::cerr << "\n  xantu-engine " << c.usage;
-    std::cerr << '\n';
+    std::cerr << "\n  xantu-engine --help\n";
     return xantu::engine::kExitBadInput;
 }
 
@@ -36,6 +39,10 @@ int usage(const char* why) {
 
 int main(int argc, char** argv) {
     if (argc < 2) return usage("no command given");
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "help") == 0) {
+        std::cout << xantu::engine::kHelpText << std::flush;
+        return std::cout ? 0 : 1;
+    }
     for (const Command& c : kCommands)
         if (std::strcmp(argv[1], c.name) == 0) {
             const Args args(argv + 2, argv + argc);
