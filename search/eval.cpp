@@ -15,6 +15,7 @@ const int kOrderValue[kTypeCount] = {0, 8, 3, 4, 5, 6, 7, 8, 20, 12, 6, 6, 6, 9,
 
 int gPieceSquare[2][kTypeCount][kSquares];
 int gHandValue[8];
+int gCaptureValue[kTypeCount];
 
 namespace {
 
@@ -107,6 +108,8 @@ struct FeatureSink {
 
 void refreshEvalTables() {
     for (int k = 0; k < 8; ++k) gHandValue[k] = gWeights[feature::kHand + k];
+    for (int t = 1; t < kTypeCount; ++t)
+        gCaptureValue[t] = t == kK ? 30000 : gWeights[feature::kMaterial + t] + gHandValue[kUnpromoted[t]];
     for (int c = 0; c < 2; ++c)
         for (int t = 1; t < kTypeCount; ++t)
             for (int y = 1; y <= 9; ++y)

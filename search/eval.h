@@ -45,6 +45,7 @@ extern int gWeights[feature::kCount];
 // type and square, and the value of a piece in hand by kind.
 extern int gPieceSquare[2][kTypeCount][kSquares];
 extern int gHandValue[8];
+extern int gCaptureValue[kTypeCount];  // what a capture of the type gains in material
 void refreshEvalTables();  // after changing gWeights
 
 }  // namespace xantu::search

@@ -18,6 +18,7 @@ constexpr int kInfinity = 32000;
 constexpr int kMate = 31000;          // a king captured at the root
 constexpr int kMateBound = kMate - 1000;  // scores beyond this are king captures
 constexpr int kLazyMargin = 300;          // the most the slow evaluation terms usually add
+constexpr int kDeltaMargin = 200;
 constexpr int kMaxQuiescence = 8;         // capture plies before standing pat regardless
 
 enum Bound : std::uint8_t { kNone, kUpperBound, kLowerBound, kExact };
@@ -157,6 +158,7 @@ struct Searcher::Impl {
         if (ply >= kMaxPly) return evaluate(board);
         const bool threatened = qply == 0 && board.kingAttacked(us);
         MoveList& list = lists[ply];
+        int standPatValue = -kInfinity;
         if (threatened) {
             // The king stands attacked: standing pat would lose it, so every
             // move is tried once.
@@ -165,6 +167,7 @@ struct Searcher::Impl {
             // Far outside the window, material and squares alone decide.
             const int fast = evaluateFast(board);
             const int standPat = fast - kLazyMargin >= beta || fast + kLazyMargin <= alpha ? fast : evaluate(board);
+            standPatValue = standPat;
             if (standPat >= beta) return standPat;
             if (standPat > alpha) alpha = standPat;
             if (qply >= kMaxQuiescence) return standPat;
@@ -175,10 +178,14 @@ struct Searcher::Impl {
         for (int i = 0; i < list.size; ++i) {
             const Move m = pick(list, i);
             if (!threatened && !isDrop(m)) {
-                // A capture by a more valuable piece onto a defended square
-                // loses material at once: leave it to the full search.
                 const int victim = capturedType(board, m);
-                if (victim != kK && kOrderValue[victim] < kOrderValue[typeOf(board.sq[moveFrom(m)])] &&
+                // Even winning this piece cannot lift the score to alpha.
+                if (standPatValue + gCaptureValue[victim] + kDeltaMargin <= alpha && !isPromotion(m)) continue;
+                // A capture by a more valuable piece onto a defended square
+                // loses material at once, and after a few plies an even trade
+                // is not followed further either: leave them to the full search.
+                const int attacker = kOrderValue[typeOf(board.sq[moveFrom(m)])];
+                if ((kOrderValue[victim] < attacker || (qply >= 2 && kOrderValue[victim] == attacker)) &&
                     board.attacked(moveTo(m), us ^ 1))
                     continue;
             }
@@ -413,7 +420,12 @@ Result Searcher::think(const Position& pos, Side toMove, const Limits& limits, c
         int score;
         for (;;) {
             score = s.search(alpha, beta, depth, 0, true, false);
-            if (s.aborted) break;
+            if (s.aborted) {
+            // A root move that raised alpha was searched with the full
+            // window: it may replace the last iteration's choice.
+            if (s.pvLength[0] > 0 && s.pv[0][0] != 0) best = s.pv[0][0];
+            break;
+        }
             if (score <= alpha) {
                 alpha = std::max(-kInfinity, score - delta);
             } else if (score >= beta) {
@@ -424,7 +436,12 @@ Result Searcher::think(const Position& pos, Side toMove, const Limits& limits, c
             delta *= 2;
             if (delta > 1000) alpha = -kInfinity, beta = kInfinity;
         }
-        if (s.aborted) break;
+        if (s.aborted) {
+            // A root move that raised alpha was searched with the full
+            // window: it may replace the last iteration's choice.
+            if (s.pvLength[0] > 0 && s.pv[0][0] != 0) best = s.pv[0][0];
+            break;
+        }
         completed = depth;
         prevScore = score;
         if (s.pvLength[0] > 0) best = s.pv[0][0];
