@@ -10,6 +10,9 @@ namespace xantu {
 
 namespace {
 
+constexpr double kSlice = 0.01;
+constexpr int kSlicesPerTick = 5;  // Timer1 fires every 50 ms
+
 // Whether the search's answer is a move the rules allow the upper side here,
 // with a placed code that fits it.
 bool allowedForUpperSide(const Position& p, const search::Result& m) {
@@ -50,11 +53,19 @@ SearchResult GameWindow::strongSearch() {
         }
         done = true;
     });
-    // Esc, closing the window or 終わり meanwhile: the search stops at once.
-    waitWhileBusy([&] {
-        if (exitAfterBusy_ || exitRequested_) stop = true;
-        return done.load();
-    });
+    // The window waits busy: painted, its input dropped, Esc, closing the
+    // window and 終わり remembered. Slices shorter than a Timer1 period let
+    // such a request stop the search at once; the clock display still moves
+    // once a period.
+    {
+        BusyScope busy(*this);
+        int slices = 0;
+        while (!done) {
+            plat.clock.wait(kSlice);
+            if (exitAfterBusy_ || exitRequested_) stop = true;
+            if (++slices % kSlicesPerTick == 0) Timer1_Timer();
+        }
+    }
     worker.join();
 
     SearchResult r;
