@@ -124,6 +124,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (key->key() == Qt::Key_Escape && !key->isAutoRepeat())
             dispatch([](GameWindow& g) { g.Form_KeyPress(27); });
     }
+    // An accepted override keeps the key from firing a shortcut instead: it
+    // comes on as a key press, which is stopped here.
+    if (event->type() == QEvent::ShortcutOverride) event->accept();
     return true;
 }
 
