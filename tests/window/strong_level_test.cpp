@@ -83,7 +83,10 @@ TEST_F(StrongLevel, TheMenuChecksLevel4AndTheComputerPlaysTheSearchsMove) {
 
 TEST_F(StrongLevel, EscStopsTheSearchAtOnceAndEndsTheProgram) {
     searchUntilStopped();
-    fake.onWait = [this] { w->Form_KeyPress(27); };
+    fake.onWait = [this] {
+        EXPECT_TRUE(w->computerBusy());  // clicks and keys are dropped meanwhile
+        w->Form_KeyPress(27);
+    };
     move(7, 7, 7, 6);
     EXPECT_TRUE(stopped);
     EXPECT_TRUE(w->exitRequested());
