@@ -91,6 +91,9 @@ public:
     void LEBEL_DOWN_Click();
     void KIFU_READ_Click();
     void KIFU_WRITE_Click();
+    // KIF書出し / KIF読込: the game (or the loaded record) as a KIF file.
+    void KIF_WRITE_Click();
+    void KIF_READ_Click();
     void OPTION_Click();
     void MIDORI_Click();
     void TATAMI_Click();
@@ -133,6 +136,17 @@ public:
     Options opt;
     Clocks clk;
     Screen screen;
+    // What a KIF file says about the game besides its moves: set when a game
+    // starts and when a record is loaded.
+    struct GameInfo {
+        std::string startDateTime, event, senteName, goteName;
+        // A record file names its players by where they sit.
+        std::string upperName, lowerName;
+        // For a loaded record: the lower side's order value when the file
+        // says it (a KIF: +1), else 0; the winner the file names, else 0.
+        int lowerSideOrder = 0;
+        int winner = 0;
+    } gameInfo;
     SoundModule Module1;
     // The settings file; the current folder's unless a test points elsewhere.
     std::string settingsPath = "Xantuペカナ将棋.ini";
@@ -164,6 +178,8 @@ private:
     // worker thread while the window waits (and stays painted). Stops the
     // search at once when the program is asked to end.
     SearchResult strongSearch();
+    // Records the start time and the players of a new game for KIF files.
+    void 対局情報設定();
 
     std::unique_ptr<search::Searcher> searcher_;  // made at the first strong turn
     bool exitRequested_ = false;
