@@ -38,6 +38,8 @@ public:
     double top() const override;
     void place(double left, double top, double width, double height) override;
     void quit() override;
+    // F11: full screen and back.
+    void toggleFullScreen();
 
     // Runs one call into the window object, then ends the program if asked.
     template <typename Call>

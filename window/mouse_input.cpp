@@ -85,7 +85,12 @@ void GameWindow::駒移動(int 移動元X, int 移動元Y, int 移動先X, int �
     screen.描画_桝輪郭(outlineColour, 移動先X, 移動先Y);
 }
 
-void GameWindow::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
+void GameWindow::Form_MouseDown(int Button, int Shift, double X, double Y) {
+    mouseDown(Button, Shift, X, Y);
+    描画_手番();
+}
+
+void GameWindow::mouseDown(int Button, int /*Shift*/, double X, double Y) {
     int col = 0, row = 0;
     if (!clickPreChecks(col, row, X, Y)) return;
     const bool manToMove = g.sideToMove == g.manSide;
@@ -207,6 +212,7 @@ void GameWindow::handOverAfterHumanMove(int captured) {
     // The turn's seconds as read when the move was saved: the total grows by
     // exactly what the move-list entry holds as the time after the move.
     const double turnSeconds = clk.turnSeconds;
+    描画_手番();
     if (g.vsComputer == 1) {
         plat.clock.setTimerEnabled(false);
         clk.manSeconds += turnSeconds;
@@ -217,6 +223,7 @@ void GameWindow::handOverAfterHumanMove(int captured) {
             return;
         }
         g.sideToMove = g.comSide;
+        描画_手番();
         com_ban();
         return;
     }

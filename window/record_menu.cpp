@@ -26,6 +26,16 @@ void GameWindow::KIFU_WRITE_Click() {
 }
 
 void GameWindow::Command1_Click() {
+    writeRecordFromPanel();
+    描画_手番();
+}
+
+void GameWindow::File1_Click(const std::string& fileName) {
+    readRecord(fileName);
+    描画_手番();
+}
+
+void GameWindow::writeRecordFromPanel() {
     const RecordTexts texts{plat.filePanel.text(2), plat.filePanel.text(3), plat.filePanel.text(4)};
     std::optional<FinalPosition> final;
     if (調査_最終局面が未保存(moves)) final = FinalPosition{pos, clk.manSeconds, clk.comSeconds};
@@ -41,8 +51,8 @@ void GameWindow::Command1_Click() {
     message(std::string(棋譜書込メッセージ(status)), std::string(棋譜書込タイトル(status)));
 }
 
-void GameWindow::File1_Click(const std::string& fileName) {
-    // 1. The whole file is checked before anything of the game is cleared.
+void GameWindow::readRecord(const std::string& fileName) {
+    // The whole file is checked before anything of the game is cleared.
     描画_可視(false, false, false);
     const std::filesystem::path file = std::filesystem::path(plat.filePanel.folder()) / fileName;
     RecordReadResult result = 読込_棋譜(file);
@@ -59,12 +69,11 @@ void GameWindow::File1_Click(const std::string& fileName) {
     if (result.headerLinesRead >= 1) screen.printAt(取得_棋譜のX座標(h[0]) - 3000, 6350, h[0], colourSelect, 12);
     if (result.headerLinesRead >= 2) screen.printAt(取得_棋譜のX座標(h[1]), 100, h[1], colourWhite, 12);
     if (result.headerLinesRead >= 3) screen.printAt(取得_棋譜のX座標(h[2]), 6350, h[2], colourWhite, 12);
-    // 4-5.
+    // The moves, with the board at the start of the game.
     moves = std::move(result.list);
     moves.recordLength = 0;
     moves.lastEntry = result.entryCount;
     g.moveNumber = 0;
-    // 6.
     if (result.entryCount == 0) {
         message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", kRecordReadTitle);
         return;
