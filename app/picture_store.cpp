@@ -55,7 +55,10 @@ const PictureStore::Entry& PictureStore::entry(int code) {
 
 QImage PictureStore::load(const QString& name, int factor) const {
     const QString suffix = factor == 1 ? QStringLiteral(".png") : QStringLiteral("@%1x.png").arg(factor);
-    return QImage(QStringLiteral(":/pictures/") + name + suffix);
+    QImage image(QStringLiteral(":/pictures/") + name + suffix);
+    // Qt reads "@2x" as a device pixel ratio; here every pixel is a device pixel.
+    image.setDevicePixelRatio(1.0);
+    return image;
 }
 
 }  // namespace xantu
