@@ -102,14 +102,17 @@ void CanvasWidget::redrawAll() {
     const bool changed = view.scale() != view_.scale() || view.areaRect() != view_.areaRect();
     view_ = view;
     pictures_.setScale(view_.scale());
-    image_ = QImage(view_.device().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    const QSize size = view_.device().expandedTo(QSize(1, 1));
+    if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
-    image_.fill(back_);
     {
         DevicePainter p(image_);
         renderSurround(p);
         p.setClipRect(view_.areaRect());
-        for (const DrawItem& item : list_.items()) render(p, item);
+        // Whatever later pictures hide is not drawn at all, nor the plain
+        // colour where pictures cover everything.
+        if (!list_.prune(QRectF(QPointF(0, 0), area_))) p.fillRect(view_.areaRect(), back_);
+        for (const DrawItem& item : list_.items()) renderItem(p, item);
     }
     update();
     if (changed) emit viewChanged();
@@ -125,9 +128,9 @@ void CanvasWidget::keep(DrawItem item) {
         p.setClipRect(view_.rect(b.left(), b.top(), b.right(), b.bottom()), Qt::IntersectClip);
         p.fillRect(view_.areaRect(), back_);
         for (const DrawItem& other : list_.items())
-            if (!other.dead && other.bounds.intersects(b)) render(p, other);
+            if (!other.dead && other.bounds.intersects(b)) renderItem(p, other);
     } else {
-        render(p, list_.items().back());
+        renderItem(p, list_.items().back());
     }
     p.end();
     list_.pruneIfLong(QRectF(QPointF(0, 0), area_));
@@ -181,7 +184,7 @@ void CanvasWidget::printText(const std::string& text, double x, double y, int fo
     keep(std::move(item));
 }
 
-void CanvasWidget::render(QPainter& p, const DrawItem& item) {
+void CanvasWidget::renderItem(QPainter& p, const DrawItem& item) {
     if (item.dead) return;
     switch (item.kind) {
     case DrawItem::Kind::Picture: {
@@ -219,30 +222,41 @@ void CanvasWidget::render(QPainter& p, const DrawItem& item) {
 void CanvasWidget::renderSurround(QPainter& p) {
     const QRect areaRect = view_.areaRect();
     const QRect all(QPoint(0, 0), view_.device());
-    if (surround_.codes.empty() || areaRect.contains(all)) return;
-    p.save();
-    p.setClipRegion(QRegion(all).subtracted(QRegion(areaRect)));
-    const QPointF from = view_.twips(QPointF(0, 0)), to = view_.twips(QPointF(all.width(), all.height()));
-    const double cw = surround_.cellWidth, ch = surround_.cellHeight;
-    const int i0 = static_cast<int>(std::floor((from.x() - surround_.originX) / cw)) - 1;
-    const int i1 = static_cast<int>(std::ceil((to.x() - surround_.originX) / cw));
-    const int j0 = static_cast<int>(std::floor((from.y() - surround_.originY) / ch)) - 1;
-    const int j1 = static_cast<int>(std::ceil((to.y() - surround_.originY) / ch));
-    const int n = static_cast<int>(surround_.codes.size());
-    const QRectF inner(QPointF(0, 0), area_);
-    DrawItem tile;
-    tile.kind = DrawItem::Kind::Picture;
-    for (int j = j0; j <= j1; ++j)
-        for (int i = i0; i <= i1; ++i) {
-            tile.code = surround_.codes[static_cast<std::size_t>((((i + j + surround_.phase) % n) + n) % n)];
-            const QSize natural = pictures_.naturalSize(tile.code);
-            tile.x = surround_.originX + i * cw;
-            tile.y = surround_.originY + j * ch;
-            tile.bounds = QRectF(tile.x, tile.y, natural.width() * kTwipsPerPixel, natural.height() * kTwipsPerPixel);
-            if (inner.contains(tile.bounds)) continue;
-            render(p, tile);
+    // The bands around the area: above and below it across the whole width,
+    // left and right of it at its height.
+    const QRect bands[4] = {
+        QRect(QPoint(0, 0), QPoint(all.right(), areaRect.top() - 1)),
+        QRect(QPoint(0, areaRect.bottom() + 1), all.bottomRight()),
+        QRect(QPoint(0, areaRect.top()), QPoint(areaRect.left() - 1, areaRect.bottom())),
+        QRect(QPoint(areaRect.right() + 1, areaRect.top()), QPoint(all.right(), areaRect.bottom())),
+    };
+    for (const QRect& band : bands) {
+        if (band.isEmpty()) continue;
+        if (surround_.codes.empty()) {
+            p.fillRect(band, back_);
+            continue;
         }
-    p.restore();
+        p.setClipRect(band);
+        const QPointF from = view_.twips(band.topLeft()), to = view_.twips(band.bottomRight() + QPoint(1, 1));
+        const double cw = surround_.cellWidth, ch = surround_.cellHeight;
+        const int i0 = static_cast<int>(std::floor((from.x() - surround_.originX) / cw)) - 1;
+        const int i1 = static_cast<int>(std::ceil((to.x() - surround_.originX) / cw));
+        const int j0 = static_cast<int>(std::floor((from.y() - surround_.originY) / ch)) - 1;
+        const int j1 = static_cast<int>(std::ceil((to.y() - surround_.originY) / ch));
+        const int n = static_cast<int>(surround_.codes.size());
+        DrawItem tile;
+        tile.kind = DrawItem::Kind::Picture;
+        for (int j = j0; j <= j1; ++j)
+            for (int i = i0; i <= i1; ++i) {
+                tile.code = surround_.codes[static_cast<std::size_t>((((i + j + surround_.phase) % n) + n) % n)];
+                const QSize natural = pictures_.naturalSize(tile.code);
+                tile.x = surround_.originX + i * cw;
+                tile.y = surround_.originY + j * ch;
+                tile.bounds = QRectF(tile.x, tile.y, natural.width() * kTwipsPerPixel, natural.height() * kTwipsPerPixel);
+                renderItem(p, tile);
+            }
+    }
+    p.setClipping(false);
 }
 
 void CanvasWidget::renderMarks(QPainter& p) const {

@@ -69,7 +69,7 @@ protected:
 
 private:
     QSize deviceSize() const;
-    void render(QPainter& p, const DrawItem& item);
+    void renderItem(QPainter& p, const DrawItem& item);
     void renderSurround(QPainter& p);
     void renderMarks(QPainter& p) const;
     // Adds the item and draws it on the image.

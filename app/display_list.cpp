@@ -1,51 +1,68 @@
 #include "display_list.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace xantu {
 
 namespace {
 
-// Coverage is tracked on a grid of one 100 % pixel.
-constexpr double kGrid = 15.0;
-
-struct Coverage {
-    int columns = 0, rows = 0;
-    QRectF area;
-    std::vector<unsigned char> cells;
-
-    explicit Coverage(const QRectF& a)
-        : columns(std::max(0, int(std::ceil(a.width() / kGrid)))),
-          rows(std::max(0, int(std::ceil(a.height() / kGrid)))),
-          area(a),
-          cells(std::size_t(columns) * std::size_t(rows), 0) {}
-
-    // Grid cells wholly inside r (inner) or touched by r (outer), clamped.
-    void span(const QRectF& r, bool inner, int& c0, int& c1, int& r0, int& r1) const {
-        const double left = (r.left() - area.left()) / kGrid, right = (r.right() - area.left()) / kGrid;
-        const double top = (r.top() - area.top()) / kGrid, bottom = (r.bottom() - area.top()) / kGrid;
-        c0 = int(inner ? std::ceil(left) : std::floor(left));
-        c1 = int(inner ? std::floor(right) : std::ceil(right)) - 1;
-        r0 = int(inner ? std::ceil(top) : std::floor(top));
-        r1 = int(inner ? std::floor(bottom) : std::ceil(bottom)) - 1;
-        c0 = std::max(c0, 0), r0 = std::max(r0, 0);
-        c1 = std::min(c1, columns - 1), r1 = std::min(r1, rows - 1);
+// Which parts of the area later opaque pictures cover, on a grid whose lines
+// are the area's edges and every picture's edges: each grid cell lies wholly
+// inside or wholly outside each picture, so coverage is exact.
+class Coverage {
+public:
+    Coverage(const QRectF& area, const std::vector<DrawItem>& items) {
+        xs_ = {area.left(), area.right()};
+        ys_ = {area.top(), area.bottom()};
+        for (const DrawItem& item : items) {
+            if (!item.opaque || item.dead) continue;
+            const QRectF r = item.bounds.intersected(area);
+            if (r.isEmpty()) continue;
+            xs_.push_back(r.left()), xs_.push_back(r.right());
+            ys_.push_back(r.top()), ys_.push_back(r.bottom());
+        }
+        for (auto* v : {&xs_, &ys_}) {
+            std::sort(v->begin(), v->end());
+            v->erase(std::unique(v->begin(), v->end()), v->end());
+        }
+        cells_.assign((xs_.size() - 1) * (ys_.size() - 1), 0);
     }
+
     bool covered(const QRectF& r) const {
-        int c0, c1, r0, r1;
-        span(r, false, c0, c1, r0, r1);
-        for (int row = r0; row <= r1; ++row)
-            for (int c = c0; c <= c1; ++c)
-                if (!cells[std::size_t(row) * std::size_t(columns) + std::size_t(c)]) return false;
+        std::size_t c0, c1, r0, r1;
+        if (!span(r, c0, c1, r0, r1)) return true;
+        for (std::size_t row = r0; row < r1; ++row)
+            for (std::size_t c = c0; c < c1; ++c)
+                if (!cells_[row * (xs_.size() - 1) + c]) return false;
         return true;
     }
+    bool all() const { return std::all_of(cells_.begin(), cells_.end(), [](unsigned char c) { return c != 0; }); }
     void cover(const QRectF& r) {
-        int c0, c1, r0, r1;
-        span(r, true, c0, c1, r0, r1);
-        for (int row = r0; row <= r1; ++row)
-            for (int c = c0; c <= c1; ++c) cells[std::size_t(row) * std::size_t(columns) + std::size_t(c)] = 1;
+        std::size_t c0, c1, r0, r1;
+        if (!span(r, c0, c1, r0, r1)) return;
+        for (std::size_t row = r0; row < r1; ++row)
+            for (std::size_t c = c0; c < c1; ++c) cells_[row * (xs_.size() - 1) + c] = 1;
     }
+
+private:
+    // The grid cells r touches: columns [c0, c1), rows [r0, r1).
+    bool span(const QRectF& r, std::size_t& c0, std::size_t& c1, std::size_t& r0, std::size_t& r1) const {
+        c0 = first(xs_, r.left()), c1 = last(xs_, r.right());
+        r0 = first(ys_, r.top()), r1 = last(ys_, r.bottom());
+        return c0 < c1 && r0 < r1;
+    }
+    // The cell holding v; and one past the last cell that starts before v.
+    static std::size_t first(const std::vector<double>& lines, double v) {
+        const auto it = std::upper_bound(lines.begin(), lines.end(), v);
+        return it == lines.begin() ? 0 : std::size_t(it - lines.begin()) - 1;
+    }
+    static std::size_t last(const std::vector<double>& lines, double v) {
+        const auto it = std::lower_bound(lines.begin(), lines.end(), v);
+        return std::min(std::size_t(it - lines.begin()), lines.size() - 1);
+    }
+
+    std::vector<double> xs_, ys_;
+    std::vector<unsigned char> cells_;
 };
 
 }  // namespace
@@ -70,8 +87,8 @@ void DisplayList::pruneIfLong(const QRectF& area) {
     pruneAt_ = std::max(kFirstPrune, items_.size() * 2);
 }
 
-void DisplayList::prune(const QRectF& area) {
-    Coverage coverage(area);
+bool DisplayList::prune(const QRectF& area) {
+    Coverage coverage(area, items_);
     // From the newest back: an item is hidden when later opaque pictures
     // cover every grid cell it touches.
     for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
@@ -84,6 +101,7 @@ void DisplayList::prune(const QRectF& area) {
         if (it->opaque) coverage.cover(visible);
     }
     items_.erase(std::remove_if(items_.begin(), items_.end(), [](const DrawItem& d) { return d.dead; }), items_.end());
+    return coverage.all();
 }
 
 }  // namespace xantu

@@ -34,7 +34,8 @@ public:
     const std::vector<DrawItem>& items() const { return items_; }
     // Drops what is hidden or lies outside `area` once the list has grown.
     void pruneIfLong(const QRectF& area);
-    void prune(const QRectF& area);
+    // Drops it now; true when pictures cover the whole area.
+    bool prune(const QRectF& area);
 
 private:
     static constexpr std::size_t kFirstPrune = 1024;
