@@ -63,7 +63,7 @@ void GameWindow::readRecord(const std::string& fileName) {
     }
     初期設定();
     g.recordMode = 1;
-    // 3. The header lines: the match name and the lower player below the
+    // The header lines: the match name and the lower player below the
     // board, the upper player above it.
     const auto& h = result.headers;
     if (result.headerLinesRead >= 1) screen.printAt(取得_棋譜のX座標(h[0]) - 3000, 6350, h[0], colourSelect, 12);
