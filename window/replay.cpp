@@ -112,10 +112,12 @@ void GameWindow::AFTER_Click() {
     // The Position after move n.
     局面復元(moves, n, pos);
     assert(pos.ok());
-    // Its clocks, then the screen.
+    // The totals that belong to the Position shown: entry n holds it
+    // with the totals it was reached with (its "after" totals are those of
+    // the next move, which is not shown).
     const MoveListEntry& e = moves.entry(n);
-    clk.comSeconds = e.comSecondsAfter;
-    clk.manSeconds = e.manSecondsAfter;
+    clk.comSeconds = e.comSecondsBefore;
+    clk.manSeconds = e.manSecondsBefore;
     showRestoredPosition();
     // The notation of move n beside the side that made it.
     int x = 0, y = 0, piece = 0;
@@ -152,7 +154,9 @@ void GameWindow::REVERSE_Click() {
     pos.ownHandTotal = before.enemyHandTotal;
     pos.enemyHandTotal = before.ownHandTotal;
     assert(pos.ok());
-    // The whole screen again, with the move counter.
+    // The notations describe moves of the unturned board: they go. Then
+    // the whole screen again, with the move counter.
+    screen.forgetNotations();
     画面_再描画();
     screen.描画_手数(g.moveNumber, colourWhite);
     // A handicap now belongs to the other side.
