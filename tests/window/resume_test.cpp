@@ -167,6 +167,19 @@ TEST_F(ResumeStart, NoStartsAsUsualAndAFinishedGameLeavesNothing) {
     EXPECT_FALSE(std::filesystem::exists(w->resumePath()));
 }
 
+// LEVEL4 thinks for a set time and learns as a game goes, so its moves are
+// not replayed here; the level itself comes back.
+TEST_F(ResumeStart, TheStrongLevelComesBack) {
+    load();
+    w->menuCommand("LEVEL4");
+    w->menuCommand("SENTE");
+    w->Form_Unload();
+    auto again = restart(kMsgYes);
+    EXPECT_EQ(again->w->g.comLevel, 4);
+    EXPECT_TRUE(again->fake.checked("LEVEL4"));
+    EXPECT_FALSE(again->fake.checked("LEVEL3"));
+}
+
 TEST_F(ResumeStart, UnusableFilesAreDiscardedWithOneMessage) {
     load();
     w->menuCommand("START");
