@@ -75,6 +75,7 @@ void GameWindow::適用_再開(const ResumeState& s) {
 
     画面_再描画();
     screen.描画_手数(g.moveNumber, colourWhite);
+    描画_手番();
     // The notation of the move that led here, as 進 shows it.
     const int n = moves.recordLength;
     if (n < 1) return;
