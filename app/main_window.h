@@ -2,7 +2,6 @@
 #include <QMainWindow>
 #include <memory>
 #include <optional>
-#include <optional>
 
 #include "platform/platform.h"
 
@@ -40,6 +39,8 @@ public:
     void place(double left, double top, double width, double height) override;
     void quit() override;
     void discardUserInput() override;
+    // F11: full screen and back.
+    void toggleFullScreen();
 
     // Runs one call into the window object, then ends the program if asked.
     template <typename Call>

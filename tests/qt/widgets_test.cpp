@@ -64,8 +64,8 @@ TEST(PictureNames, CoverEveryPieceAndNothingElse) {
 TEST(Canvas, OutlinesShareEdgesAndTextIsAnchoredAtItsTop) {
     CanvasWidget canvas;
     canvas.setBackColour(0);
-    canvas.drawBox(12, 1050, 100, 1545, 715);  // cell (0, 0)
-    canvas.drawBox(14, 1545, 100, 2040, 715);  // cell (1, 0): its left edge is the first box's right edge
+    canvas.drawBox(12, 1050, 100, 1545, 715, 15);  // cell (0, 0)
+    canvas.drawBox(14, 1545, 100, 2040, 715, 15);  // cell (1, 0): its left edge is the first box's right edge
     EXPECT_EQ(canvas.pixelAt(70, 20), QColor(255, 0, 0));
     EXPECT_EQ(canvas.pixelAt(103, 20), QColor(255, 255, 0));
     EXPECT_EQ(canvas.pixelAt(136, 48), QColor(255, 255, 0));
@@ -74,7 +74,7 @@ TEST(Canvas, OutlinesShareEdgesAndTextIsAnchoredAtItsTop) {
     // The text's top is at y: the glyph's ink starts where the face's own
     // metrics put it below that top, whichever face is installed.
     canvas.printText("九", 3000, 3000, 12, true, 15);
-    const QFontMetrics metrics(CanvasWidget::textFont(12, true));
+    const QFontMetrics metrics(CanvasWidget::printFont(12, true));
     const QRect glyph = metrics.tightBoundingRect(QStringLiteral("九"));
     const int inkTop = 200 + metrics.ascent() + glyph.top();
     int firstInk = -1;

@@ -81,8 +81,9 @@ TEST_F(Options, ElapsedTimeOffErasesBothClocksThenOnDrawsThem) {
     // The upper side's first, left of the board, then the lower side's.
     EXPECT_EQ(texts[0].text, "01:02:05");
     EXPECT_EQ(texts[0].code, colourBlack);
-    EXPECT_DOUBLE_EQ(texts[0].x, cellX(-1.5));
-    EXPECT_DOUBLE_EQ(texts[0].y, cellY(9.3));
+    // The shadow one pixel (15 twips) below and to the right of the text.
+    EXPECT_DOUBLE_EQ(texts[0].x, cellX(-1.6) + 15);
+    EXPECT_DOUBLE_EQ(texts[0].y, cellY(9.2) + 15);
     EXPECT_EQ(texts[1].code, colourWhite);
     EXPECT_DOUBLE_EQ(texts[1].x, cellX(-1.6));
     EXPECT_DOUBLE_EQ(texts[1].y, cellY(9.2));
@@ -164,6 +165,16 @@ TEST_F(RecordMenu, SaveAndLoadAGameThenStepThroughIt) {
     w->File1_Click("test.棋譜");
     EXPECT_EQ(w->g.recordMode, 1);
     EXPECT_EQ(w->moves.lastEntry, 3);  // all three moves, the last one included
+    EXPECT_FALSE(std::filesystem::exists(w->resumePath()));  // a record only read is nothing to resume
+    {
+        // The next start opens the record panel where this record was.
+        FakePlatform next;
+        next.folderPath = "/";
+        GameWindow again(next.platform);
+        again.settingsPath = w->settingsPath;
+        again.Form_Load();
+        EXPECT_EQ(next.folderPath, dir.string());
+    }
     ASSERT_GE(fake.dialogs.size(), 2u);
     EXPECT_EQ(fake.dialogs[fake.dialogs.size() - 2].text, " 読み込みました");
     EXPECT_EQ(lastDialog(), "棋譜を '進 'で進めて下さい");
