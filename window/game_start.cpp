@@ -33,6 +33,7 @@ void GameWindow::START_Click() {
         g.manSide = kSente;
         g.comSide = kGote;
         g.sideToMove = kSente;
+        対局情報設定();
         announceHumanTurn("先手の番です", " ", false);
     } else {
         announceHumanTurn(g.sideToMove == kSente ? "先手の番です" : "後手の番です", " ", false);
@@ -62,6 +63,7 @@ void GameWindow::SENTE_Click() {
         g.manSide = kSente;
         g.comSide = kGote;
         g.sideToMove = kSente;
+        対局情報設定();
         announceHumanTurn("MANの番です", " ", true);
         g.paused = 0;
     } else if (!comToMove) {
@@ -98,6 +100,7 @@ void GameWindow::GOTE_Click() {
         g.manSide = kGote;
         g.comSide = kSente;
         g.sideToMove = kSente;
+        対局情報設定();
         com_ban();
     } else if (g.sideToMove == g.manSide) {
         // 4. The human's time starts when the box is closed.

@@ -81,6 +81,9 @@ public:
     void LEBEL_DOWN_Click();
     void KIFU_READ_Click();
     void KIFU_WRITE_Click();
+    // KIF書出し / KIF読込: the game (or the loaded record) as a KIF file.
+    void KIF_WRITE_Click();
+    void KIF_READ_Click();
     void OPTION_Click();
     void MIDORI_Click();
     void TATAMI_Click();
@@ -123,6 +126,13 @@ public:
     Options opt;
     Clocks clk;
     Screen screen;
+    // What a KIF file says about the game besides its moves: set when a game
+    // starts and when a record is loaded.
+    struct GameInfo {
+        std::string startDateTime, event, senteName, goteName;
+        // A record file names its players by where they sit.
+        std::string upperName, lowerName;
+    } gameInfo;
     SoundModule Module1;
     // The settings file; the current folder's unless a test points elsewhere.
     std::string settingsPath = "Xantuペカナ将棋.ini";
@@ -145,6 +155,8 @@ private:
     void showRestoredPosition();
     void selectTheme(int theme, const char* item);
     void soundStartUp();
+    // Records the start time and the players of a new game for KIF files.
+    void 対局情報設定();
 
     bool exitRequested_ = false;
     bool terminated_ = false;

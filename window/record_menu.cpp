@@ -58,6 +58,10 @@ void GameWindow::File1_Click(const std::string& fileName) {
     // 3. The header lines: the match name and the lower player below the
     // board, the upper player above it.
     const auto& h = result.headers;
+    gameInfo = GameInfo{};
+    gameInfo.event = h[0];
+    gameInfo.upperName = h[1];
+    gameInfo.lowerName = h[2];
     if (result.headerLinesRead >= 1) screen.描画_棋譜見出し(取得_棋譜のX座標(h[0]) - 3000, 6350, h[0], colourSelect);
     if (result.headerLinesRead >= 2) screen.描画_棋譜見出し(取得_棋譜のX座標(h[1]), 100, h[1], colourWhite);
     if (result.headerLinesRead >= 3) screen.描画_棋譜見出し(取得_棋譜のX座標(h[2]), 6350, h[2], colourWhite);

@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "display/colours.h"
@@ -63,6 +64,14 @@ public:
         }
         return kMsgOk;
     }
+    // Answers from `chosenFiles` in order; cancelled when it is empty.
+    std::string chooseFile(FileChoice kind, const std::string& title, const std::string&) override {
+        fileChoices.push_back({kind, title});
+        if (chosenFiles.empty()) return {};
+        std::string path = chosenFiles.front();
+        chosenFiles.pop_front();
+        return path;
+    }
 
     // ---- Menus
     bool checked(const std::string& item) const override { return checks.count(item) != 0; }
@@ -75,6 +84,7 @@ public:
     void setTimerEnabled(bool on) override { timerOn = on; }
     bool timerEnabled() const override { return timerOn; }
     double now() const override { return clockNow; }
+    std::string localDateTime() const override { return dateTime; }
     void wait(double seconds) override {
         clockNow += seconds;
         waited += seconds;
@@ -142,6 +152,9 @@ public:
     std::vector<DrawCall> draws;
     std::vector<Dialog> dialogs;
     std::deque<int> answers;
+    std::deque<std::string> chosenFiles;
+    std::vector<std::pair<FileChoice, std::string>> fileChoices;
+    std::string dateTime = "2026/12/07 10:00:00";
     std::vector<std::string> sounds;
     std::set<std::string> checks;
     std::map<int, std::string> texts;
