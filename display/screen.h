@@ -35,6 +35,10 @@ public:
     void 描画_数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ);
     void 描画_文字列(double 入力X, double 入力Y, int 数値, int 色, int サイズ);
     void printAt(double xTwips, double yTwips, const std::string& text, int colour, int size);
+    // Black one pixel (at 100 %) down and to the right, then in its colour.
+    void printShadowed(double xTwips, double yTwips, const std::string& text, int colour, int size);
+    // An unfilled box given in twips.
+    void 描画_枠(int 描画色, double x1, double y1, double x2, double y2);
 
     // Hands and labels
     void 描画_桝_数値();
@@ -58,6 +62,21 @@ public:
     void 消去_所有時間(int IN_手番);
 
     bool fontBold() const { return bold_; }
+
+    // The influence overlay: while it is on, every board square is painted
+    // with the counts of the pieces of each side that reach it. The counts
+    // are the ones last given to 描画_利き.
+    struct InfluenceCounts {
+        int man[10][10]{};  // lower side
+        int com[10][10]{};  // upper side
+        bool operator==(const InfluenceCounts&) const = default;
+    };
+    bool influenceShown() const { return overlayOn_; }
+    // Turns the overlay on or off and repaints the board squares.
+    void 表示_利き(bool on, const InfluenceCounts& counts);
+    // Takes new counts; repaints only the squares whose counts changed.
+    void 描画_利き(const InfluenceCounts& counts);
+    const InfluenceCounts& shownInfluence() const { return overlay_; }
 
     // Texts the window keeps showing until they are erased: the move counter,
     // the last notation on either side of the board and a loaded record's
@@ -86,7 +105,12 @@ private:
     const Position& pos_;
     const GameState& g_;
     const Options& opt_;
+    void 描画_利き数(int x, int y);
+    void repaintSquare(int x, int y);
+
     bool bold_ = false;
+    bool overlayOn_ = false;
+    InfluenceCounts overlay_;
     int shownCounter_ = -1;  // -1: no counter on the window
     ShownNotation notations_[2];
     std::vector<ShownHeader> headers_;

@@ -73,6 +73,7 @@ void GameWindow::com_ban() {
     play(pieceSound);
     ++moves.recordLength;
     plat.clock.setTimerEnabled(false);
+    描画_学習表示(false);
     // 14. Announce.
     勢力調査(pos, inf);
     if (詰めかMAN(pos, inf) == 1) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/move_rules.h"
+#include "window/menu_table.h"
 
 namespace xantu {
 
@@ -64,6 +65,8 @@ void GameWindow::Form_Load() {
     plat.menus.setChecked("SIDOU", false);
     plat.menus.setChecked("KEIKA", true);
     plat.menus.setChecked("BGM", false);
+    plat.menus.setChecked("KIFU_LIST", false);
+    plat.menus.setChecked("KIKI", false);
     // 4. Background colour (the board geometry is constant).
     plat.canvas.setBackColour(colourGreen);
     // 6. Settings.
@@ -71,7 +74,7 @@ void GameWindow::Form_Load() {
     // 7. The starting Position and the whole screen.
     初期設定();
     // 8. Place and size the window.
-    if (plat.frame.top() != -60) plat.frame.place(0, 0, 9200, 8000);
+    if (plat.frame.top() != -60) plat.frame.place(0, 0, 画面幅(), kWindowHeightTwips);
 }
 
 void GameWindow::終了処理() {
@@ -143,6 +146,7 @@ void GameWindow::画面_再描画() {
     screen.描画_絵(kPicTitle, 10.8, 0);
     // The background has covered every text: show again what was shown.
     screen.redrawShownTexts();
+    描画_学習表示(true);
 }
 
 // ---- Menus ----------------------------------------------------------------
@@ -182,10 +186,12 @@ void GameWindow::menuCommand(std::string_view name) {
         {"UCHU", &GameWindow::UCHU_Click},       {"RENGA", &GameWindow::RENGA_Click},
         {"SIDOU", &GameWindow::SIDOU_Click},     {"KEIKA", &GameWindow::KEIKA_Click},
         {"BGM", &GameWindow::BGM_Click},         {"VER", &GameWindow::VER_Click},
+        {"KIFU_LIST", &GameWindow::KIFU_LIST_Click}, {"KIKI", &GameWindow::KIKI_Click},
     };
     for (const Entry& e : kHandlers)
         if (e.name == name) {
             (this->*e.handler)();
+            afterEvent();
             return;
         }
 }

@@ -8,6 +8,7 @@
 #include "core/game_state.h"
 #include "core/position.h"
 #include "platform/platform.h"
+#include "display/move_list_panel.h"
 #include "display/screen.h"
 #include "influence/influence_map.h"
 #include "options/options.h"
@@ -94,6 +95,8 @@ public:
     void KEIKA_Click();
     void BGM_Click();
     void VER_Click();
+    void KIFU_LIST_Click();
+    void KIKI_Click();
 
     // ---- Procedures ----------------------------------------------------
     void 初期設定();
@@ -115,6 +118,18 @@ public:
     void 調査_移動結果(int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類) const;
     int 調査_持駒数(int IN_手番) const;
 
+    // ---- The move-list panel and the influence overlay -----------------
+    // Brings both up to date with the Position and the move list; `force`
+    // draws the panel even where it already shows the same.
+    void 描画_学習表示(bool force);
+    // A click on row `row` of the move list: steps there with 戻 or 進, one
+    // move at a time, and stops at the first refusal.
+    void 棋譜一覧_Click(int row);
+    // The width of the drawing area in twips: wider while the panel is shown.
+    double 画面幅() const;
+    // The counts of the survey of the Position on the board.
+    Screen::InfluenceCounts 調査_利き() const;
+
     // ---- State (plain structs, public for the tests) -------------------
     Platform& plat;
     Position pos;
@@ -126,6 +141,7 @@ public:
     Options opt;
     Clocks clk;
     Screen screen;
+    MoveListPanel movePanel{screen};
     // What a KIF file says about the game besides its moves: set when a game
     // starts and when a record is loaded.
     struct GameInfo {
@@ -155,6 +171,12 @@ private:
     void showRestoredPosition();
     void selectTheme(int theme, const char* item);
     void soundStartUp();
+    // A click on the move-list panel's area (true), handled there.
+    bool moveListMouseDown(double X, double Y);
+    void boardMouseDown(int Button, int Shift, double X, double Y);
+    // After an event: the study displays follow what it changed.
+    void afterEvent();
+    void applyAreaWidth();
     // Records the start time and the players of a new game for KIF files.
     void 対局情報設定();
 
@@ -162,6 +184,7 @@ private:
     bool terminated_ = false;
     int busyDepth_ = 0;
     bool exitAfterBusy_ = false;
+    bool steppingList_ = false;
 };
 
 }  // namespace xantu

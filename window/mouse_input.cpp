@@ -84,9 +84,15 @@ void GameWindow::駒移動(int 移動元X, int 移動元Y, int 移動先X, int �
     screen.描画_桝輪郭(outlineColour, 移動先X, 移動先Y);
 }
 
-void GameWindow::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
+void GameWindow::Form_MouseDown(int Button, int Shift, double X, double Y) {
     // A click made while the computer is busy is thrown away, never kept for later.
     if (computerBusy()) return;
+    if (moveListMouseDown(X, Y)) return;
+    boardMouseDown(Button, Shift, X, Y);
+    afterEvent();
+}
+
+void GameWindow::boardMouseDown(int Button, int /*Shift*/, double X, double Y) {
     int col = 0, row = 0;
     if (!clickPreChecks(col, row, X, Y)) return;
     const bool manToMove = g.sideToMove == g.manSide;
@@ -208,6 +214,8 @@ void GameWindow::handOverAfterHumanMove(int captured) {
     // The turn's seconds as read when the move was saved: the total grows by
     // exactly what the move-list entry holds as the time after the move.
     const double turnSeconds = clk.turnSeconds;
+    // The move shows in the list and the overlay before the reply is sought.
+    描画_学習表示(false);
     if (g.vsComputer == 1) {
         plat.clock.setTimerEnabled(false);
         clk.manSeconds += turnSeconds;

@@ -44,6 +44,11 @@ void GameWindow::Command1_Click() {
 
 void GameWindow::File1_Click(const std::string& fileName) {
     if (computerBusy()) return;
+    // However the reading ends, the study displays follow.
+    struct Follow {
+        GameWindow& w;
+        ~Follow() { w.afterEvent(); }
+    } follow{*this};
     // 1. The whole file is checked before anything of the game is cleared.
     描画_可視(false, false, false);
     const std::filesystem::path file = std::filesystem::path(plat.filePanel.folder()) / fileName;
