@@ -7,6 +7,7 @@ namespace xantu {
 
 namespace {
 
+constexpr double kWindowWithoutPanel = 9200;
 constexpr double kTextLeft = MoveListPanel::kLeft + 90;
 constexpr double kDigitWidth = 100;  // a half-width digit at the list's size, near enough
 constexpr double kMoveLeft = kTextLeft + 4 * kDigitWidth;
@@ -27,7 +28,9 @@ void MoveListPanel::scrollTo(int current, int rows) {
 }
 
 void MoveListPanel::erase() {
-    const int firstColumn = static_cast<int>(std::floor((kLeft - boardLeft) / squareWidth));
+    // From the column the narrower window's edge cuts, which that window
+    // never showed whole.
+    const int firstColumn = static_cast<int>(std::floor((kWindowWithoutPanel - boardLeft) / squareWidth));
     const int lastColumn = static_cast<int>(std::ceil((kAreaWidth - boardLeft) / squareWidth));
     for (int x = firstColumn; x <= lastColumn; ++x)
         for (int y = -1; y <= 13; ++y) screen_.背景桝(x, y);

@@ -75,6 +75,8 @@ void GameWindow::Form_Load() {
     初期設定();
     // 8. Place and size the window.
     if (plat.frame.top() != -60) plat.frame.place(0, 0, 画面幅(), kWindowHeightTwips);
+    // The panel's area exists only now that the window has its width.
+    if (plat.menus.checked("KIFU_LIST")) 描画_学習表示(true);
 }
 
 void GameWindow::終了処理() {
