@@ -121,6 +121,7 @@ constexpr std::string_view kEndWords[] = {"投了", "中断", "詰み", "千日�
 
 struct ParsedMove {
     bool end = false;   // 投了, 中断, …: no more moves
+    bool resigned = false;
     bool same = false;  // 同
     int file = 0, rank = 0;
     int code = 0;       // unsigned code named
@@ -139,6 +140,7 @@ std::string parseMove(std::string_view s, ParsedMove& m) {
     for (std::string_view w : kEndWords)
         if (startsWith(s, w)) {
             m.end = true;
+            m.resigned = w == "投了";
             return {};
         }
     if (startsWith(s, "同")) {
@@ -301,6 +303,8 @@ struct Reader {
     bool handicapNamed = false;
     bool firstMoverGiven = false;
     bool started = false;  // the first move has been read: the start is fixed
+    bool ended = false;      // the moves are over (投了, 中断, …, or the end of the main line)
+    bool sawHeader = false;  // at least one "key：value" line
     Position pos;
     GameState g;
     int prevX = 0, prevY = 0;
@@ -506,8 +510,14 @@ struct Reader {
         if (raw.size() > kMaxKifLineBytes) return fail(n, {}, "行が長すぎます");
         const std::string_view s = trim(raw);
         if (s.empty() || s[0] == '#' || s[0] == '*' || s[0] == '&') return true;
-        if (startsWith(s, "変化：") || startsWith(s, "変化:")) return false;  // variations are not read
-        if (startsWith(s, "まで") || startsWith(s, "手数－") || startsWith(s, "手数-") || startsWith(s, "手数＝"))
+        if (startsWith(s, "まで")) {
+            if (s.find("先手の勝ち") != std::string_view::npos || s.find("下手の勝ち") != std::string_view::npos)
+                r.winner = kSente;
+            if (s.find("後手の勝ち") != std::string_view::npos || s.find("上手の勝ち") != std::string_view::npos)
+                r.winner = kGote;
+            return true;
+        }
+        if (startsWith(s, "手数－") || startsWith(s, "手数-") || startsWith(s, "手数＝"))
             return true;
         if (s[0] == '|') {
             if (started) return fail(n, s, "指し手の後に局面図があります");
@@ -535,6 +545,8 @@ struct Reader {
             if (std::string why = parseMove(rest, pm); !why.empty()) return fail(n, s, why);
             if (!begin(n)) return false;
             if (pm.end) {
+                // The side to move resigned; the summary line may still say otherwise.
+                if (pm.resigned) r.winner = r.moveCount % 2 == 0 ? -r.firstMover : r.firstMover;
                 ended = true;
                 return false;
             }
@@ -552,8 +564,6 @@ struct Reader {
         return fail(n, s, "読めない行です");
     }
 
-    bool ended = false;
-    bool sawHeader = false;
 };
 
 }  // namespace
@@ -586,13 +596,20 @@ KifReadResult 解析_KIF(std::string_view bytes) {
     int n = 0;
     for (const std::string_view line : lines) {
         ++n;
+        const std::string_view t = trim(line);
+        if (startsWith(t, "変化：") || startsWith(t, "変化:")) break;  // variations are not read
+        if (rd.ended) {
+            // After the last move only the summary line ("まで…の勝ち") is read.
+            if (startsWith(t, "まで")) rd.line(n, t);
+            continue;
+        }
         if (!rd.line(n, line)) {
             if (!rd.r.message.empty()) {
                 KifReadResult failed = refuse(rd.r.message);
                 failed.badLine = rd.r.badLine;
                 return failed;
             }
-            break;  // the end of the moves
+            rd.ended = true;  // the end of the moves
         }
     }
     if (!rd.begin(n)) {

@@ -128,8 +128,8 @@ KifText 作成_KIF(const KifGame& game) {
     if (!game.startDateTime.empty()) s += "開始日時：" + game.startDateTime + "\r\n";
     if (!game.event.empty()) s += "棋戦：" + game.event + "\r\n";
     const Position* start = game.positions.empty() ? nullptr : &game.positions[0];
-    if (start == nullptr || (sameStart(*start) && !game.senteIsUpper && game.firstMover == kSente) ||
-        (game.senteIsUpper && sameStart(turned(*start)) && game.firstMover == kSente)) {
+    // The standard layout looks the same from either seat.
+    if (start == nullptr || (sameStart(*start) && game.firstMover == kSente)) {
         s += "手合割：平手\r\n";
     } else {
         s += 作成_KIF局面図(*start, game.senteIsUpper);

@@ -148,6 +148,10 @@ public:
         std::string startDateTime, event, senteName, goteName;
         // A record file names its players by where they sit.
         std::string upperName, lowerName;
+        // For a loaded record: the lower side's order value when the file
+        // says it (a KIF: +1), else 0; the winner the file names, else 0.
+        int lowerSideOrder = 0;
+        int winner = 0;
     } gameInfo;
     SoundModule Module1;
     // The settings file; the current folder's unless a test points elsewhere.

@@ -49,8 +49,8 @@ void GameWindow::KIF_WRITE_Click() {
     const std::string chosen = plat.dialogs.chooseFile(FileChoice::Save, kKifWriteTitle, "棋譜.kif");
     if (chosen.empty()) return;
 
-    // A loaded record says nothing of who sat where: its first mover is 先手.
-    KifGame game = 作成_KIF対局(moves, final, g.recordMode == 1 ? 0 : g.manSide);
+    // A record file says nothing of who sat where: its first mover is 先手.
+    KifGame game = 作成_KIF対局(moves, final, g.recordMode == 1 ? gameInfo.lowerSideOrder : g.manSide);
     game.startDateTime = gameInfo.startDateTime;
     game.event = gameInfo.event;
     game.senteName = gameInfo.senteName;
@@ -60,6 +60,7 @@ void GameWindow::KIF_WRITE_Click() {
         game.goteName = game.senteIsUpper ? gameInfo.lowerName : gameInfo.upperName;
     }
     if (g.recordMode == 0 && g.winnerSide != 0) game.winner = g.winnerSide;
+    if (g.recordMode == 1 && gameInfo.winner != 0) game.winner = gameInfo.winner;
     const KifWriteStatus status = 書込_KIF(withKifEnding(chosen), game);
     if (status != KifWriteStatus::Ok) play(forbiddenSound);
     message(std::string(KIF書出しメッセージ(status)), kKifWriteTitle);
@@ -86,6 +87,8 @@ void GameWindow::KIF_READ_Click() {
     gameInfo.event = kif.event;
     gameInfo.senteName = kif.senteName;
     gameInfo.goteName = kif.goteName;
+    gameInfo.lowerSideOrder = kSente;
+    gameInfo.winner = kif.winner;
     moves = std::move(kif.list);
     moves.recordLength = 0;
     moves.lastEntry = kif.moveCount;

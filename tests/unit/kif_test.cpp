@@ -249,6 +249,9 @@ TEST(KIF, HeaderVariantsOfOtherPrograms) {
             EXPECT_EQ(sfenOf(r.list, r.moveCount), c.lastSfen);
         }
     }
+    // The result: "中断" names no winner, a resignation names the other side.
+    EXPECT_EQ(解析_KIF(cases[0].text).winner, 0);
+    EXPECT_EQ(解析_KIF(cases[1].text).winner, kGote);
 }
 
 // Files that must be refused, with the line named where there is one.

@@ -84,6 +84,24 @@ TEST_F(KifMenu, RefusalsLeaveTheGameAsItWas) {
     EXPECT_EQ(w->g.recordMode, 0);
     EXPECT_EQ(w->moves.recordLength, 1);
 
+    // A handicap file: the start is shown at once, and exported again it
+    // keeps its start and its first mover.
+    std::ofstream(dir / "kaku.kif") << utf8ToCp932("手合割：角落ち\r\n上手：乙\r\n下手：甲\r\n1 ５二玉(51)\r\n2 ７六歩(77)\r\n"
+                                                   "3 投了\r\nまで2手で下手の勝ち\r\n").value();
+    fake.chosenFiles.push_back((dir / "kaku.kif").string());
+    w->menuCommand("KIF_READ");
+    EXPECT_EQ(w->pos.board[8][2], kEmpty);
+    EXPECT_EQ(w->pos.board[2][2], kRook);
+    w->menuCommand("AFTER");
+    EXPECT_EQ(w->pos.board[5][2], kKing);
+    fake.chosenFiles.push_back((dir / "again.kifu").string());
+    w->menuCommand("KIF_WRITE");
+    const std::string again = readFile(dir / "again.kifu");
+    EXPECT_NE(again.find("| ・v飛 ・ ・ ・ ・ ・ ・ ・|二\r\n"), std::string::npos) << again;
+    EXPECT_NE(again.find("後手番\r\n"), std::string::npos);
+    EXPECT_NE(again.find("   1 ５二玉(51)"), std::string::npos);
+    EXPECT_NE(again.find("まで2手で先手の勝ち"), std::string::npos);
+
     // Cancelling the chooser does nothing at all.
     const std::size_t dialogs = fake.dialogs.size();
     w->menuCommand("KIF_READ");
