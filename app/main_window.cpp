@@ -168,9 +168,16 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!exiting_ && depth_ > 0 && game_ && game_->computerBusy()) {
+        // Closed while the computer thinks: the game stops its search at
+        // once and ends the program as soon as the turn is left.
+        dispatch([](GameWindow& g) { g.Form_Unload(); });
+        event->ignore();
+        return;
+    }
     if (!exiting_ && depth_ > 0) {
-        // The window is closed while the computer thinks or a box is open:
-        // the unload waits until that event is over.
+        // The window is closed while a box is open: the unload waits until
+        // that event is over.
         closePending_ = true;
         event->ignore();
         return;

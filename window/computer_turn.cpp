@@ -43,10 +43,16 @@ void GameWindow::com_ban() {
     plat.canvas.refresh();
 
     // 5-10. The search; the clock keeps running through the ticks.
-    const SearchResult r = comSearch(
-        pos, inf, turn, g.comLevel,
-        [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
+    const SearchResult r =
+        g.comLevel == kStrongLevel
+            ? strongSearch()
+            : comSearch(
+                  pos, inf, turn, g.comLevel,
+                  [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
     assert(pos.ok());
+    // Esc or closing the window during the strong search: the program ends
+    // as soon as this turn is left, without making a move.
+    if (g.comLevel == kStrongLevel && (exitAfterBusy_ || exitRequested_)) return;
     if (!r.found) {
         // Nothing can move and nothing is in hand: the human has won.
         plat.clock.setTimerEnabled(false);

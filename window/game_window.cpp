@@ -57,6 +57,7 @@ void GameWindow::Form_Load() {
     plat.menus.setChecked("LEVEL1", false);
     plat.menus.setChecked("LEVEL2", false);
     plat.menus.setChecked("LEVEL3", true);
+    plat.menus.setChecked("LEVEL4", false);
     g.comSide = kSente;
     g.manSide = kGote;
     moves.lastEntry = 0;
@@ -178,7 +179,8 @@ void GameWindow::menuCommand(std::string_view name) {
         {"START", &GameWindow::START_Click},     {"SENTE", &GameWindow::SENTE_Click},
         {"GOTE", &GameWindow::GOTE_Click},       {"OWARI", &GameWindow::OWARI_Click},
         {"LEVEL1", &GameWindow::LEVEL1_Click},   {"LEVEL2", &GameWindow::LEVEL2_Click},
-        {"LEVEL3", &GameWindow::LEVEL3_Click},   {"CANCEL", &GameWindow::CANCEL_Click},
+        {"LEVEL3", &GameWindow::LEVEL3_Click},   {"LEVEL4", &GameWindow::LEVEL4_Click},
+        {"CANCEL", &GameWindow::CANCEL_Click},
         {"REVERSE", &GameWindow::REVERSE_Click}, {"REPLAY", &GameWindow::REPLAY_Click},
         {"AFTER", &GameWindow::AFTER_Click},     {"LBEL_UP", &GameWindow::LBEL_UP_Click},
         {"LEBEL_DOWN", &GameWindow::LEBEL_DOWN_Click}, {"KIFU_READ", &GameWindow::KIFU_READ_Click},

@@ -1,9 +1,12 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "computer/search.h"
 #include "computer/turn_state.h"
 #include "core/game_state.h"
 #include "core/position.h"
@@ -14,8 +17,14 @@
 #include "options/options.h"
 #include "sound/sound_module.h"
 #include "record/move_list.h"
+#include "search/search.h"
 
 namespace xantu {
+
+// The level of the strong search, after the one-ply levels 1..3.
+inline constexpr int kStrongLevel = 4;
+// How long the strong search thinks for one move, in milliseconds.
+inline constexpr int kStrongThinkMs = 1000;
 
 // The one window object: owns all game state and handles every event and
 // menu command. It reaches the desktop only through the Platform.
@@ -73,6 +82,7 @@ public:
     void LEVEL1_Click();
     void LEVEL2_Click();
     void LEVEL3_Click();
+    void LEVEL4_Click();
     void STOP_Click();
     void CANCEL_Click();
     void REVERSE_Click();
@@ -156,6 +166,11 @@ public:
     SoundModule Module1;
     // The settings file; the current folder's unless a test points elsewhere.
     std::string settingsPath = "Xantuペカナ将棋.ini";
+    // The strong search for one move on a worker thread: given the Position
+    // (the computer to move, as the upper side) and a flag that asks it to
+    // stop at once. Left empty, the window's own Searcher thinks for
+    // kStrongThinkMs; tests put a stub here.
+    std::function<search::Result(const Position&, const std::atomic<bool>&)> strongThink;
     // Sound handles; 0 = none.
     std::int32_t otherSound = 0, forbiddenSound = 0, pieceSound = 0, bgmSound = 0;
 
@@ -181,9 +196,14 @@ private:
     // After an event: the study displays follow what it changed.
     void afterEvent();
     void applyAreaWidth();
+    // The strong search's move in the one-ply search's terms, found on a
+    // worker thread while the window waits (and stays painted). Stops the
+    // search at once when the program is asked to end.
+    SearchResult strongSearch();
     // Records the start time and the players of a new game for KIF files.
     void 対局情報設定();
 
+    std::unique_ptr<search::Searcher> searcher_;  // made at the first strong turn
     bool exitRequested_ = false;
     bool terminated_ = false;
     int busyDepth_ = 0;

@@ -34,11 +34,19 @@ void GameWindow::LEVEL3_Click() {
     レベル_設定(3);
 }
 
+void GameWindow::LEVEL4_Click() {
+    screen.背景桝(-2, 0);
+    screen.背景桝(-1, 0);
+    screen.背景桝(0, 0);
+    レベル_設定(4);
+}
+
 void GameWindow::レベル_設定(int IN_LEVEL) {
     plat.menus.setChecked("LEVEL1", false);
     plat.menus.setChecked("LEVEL2", false);
     plat.menus.setChecked("LEVEL3", false);
-    if (IN_LEVEL >= 1 && IN_LEVEL <= 3) {
+    plat.menus.setChecked("LEVEL4", false);
+    if (IN_LEVEL >= 1 && IN_LEVEL <= kStrongLevel) {
         plat.menus.setChecked("LEVEL" + std::to_string(IN_LEVEL), true);
         g.comLevel = IN_LEVEL;
     }

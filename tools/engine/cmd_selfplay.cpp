@@ -17,6 +17,7 @@
 #include "core/sfen.h"
 #include "influence/influence_map.h"
 #include "tools/engine/commands.h"
+#include "tools/engine/turn_about.h"
 
 namespace xantu::engine {
 
@@ -33,25 +34,6 @@ void applyHandicap(Position& p, int level) {
         if (level <= -step) p.board[kLowerLadder[step - 1][0]][kLowerLadder[step - 1][1]] = kEmpty;
         if (level >= step) p.board[kUpperLadder[step - 1][0]][kUpperLadder[step - 1][1]] = kEmpty;
     }
-}
-
-// The board turned about: squares mirrored through the centre, codes and
-// hands exchanged between the sides.
-Position turnedAbout(const Position& p) {
-    Position q;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) q.board[10 - x][10 - y] = -p.board[x][y];
-    for (int k = 1; k <= kHandKinds; ++k) {
-        q.ownHand[k] = p.enemyHand[k];
-        q.enemyHand[k] = p.ownHand[k];
-    }
-    q.ownHandTotal = p.enemyHandTotal;
-    q.enemyHandTotal = p.ownHandTotal;
-    q.manKingX = p.comKingX == 0 ? 0 : 10 - p.comKingX;
-    q.manKingY = p.comKingY == 0 ? 0 : 10 - p.comKingY;
-    q.comKingX = p.manKingX == 0 ? 0 : 10 - p.manKingX;
-    q.comKingY = p.manKingY == 0 ? 0 : 10 - p.manKingY;
-    return q;
 }
 
 struct Player {
