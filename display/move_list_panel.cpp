@@ -20,11 +20,27 @@ double rowTop(int i) { return MoveListPanel::kFirstRowTop + i * MoveListPanel::k
 
 }  // namespace
 
-void MoveListPanel::scrollTo(int current, int rows) {
-    const int lastTop = std::max(0, rows - kRows);
-    if (current - kContext < top_) top_ = current - kContext;
-    if (current + kContext > top_ + kRows - 1) top_ = current + kContext - (kRows - 1);
-    top_ = std::clamp(top_, 0, lastTop);
+constexpr double kMarkLeft = MoveListPanel::kLeft + MoveListPanel::kWidth - 400;
+constexpr double kTitleTop = 150;
+
+void MoveListPanel::scrollTo(const MoveListView& view, int rows) {
+    const bool moved = !shown_ || view.current != drawn_.current || view.moves != drawn_.moves || view.game != drawn_.game;
+    if (moved) {
+        if (view.current - kContext < top_) top_ = view.current - kContext;
+        if (view.current + kContext > top_ + kRows - 1) top_ = view.current + kContext - (kRows - 1);
+    }
+    top_ = std::clamp(top_, 0, std::max(0, rows - kRows));
+}
+
+void MoveListPanel::scrollPage(int direction) {
+    top_ = std::clamp(top_ + direction * (kRows - 2), 0, std::max(0, rows_ - kRows));
+}
+
+int MoveListPanel::scrollMarkAt(double xTwips, double yTwips) const {
+    if (!shown_ || xTwips < kMarkLeft - 100 || xTwips >= kAreaWidth) return 0;
+    if (top_ > 0 && yTwips >= kTitleTop - 100 && yTwips < kFirstRowTop - 40) return -1;
+    if (top_ + kRows < rows_ && yTwips >= rowTop(kRows) - 40 && yTwips < rowTop(kRows) + kRowHeight) return 1;
+    return 0;
 }
 
 void MoveListPanel::erase() {
@@ -39,12 +55,12 @@ void MoveListPanel::erase() {
 void MoveListPanel::描画_棋譜一覧(const MoveListView& view, bool force) {
     const int rows = view.game ? static_cast<int>(view.moves.size()) + 1 : 0;
     const int oldTop = top_;
-    scrollTo(view.current, rows);
+    scrollTo(view, rows);
     if (!force && shown_ && top_ == oldTop && drawn_.game == view.game && drawn_.current == view.current &&
         drawn_.moves == view.moves)
         return;
     erase();
-    screen_.printShadowed(kTextLeft, 150, "棋譜", colourWhite, kTitleSize);
+    screen_.printShadowed(kTextLeft, kTitleTop, "棋譜", colourWhite, kTitleSize);
     for (int i = 0; i < kRows && top_ + i < rows; ++i) {
         const int row = top_ + i;
         const bool current = row == view.current;
@@ -61,9 +77,10 @@ void MoveListPanel::描画_棋譜一覧(const MoveListView& view, bool force) {
         if (current) screen_.描画_枠(colourYellow, kLeft + 20, y - 40, kAreaWidth - 60, y + kRowHeight - 40);
     }
     // More rows than fit: a mark at the end that has more.
-    if (top_ > 0) screen_.printShadowed(kLeft + kWidth - 400, 150, "▲", colourWhite, kListSize);
-    if (top_ + kRows < rows) screen_.printShadowed(kLeft + kWidth - 400, rowTop(kRows), "▼", colourWhite, kListSize);
+    if (top_ > 0) screen_.printShadowed(kMarkLeft, kTitleTop, "▲", colourWhite, kListSize);
+    if (top_ + kRows < rows) screen_.printShadowed(kMarkLeft, rowTop(kRows), "▼", colourWhite, kListSize);
     drawn_ = view;
+    rows_ = rows;
     shown_ = true;
 }
 

@@ -33,15 +33,24 @@ public:
     int rowAt(double xTwips, double yTwips) const;
     // The first row in view.
     int top() const { return top_; }
+    // The marks of more rows above (−1) and below (+1) the view: a click on
+    // one scrolls by a page. 0 for any other point.
+    int scrollMarkAt(double xTwips, double yTwips) const;
+    // Scrolls the view by a page up (−1) or down (+1); the next drawing shows it.
+    void scrollPage(int direction);
 
 private:
-    void scrollTo(int current, int rows);
+    // Brings the current row into view when the list or the current row has
+    // changed since the last drawing; otherwise the view stays where the user
+    // scrolled it.
+    void scrollTo(const MoveListView& view, int rows);
     void erase();
 
     Screen& screen_;
     bool shown_ = false;
     MoveListView drawn_;
     int top_ = 0;
+    int rows_ = 0;  // rows drawn
 };
 
 }  // namespace xantu

@@ -57,6 +57,11 @@ void GameWindow::KIKI_Click() {
 bool GameWindow::moveListMouseDown(double X, double Y) {
     if (!plat.menus.checked("KIFU_LIST") || X < MoveListPanel::kLeft) return false;
     hideRecordPanel(1);
+    if (const int page = movePanel.scrollMarkAt(X, Y); page != 0) {
+        movePanel.scrollPage(page);
+        描画_学習表示(true);
+        return true;
+    }
     const int row = movePanel.rowAt(X, Y);
     if (row >= 0) 棋譜一覧_Click(row);
     return true;
