@@ -9,7 +9,12 @@ double GameWindow::画面幅() const {
     return plat.menus.checked("KIFU_LIST") ? MoveListPanel::kAreaWidth : kWindowWidthTwips;
 }
 
-void GameWindow::applyAreaWidth() { plat.frame.place(0, plat.frame.top(), 画面幅(), kWindowHeightTwips); }
+// The window keeps its size and shows the wider or narrower area whole, at
+// the scale that fits.
+void GameWindow::applyAreaWidth() {
+    area.width = 画面幅();
+    plat.canvas.setArea(area.width, area.height);
+}
 
 Screen::InfluenceCounts GameWindow::調査_利き() const {
     // The survey the computer itself reads, run on a copy: the window's own

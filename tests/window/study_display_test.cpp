@@ -133,7 +133,7 @@ TEST_F(MoveListGame, ListsTheMovesAndAClickStepsAsBackAndForward) {
     load();
     w->menuCommand("KIFU_LIST");
     w->menuCommand("KIKI");
-    ASSERT_EQ(fake.placed[2], MoveListPanel::kAreaWidth);
+    ASSERT_EQ(fake.area.first, MoveListPanel::kAreaWidth);
     play(*w, fake);
     ASSERT_EQ(w->moves.recordLength, 5);
     const std::size_t mark = fake.draws.size();
