@@ -1,5 +1,6 @@
 // The move-list panel and the influence overlay, through the fake desktop.
 #include <algorithm>
+#include <array>
 
 #include "influence/influence_map.h"
 #include "window_fixture.h"
@@ -182,6 +183,35 @@ TEST_F(MoveListGame, ListsTheMovesAndAClickStepsAsBackAndForward) {
     for (int i = 0; i < 5; ++i) w2.menuCommand("REPLAY");
     same();
     EXPECT_EQ(w->moves.recordLength, 0);
+}
+
+TEST_F(MoveListGame, ALongListFollowsTheGameAndScrollsByThePage) {
+    load();
+    w->menuCommand("KIFU_LIST");
+    w->menuCommand("START");
+    // 28 king steps back and forth: more rows than the panel holds.
+    for (int i = 0; i < 7; ++i)
+        for (const auto& m : {std::array{5, 9, 5, 8}, std::array{5, 1, 5, 2}, std::array{5, 8, 5, 9}, std::array{5, 2, 5, 1}})
+            move(m[0], m[1], m[2], m[3]);
+    ASSERT_EQ(w->moves.recordLength, 28);
+    const int rows = 29, lastTop = rows - MoveListPanel::kRows;
+    EXPECT_EQ(w->movePanel.top(), lastTop);  // the newest move in view
+
+    // ▲ above the list: a page up, nothing stepped.
+    w->Form_MouseDown(1, 0, MoveListPanel::kAreaWidth - 300, 200);
+    EXPECT_EQ(w->movePanel.top(), 0);
+    EXPECT_EQ(w->moves.recordLength, 28);
+    // A click on row 1 steps there; ▼ below the list pages down again.
+    clickRow(*w, 1);
+    EXPECT_EQ(w->moves.recordLength, 1);
+    EXPECT_EQ(w->movePanel.top(), 0);
+    w->Form_MouseDown(1, 0, MoveListPanel::kAreaWidth - 300,
+                      MoveListPanel::kFirstRowTop + MoveListPanel::kRows * MoveListPanel::kRowHeight + 50);
+    EXPECT_EQ(w->movePanel.top(), lastTop);
+    EXPECT_EQ(w->moves.recordLength, 1);
+    // The next step brings the current row back into view.
+    w->menuCommand("AFTER");
+    EXPECT_EQ(w->movePanel.top(), 0);
 }
 
 }  // namespace
