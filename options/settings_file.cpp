@@ -52,6 +52,10 @@ std::vector<Setting> 解析_環境設定(std::string_view bytes) {
         } else if (key == "棋譜表示" || key == "利き表示") {
             s.key = key == "棋譜表示" ? SettingKey::MoveListPanel : SettingKey::InfluenceOverlay;
             s.on = value == "ON";
+        } else if (key == "棋譜フォルダ") {
+            if (value.empty()) continue;
+            s.key = SettingKey::RecordFolder;
+            s.text = std::string(value);
         } else {
             continue;
         }
@@ -79,7 +83,12 @@ std::string 作成_環境設定(const SettingsValues& values) {
     if (values.moveListPanel) text.append("棋譜表示=ON\r\n");
     if (values.influenceOverlay) text.append("利き表示=ON\r\n");
     // Fixed texts, all of which CP932 holds.
-    return utf8ToCp932(text).value_or(std::string());
+    std::string bytes = utf8ToCp932(text).value_or(std::string());
+    if (!values.recordFolder.empty() && values.recordFolder.find_first_of("\r\n") == std::string::npos) {
+        if (const std::optional<std::string> folder = utf8ToCp932("棋譜フォルダ=" + values.recordFolder + "\r\n"))
+            bytes += *folder;
+    }
+    return bytes;
 }
 
 SettingsWriteStatus 書込_環境設定(const SettingsValues& values, const std::filesystem::path& file) {

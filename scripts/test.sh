@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Set up, build and run every test: the whole program; the record and settings
+# Set up, build and run every test: the whole program; the record, settings and resume
 # readers under libFuzzer for a minute; then the Qt-free core again under
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail

@@ -1,6 +1,7 @@
 #pragma once
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +18,7 @@
 #include "options/options.h"
 #include "sound/sound_module.h"
 #include "record/move_list.h"
+#include "record/resume_file.h"
 #include "search/search.h"
 
 namespace xantu {
@@ -148,6 +150,16 @@ public:
     double 画面幅() const;
     // The counts of the survey of the Position on the board.
     Screen::InfluenceCounts 調査_利き() const;
+    // ---- The unfinished game kept across runs ---------------------------
+    std::filesystem::path resumePath() const;
+    // Keeps the game as it stands now for the next start, or removes what
+    // was kept once nothing is left to continue.
+    void 保存_対局();
+    // At start-up, once the window is drawn: offers to continue the kept
+    // game, restores it on Yes, discards it on No or when it is unusable.
+    void 再開_確認();
+    // Puts a kept game on the board as stepping through the moves would.
+    void 適用_再開(const ResumeState& s);
 
     // ---- State (plain structs, public for the tests) -------------------
     Platform& plat;
@@ -173,8 +185,11 @@ public:
         int winner = 0;
     } gameInfo;
     SoundModule Module1;
-    // The settings file; the current folder's unless a test points elsewhere.
+    // The settings file; the current folder's unless the program or a test
+    // points elsewhere. The unfinished game is kept beside it.
     std::string settingsPath = "Xantuペカナ将棋.ini";
+    // The folder records were last read from or written to; empty until then.
+    std::string recordFolder;
     // The strong search for one move on a worker thread: given the Position
     // (the computer to move, as the upper side) and a flag that asks it to
     // stop at once. Left empty, the window's own Searcher thinks for
@@ -205,6 +220,7 @@ private:
     void applyHandicapStep(int delta);
     void showRestoredPosition();
     void selectTheme(int theme, const char* item);
+    void noteRecordFolder();
     void soundStartUp();
     // A click on the move-list panel's area (true), handled there.
     bool moveListMouseDown(double X, double Y);

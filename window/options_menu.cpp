@@ -56,8 +56,20 @@ void GameWindow::読込_環境設定ファイル() {
         case SettingKey::InfluenceOverlay:
             plat.menus.setChecked("KIKI", s.on);
             break;
+        case SettingKey::RecordFolder:
+            recordFolder = s.text;
+            break;
         }
     }
+    // The record panel opens where records were last read or written.
+    if (!recordFolder.empty()) plat.filePanel.openFolder(recordFolder);
+}
+
+void GameWindow::noteRecordFolder() {
+    const std::string folder = plat.filePanel.folder();
+    if (folder == recordFolder) return;
+    recordFolder = folder;
+    書込_環境設定ファイル();
 }
 
 void GameWindow::書込_環境設定ファイル() {
@@ -73,6 +85,7 @@ void GameWindow::書込_環境設定ファイル() {
     v.bgm = plat.menus.checked("BGM");
     v.moveListPanel = plat.menus.checked("KIFU_LIST");
     v.influenceOverlay = plat.menus.checked("KIKI");
+    v.recordFolder = recordFolder;
     // A file that cannot be written leaves the choices of this run as they are.
     書込_環境設定(v, settingsPath);
 }
