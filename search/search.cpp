@@ -237,10 +237,8 @@ struct Searcher::Impl {
 
         const bool threatened = board.kingAttacked(us);
         if (threatened && ply < 2 * rootDepth) ++depth;
-        const int staticEval = threatened ? -kInfinity : evaluate(board);
-
         // Null move: when even passing keeps us above beta, cut.
-        if (allowNull && !pvNode && !threatened && depth >= 3 && staticEval >= beta && beta > -kMateBound) {
+        if (allowNull && !pvNode && !threatened && depth >= 3 && beta > -kMateBound && evaluate(board) >= beta) {
             const int r = 2 + depth / 4;
             board.makeNull();
             const int score = -search(-beta, -beta + 1, depth - 1 - r, ply + 1, false, false);
