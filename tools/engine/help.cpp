@@ -30,6 +30,10 @@ SFEN を取るところでは、どこでも "startpos"（平手の初期局面�
   selfplay [--level N] [--games G] [--seed S] [--positions]
       コンピュータ同士の対局: 対局ごとに  game / moves: USI… / result / final SFEN、
       最後に games / upper_wins / lower_wins / unfinished / moves / time_ms / ms_per_move
+  kif RECORD.棋譜
+      棋譜ファイルを KIF 形式で標準出力へ
+  sfen FILE.kif
+      KIF の対局の各局面を SFEN で一行ずつ
   usi
       標準入出力で USI プロトコルを話す（usi, isready, setoption name Level value 1..4,
       setoption name USI_Hash value MB, usinewgame, position startpos|sfen … [moves …],

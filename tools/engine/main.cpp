@@ -23,6 +23,8 @@ constexpr Command kCommands[] = {
     {"go", xantu::engine::commandGo, "go [--depth N] [--nodes N] [--movetime MS] SFEN"},
     {"perft", xantu::engine::commandPerft, "perft SFEN DEPTH [divide]"},
     {"selfplay", xantu::engine::commandSelfplay, "selfplay [--level N] [--games G] [--seed S] [--positions]"},
+    {"kif", xantu::engine::commandKif, "kif RECORD.棋譜"},
+    {"sfen", xantu::engine::commandSfen, "sfen FILE.kif"},
     {"usi", xantu::engine::commandUsi, "usi"},
     {"match", xantu::engine::commandMatch,
      "match --engine1 CMD --engine2 CMD --openings FILE [--go ARGS] [--concurrency N] [--games-out FILE] …"},
