@@ -69,7 +69,7 @@ void GameWindow::LEBEL_DOWN_Click() { applyHandicapStep(-1); }
 
 // One step up (+1, easier for the human) or down (-1) the handicap ladder.
 void GameWindow::applyHandicapStep(int delta) {
-    // 1-4.
+    // Refused while a record is viewed, after the first move, and on a turned board.
     hideRecordPanel(1);
     int refusal = 0;
     if (g.recordMode == 1) refusal = 1;
@@ -80,10 +80,10 @@ void GameWindow::applyHandicapStep(int delta) {
         描画_メッセージ(refusal);
         return;
     }
-    // 5.
+    // The handicap starts the move list afresh.
     g.gameStartMove = 0;
     moves.lastEntry = 0;
-    // 6.
+    // Within the ladder: the new rank shown, one piece taken off or put back.
     const int level = g.handicapLevel + delta;
     if (level >= -10 && level <= 10) {
         g.handicapLevel = level;
@@ -102,7 +102,6 @@ void GameWindow::applyHandicapStep(int delta) {
         screen.描画_桝輪郭(outlineColour, step.x, step.y);
         play(pieceSound);
     }
-    // 7.
     g.handicapSet = 1;
 }
 

@@ -7,12 +7,17 @@ engine="$1"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-coproc USI { "$engine" usi 2>&1; }
-say() { echo "$1" >&"${USI[1]}"; }
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+mkfifo "$tmp/in" "$tmp/out"
+"$engine" usi <"$tmp/in" >"$tmp/out" 2>&1 &
+pid=$!
+exec 3>"$tmp/in" 4<"$tmp/out"
+say() { echo "$1" >&3; }
 # Reads lines up to and including one starting with $1; they are left in $seen.
 until_line() {
     seen=""
-    while read -r -t 20 line <&"${USI[0]}"; do
+    while read -r -t 20 line <&4; do
         seen+="$line"$'\n'
         case "$line" in "$1"*) return 0 ;; esac
     done
@@ -76,7 +81,7 @@ grep -q '^info string ' <<<"$seen" || fail "go without a position: no info strin
 grep -q '^bestmove resign$' <<<"$seen" || fail "go without a position: $seen"
 
 say quit
-wait "$USI_PID"
+wait "$pid"
 status=$?
 [ "$status" -eq 0 ] || fail "exit status $status after quit"
 [ "$failures" -eq 0 ] && echo "ok"

@@ -55,13 +55,17 @@ turn_move() {
 
 failures=0
 for level in 1 2 3; do
-    coproc USI { "$engine" usi; }
-    echo "setoption name Level value $level" >&"${USI[1]}"
+    rm -f "$tmp/in" "$tmp/out"
+    mkfifo "$tmp/in" "$tmp/out"
+    "$engine" usi <"$tmp/in" >"$tmp/out" &
+    pid=$!
+    exec 3>"$tmp/in" 4<"$tmp/out"
+    echo "setoption name Level value $level" >&3
     while read -r sfen; do
-        echo "position sfen $sfen" >&"${USI[1]}"
-        echo "go depth 1" >&"${USI[1]}"
+        echo "position sfen $sfen" >&3
+        echo "go depth 1" >&3
         got=""
-        while read -r -t 20 line <&"${USI[0]}"; do
+        while read -r -t 20 line <&4; do
             case "$line" in bestmove*) got=${line#bestmove }; break ;; esac
         done
         side=$(echo "$sfen" | awk '{print $2}')
@@ -76,8 +80,9 @@ for level in 1 2 3; do
             echo "FAIL level $level, $sfen: usi $got, think $want"; failures=$((failures + 1))
         fi
     done <"$tmp/positions"
-    echo quit >&"${USI[1]}"
-    wait "$USI_PID"
+    echo quit >&3
+    exec 3>&- 4<&-
+    wait "$pid" || { echo "FAIL level $level: exit status $? after quit"; failures=$((failures + 1)); }
 done
 [ "$failures" -eq 0 ] && echo "ok: $count positions, levels 1..3"
 exit $((failures > 0))

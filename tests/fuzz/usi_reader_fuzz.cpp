@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     xantu::engine::UsiSession::Config config;
-    config.maxHashMegabytes = 16;
+    config.maxHashMegabytes = 1;
     xantu::engine::UsiSession session(
         [](const std::string& line) {
             if (line.empty() || line.find('\n') != std::string::npos) __builtin_trap();

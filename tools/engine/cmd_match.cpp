@@ -111,6 +111,21 @@ struct Played {
     bool engine1Black = true;
 };
 
+// One game as two lines: a comment with the players and the result, then
+// the start as SFEN and every move.
+void writeGame(std::ofstream& out, int n, const Played& pl, const std::vector<Opening>& openings,
+               const std::string names[2]) {
+    const Opening& op = openings[static_cast<std::size_t>(pl.opening)];
+    const int w = pl.result.winner;
+    out << "# game " << n + 1 << " opening " << pl.opening + 1 << ": black " << names[pl.engine1Black ? 0 : 1]
+        << ", white " << names[pl.engine1Black ? 1 : 0] << ": " << (w > 0 ? "1-0" : w < 0 ? "0-1" : "1/2-1/2") << ' '
+        << pl.result.reason << '\n'
+        << "sfen " << (op.start == "startpos" ? std::string(kStartSfen) : op.start);
+    if (!pl.result.moves.empty()) out << " moves";
+    for (const std::string& m : pl.result.moves) out << ' ' << m;
+    out << '\n' << std::flush;
+}
+
 }  // namespace
 
 int commandMatch(const Args& args) {
@@ -147,6 +162,18 @@ int commandMatch(const Args& args) {
     if (!readOpenings(o.openingsFile, openings)) return kExitBadInput;
     std::signal(SIGPIPE, SIG_IGN);  // an engine that dies mid-line must not take the runner with it
 
+    // Games are written as they end to a file beside the one asked for, which
+    // takes its name only when the match is over: never half a file under
+    // that name, and an interrupted match still leaves the games it played.
+    const std::string part = o.gamesOut + ".part";
+    std::ofstream records;
+    if (!o.gamesOut.empty()) {
+        records.open(part, std::ios::trunc);
+        if (!records) {
+            std::fprintf(stderr, "xantu-engine: match: cannot write '%s'\n", part.c_str());
+            return 1;
+        }
+    }
     const int games = 2 * static_cast<int>(openings.size()) * o.rounds;
     std::vector<Played> played(static_cast<std::size_t>(games));
     std::atomic<int> next{0};
@@ -173,6 +200,7 @@ int commandMatch(const Args& args) {
                         pl.result.winner > 0 ? "1-0" : pl.result.winner < 0 ? "0-1" : "1/2-1/2",
                         pl.result.reason.c_str(), pl.result.moves.size(), tally[0], tally[1], tally[2]);
             std::fflush(stdout);
+            if (records.is_open()) writeGame(records, n, pl, openings, names);
         }
     };
     std::vector<std::thread> threads;
@@ -197,30 +225,10 @@ int commandMatch(const Args& args) {
         std::printf("ms_per_move_engine%d: %.1f\n", k + 1, moves[k] > 0 ? ms[k] / static_cast<double>(moves[k]) : 0.0);
 
     if (!o.gamesOut.empty()) {
-        // Written whole under another name, then renamed: never half a file.
-        const std::string part = o.gamesOut + ".part";
-        {
-            std::ofstream out(part, std::ios::trunc);
-            for (std::size_t n = 0; n < played.size(); ++n) {
-                const Played& pl = played[n];
-                const Opening& op = openings[static_cast<std::size_t>(pl.opening)];
-                const int w = pl.result.winner;
-                out << "# game " << n + 1 << " opening " << pl.opening + 1 << ": black "
-                    << names[pl.engine1Black ? 0 : 1] << ", white " << names[pl.engine1Black ? 1 : 0] << ": "
-                    << (w > 0 ? "1-0" : w < 0 ? "0-1" : "1/2-1/2") << ' ' << pl.result.reason << '\n'
-                    << "sfen " << (op.start == "startpos" ? std::string(kStartSfen) : op.start);
-                if (!pl.result.moves.empty()) out << " moves";
-                for (const std::string& m : pl.result.moves) out << ' ' << m;
-                out << '\n';
-            }
-            out.flush();
-            if (!out) {
-                std::fprintf(stderr, "xantu-engine: match: cannot write '%s'\n", part.c_str());
-                return 1;
-            }
-        }
+        records.close();
         std::error_code ec;
-        std::filesystem::rename(part, o.gamesOut, ec);
+        if (records.fail()) ec = std::make_error_code(std::errc::io_error);
+        else std::filesystem::rename(part, o.gamesOut, ec);
         if (ec) {
             std::fprintf(stderr, "xantu-engine: match: cannot write '%s': %s\n", o.gamesOut.c_str(),
                          ec.message().c_str());

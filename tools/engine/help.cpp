@@ -31,9 +31,9 @@ SFEN を取るところでは、どこでも "startpos"（平手の初期局面�
       コンピュータ同士の対局: 対局ごとに  game / moves: USI… / result / final SFEN、
       最後に games / upper_wins / lower_wins / unfinished / moves / time_ms / ms_per_move
   kif RECORD.棋譜
-      棋譜ファイルを KIF 形式で標準出力へ
+      棋譜ファイルを KIF（UTF-8）にして標準出力へ
   sfen FILE.kif
-      KIF の対局の各局面を SFEN で一行ずつ
+      KIF の対局の各局面を開始から終局まで一行ずつ:  BOARD SIDE HANDS MOVENUMBER
   usi
       標準入出力で USI プロトコルを話す（usi, isready, setoption name Level value 1..4,
       setoption name USI_Hash value MB, usinewgame, position startpos|sfen … [moves …],

@@ -1,5 +1,6 @@
 #include "tools/engine/usi_session.h"
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
@@ -59,7 +60,8 @@ std::string infoLine(const search::Info& i) {
 }  // namespace
 
 UsiSession::UsiSession(Output out) : UsiSession(std::move(out), Config{}) {}
-UsiSession::UsiSession(Output out, Config config) : out_(std::move(out)), config_(config) {}
+UsiSession::UsiSession(Output out, Config config)
+    : out_(std::move(out)), config_(config), hashMegabytes_(std::min<std::size_t>(64, config.maxHashMegabytes)) {}
 
 UsiSession::~UsiSession() { finish(); }
 
@@ -116,7 +118,8 @@ void UsiSession::commandUsi() {
     say("id name Xantu ペカナ将棋");
     say("id author Xantu ペカナ将棋 開発チーム");
     say("option name Level type spin default 4 min 1 max 4");
-    say("option name USI_Hash type spin default 64 min 1 max " + std::to_string(config_.maxHashMegabytes));
+    say("option name USI_Hash type spin default " + std::to_string(hashMegabytes_) + " min 1 max " +
+        std::to_string(config_.maxHashMegabytes));
     say("usiok");
 }
 

@@ -52,7 +52,7 @@ private:
     std::mutex outMutex_;
 
     int level_ = 4;
-    std::size_t hashMegabytes_ = 64;
+    std::size_t hashMegabytes_;
     std::unique_ptr<search::Searcher> searcher_;  // made when LEVEL4 first searches
 
     bool havePosition_ = false;
