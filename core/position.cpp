@@ -32,6 +32,19 @@ bool Position::ok() const {
     return own == ownHandTotal && enemy == enemyHandTotal;
 }
 
+Position turnedAbout(const Position& p) {
+    Position q = p;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) q.board[x][y] = -p.board[10 - x][10 - y];
+    for (int k = 1; k <= kHandKinds; ++k) {
+        q.ownHand[k] = p.enemyHand[k];
+        q.enemyHand[k] = p.ownHand[k];
+    }
+    q.ownHandTotal = p.enemyHandTotal;
+    q.enemyHandTotal = p.ownHandTotal;
+    return q;
+}
+
 void 初期配置(Position& p) {
     // The king squares are left as they are: only moves and surveys set them.
     for (int x = 0; x <= 9; ++x)

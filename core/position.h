@@ -34,6 +34,11 @@ struct PawnFiles {
 
 bool isPieceCode(int code);
 
+// The Position seen from the other side of the board: every square mirrored
+// through the centre with its owner exchanged, and the two hands exchanged.
+// The king squares are copied unchanged (only moves and surveys set them).
+Position turnedAbout(const Position& p);
+
 // Empties the board and hands and lays out the standard starting position.
 // The king squares are not touched (see Position).
 void 初期配置(Position& p);

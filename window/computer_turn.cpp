@@ -4,6 +4,7 @@
 #include "computer/search.h"
 #include "core/move_rules.h"
 #include "window/game_window.h"
+#include "core/hand_rows.h"
 
 namespace xantu {
 
@@ -61,7 +62,7 @@ void GameWindow::com_ban() {
     screen.描画_手数(g.moveNumber, colourWhite);
     // 12. Blink the piece where it starts from.
     if (r.fromX == kUpperHandCol)
-        描画_駒点滅(r.placed, kUpperHandCol, 8 - r.fromY, 2);
+        描画_駒点滅(r.placed, kUpperHandCol, upperHandRow(r.fromY), 2);
     else
         描画_駒点滅(r.movedPiece, r.fromX, r.fromY, 2);
     // 13.

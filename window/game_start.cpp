@@ -50,7 +50,6 @@ void GameWindow::SENTE_Click() {
     g.selectPhase = 0;
     g.vsComputer = 1;
     g.recordMode = 0;
-    g.gameStartMove = g.moveNumber;
     if (isNew) moves.lastEntry = 0;
     // 3.
     clk.turnStartTime = plat.clock.now();
@@ -87,7 +86,6 @@ void GameWindow::GOTE_Click() {
     g.selectPhase = 0;
     g.vsComputer = 1;
     g.recordMode = 0;
-    g.gameStartMove = g.moveNumber;
     if (isNew) moves.lastEntry = 0;
     if (isNew) {
         // 3. The computer makes the first move.

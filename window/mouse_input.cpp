@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "computer/mate_search.h"
+#include "core/hand_rows.h"
 #include "core/move_check.h"
 #include "core/move_rules.h"
 #include "window/game_window.h"
@@ -97,8 +98,8 @@ void GameWindow::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
             描画_移動可能桝色(g.selFromX, g.selFromY, outlineColour, g.selPiece);
             screen.描画_桝輪郭(outlineColour, g.selFromX, g.selFromY);
         }
-        if (col == kLowerHandCol && row >= 3 && row <= 9) {
-            const int k = row - 2;
+        if (col == kLowerHandCol && row >= lowerHandRow(1) && row <= lowerHandRow(kHandKinds)) {
+            const int k = lowerHandKind(row);
             if (pos.ownHand[k] <= 0) return;
             調査_2歩フラグ設定(pos, pawnFiles);
             g.selectPhase = 1;
@@ -107,8 +108,8 @@ void GameWindow::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
             g.selPiece = -kHandKindCode[k];
             screen.描画_桝輪郭(manToMove ? colourSelect : opt.guideColour, col, row);
             描画_移動可能桝色(g.selFromX, g.selFromY, opt.guideColour, g.selPiece);
-        } else if (col == kUpperHandCol && row >= 1 && row <= 7) {
-            const int k = 8 - row;
+        } else if (col == kUpperHandCol && row >= upperHandRow(kHandKinds) && row <= upperHandRow(1)) {
+            const int k = upperHandKind(row);
             if (pos.enemyHand[k] <= 0) return;
             調査_2歩フラグ設定(pos, pawnFiles);
             g.selectPhase = 1;
@@ -179,10 +180,8 @@ void GameWindow::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
     screen.描画_手数(g.moveNumber, colourWhite);
     // 7. Promotion by the right button.
     int promoted = 0;
-    if (調査_駒成(g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece, promoted) == 1) {
-        g.promotedPiece = promoted;
-        if (Button == 2) g.selPiece = promoted;
-    }
+    if (調査_駒成(g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece, promoted) == 1 && Button == 2)
+        g.selPiece = promoted;
     // 8.
     moves.entry(moves.recordLength).movedPiece = g.selPiece;
     // 9.
@@ -190,11 +189,12 @@ void GameWindow::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
     screen.描画_桝輪郭(outlineColour, g.selFromX, g.selFromY);
     screen.描画_桝輪郭(outlineColour, g.selToX, g.selToY);
     描画_移動可能桝色(g.selFromX, g.selFromY, outlineColour, g.selPiece);
-    // 10. The upper hand's screen row becomes its hand kind.
-    if (g.selFromX < 0) g.selFromY = 8 - g.selFromY;
+    // 10. The origin the move names: a drop from the upper hand names its
+    // hand kind, not the screen row that was clicked (which selFromY keeps).
+    const int originY = g.selFromX == kUpperHandCol ? upperHandKind(g.selFromY) : g.selFromY;
     // 11.
     const int captured = pos.board[g.selToX][g.selToY];
-    駒移動(g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece);
+    駒移動(g.selFromX, originY, g.selToX, g.selToY, g.selPiece);
     play(pieceSound);
     ++moves.recordLength;
     // 12.

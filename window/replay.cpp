@@ -143,15 +143,7 @@ void GameWindow::REVERSE_Click() {
     g.flipped = 1;
     g.selectPhase = 0;
     // 3. Turn the Position about.
-    const Position before = pos;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) pos.board[x][y] = -before.board[10 - x][10 - y];
-    for (int k = 1; k <= kHandKinds; ++k) {
-        pos.ownHand[k] = before.enemyHand[k];
-        pos.enemyHand[k] = before.ownHand[k];
-    }
-    pos.ownHandTotal = before.enemyHandTotal;
-    pos.enemyHandTotal = before.ownHandTotal;
+    pos = turnedAbout(pos);
     assert(pos.ok());
     // 4.
     画面_再描画();

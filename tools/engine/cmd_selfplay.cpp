@@ -1,7 +1,7 @@
 // selfplay [--level N] [--games G] [--seed S] [--positions]: the computer plays both
 // sides. The upper side searches the board as it stands; the lower side's
-// board is turned about before each of its searches and its move turned
-// back. Each side keeps its own influence map and turn state from move to
+// board is turned about before each of its searches (the survey that
+// precedes every search sets both king squares) and its move turned back. Each side keeps its own influence map and turn state from move to
 // move, as a window would. A game ends when a king is captured or after 500
 // moves. Seed 0 (the default) starts every game from the standard layout;
 // any other seed draws each game's handicap level (-10..+10) from it.
@@ -13,6 +13,8 @@
 
 #include "computer/search.h"
 #include "core/game_state.h"
+#include "core/hand_rows.h"
+#include "core/handicap.h"
 #include "core/move_rules.h"
 #include "core/sfen.h"
 #include "influence/influence_map.h"
@@ -23,36 +25,6 @@ namespace xantu::engine {
 namespace {
 
 constexpr int kMaxMoves = 500;
-
-// The handicap ladder: the square of each step's piece, lower and upper side.
-constexpr int kLowerLadder[10][2] = {{2, 8}, {8, 8}, {1, 9}, {9, 9}, {2, 9}, {8, 9}, {3, 9}, {7, 9}, {4, 9}, {6, 9}};
-constexpr int kUpperLadder[10][2] = {{8, 2}, {2, 2}, {9, 1}, {1, 1}, {8, 1}, {2, 1}, {7, 1}, {3, 1}, {6, 1}, {4, 1}};
-
-void applyHandicap(Position& p, int level) {
-    for (int step = 1; step <= 10; ++step) {
-        if (level <= -step) p.board[kLowerLadder[step - 1][0]][kLowerLadder[step - 1][1]] = kEmpty;
-        if (level >= step) p.board[kUpperLadder[step - 1][0]][kUpperLadder[step - 1][1]] = kEmpty;
-    }
-}
-
-// The board turned about: squares mirrored through the centre, codes and
-// hands exchanged between the sides.
-Position turnedAbout(const Position& p) {
-    Position q;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) q.board[10 - x][10 - y] = -p.board[x][y];
-    for (int k = 1; k <= kHandKinds; ++k) {
-        q.ownHand[k] = p.enemyHand[k];
-        q.enemyHand[k] = p.ownHand[k];
-    }
-    q.ownHandTotal = p.enemyHandTotal;
-    q.enemyHandTotal = p.ownHandTotal;
-    q.manKingX = p.comKingX == 0 ? 0 : 10 - p.comKingX;
-    q.manKingY = p.comKingY == 0 ? 0 : 10 - p.comKingY;
-    q.comKingX = p.manKingX == 0 ? 0 : 10 - p.manKingX;
-    q.comKingY = p.manKingY == 0 ? 0 : 10 - p.manKingY;
-    return q;
-}
 
 struct Player {
     InfluenceMap map{};
@@ -135,7 +107,7 @@ int commandSelfplay(const Args& args) {
             if (lowerToMove) {
                 if (fx == kUpperHandCol) {
                     fx = kLowerHandCol;
-                    fy = r.fromY + 2;  // the lower hand area's row of the kind
+                    fy = lowerHandRow(r.fromY);
                 } else {
                     fx = 10 - fx;
                     fy = 10 - fy;
@@ -144,7 +116,7 @@ int commandSelfplay(const Args& args) {
                 ty = 10 - ty;
                 placed = -placed;
             }
-            const int usiFromY = fx == kLowerHandCol ? fy - 2 : fy;
+            const int usiFromY = fx == kLowerHandCol ? lowerHandKind(fy) : fy;
             std::printf(" %s", usiMove(fx, usiFromY, tx, ty, r.promotes).c_str());
             駒移動_局面(p, gs, fx, fy, tx, ty, placed);
             ++moves;
