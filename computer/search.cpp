@@ -123,7 +123,7 @@ bool Search::boardMoves(SearchTick tick, void* ctx) {
                     }
                     p_.board[tx][ty] = C;
                     p_.board[x][y] = piece;
-                    assert(p_.ok());
+                    assert(p_.ok(SetBound::Waived));
                     report(x, y, tx, ty, P, S);
                     if (S > t_.bestScore) {
                         record(x, y, tx, ty, P, piece, S);
@@ -148,7 +148,7 @@ void Search::drops(SearchTick tick, void* ctx) {
                 p_.board[tx][ty] = code;
                 const Score S = scoreAfterSurvey(kEmpty, code, kUpperHandCol, k, tx, ty);
                 p_.board[tx][ty] = kEmpty;
-                assert(p_.ok());
+                assert(p_.ok(SetBound::Waived));
                 report(kUpperHandCol, k, tx, ty, code, S);
                 if (S > t_.bestScore) {
                     record(kUpperHandCol, k, tx, ty, code, code, S);

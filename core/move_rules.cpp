@@ -45,7 +45,7 @@ int 駒移動_局面(Position& p, GameState& g, int 移動元X, int 移動元Y, 
     } else {
         p.board[移動元X][移動元Y] = kEmpty;
     }
-    assert(p.ok());
+    assert(p.ok(SetBound::Waived));
     return t;
 }
 

@@ -16,8 +16,9 @@
 
 namespace xantu::testing {
 
+// A composed position: it may hold more of a kind than a set has.
 inline Position positionOf(const char* sfen) {
-    const SfenResult r = parseSfen(sfen);
+    const SfenResult r = parseSfen(sfen, SetBound::Waived);
     EXPECT_TRUE(r.ok) << sfen << ": " << r.error;
     return r.position;
 }

@@ -39,7 +39,7 @@ TEST(Search, LeavesThePositionAsItFoundIt) {
         const SearchResult r = comSearch(p, m, t, 3);
         EXPECT_TRUE(r.found) << sfen;
         EXPECT_TRUE(samePosition(p, before)) << sfen;
-        EXPECT_TRUE(p.ok());
+        EXPECT_TRUE(p.ok(SetBound::Waived));
         // The snapshot is the Position at the start.
         EXPECT_EQ(t.savedBoard[1][1], before.board[1][1]);
         EXPECT_EQ(t.savedEnemyHandTotal, before.enemyHandTotal);
