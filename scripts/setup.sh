@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config clang
+  build-essential cmake ninja-build pkg-config clang clang-format
   qt6-base-dev qt6-translations-l10n libsdl2-mixer-dev
   fonts-ipafont-mincho
   libgtest-dev libbenchmark-dev
