@@ -130,13 +130,3 @@ TEST(Search, DropDistanceComesFromTheLastBoardMoveEvenOfAnEarlierTurn) {
     }
     EXPECT_EQ(withDistance[1] - withDistance[0], kTenth);
 }
-
-TEST(Search, ThinkIsReproducible) {
-    for (const char* sfen : kBusy) {
-        const auto a = thinkRecorded(sfen);
-        const auto b = thinkRecorded(sfen);
-        ASSERT_EQ(a.candidates.size(), b.candidates.size());
-        for (std::size_t i = 0; i < a.candidates.size(); ++i) EXPECT_EQ(a.candidates[i].score, b.candidates[i].score);
-        EXPECT_EQ(a.outcome.search.score, b.outcome.search.score);
-    }
-}
