@@ -98,27 +98,29 @@ void GameWindow::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
             描画_移動可能桝色(g.selFromX, g.selFromY, outlineColour, g.selPiece);
             screen.描画_桝輪郭(outlineColour, g.selFromX, g.selFromY);
         }
+        // A hand cell whose kind is held selects that piece (with the owner's
+        // sign); it is outlined in the selection colour when its side is to move.
+        int k = 0, code = 0;
+        bool ownersTurn = false;
         if (col == kLowerHandCol && row >= lowerHandRow(1) && row <= lowerHandRow(kHandKinds)) {
-            const int k = lowerHandKind(row);
+            k = lowerHandKind(row);
             if (pos.ownHand[k] <= 0) return;
-            調査_2歩フラグ設定(pos, pawnFiles);
-            g.selectPhase = 1;
-            g.selFromX = kLowerHandCol;
-            g.selFromY = row;
-            g.selPiece = -kHandKindCode[k];
-            screen.描画_桝輪郭(manToMove ? colourSelect : opt.guideColour, col, row);
-            描画_移動可能桝色(g.selFromX, g.selFromY, opt.guideColour, g.selPiece);
+            code = -kHandKindCode[k];
+            ownersTurn = manToMove;
         } else if (col == kUpperHandCol && row >= upperHandRow(kHandKinds) && row <= upperHandRow(1)) {
-            const int k = upperHandKind(row);
+            k = upperHandKind(row);
             if (pos.enemyHand[k] <= 0) return;
-            調査_2歩フラグ設定(pos, pawnFiles);
-            g.selectPhase = 1;
-            g.selFromX = kUpperHandCol;
-            g.selFromY = row;
-            g.selPiece = kHandKindCode[k];
-            screen.描画_桝輪郭(comToMove ? colourSelect : opt.guideColour, col, row);
-            描画_移動可能桝色(g.selFromX, g.selFromY, opt.guideColour, g.selPiece);
+            code = kHandKindCode[k];
+            ownersTurn = comToMove;
         }
+        if (k == 0) return;
+        調査_2歩フラグ設定(pos, pawnFiles);
+        g.selectPhase = 1;
+        g.selFromX = col;
+        g.selFromY = row;
+        g.selPiece = code;
+        screen.描画_桝輪郭(ownersTurn ? colourSelect : opt.guideColour, col, row);
+        描画_移動可能桝色(g.selFromX, g.selFromY, opt.guideColour, g.selPiece);
         return;
     }
 
