@@ -27,9 +27,10 @@ struct PositionFault {
 };
 
 // Whether a check bounds each kind by the set. A Position from a game or a
-// record keeps the bound; a composed problem (the benchmark's fixed
-// positions, a test's) may hold more of a kind than a set has, and the
-// checks inside the rules and the search, which run on both, waive it.
+// record keeps the bound, and the readers of SFEN and record files enforce
+// it; a composed problem (the benchmark's fixed positions, a test's layout)
+// may hold more of a kind than a set has, so the program's own assertions,
+// which guard the bookkeeping of moves and restores, waive it.
 enum class SetBound : unsigned char { Enforced, Waived };
 
 // How many pieces of each hand kind (1 pawn .. 7 rook) the set has, counted

@@ -44,7 +44,7 @@ void GameWindow::com_ban() {
     const SearchResult r = comSearch(
         pos, inf, turn, g.comLevel,
         [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
-    assert(pos.ok());
+    assert(pos.ok(SetBound::Waived));
     if (!r.found) {
         // Nothing can move and nothing is in hand: the human has won.
         plat.clock.setTimerEnabled(false);

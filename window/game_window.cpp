@@ -117,7 +117,7 @@ void GameWindow::初期設定() {
     g.selectPhase = 0;
     // 5-8.
     初期配置(pos);
-    assert(pos.ok());
+    assert(pos.ok(SetBound::Waived));
     // 9.
     画面_再描画();
 }

@@ -61,7 +61,7 @@ void GameWindow::REPLAY_Click() {
     screen.消去_移動結果(g.comSide);
     // 4.
     局面復元(moves, n - 1, pos);
-    assert(pos.ok());
+    assert(pos.ok(SetBound::Waived));
     // 5-6.
     const MoveListEntry& e = moves.entry(n - 1);
     clk.comSeconds = e.comSecondsBefore;
@@ -111,7 +111,7 @@ void GameWindow::AFTER_Click() {
     screen.描画_手数(g.moveNumber, colourWhite);
     // 6.
     局面復元(moves, n, pos);
-    assert(pos.ok());
+    assert(pos.ok(SetBound::Waived));
     // 7-8.
     const MoveListEntry& e = moves.entry(n);
     clk.comSeconds = e.comSecondsAfter;
@@ -144,7 +144,7 @@ void GameWindow::REVERSE_Click() {
     g.selectPhase = 0;
     // 3. Turn the Position about.
     pos = turnedAbout(pos);
-    assert(pos.ok());
+    assert(pos.ok(SetBound::Waived));
     // 4.
     画面_再描画();
     screen.描画_手数(g.moveNumber, colourWhite);
