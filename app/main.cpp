@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app_setup.h"
+#include "install_paths.h"
 #include "main_window.h"
 #include "window/game_window.h"
 
@@ -11,7 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     xantu::setUpApplication(app);
 
-    xantu::MainWindow window(QCoreApplication::applicationDirPath());
+    xantu::MainWindow window(xantu::soundLibraryFolder());
     xantu::GameWindow game(window.platform());
     window.attach(game);
     window.dispatch([](xantu::GameWindow& g) { g.Form_Load(); });

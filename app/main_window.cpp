@@ -7,9 +7,11 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QWindow>
 
 #include "canvas_widget.h"
 #include "file_panel_widget.h"
+#include "install_paths.h"
 #include "menu_set.h"
 #include "message_dialogs.h"
 #include "sound/sound_library_dl.h"
@@ -32,14 +34,13 @@ MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindo
     sound_ = std::make_unique<SoundLibraryDl>(QDir(soundFolder).absolutePath().toStdString());
 
     // The WAV files: the current folder first (the game looks there itself),
-    // then beside the program, then in the source tree.
-    const QString appFolder = QCoreApplication::applicationDirPath();
-    std::vector<std::string> soundFolders = {
-        (appFolder + QStringLiteral("/assets/sounds")).toStdString(),
-        std::string(XANTU_SOURCE_DIR) + "/assets/sounds",
-    };
+    // then beside the program, its installed data folder and the source tree.
     platform_.emplace(Platform{*canvas_, *dialogs_, *menus_, *clock_, *panel_, *sound_, *this,
-                               static_cast<std::intptr_t>(winId()), std::move(soundFolders)});
+                               static_cast<std::intptr_t>(winId()), soundFolders()});
+
+    // Sees every event first, so that input for this window can be thrown
+    // away while the game is busy.
+    qApp->installEventFilter(this);
 
     connect(canvas_, &CanvasWidget::mousePressed, this, [this](int button, int shift, double x, double y) {
         dispatch([=](GameWindow& g) { g.Form_MouseDown(button, shift, x, y); });
@@ -59,6 +60,7 @@ MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindo
 }
 
 MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
     // The panel's controls belong to the canvas; let the panel go first.
     panel_.reset();
 }
@@ -78,6 +80,61 @@ void MainWindow::quit() {
     // Queued, so that it also works before the event loop runs and never
     // tears the window down under the call that asked for it.
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+namespace {
+
+bool isUserInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+bool MainWindow::inputBlocked() const { return (game_ && game_->computerBusy()) || clock_->waiting(); }
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!isUserInput(event->type()) || !inputBlocked()) return false;
+    // Only this window's input: the message boxes shown meanwhile stay usable.
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    const bool ours = watched == windowHandle() || (widget != nullptr && widget->window() == this);
+    if (!ours) return false;
+    // Esc is remembered by the game, which ends the program once it is no
+    // longer busy; the event itself goes no further (so it is seen once,
+    // whether the window or one of its widgets receives it first).
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && !key->isAutoRepeat())
+            dispatch([](GameWindow& g) { g.Form_KeyPress(27); });
+    }
+    // An accepted override keeps the key from firing a shortcut instead: it
+    // comes on as a key press, which is stopped here.
+    if (event->type() == QEvent::ShortcutOverride) event->accept();
+    return true;
+}
+
+void MainWindow::discardUserInput() {
+    // Whatever has queued up (also events the desktop had not handed over
+    // yet while the game computed) is delivered now and stopped by the event
+    // filter, which still sees the game busy.
+    for (int pass = 0; pass < 2; ++pass) QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void MainWindow::afterCall() {

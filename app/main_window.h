@@ -38,12 +38,18 @@ public:
     double top() const override;
     void place(double left, double top, double width, double height) override;
     void quit() override;
+    void discardUserInput() override;
 
     // Runs one call into the window object, then ends the program if asked.
     template <typename Call>
     void dispatch(Call&& call);
 
+    // True while the game is busy (the computer's turn, a wait): clicks and
+    // keys for this window are thrown away then.
+    bool inputBlocked() const;
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

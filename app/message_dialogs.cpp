@@ -1,5 +1,7 @@
 #include "message_dialogs.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace xantu {
@@ -31,6 +33,23 @@ int MessageDialogs::messageBox(const std::string& text, const std::string& title
     const int answer = box.exec();
     if (buttons == MsgButtons::YesNo) return answer == QMessageBox::Yes ? kMsgYes : kMsgNo;
     return kMsgOk;
+}
+
+std::string MessageDialogs::chooseFile(FileChoice kind, const std::string& title, const std::string& suggestedName) {
+    QFileDialog dialog(parent_.data(), QString::fromStdString(title), QDir::currentPath(),
+                       QStringLiteral("KIF (*.kif *.kifu);;すべてのファイル (*)"));
+    if (kind == FileChoice::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // A name typed without an ending becomes .kif before the overwrite question.
+        dialog.setDefaultSuffix(QStringLiteral("kif"));
+        dialog.selectFile(QString::fromStdString(suggestedName));
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst().toStdString();
 }
 
 }  // namespace xantu

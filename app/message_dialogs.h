@@ -14,6 +14,7 @@ public:
     explicit MessageDialogs(QWidget* parent) : parent_(parent) {}
 
     int messageBox(const std::string& text, const std::string& title, MsgButtons buttons, bool exclamation) override;
+    std::string chooseFile(FileChoice kind, const std::string& title, const std::string& suggestedName) override;
 
     // The text as shown: CR LF and lone CR become line feeds.
     static QString displayText(const std::string& text);

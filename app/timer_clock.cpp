@@ -34,7 +34,7 @@ void TimerClockQt::wait(double seconds) {
         const double t = now();
         // A reading below the start means midnight has passed: the wait is over.
         if (t >= end || t < start) break;
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
         const double left = end - now();
         if (left > 0) QThread::msleep(static_cast<unsigned long>(std::min(left * 1000.0, 10.0)) + 1);
     }

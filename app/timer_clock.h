@@ -15,10 +15,13 @@ public:
     void setTimerEnabled(bool on) override;
     bool timerEnabled() const override { return timer_.isActive(); }
     double now() const override;
-    // Keeps the window painted but takes no user input, so that nothing the
-    // user does can re-enter the event that is waiting. Ticks are held back
-    // as well: the wait belongs to one event.
+    // Keeps the window painted. User input is delivered to the window's
+    // event filter, which throws it away while `waiting()` (it is neither
+    // handled nor kept for later), so nothing the user does can re-enter the
+    // event that is waiting. Ticks are held back as well: the wait belongs
+    // to one event.
     void wait(double seconds) override;
+    bool waiting() const { return waiting_; }
 
     static constexpr int kIntervalMs = 50;
 

@@ -1,6 +1,8 @@
 #include "core/cp932.h"
 
+#include <fcntl.h>
 #include <iconv.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -141,11 +143,21 @@ bool writeWholeFile(const std::filesystem::path& file, std::string_view bytes) {
     if (f == nullptr) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = std::fflush(f) == 0 && ok;
+    // On the disk before it replaces the old file: a crash then leaves the
+    // old file or the new one, never an empty one.
+    ok = ok && ::fsync(::fileno(f)) == 0;
     ok = std::fclose(f) == 0 && ok;
     std::error_code ec;
     if (ok) {
         fs::rename(temp, file, ec);
         ok = !ec;
+    }
+    if (ok) {  // the rename itself
+        const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+        if (dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
     }
     if (!ok) fs::remove(temp, ec);
     return ok;

@@ -51,7 +51,8 @@ struct FileReadResult {
 FileReadResult readWholeFile(const std::filesystem::path& file, std::uintmax_t maxBytes);
 
 // Writes `bytes` as the whole new content of `file`: they go to a fresh
-// temporary file in the same folder, which then replaces `file` in one step.
+// temporary file in the same folder, flushed to the disk, which then
+// replaces `file` in one step.
 // On failure (folder missing or not writable, disk full, `file` is a
 // folder) returns false, removes the temporary file and leaves any earlier
 // `file` exactly as it was.

@@ -17,7 +17,8 @@ inline constexpr int lowerHandKind(int row) { return row - 2; }
 inline constexpr int upperHandRow(int kind) { return 8 - kind; }
 inline constexpr int upperHandKind(int row) { return 8 - row; }
 
-// The hand kind of a drop origin (移動元X = 11 or -1 with its 移動元Y).
+// The 移動元Y a drop of `kind` from the hand area `handCol` names, and back.
+inline constexpr int dropFromY(int handCol, int kind) { return handCol == kLowerHandCol ? lowerHandRow(kind) : kind; }
 inline constexpr int dropKind(int fromX, int fromY) { return fromX == kLowerHandCol ? lowerHandKind(fromY) : fromY; }
 
 }  // namespace xantu

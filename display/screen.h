@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "core/game_state.h"
 #include "core/position.h"
@@ -58,12 +59,37 @@ public:
 
     bool fontBold() const { return bold_; }
 
+    // Texts the window keeps showing until they are erased: the move counter,
+    // the last notation on either side of the board and a loaded record's
+    // header lines. A full redraw paints the background over them and then
+    // draws them again from here.
+    void 描画_棋譜見出し(double xTwips, double yTwips, const std::string& text, int colour);
+    void redrawShownTexts();
+    void forgetRecordHeaders() { headers_.clear(); }
+    void forgetNotations();
+    void forgetShownTexts();
+
 private:
+    struct ShownNotation {
+        bool shown = false;
+        int x = 0, y = 0, piece = 0, colour = 0;
+    };
+    struct ShownHeader {
+        double x, y;
+        std::string text;
+        int colour;
+    };
+    // The notation areas: [0] left of the board (the upper side's), [1] right of it.
+    ShownNotation* notationArea(int side);
+
     Platform& plat_;
     const Position& pos_;
     const GameState& g_;
     const Options& opt_;
     bool bold_ = false;
+    int shownCounter_ = -1;  // -1: no counter on the window
+    ShownNotation notations_[2];
+    std::vector<ShownHeader> headers_;
 };
 
 // Rank label of a handicap level, or "手目" for 99; empty otherwise.

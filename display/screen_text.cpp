@@ -95,6 +95,7 @@ void Screen::描画_敵持盤() {
 }
 
 void Screen::消去_手数() {
+    shownCounter_ = -1;
     背景桝(13, 3);
     背景桝(14, 3);
     描画_桝輪郭(outlineColour, 11, 3);
@@ -107,6 +108,7 @@ void Screen::描画_手数(int 数値, int /*色*/) {
     描画_数値(x - 0.1, 3.3, 数値, colourWhite, 0, 12);
     描画_文字列(13.9, 3.2, 99, colourBlack, 10);
     描画_文字列(13.8, 3.1, 99, colourWhite, 10);
+    shownCounter_ = 数値;
 }
 
 void Screen::描画_レベル(int IN_LEVEL) {
@@ -130,7 +132,14 @@ void Screen::描画_移動駒種類(double 入力X, double 入力Y, const std::s
     printAt(cellX(入力X), cellY(入力Y), 駒文字, 色, 12);
 }
 
+Screen::ShownNotation* Screen::notationArea(int side) {
+    if (side == g_.comSide) return &notations_[0];
+    if (side == g_.manSide) return &notations_[1];
+    return nullptr;
+}
+
 void Screen::消去_移動結果(int IN_手番) {
+    if (ShownNotation* area = notationArea(IN_手番)) area->shown = false;
     const bool pekana = opt_.backgroundTheme == kThemePekana;
     const int theme = opt_.backgroundTheme;
     if (IN_手番 == g_.comSide) {
@@ -165,6 +174,33 @@ void Screen::描画_移動結果(int IN_手番, int 移動先X, int 移動先Y, 
         描画_移動駒種類(xs[i] - 0.1, y - 0.1, words[i], 駒色);
     }
     if (IN_手番 == g_.comSide) 描画_桝輪郭(colourGreen, 1, 8);
+    *notationArea(IN_手番) = ShownNotation{true, 移動先X, 移動先Y, 移動駒, 駒色};
+}
+
+void Screen::描画_棋譜見出し(double xTwips, double yTwips, const std::string& text, int colour) {
+    printAt(xTwips, yTwips, text, colour, 12);
+    headers_.push_back({xTwips, yTwips, text, colour});
+}
+
+void Screen::forgetNotations() {
+    notations_[0].shown = false;
+    notations_[1].shown = false;
+}
+
+void Screen::forgetShownTexts() {
+    shownCounter_ = -1;
+    forgetNotations();
+    forgetRecordHeaders();
+}
+
+void Screen::redrawShownTexts() {
+    if (shownCounter_ >= 0) 描画_手数(shownCounter_, colourWhite);
+    const int sides[2] = {g_.comSide, g_.manSide};
+    for (int i = 0; i < 2; ++i) {
+        const ShownNotation n = notations_[i];
+        if (n.shown) 描画_移動結果(sides[i], n.x, n.y, n.piece, n.colour);
+    }
+    for (const ShownHeader& h : headers_) printAt(h.x, h.y, h.text, h.colour, 12);
 }
 
 }  // namespace xantu

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace xantu {
 
 // Message-box buttons and results.
 enum class MsgButtons { Ok, YesNo };
+
+// The two uses of the file chooser.
+enum class FileChoice { Open, Save };
 inline constexpr int kMsgOk = 1;
 inline constexpr int kMsgYes = 6;
 inline constexpr int kMsgNo = 7;
@@ -37,6 +41,13 @@ public:
     // Modal box; returns kMsgOk, kMsgYes or kMsgNo. Text lines are separated by "\r".
     virtual int messageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                            bool exclamation) = 0;
+    // Modal file chooser for game records in KIF (*.kif, *.kifu): opening an
+    // existing file or naming one to write, starting from `suggestedName`.
+    // Returns the chosen path, or an empty text when the user cancelled.
+    virtual std::string chooseFile(FileChoice /*kind*/, const std::string& /*title*/,
+                                   const std::string& /*suggestedName*/) {
+        return {};
+    }
 };
 
 class Menus {
@@ -54,8 +65,17 @@ public:
     virtual bool timerEnabled() const = 0;
     // Time of day in seconds since midnight, with fractions.
     virtual double now() const = 0;
-    // Waits (keeping the window painted) for the given seconds.
+    // Waits for the given seconds, keeping the window painted. User input
+    // that arrives meanwhile is thrown away, never delivered afterwards.
     virtual void wait(double seconds) = 0;
+    // Local date and time as "YYYY/MM/DD hh:mm:ss" (a game record's start).
+    virtual std::string localDateTime() const {
+        const std::time_t t = std::time(nullptr);
+        std::tm local{};
+        char text[32] = {};
+        if (localtime_r(&t, &local) != nullptr) std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", &local);
+        return text;
+    }
 };
 
 // The record-file panel over the board.
@@ -89,6 +109,9 @@ public:
     virtual double top() const = 0;  // twips
     virtual void place(double left, double top, double width, double height) = 0;
     virtual void quit() = 0;
+    // Throws away the clicks and keys that have arrived for the window and
+    // not been handled yet (input made while the computer was busy).
+    virtual void discardUserInput() = 0;
 };
 
 struct Platform {

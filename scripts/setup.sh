@@ -9,6 +9,7 @@ packages=(
   fonts-ipafont-mincho
   libgtest-dev libbenchmark-dev
   xvfb xauth imagemagick
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -11,6 +11,7 @@ namespace xantu {
 void GameWindow::待ち時間(double IN_秒) {
     // The platform waits while keeping the window painted; a wait never
     // spans more than the seconds asked, midnight or not.
+    BusyScope busy(*this);
     if (IN_秒 > 0) plat.clock.wait(IN_秒);
 }
 
@@ -30,6 +31,8 @@ void GameWindow::描画_駒点滅(int 入力_駒, int 入力_X, int 入力_Y, in
 void GameWindow::com_ban() {
     // 1.
     if (g.winnerSide != 0) return;
+    // From here until the turn is handed back, user input is thrown away.
+    BusyScope busy(*this);
     // 2.
     clk.turnStartTime = plat.clock.now();
     if (plat.menus.checked("KEIKA")) plat.clock.setTimerEnabled(true);

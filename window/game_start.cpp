@@ -2,9 +2,12 @@
 
 namespace xantu {
 
-void GameWindow::startTurnClock() {
+void GameWindow::announceHumanTurn(const std::string& text, const std::string& title, bool timerAlways) {
+    // The human's time starts when the box is closed, not while it is read.
+    plat.clock.setTimerEnabled(false);
+    message(text, title);
     clk.turnStartTime = plat.clock.now();
-    if (plat.menus.checked("KEIKA")) plat.clock.setTimerEnabled(true);
+    if (timerAlways || plat.menus.checked("KEIKA")) plat.clock.setTimerEnabled(true);
 }
 
 void GameWindow::START_Click() {
@@ -19,20 +22,21 @@ void GameWindow::START_Click() {
     screen.背景桝(-1, 0);
     screen.背景桝(0, 0);
     screen.描画_将棋盤桝();
-    // 2.
-    startTurnClock();
-    // 3.
+    // 3. A game of two humans, also after a loaded record was stepped through.
     g.vsComputer = 0;
+    g.recordMode = 0;
+    g.selectPhase = 0;
     // A new game starts a new move list: 進 must not step into the last game's.
     if (isNew) moves.lastEntry = 0;
-    // 4.
+    // 4. The turn's time starts once the box is closed.
     if (isNew) {
         g.manSide = kSente;
         g.comSide = kGote;
         g.sideToMove = kSente;
-        message("先手の番です", " ");
+        対局情報設定();
+        announceHumanTurn("先手の番です", " ", false);
     } else {
-        message(g.sideToMove == kSente ? "先手の番です" : "後手の番です", " ");
+        announceHumanTurn(g.sideToMove == kSente ? "先手の番です" : "後手の番です", " ", false);
     }
     // 5.
     g.paused = 0;
@@ -51,25 +55,27 @@ void GameWindow::SENTE_Click() {
     g.vsComputer = 1;
     g.recordMode = 0;
     if (isNew) moves.lastEntry = 0;
-    // 3.
-    clk.turnStartTime = plat.clock.now();
-    plat.clock.setTimerEnabled(true);
+    // 3. The timer runs whatever 経過時間 says; the human's time starts
+    // when the box is closed.
     if (isNew) {
         // 4.
         g.manSide = kSente;
         g.comSide = kGote;
         g.sideToMove = kSente;
-        message("MANの番です", " ");
+        対局情報設定();
+        announceHumanTurn("MANの番です", " ", true);
         g.paused = 0;
     } else if (!comToMove) {
         // 5. MAN keeps the move and is now 先手.
         g.manSide = kSente;
         g.comSide = kGote;
         g.sideToMove = kSente;
-        message("MANの番です", "対局");
+        announceHumanTurn("MANの番です", "対局", true);
         g.paused = 0;
     } else {
         // 6.
+        clk.turnStartTime = plat.clock.now();
+        plat.clock.setTimerEnabled(true);
         com_ban();
     }
 }
@@ -92,10 +98,11 @@ void GameWindow::GOTE_Click() {
         g.manSide = kGote;
         g.comSide = kSente;
         g.sideToMove = kSente;
+        対局情報設定();
         com_ban();
     } else if (g.sideToMove == g.manSide) {
-        // 4.
-        message("MANの番です", "対局");
+        // 4. The human's time starts when the box is closed.
+        announceHumanTurn("MANの番です", "対局", true);
         g.paused = 0;
     } else {
         // 5.

@@ -19,6 +19,8 @@ void GameWindow::soundStartUp() {
 }
 
 int GameWindow::message(const std::string& text, const std::string& title, MsgButtons buttons) {
+    // A key pressed while the computer thought must not answer its box unseen.
+    if (computerBusy()) plat.frame.discardUserInput();
     return plat.dialogs.messageBox(text, title, buttons, false);
 }
 
@@ -86,10 +88,15 @@ void GameWindow::OWARI_Click() {
     exitRequested_ = true;
 }
 
-void GameWindow::Form_Unload() { OWARI_Click(); }
+void GameWindow::Form_Unload() {
+    if (computerBusy()) exitAfterBusy_ = true;
+    else OWARI_Click();
+}
 
 void GameWindow::Form_KeyPress(int KeyAscii) {
-    if (KeyAscii == 27) OWARI_Click();
+    if (KeyAscii != 27) return;
+    if (computerBusy()) exitAfterBusy_ = true;
+    else OWARI_Click();
 }
 
 // ---- Initial setup and full redraw --------------------------------------
@@ -118,7 +125,8 @@ void GameWindow::初期設定() {
     // 5-8.
     初期配置(pos);
     assert(pos.ok(SetBound::Waived));
-    // 9.
+    // 9. The fresh screen shows no counter, notation or record header.
+    screen.forgetShownTexts();
     画面_再描画();
 }
 
@@ -133,6 +141,8 @@ void GameWindow::画面_再描画() {
     if (g.vsComputer == 1) screen.描画_レベル(g.comLevel);
     if (g.handicapSet == 1) screen.描画_ハンデレベル(g.handicapLevel);
     screen.描画_絵(kPicTitle, 10.8, 0);
+    // The background has covered every text: show again what was shown.
+    screen.redrawShownTexts();
 }
 
 // ---- Menus ----------------------------------------------------------------
@@ -142,6 +152,7 @@ void GameWindow::STOP_Click() { hideRecordPanel(1); }
 void GameWindow::OPTION_Click() { hideRecordPanel(1); }
 
 void GameWindow::menuOpened(std::string_view name) {
+    if (computerBusy()) return;
     // Every menu command and every click first hides the record-file panel.
     if (name == "TAIKYOKU") TAIKYOKU_Click();
     else if (name == "STOP") STOP_Click();
@@ -149,6 +160,10 @@ void GameWindow::menuOpened(std::string_view name) {
 }
 
 void GameWindow::menuCommand(std::string_view name) {
+    if (computerBusy()) {
+        if (name == "OWARI") exitAfterBusy_ = true;
+        return;
+    }
     struct Entry {
         std::string_view name;
         void (GameWindow::*handler)();
@@ -161,7 +176,8 @@ void GameWindow::menuCommand(std::string_view name) {
         {"REVERSE", &GameWindow::REVERSE_Click}, {"REPLAY", &GameWindow::REPLAY_Click},
         {"AFTER", &GameWindow::AFTER_Click},     {"LBEL_UP", &GameWindow::LBEL_UP_Click},
         {"LEBEL_DOWN", &GameWindow::LEBEL_DOWN_Click}, {"KIFU_READ", &GameWindow::KIFU_READ_Click},
-        {"KIFU_WRITE", &GameWindow::KIFU_WRITE_Click}, {"MIDORI", &GameWindow::MIDORI_Click},
+        {"KIFU_WRITE", &GameWindow::KIFU_WRITE_Click}, {"KIF_WRITE", &GameWindow::KIF_WRITE_Click},
+        {"KIF_READ", &GameWindow::KIF_READ_Click},     {"MIDORI", &GameWindow::MIDORI_Click},
         {"TATAMI", &GameWindow::TATAMI_Click},   {"TAKE", &GameWindow::TAKE_Click},
         {"UCHU", &GameWindow::UCHU_Click},       {"RENGA", &GameWindow::RENGA_Click},
         {"SIDOU", &GameWindow::SIDOU_Click},     {"KEIKA", &GameWindow::KEIKA_Click},

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,28 @@ public:
     // Set once the program should end (終わり, Esc, window closed).
     bool exitRequested() const { return exitRequested_; }
 
+    // ---- The computer's turn -------------------------------------------
+    // True from the moment the turn passes to the computer until its move is
+    // drawn and the turn handed back, and during every wait. While busy, the
+    // window throws away clicks, keys, menu commands and panel actions: input
+    // made then never acts later. Esc, 終わり and closing the window are
+    // remembered and end the program once the busy time is over.
+    bool computerBusy() const { return busyDepth_ > 0; }
+    // Marks the window busy for its lifetime (nestable).
+    class BusyScope {
+    public:
+        explicit BusyScope(GameWindow& window);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        GameWindow& w_;
+    };
+    // Waits until `done` answers true (a search on another thread, say),
+    // keeping the window painted and the clock display moving, busy all along.
+    void waitWhileBusy(const std::function<bool()>& done);
+
     // ---- Menu handlers -------------------------------------------------
     void TAIKYOKU_Click();
     void START_Click();
@@ -58,6 +81,9 @@ public:
     void LEBEL_DOWN_Click();
     void KIFU_READ_Click();
     void KIFU_WRITE_Click();
+    // KIF書出し / KIF読込: the game (or the loaded record) as a KIF file.
+    void KIF_WRITE_Click();
+    void KIF_READ_Click();
     void OPTION_Click();
     void MIDORI_Click();
     void TATAMI_Click();
@@ -100,6 +126,17 @@ public:
     Options opt;
     Clocks clk;
     Screen screen;
+    // What a KIF file says about the game besides its moves: set when a game
+    // starts and when a record is loaded.
+    struct GameInfo {
+        std::string startDateTime, event, senteName, goteName;
+        // A record file names its players by where they sit.
+        std::string upperName, lowerName;
+        // For a loaded record: the lower side's order value when the file
+        // says it (a KIF: +1), else 0; the winner the file names, else 0.
+        int lowerSideOrder = 0;
+        int winner = 0;
+    } gameInfo;
     SoundModule Module1;
     // The settings file; the current folder's unless a test points elsewhere.
     std::string settingsPath = "Xantuペカナ将棋.ini";
@@ -112,7 +149,9 @@ private:
     void hideRecordPanel(int ioMode);
     bool clickPreChecks(int& col, int& row, double X, double Y);
     void handOverAfterHumanMove(int captured);
-    void startTurnClock();
+    // Shows the box that gives a human the move and starts the turn's time
+    // when it is closed; the timer runs if 経過時間 is on or `timerAlways`.
+    void announceHumanTurn(const std::string& text, const std::string& title, bool timerAlways);
     // Seconds of the running turn, read from the clock now (also while the
     // elapsed-time display is off, so totals keep growing).
     double refreshTurnSeconds();
@@ -120,9 +159,13 @@ private:
     void showRestoredPosition();
     void selectTheme(int theme, const char* item);
     void soundStartUp();
+    // Records the start time and the players of a new game for KIF files.
+    void 対局情報設定();
 
     bool exitRequested_ = false;
     bool terminated_ = false;
+    int busyDepth_ = 0;
+    bool exitAfterBusy_ = false;
 };
 
 }  // namespace xantu

@@ -34,6 +34,8 @@ inline constexpr MenuItemDef kMenuItems[] = {
     {"KIFU", "棋譜", "", false},
     {"KIFU_READ", "読込", "KIFU", false},
     {"KIFU_WRITE", "書込", "KIFU", false},
+    {"KIF_WRITE", "KIF書出し", "KIFU", false},
+    {"KIF_READ", "KIF読込", "KIFU", false},
     {"OPTION", "ｵﾌﾟｼｮﾝ", "", false},
     {"HAIKEI_GA", "背景画", "OPTION", false},
     {"MIDORI", "ペカナ", "HAIKEI_GA", true},

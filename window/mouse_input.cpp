@@ -42,21 +42,20 @@ bool GameWindow::clickPreChecks(int& col, int& row, double X, double Y) {
         // 6.
         if (g.paused == 1) {
             g.paused = 0;
-            startTurnClock();
-            message(g.sideToMove == kSente ? "先手の番です" : "後手の番です", "対局");
+            announceHumanTurn(g.sideToMove == kSente ? "先手の番です" : "後手の番です", "対局", false);
         }
     } else if (g.sideToMove == g.comSide) {
         // 7.
         g.paused = 0;
         message("OKですか？", "再開(COM)");
         com_ban();
-        // A king captured by that move ends the game: the click is not a move.
-        if (g.winnerSide != 0) return false;
+        // A king captured by that move ends the game, and an exit asked for
+        // during it ends the program: either way the click is not a move.
+        if (g.winnerSide != 0 || exitRequested_) return false;
     } else if (g.paused == 1) {
         // 8.
         g.paused = 0;
-        startTurnClock();
-        message("MANの番です", "対局");
+        announceHumanTurn("MANの番です", "対局", false);
     }
     return true;
 }
@@ -87,6 +86,8 @@ void GameWindow::駒移動(int 移動元X, int 移動元Y, int 移動先X, int �
 }
 
 void GameWindow::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
+    // A click made while the computer is busy is thrown away, never kept for later.
+    if (computerBusy()) return;
     int col = 0, row = 0;
     if (!clickPreChecks(col, row, X, Y)) return;
     const bool manToMove = g.sideToMove == g.manSide;
@@ -230,8 +231,11 @@ void GameWindow::handOverAfterHumanMove(int captured) {
         clk.comSeconds += turnSeconds;
     }
     clk.turnStartTime = plat.clock.now();
-    if (g.winnerSide == g.manSide) message("先手の勝ちです", "終了");
-    else if (g.winnerSide == g.comSide) message("後手の勝ちです", "終了");
+    // winnerSide is the order value of the side that took the other's king
+    // (the lower side plays as manSide, which is 後手 after a game against
+    // the computer was resumed by two humans): name that side.
+    if (g.winnerSide == kSente) message("先手の勝ちです", "終了");
+    else if (g.winnerSide == kGote) message("後手の勝ちです", "終了");
 }
 
 }  // namespace xantu

@@ -26,6 +26,7 @@ void GameWindow::KIFU_WRITE_Click() {
 }
 
 void GameWindow::Command1_Click() {
+    if (computerBusy()) return;
     const RecordTexts texts{plat.filePanel.text(2), plat.filePanel.text(3), plat.filePanel.text(4)};
     std::optional<FinalPosition> final;
     if (調査_最終局面が未保存(moves)) final = FinalPosition{pos, clk.manSeconds, clk.comSeconds};
@@ -42,6 +43,7 @@ void GameWindow::Command1_Click() {
 }
 
 void GameWindow::File1_Click(const std::string& fileName) {
+    if (computerBusy()) return;
     // 1. The whole file is checked before anything of the game is cleared.
     描画_可視(false, false, false);
     const std::filesystem::path file = std::filesystem::path(plat.filePanel.folder()) / fileName;
@@ -56,9 +58,13 @@ void GameWindow::File1_Click(const std::string& fileName) {
     // 3. The header lines: the match name and the lower player below the
     // board, the upper player above it.
     const auto& h = result.headers;
-    if (result.headerLinesRead >= 1) screen.printAt(取得_棋譜のX座標(h[0]) - 3000, 6350, h[0], colourSelect, 12);
-    if (result.headerLinesRead >= 2) screen.printAt(取得_棋譜のX座標(h[1]), 100, h[1], colourWhite, 12);
-    if (result.headerLinesRead >= 3) screen.printAt(取得_棋譜のX座標(h[2]), 6350, h[2], colourWhite, 12);
+    gameInfo = GameInfo{};
+    gameInfo.event = h[0];
+    gameInfo.upperName = h[1];
+    gameInfo.lowerName = h[2];
+    if (result.headerLinesRead >= 1) screen.描画_棋譜見出し(取得_棋譜のX座標(h[0]) - 3000, 6350, h[0], colourSelect);
+    if (result.headerLinesRead >= 2) screen.描画_棋譜見出し(取得_棋譜のX座標(h[1]), 100, h[1], colourWhite);
+    if (result.headerLinesRead >= 3) screen.描画_棋譜見出し(取得_棋譜のX座標(h[2]), 6350, h[2], colourWhite);
     // 4-5.
     moves = std::move(result.list);
     moves.recordLength = 0;
@@ -75,6 +81,7 @@ void GameWindow::File1_Click(const std::string& fileName) {
 }
 
 void GameWindow::描画_棋譜読込み部分消去() {
+    screen.forgetRecordHeaders();
     screen.描画_桝_数値();
     screen.背景桝(-1, 10);
     screen.背景桝(0, 10);

@@ -112,10 +112,12 @@ void GameWindow::AFTER_Click() {
     // 6.
     局面復元(moves, n, pos);
     assert(pos.ok(SetBound::Waived));
-    // 7-8.
+    // 7-8. The totals that belong to the Position shown: entry n holds it
+    // with the totals it was reached with (its "after" totals are those of
+    // the next move, which is not shown).
     const MoveListEntry& e = moves.entry(n);
-    clk.comSeconds = e.comSecondsAfter;
-    clk.manSeconds = e.manSecondsAfter;
+    clk.comSeconds = e.comSecondsBefore;
+    clk.manSeconds = e.manSecondsBefore;
     showRestoredPosition();
     // 9.
     int x = 0, y = 0, piece = 0;
@@ -145,7 +147,8 @@ void GameWindow::REVERSE_Click() {
     // 3. Turn the Position about.
     pos = turnedAbout(pos);
     assert(pos.ok(SetBound::Waived));
-    // 4.
+    // 4. The notations describe moves of the unturned board: they go.
+    screen.forgetNotations();
     画面_再描画();
     screen.描画_手数(g.moveNumber, colourWhite);
     // 5.

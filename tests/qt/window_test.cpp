@@ -13,6 +13,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+
 #include "canvas_widget.h"
 #include "dialog_answerer.h"
 #include "display/colours.h"
@@ -177,6 +179,64 @@ TEST_F(WindowTest, RecordIsWrittenFromThePanelAndReadBackByAClick) {
     EXPECT_EQ(answerer.seen[1].text, QStringLiteral("棋譜を '進 'で進めて下さい"));
     EXPECT_FALSE(files->isVisible());
     EXPECT_TRUE(showsPicture(-10, 7, 7));  // the starting position again
+}
+
+// Runs `act` each time the canvas is painted while the computer is busy
+// (from its first drawing to the last, which the front end paints while it
+// throws away queued input): input made then arrives during its turn.
+class WhenTheComputerDraws : public QObject {
+public:
+    WhenTheComputerDraws(QWidget& canvas, const GameWindow& game, std::function<void()> act)
+        : game_(game), act_(std::move(act)) {
+        canvas.installEventFilter(this);
+    }
+    int times = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && game_.computerBusy()) {
+            ++times;
+            act_();
+        }
+        return false;
+    }
+
+private:
+    const GameWindow& game_;
+    std::function<void()> act_;
+};
+
+TEST_F(WindowTest, ClicksDuringTheComputersTurnMakeNoMoveAndEscEndsAfterIt) {
+    choose("GOTE");
+    ASSERT_EQ(game->g.moveNumber, 1);
+    const auto postClick = [this](double x, double y) {
+        const QPointF at = cellPixel(x, y) + QPoint(16, 20);
+        const QPointF global = canvas().mapToGlobal(at);
+        QCoreApplication::postEvent(
+            &canvas(), new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {}));
+        QCoreApplication::postEvent(
+            &canvas(), new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, {}));
+    };
+    // 9七 then 9六 while the computer replies, and Esc.
+    WhenTheComputerDraws meddle(canvas(), *game, [&] {
+        postClick(1, 7);
+        postClick(1, 6);
+        QCoreApplication::postEvent(window.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+    });
+    QSignalSpy pressed(&canvas(), &CanvasWidget::mousePressed);
+    click(7, 7);
+    click(7, 6);
+    QTest::qWait(50);  // anything still queued would arrive now
+
+    EXPECT_GE(meddle.times, 3);
+    EXPECT_EQ(pressed.size(), 2);  // the posted clicks never reached the board
+    EXPECT_EQ(game->g.moveNumber, 3);  // the human's move and the reply only
+    EXPECT_EQ(game->pos.board[1][7], -10);
+    EXPECT_TRUE(showsPicture(-10, 1, 7));
+    EXPECT_EQ(game->g.selectPhase, 0);
+    EXPECT_EQ(game->g.sideToMove, game->g.manSide);
+    EXPECT_TRUE(game->exitRequested());
+    EXPECT_TRUE(answerer.seen.empty());
 }
 
 TEST_F(WindowTest, EscapeEndsTheProgram) {

@@ -3,9 +3,11 @@
 // kept in order; dialogs are answered from a script; the clock is set by hand.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "display/colours.h"
@@ -43,11 +45,15 @@ public:
         draws.push_back({DrawCall::Text, colour, x, y, 0, 0, text, fontSize, bold});
     }
     void setBackColour(int colour) override { backColour = colour; }
-    void refresh() override { ++refreshes; }
+    void refresh() override {
+        ++refreshes;
+        if (onRefresh) onRefresh();
+    }
 
     // ---- Dialogs
     int messageBox(const std::string& text, const std::string& title, MsgButtons buttons, bool exclamation) override {
         dialogs.push_back({text, title, buttons, exclamation});
+        clockNow += secondsPerDialog;
         if (buttons == MsgButtons::YesNo) {
             if (!answers.empty()) {
                 const int a = answers.front();
@@ -57,6 +63,14 @@ public:
             return kMsgYes;
         }
         return kMsgOk;
+    }
+    // Answers from `chosenFiles` in order; cancelled when it is empty.
+    std::string chooseFile(FileChoice kind, const std::string& title, const std::string&) override {
+        fileChoices.push_back({kind, title});
+        if (chosenFiles.empty()) return {};
+        std::string path = chosenFiles.front();
+        chosenFiles.pop_front();
+        return path;
     }
 
     // ---- Menus
@@ -70,7 +84,12 @@ public:
     void setTimerEnabled(bool on) override { timerOn = on; }
     bool timerEnabled() const override { return timerOn; }
     double now() const override { return clockNow; }
-    void wait(double seconds) override { clockNow += seconds; waited += seconds; }
+    std::string localDateTime() const override { return dateTime; }
+    void wait(double seconds) override {
+        clockNow += seconds;
+        waited += seconds;
+        if (onWait) onWait();
+    }
 
     // ---- File panel
     void setListsVisible(bool drive, bool folder, bool files) override { lists = {drive, folder, files}; }
@@ -101,6 +120,7 @@ public:
     double top() const override { return frameTop; }
     void place(double l, double t, double w, double h) override { placed = {l, t, w, h}; frameTop = t; }
     void quit() override { quitCalled = true; }
+    void discardUserInput() override { ++inputDiscards; }
 
     // ---- Queries used by the tests
     // The last picture painted with its top-left corner on cell (x, y), or -1.
@@ -132,6 +152,9 @@ public:
     std::vector<DrawCall> draws;
     std::vector<Dialog> dialogs;
     std::deque<int> answers;
+    std::deque<std::string> chosenFiles;
+    std::vector<std::pair<FileChoice, std::string>> fileChoices;
+    std::string dateTime = "2026/12/07 10:00:00";
     std::vector<std::string> sounds;
     std::set<std::string> checks;
     std::map<int, std::string> texts;
@@ -141,8 +164,13 @@ public:
     bool deviceWorks = true;
     double clockNow = 36000;  // 10:00:00
     double waited = 0;
-    // Time the clock moves on while a sound starts (a slow desktop).
+    // Time the clock moves on while a sound starts (a slow desktop) and
+    // while a message box is open (a user reading it).
     double secondsPerSound = 0;
+    double secondsPerDialog = 0;
+    // Called from inside the waits and refreshes: input arriving then.
+    std::function<void()> onWait, onRefresh;
+    int inputDiscards = 0;
     int backColour = -1;
     int refreshes = 0;
     int fileRefreshes = 0;

@@ -1,9 +1,12 @@
 // The option menu with its settings file, the record-file menu, the about box.
 #include <array>
+#include <cmath>
 #include <fstream>
+#include <set>
 
 #include "core/cp932.h"
 #include "record/record_file.h"
+
 #include "window_fixture.h"
 
 namespace xantu::testing {
@@ -180,6 +183,38 @@ TEST_F(RecordMenu, SaveAndLoadAGameThenStepThroughIt) {
     click(5, 5);
     EXPECT_EQ(w->g.recordMode, 0);
     EXPECT_EQ(w->g.sideToMove, 0);
+}
+
+TEST_F(RecordMenu, AThemeChangeKeepsTheTextsAndStartPlaysOnFromTheRecord) {
+    save("texts");
+    w->File1_Click("texts.棋譜");
+    w->menuCommand("AFTER");
+    w->menuCommand("AFTER");
+    const std::size_t mark = fake.draws.size();
+    w->menuCommand("TATAMI");
+    std::string counter, lower, upper;
+    std::set<std::string> texts;
+    for (const DrawCall& d : fake.textsSince(mark)) {
+        texts.insert(d.text);
+        if (d.code != colourWhite) continue;
+        if (std::abs(d.x - cellX(13.2)) < 1 && std::abs(d.y - cellY(3.3)) < 1) counter += d.text;
+        if (d.y == cellY(2.4)) lower += d.text;
+        if (d.y == cellY(8.4)) upper += d.text;
+    }
+    EXPECT_EQ(counter, "2");
+    EXPECT_EQ(texts.count("手目"), 1u);
+    EXPECT_EQ(lower, "７六歩");
+    EXPECT_EQ(upper, "３四歩");
+    for (const char* header : {"練習対局", "先手さん", "後手さん"}) EXPECT_EQ(texts.count(header), 1u) << header;
+
+    // スタート ends record mode: the game goes on from the Position shown.
+    w->menuCommand("START");
+    EXPECT_EQ(w->g.recordMode, 0);
+    fake.clearLog();
+    move(2, 8, 8, 2);
+    EXPECT_EQ(w->pos.board[8][2], -kBishop);
+    EXPECT_EQ(w->g.moveNumber, 3);
+    EXPECT_TRUE(fake.dialogs.empty());
 }
 
 TEST_F(RecordMenu, AStepThatChangesNoSquareShowsNoNotation) {

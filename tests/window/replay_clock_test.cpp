@@ -60,6 +60,21 @@ TEST_F(Replay, BackThreeForwardThreeRestoresEverything) {
     EXPECT_EQ(fake.sounds.back(), play(w->forbiddenSound));
 }
 
+TEST_F(Replay, ForwardShowsTheClocksOfThePositionShown) {
+    playFive(10);
+    w->menuCommand("REPLAY");
+    w->menuCommand("REPLAY");
+    ASSERT_TRUE(same(w->pos, positions[2]));
+    EXPECT_DOUBLE_EQ(w->clk.manSeconds, 20);
+    EXPECT_DOUBLE_EQ(w->clk.comSeconds, 10);
+    // One more step back and forward again: the same Position, the same clocks.
+    w->menuCommand("REPLAY");
+    w->menuCommand("AFTER");
+    ASSERT_TRUE(same(w->pos, positions[2]));
+    EXPECT_DOUBLE_EQ(w->clk.manSeconds, 20);
+    EXPECT_DOUBLE_EQ(w->clk.comSeconds, 10);
+}
+
 TEST_F(Replay, NotationRedrawnForTheRightSide) {
     playFive(1);
     w->menuCommand("REPLAY");

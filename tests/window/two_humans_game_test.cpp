@@ -149,6 +149,20 @@ TEST_F(TwoHumansGame, StartInTheMiddleNamesTheSideToMove) {
     EXPECT_EQ(w->g.sideToMove, kGote);
 }
 
+TEST_F(TwoHumansGame, ResumedAfterAComputerGameTheWinnerIsNamedByTheKingTaken) {
+    // The computer opens as 先手; two humans go on, the lower side as 後手.
+    w->menuCommand("GOTE");
+    ASSERT_EQ(w->g.moveNumber, 1);
+    w->menuCommand("START");
+    EXPECT_EQ(lastDialog(), "後手の番です");
+    move(5, 7, 5, 3);
+    move(1, 3, 1, 4);
+    move(5, 3, 5, 1);  // the upper king taken
+    EXPECT_EQ(w->pos.board[5][1], -kPawn);
+    EXPECT_EQ(lastDialog(), "後手の勝ちです");
+    EXPECT_EQ(fake.dialogs.back().title, "終了");
+}
+
 TEST_F(TwoHumansGame, OpponentsHandOnlyCancels) {
     w->pos.enemyHand[1] = 1;
     w->pos.enemyHandTotal = 1;

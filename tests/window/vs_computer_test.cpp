@@ -200,6 +200,80 @@ TEST_F(VsComputer, SenteInTheMiddleKeepsManToMoveAsTheFirstPlayer) {
     EXPECT_EQ(w->moves.lastEntry, lastEntry);  // the game goes on: its list is kept
 }
 
+TEST_F(VsComputer, InputDuringTheComputersTurnIsThrownAwayAndEscEndsAfterIt) {
+    w->menuCommand("GOTE");
+    // While the computer replies, the user clicks 9七 then 9六 (a pawn move
+    // if it were kept), presses a key, picks 最初 and presses Esc.
+    int tries = 0;
+    const auto meddle = [&] {
+        EXPECT_TRUE(w->computerBusy());
+        ++tries;
+        click(1, 7);
+        click(1, 6);
+        w->Form_KeyPress('a');
+        w->menuCommand("CANCEL");
+        w->Form_KeyPress(27);
+        EXPECT_FALSE(w->exitRequested());
+    };
+    fake.onWait = meddle;
+    fake.onRefresh = meddle;
+    fake.clearLog();
+    move(7, 7, 7, 6);
+    fake.onWait = fake.onRefresh = nullptr;
+    EXPECT_GE(tries, 6);  // the refresh before the search, the blinks, the pause
+
+    // Only the human's move and the computer's reply were made.
+    EXPECT_FALSE(w->computerBusy());
+    EXPECT_EQ(w->g.moveNumber, 3);
+    EXPECT_EQ(w->moves.recordLength, 3);
+    EXPECT_EQ(w->pos.board[1][7], -kPawn);
+    EXPECT_EQ(w->g.selectPhase, 0);
+    EXPECT_EQ(w->g.sideToMove, w->g.manSide);
+    EXPECT_TRUE(fake.dialogs.empty());
+    EXPECT_GE(fake.inputDiscards, 1);
+    // Esc ended the program, but only after the computer's move was made and heard.
+    EXPECT_TRUE(w->exitRequested());
+    std::vector<std::string> heard;
+    for (const std::string& s : fake.sounds) heard.push_back(s.substr(0, s.find(':')));
+    EXPECT_EQ(heard, (std::vector<std::string>{"play", "play", "free", "free", "free", "free", "terminate"}));
+}
+
+TEST_F(VsComputer, ALongWaitKeepsTheClockMovingDropsClicksAndRemembersAClose) {
+    w->menuCommand("SENTE");
+    fake.clearLog();
+    fake.onWait = [&] {
+        click(7, 7);
+        w->Form_Unload();
+    };
+    int polls = 0;
+    w->waitWhileBusy([&] { return ++polls > 40; });  // a search of two seconds
+    fake.onWait = nullptr;
+    EXPECT_NEAR(fake.waited, 2.0, 1e-9);
+    bool shown = false;
+    for (const DrawCall& d : fake.textsSince(0)) shown |= d.text == "00:00:02";
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(w->g.selectPhase, 0);
+    EXPECT_TRUE(w->exitRequested());
+}
+
+TEST_F(VsComputer, TheHumansTimeStartsWhenTheTurnBoxIsClosed) {
+    fake.secondsPerDialog = 30;  // each box is read for half a minute
+    w->menuCommand("SENTE");
+    ASSERT_EQ(lastDialog(), "MANの番です");
+    fake.clockNow += 5;
+    move(7, 7, 7, 6);
+    EXPECT_DOUBLE_EQ(w->clk.manSeconds, 5);
+    // Stepped back to the start, a click resumes with the box, then selects.
+    w->menuCommand("REPLAY");
+    w->menuCommand("REPLAY");
+    fake.clearLog();
+    click(7, 7);
+    EXPECT_EQ(lastDialog(), "MANの番です");
+    fake.clockNow += 3;
+    click(7, 6);
+    EXPECT_DOUBLE_EQ(w->moves.entries[0].manSecondsAfter, 3);
+}
+
 TEST_F(VsComputer, ClickBeforeAnyGame) {
     click(5, 7);
     EXPECT_EQ(lastDialog(), "「対局」で始めて下さい");

@@ -107,7 +107,7 @@ int commandSelfplay(const Args& args) {
             if (lowerToMove) {
                 if (fx == kUpperHandCol) {
                     fx = kLowerHandCol;
-                    fy = lowerHandRow(r.fromY);
+                    fy = dropFromY(kLowerHandCol, r.fromY);
                 } else {
                     fx = 10 - fx;
                     fy = 10 - fy;
@@ -116,7 +116,7 @@ int commandSelfplay(const Args& args) {
                 ty = 10 - ty;
                 placed = -placed;
             }
-            const int usiFromY = fx == kLowerHandCol ? lowerHandKind(fy) : fy;
+            const int usiFromY = fx == kLowerHandCol ? dropKind(fx, fy) : fy;
             std::printf(" %s", usiMove(fx, usiFromY, tx, ty, r.promotes).c_str());
             駒移動_局面(p, gs, fx, fy, tx, ty, placed);
             ++moves;

@@ -17,5 +17,7 @@ int commandSurvey(const Args& args);  // survey SFEN
 int commandThink(const Args& args);     // think [--level N] [--trace] [--terms] SFEN
 int commandBench(const Args& args);     // bench [--level N]
 int commandSelfplay(const Args& args);  // selfplay [--level N] [--games G] [--seed S] [--positions]
+int commandKif(const Args& args);       // kif RECORD.棋譜
+int commandSfen(const Args& args);      // sfen FILE.kif
 
 }  // namespace xantu::engine

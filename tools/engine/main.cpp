@@ -21,6 +21,8 @@ constexpr Command kCommands[] = {
     {"think", xantu::engine::commandThink, "think [--level N] [--trace] [--terms] SFEN"},
     {"bench", xantu::engine::commandBench, "bench [--level N]"},
     {"selfplay", xantu::engine::commandSelfplay, "selfplay [--level N] [--games G] [--seed S] [--positions]"},
+    {"kif", xantu::engine::commandKif, "kif RECORD.棋譜"},
+    {"sfen", xantu::engine::commandSfen, "sfen FILE.kif"},
 };
 
 int usage(const char* why) {

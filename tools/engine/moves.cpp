@@ -6,6 +6,7 @@
 #include "core/move_check.h"
 #include "core/move_rules.h"
 #include "tools/engine/sfen_args.h"
+#include "core/hand_rows.h"
 
 namespace xantu::engine {
 
@@ -45,8 +46,8 @@ int commandMoves(const Args& args) {
     for (int kind = 1; kind <= kHandKinds; ++kind) {
         if (hand[kind] <= 0) continue;
         const int piece = lower ? -kHandKindCode[kind] : kHandKindCode[kind];
-        // The hand-area row of this kind, as the move check's callers pass it.
-        const int row = lower ? kind + 2 : kind;
+        // The origin a drop of this kind names, as the move check's callers pass it.
+        const int row = dropFromY(handCol, kind);
         for (int tx = 1; tx <= 9; ++tx)
             for (int ty = 1; ty <= 9; ++ty)
                 if (移動チェック(p, files, handCol, row, tx, ty, piece) == 1)

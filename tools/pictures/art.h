@@ -32,6 +32,12 @@ struct PieceSpec {
 std::vector<PieceSpec> pieceSpecs();
 QImage drawPiece(const PieceSpec& def, int scale);
 QImage drawEmptySquare(int scale);
+// The piece alone on a transparent ground, with its soft shadow.
+QImage drawPieceOnly(const PieceSpec& def, int scale);
+
+// The program's icon: the promoted pawn "奔", the piece that sets this game
+// apart, on a transparent square of size × size pixels.
+QImage drawIcon(int size);
 
 enum class Tile { Hu, Kei, Ki, Tatami, Take, Uchu, Renga };
 struct TileSpec {

@@ -85,6 +85,8 @@ QImage pieceOnly(const PieceSpec& def, int scale) {
 
 }  // namespace
 
+QImage drawPieceOnly(const PieceSpec& def, int scale) { return pieceOnly(def, scale); }
+
 std::vector<PieceSpec> pieceSpecs() {
     struct Kind {
         const char* name;

@@ -1,0 +1,112 @@
+// 棋譜 → KIF書出し and KIF読込 through the fake desktop.
+#include <fstream>
+
+#include "core/cp932.h"
+#include "core/sfen.h"
+#include "record/kif_reader.h"
+#include "window_fixture.h"
+
+namespace xantu::testing {
+namespace {
+
+using KifMenu = WindowTest;
+
+std::string readFile(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// Two humans play four moves, export, start again, import and step through
+// the game to the same Position; then a game against the computer, which
+// moves first from the upper side, is written from 先手's seat.
+TEST_F(KifMenu, ExportStartAgainImportAndStep) {
+    load();
+    w->menuCommand("START");
+    move(3, 7, 3, 6);     // ▲７六歩
+    move(7, 3, 7, 4);     // △３四歩
+    move(2, 8, 8, 2, 2);  // ▲２二角成, promoted with the right button
+    move(7, 1, 8, 2);     // △同　銀
+    const std::string end = toSfen(w->pos, Side::Lower);
+
+    fake.chosenFiles.push_back((dir / "対局").string());
+    w->menuCommand("KIF_WRITE");
+    ASSERT_EQ(lastDialog(), "KIFを書き出しました");
+    const std::optional<std::string> text = cp932ToUtf8(readFile(dir / "対局.kif"));
+    ASSERT_TRUE(text);
+    EXPECT_NE(text->find("開始日時：2026/12/07 10:00:00\r\n手合割：平手\r\n先手：人間\r\n"), std::string::npos);
+    EXPECT_NE(text->find("   3 ２二角成(88) ( 0:00/00:00:00)\r\n   4 同　銀(31)   "), std::string::npos) << *text;
+    EXPECT_NE(text->find("まで4手で中断"), std::string::npos);
+
+    w->menuCommand("CANCEL");
+    fake.chosenFiles.push_back((dir / "対局.kif").string());
+    w->menuCommand("KIF_READ");
+    EXPECT_EQ(w->g.recordMode, 1);
+    EXPECT_EQ(lastDialog(), "棋譜を '進 'で進めて下さい");
+    for (int i = 0; i < 4; ++i) w->menuCommand("AFTER");
+    EXPECT_EQ(toSfen(w->pos, Side::Lower), end);
+    EXPECT_EQ(w->g.moveNumber, 4);
+    w->menuCommand("AFTER");
+    EXPECT_EQ(lastDialog(), "終わり");
+    w->menuCommand("REPLAY");
+    w->menuCommand("REPLAY");
+    w->menuCommand("AFTER");
+    EXPECT_EQ(w->g.moveNumber, 3);
+
+    // Against the computer as 後手: the upper side moves first.
+    w->menuCommand("CANCEL");
+    w->menuCommand("GOTE");
+    move(3, 7, 3, 6);
+    fake.chosenFiles.push_back((dir / "com.kifu").string());
+    w->menuCommand("KIF_WRITE");
+    ASSERT_EQ(lastDialog(), "KIFを書き出しました");
+    const std::string utf8 = readFile(dir / "com.kifu");
+    EXPECT_NE(utf8.find("先手：コンピュータ LEVEL3\r\n後手：人間\r\n"), std::string::npos);
+    // The human's ７六歩 as drawn is ３四歩 from 先手's seat.
+    EXPECT_NE(utf8.find("   2 ３四歩(33)"), std::string::npos) << utf8;
+    EXPECT_TRUE(解析_KIF(utf8).ok);
+}
+
+TEST_F(KifMenu, RefusalsLeaveTheGameAsItWas) {
+    load();
+    w->menuCommand("KIF_WRITE");
+    EXPECT_EQ(lastDialog(), "書き出す指し手がありません");
+    EXPECT_TRUE(fake.fileChoices.empty());
+
+    w->menuCommand("START");
+    move(3, 7, 3, 6);
+    const std::string before = toSfen(w->pos, Side::Lower);
+    std::ofstream(dir / "bad.kifu") << "先手：甲\n後手：乙\n   1 ７六歩(77)\n   2 ３四歩(33)\n   3 ５五飛(28)\n";
+    fake.chosenFiles.push_back((dir / "bad.kifu").string());
+    w->menuCommand("KIF_READ");
+    EXPECT_EQ(lastDialog(), "5行目「3 ５五飛(28)」：その駒はそこへ動けません");
+    EXPECT_EQ(fake.sounds.back(), play(w->forbiddenSound));
+    EXPECT_EQ(toSfen(w->pos, Side::Lower), before);
+    EXPECT_EQ(w->g.recordMode, 0);
+    EXPECT_EQ(w->moves.recordLength, 1);
+
+    // A handicap file: the start is shown at once, and exported again it
+    // keeps its start and its first mover.
+    std::ofstream(dir / "kaku.kif") << utf8ToCp932("手合割：角落ち\r\n上手：乙\r\n下手：甲\r\n1 ５二玉(51)\r\n2 ７六歩(77)\r\n"
+                                                   "3 投了\r\nまで2手で下手の勝ち\r\n").value();
+    fake.chosenFiles.push_back((dir / "kaku.kif").string());
+    w->menuCommand("KIF_READ");
+    EXPECT_EQ(w->pos.board[8][2], kEmpty);
+    EXPECT_EQ(w->pos.board[2][2], kRook);
+    w->menuCommand("AFTER");
+    EXPECT_EQ(w->pos.board[5][2], kKing);
+    fake.chosenFiles.push_back((dir / "again.kifu").string());
+    w->menuCommand("KIF_WRITE");
+    const std::string again = readFile(dir / "again.kifu");
+    EXPECT_NE(again.find("| ・v飛 ・ ・ ・ ・ ・ ・ ・|二\r\n"), std::string::npos) << again;
+    EXPECT_NE(again.find("後手番\r\n"), std::string::npos);
+    EXPECT_NE(again.find("   1 ５二玉(51)"), std::string::npos);
+    EXPECT_NE(again.find("まで2手で先手の勝ち"), std::string::npos);
+
+    // Cancelling the chooser does nothing at all.
+    const std::size_t dialogs = fake.dialogs.size();
+    w->menuCommand("KIF_READ");
+    EXPECT_EQ(fake.dialogs.size(), dialogs);
+}
+
+}  // namespace
+}  // namespace xantu::testing
