@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QStyle>
+#include <cmath>
 
 #include "canvas_widget.h"
 
@@ -15,11 +16,8 @@ namespace xantu {
 
 namespace {
 
-// Twips to logical pixels for the panel's layout.
-QRect twipsRect(double left, double top, double width, double height) {
-    return QRect(CanvasWidget::toPixels(left), CanvasWidget::toPixels(top), CanvasWidget::toPixels(width),
-                 CanvasWidget::toPixels(height));
-}
+// The panel's text size at 100 %, in pixels.
+constexpr int kFontPixels = 12;
 
 constexpr int kPathRole = Qt::UserRole;
 
@@ -42,19 +40,19 @@ constexpr IoRow kIoRows[] = {
 FilePanelWidget::FilePanelWidget(QWidget* surface, Dialogs& dialogs, QObject* parent)
     : QObject(parent), dialogs_(dialogs) {
     QFont small = surface->font();
-    small.setPixelSize(12);
+    small.setPixelSize(kFontPixels);
 
     drive_ = new QComboBox(surface);
     drive_->setObjectName(QStringLiteral("Drive1"));
-    drive_->setGeometry(twipsRect(240, 360, 2535, 300));
+    place(drive_, QRectF(240, 360, 2535, 300));
     dir_ = new QListWidget(surface);
     dir_->setObjectName(QStringLiteral("Dir1"));
-    dir_->setGeometry(twipsRect(240, 600, 2535, 1710));
+    place(dir_, QRectF(240, 600, 2535, 1710));
     dir_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     dir_->setTextElideMode(Qt::ElideMiddle);
     files_ = new QListWidget(surface);
     files_->setObjectName(QStringLiteral("File1"));
-    files_->setGeometry(twipsRect(240, 2280, 2535, 930));
+    place(files_, QRectF(240, 2280, 2535, 930));
     files_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     files_->setTextElideMode(Qt::ElideMiddle);
     for (QWidget* w : {static_cast<QWidget*>(drive_), static_cast<QWidget*>(dir_), static_cast<QWidget*>(files_)}) {
@@ -65,14 +63,14 @@ FilePanelWidget::FilePanelWidget(QWidget* surface, Dialogs& dialogs, QObject* pa
     for (int i = 0; i < 4; ++i) {
         const IoRow& row = kIoRows[i];
         auto* label = new QLabel(QString::fromUtf8(row.label), surface);
-        label->setGeometry(twipsRect(120, row.top, 855, 255));
+        place(label, QRectF(120, row.top, 855, 255));
         label->setAutoFillBackground(true);
         label->setFont(small);
         label->hide();
         labels_[row.box - 1] = label;
         auto* edit = new QLineEdit(surface);
         edit->setObjectName(QStringLiteral("Text%1").arg(row.box));
-        edit->setGeometry(twipsRect(960, row.top, 2295, 270));
+        place(edit, QRectF(960, row.top, 2295, 270));
         edit->setFont(small);
         edit->setTextMargins(0, 0, 0, 0);
         edit->hide();
@@ -80,7 +78,7 @@ FilePanelWidget::FilePanelWidget(QWidget* surface, Dialogs& dialogs, QObject* pa
     }
     button_ = new QPushButton(QStringLiteral("RETURN"), surface);
     button_->setObjectName(QStringLiteral("Command1"));
-    button_->setGeometry(twipsRect(3360, 3000, 855, 375));
+    place(button_, QRectF(3360, 3000, 855, 375));
     button_->setFont(small);
     button_->hide();
     QWidget::setTabOrder(texts_[1], texts_[2]);
@@ -97,6 +95,22 @@ FilePanelWidget::FilePanelWidget(QWidget* surface, Dialogs& dialogs, QObject* pa
 
     fillDrives();
     setFolder(QDir::currentPath());
+}
+
+void FilePanelWidget::place(QWidget* widget, const QRectF& twips) {
+    placed_.push_back({widget, twips});
+    widget->setGeometry(QRect(CanvasWidget::toPixels(twips.left()), CanvasWidget::toPixels(twips.top()),
+                              CanvasWidget::toPixels(twips.width()), CanvasWidget::toPixels(twips.height())));
+}
+
+void FilePanelWidget::relayout(const CanvasWidget& canvas) {
+    const double scale = canvas.logicalScale();
+    for (const Placed& p : placed_) {
+        p.widget->setGeometry(canvas.logicalRect(p.twips.left(), p.twips.top(), p.twips.width(), p.twips.height()));
+        QFont font = p.widget->font();
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(kFontPixels * scale))));
+        p.widget->setFont(font);
+    }
 }
 
 QLineEdit* FilePanelWidget::textBox(int box) const { return box >= 1 && box <= 4 ? texts_[box - 1] : nullptr; }

@@ -1,6 +1,8 @@
 #pragma once
 #include <QObject>
+#include <QRectF>
 #include <QString>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -14,10 +16,12 @@ class QWidget;
 
 namespace xantu {
 
+class CanvasWidget;
+
 // The record-file panel over the board: a drive list, a folder list, the
 // list of record files in that folder, four labelled text boxes and the
 // RETURN button. Its controls are children of the drawing surface, placed in
-// twips like everything else on the window; all start hidden.
+// twips like everything else on the window and scaled with it; all start hidden.
 class FilePanelWidget : public QObject, public FilePanel {
     Q_OBJECT
 public:
@@ -36,6 +40,9 @@ public:
     // user does; a drive that is not ready keeps the folder and says so.
     void chooseDrive(int index);
 
+    // Places and sizes the controls for the surface's present scale.
+    void relayout(const CanvasWidget& canvas);
+
     QComboBox* driveList() const { return drive_; }
     QListWidget* folderList() const { return dir_; }
     QListWidget* fileList() const { return files_; }
@@ -53,6 +60,13 @@ private:
     void fillDrives();
     void fillFolders();
     void folderActivated(QListWidgetItem* item);
+    void place(QWidget* widget, const QRectF& twips);
+
+    struct Placed {
+        QWidget* widget;
+        QRectF twips;
+    };
+    std::vector<Placed> placed_;
 
     Dialogs& dialogs_;
     QComboBox* drive_;

@@ -7,7 +7,9 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 #include "canvas_widget.h"
 #include "file_panel_widget.h"
@@ -25,7 +27,6 @@ MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindo
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     canvas_ = new CanvasWidget(this);
     setCentralWidget(canvas_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     menus_ = std::make_unique<MenuSet>(menuBar());
     dialogs_ = std::make_unique<MessageDialogs>(this);
@@ -42,6 +43,7 @@ MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindo
     // away while the game is busy.
     qApp->installEventFilter(this);
 
+    connect(canvas_, &CanvasWidget::viewChanged, this, [this] { panel_->relayout(*canvas_); });
     connect(canvas_, &CanvasWidget::mousePressed, this, [this](int button, int shift, double x, double y) {
         dispatch([=](GameWindow& g) { g.Form_MouseDown(button, shift, x, y); });
     });
@@ -68,9 +70,22 @@ MainWindow::~MainWindow() {
 double MainWindow::top() const { return CanvasWidget::toTwips(frameGeometry().top()); }
 
 void MainWindow::place(double left, double top, double width, double height) {
-    move(CanvasWidget::toPixels(left), CanvasWidget::toPixels(top));
-    canvas_->setCanvasSize(QSize(CanvasWidget::toPixels(width), CanvasWidget::toPixels(height)));
+    canvas_->setArea(width, height);
+    // As large as 100 % allows, and never larger than the screen's free area
+    // with the window's frame and menu bar.
+    const QRect free = screen() ? screen()->availableGeometry() : QRect(0, 0, 1 << 14, 1 << 14);
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.isEmpty()) frame = QSize(10, 40);  // not yet framed: room for a usual title bar
+    const int menuHeight = menuBar()->sizeHint().height();
+    const QSize natural = canvas_->naturalSize();
+    const QSize room(free.width() - frame.width(), free.height() - frame.height() - menuHeight);
+    const double fit = std::min({1.0, double(room.width()) / natural.width(), double(room.height()) / natural.height()});
+    const QSize first(std::max(1, int(natural.width() * fit)), std::max(1, int(natural.height() * fit)));
+    canvas_->setFixedSize(first);
     adjustSize();
+    canvas_->setMinimumSize(canvas_->minimumSizeHint());
+    canvas_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    move(free.topLeft() + QPoint(CanvasWidget::toPixels(left), CanvasWidget::toPixels(top)));
 }
 
 void MainWindow::quit() {
@@ -147,6 +162,17 @@ void MainWindow::afterCall() {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+    if (plain) {
+        switch (event->key()) {
+        case Qt::Key_Left: dispatch([](GameWindow& g) { g.keyCommand(GameKey::Back); }); return;
+        case Qt::Key_Right: dispatch([](GameWindow& g) { g.keyCommand(GameKey::Forward); }); return;
+        case Qt::Key_Home: dispatch([](GameWindow& g) { g.keyCommand(GameKey::First); }); return;
+        case Qt::Key_M: dispatch([](GameWindow& g) { g.keyCommand(GameKey::Mute); }); return;
+        case Qt::Key_F11: toggleFullScreen(); return;
+        default: break;
+        }
+    }
     int code = 0;
     if (event->key() == Qt::Key_Escape) {
         // Esc in a text box of the record panel only leaves the box: it must
@@ -167,10 +193,24 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     dispatch([code](GameWindow& g) { g.Form_KeyPress(code); });
 }
 
+void MainWindow::toggleFullScreen() {
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!exiting_ && depth_ > 0 && game_ && game_->computerBusy()) {
+        // Closed while the computer thinks: the game stops its search at
+        // once and ends the program as soon as the turn is left.
+        dispatch([](GameWindow& g) { g.Form_Unload(); });
+        event->ignore();
+        return;
+    }
     if (!exiting_ && depth_ > 0) {
-        // The window is closed while the computer thinks or a box is open:
-        // the unload waits until that event is over.
+        // The window is closed while a box is open: the unload waits until
+        // that event is over.
         closePending_ = true;
         event->ignore();
         return;

@@ -39,6 +39,8 @@ public:
     void place(double left, double top, double width, double height) override;
     void quit() override;
     void discardUserInput() override;
+    // F11: full screen and back.
+    void toggleFullScreen();
 
     // Runs one call into the window object, then ends the program if asked.
     template <typename Call>

@@ -11,7 +11,7 @@ struct GameState {
     int vsComputer = 0;   // 1 against the computer, 0 two humans
     int moveNumber = 0;   // 手数
     int handicapLevel = 0;  // -10..+10
-    int comLevel = 3;       // 1..3
+    int comLevel = 3;       // 1..3, the one-ply player; 4, the strong search
     // 0/1 flags
     int handicapSet = 0;
     int flipped = 0;

@@ -10,6 +10,18 @@
 
 namespace xantu {
 
+// The squares of the last move: the square moved from (0, 0 for a drop)
+// and the square moved to; toX = 0 when there is none to show.
+struct LastMove {
+    int fromX = 0, fromY = 0, toX = 0, toY = 0;
+    bool operator==(const LastMove&) const = default;
+};
+
+// The area every drawing lies in, in twips; the window shows it whole.
+struct TwipsArea {
+    double width = 9200, height = 8000;
+};
+
 // Every drawing procedure of the window: pictures in grid cells, outlines,
 // the background themes, hand areas, labels, counters, notation and clocks.
 // It reads the state it shows; it never changes game state.
@@ -30,11 +42,16 @@ public:
     // paints nothing, where the pattern leaves no tile.
     static int pekanaTileAt(int x, int y);
 
-    // Text
+    // Text. Shadowed text is printed twice: first in black one pixel (at
+    // 100 %) down and to the right, then in its colour at the position given.
+    static constexpr double kShadowTwips = 15;
     void 描画_数値(double 入力X, double 入力Y, const std::string& 数値, int 色, int モード, int フォントサイズ);
     void 描画_数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ);
     void 描画_文字列(double 入力X, double 入力Y, int 数値, int 色, int サイズ);
     void printAt(double xTwips, double yTwips, const std::string& text, int colour, int size);
+    void printShadowed(double xTwips, double yTwips, const std::string& text, int colour, int size);
+    void 描画_影付き数値(double 入力X, double 入力Y, const std::string& 数値, int 色, int フォントサイズ);
+    void 描画_影付き数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ);
 
     // Hands and labels
     void 描画_桝_数値();
@@ -56,6 +73,10 @@ public:
     // Clocks
     void 描画_所有時間(int IN_手番, double IN_思考時間);
     void 消去_所有時間(int IN_手番);
+
+    // Marks over the drawing: the mark of the side to move (0: none) beside
+    // its clock, and the squares of the last move. Only changes reach the window.
+    void 描画_手番と直前の手(int 手番, const LastMove& 直前の手);
 
     bool fontBold() const { return bold_; }
 
@@ -87,6 +108,9 @@ private:
     const GameState& g_;
     const Options& opt_;
     bool bold_ = false;
+    int shownTurn_ = 0;
+    LastMove shownMove_;
+    bool marksShown_ = false;
     int shownCounter_ = -1;  // -1: no counter on the window
     ShownNotation notations_[2];
     std::vector<ShownHeader> headers_;

@@ -9,7 +9,10 @@ void Screen::描画_絵(int 駒種類, double 座標X, double 座標Y) {
 }
 
 void Screen::描画_桝輪郭(int 描画色, double 座標X, double 座標Y) {
-    plat_.canvas.drawBox(描画色, cellX(座標X), cellY(座標Y), cellX(座標X + 1), cellY(座標Y + 1));
+    // The grid's own colour one pixel wide (at 100 %); every other outline
+    // (selection, guidance, the computer's move) two, so that it stands out.
+    const double pen = 描画色 == outlineColour ? 15 : 30;
+    plat_.canvas.drawBox(描画色, cellX(座標X), cellY(座標Y), cellX(座標X + 1), cellY(座標Y + 1), pen);
 }
 
 void Screen::描画_将棋盤桝() {
@@ -70,6 +73,20 @@ int Screen::pekanaTileAt(int x, int y) {
 }
 
 void Screen::描画_背景(int IN_背景種類) {
+    // Around the area the window shows the theme's tiles on the same grid;
+    // far from the board the ペカナ pattern repeats along the diagonals.
+    Surround around;
+    around.originX = cellX(0);
+    around.originY = cellY(0);
+    around.cellWidth = squareWidth;
+    around.cellHeight = squareHeight;
+    if (IN_背景種類 == kThemePekana) {
+        around.codes = {kPicHu, kPicKei, kPicKi};
+        around.phase = 1;
+    } else {
+        around.codes = {IN_背景種類};
+    }
+    plat_.canvas.setSurround(around);
     if (IN_背景種類 == kThemePekana) {
         pekanaPattern([this](int code, int x, int y) { 描画_絵(code, x, y); });
         return;
@@ -84,6 +101,33 @@ void Screen::背景桝(int x, int y) {
         描画_絵(pekanaTileAt(x, y), x, y);
     else
         描画_絵(opt_.backgroundTheme, x, y);
+}
+
+}  // namespace xantu
+
+namespace xantu {
+
+void Screen::描画_手番と直前の手(int 手番, const LastMove& 直前の手) {
+    // No turn mark while a record is viewed: its header lines take that row.
+    if (g_.recordMode != 0) 手番 = 0;
+    if (marksShown_ && 手番 == shownTurn_ && 直前の手 == shownMove_) return;
+    marksShown_ = true;
+    shownTurn_ = 手番;
+    shownMove_ = 直前の手;
+    std::vector<Mark> marks;
+    auto square = [&marks](int x, int y) {
+        if (x < 1 || x > boardSize || y < 1 || y > boardSize) return;
+        marks.push_back({Mark::Kind::Square, cellX(x), cellY(y), cellX(x + 1), cellY(y + 1), colourYellow, {}});
+    };
+    square(直前の手.fromX, 直前の手.fromY);
+    square(直前の手.toX, 直前の手.toY);
+    // Under the clock of the side to move, in the empty row below the board's
+    // last rank: the lower side's on the right, the upper side's on the left.
+    if (手番 != 0 && (手番 == g_.manSide || 手番 == g_.comSide)) {
+        const double left = 手番 == g_.manSide ? 13.0 : -1.6;
+        marks.push_back({Mark::Kind::Badge, cellX(left), cellY(10.1), cellX(left + 1.4), cellY(10.6), colourSelect, "手番"});
+    }
+    plat_.canvas.setMarks(marks);
 }
 
 }  // namespace xantu

@@ -8,11 +8,9 @@ void Screen::描画_所有時間(int IN_手番, double IN_思考時間) {
     const std::string text = 調査_時間秒追加結果(IN_思考時間);
     消去_所有時間(IN_手番);
     if (IN_手番 == g_.manSide) {
-        描画_数値(13.1, 9.3, text, colourBlack, 0, 12);
-        描画_数値(13.0, 9.2, text, colourWhite, 0, 12);
+        描画_影付き数値(13.0, 9.2, text, colourWhite, 12);
     } else if (IN_手番 == g_.comSide) {
-        描画_数値(-1.5, 9.3, text, colourBlack, 0, 12);
-        描画_数値(-1.6, 9.2, text, colourWhite, 0, 12);
+        描画_影付き数値(-1.6, 9.2, text, colourWhite, 12);
         描画_桝輪郭(colourGreen, 1, 9);
     }
 }

@@ -27,13 +27,32 @@ void Screen::描画_数値(double 入力X, double 入力Y, const std::string& �
     printAt(cellX(入力X), cellY(入力Y), 数値, 色, フォントサイズ);
 }
 
-void Screen::描画_数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ) {
+namespace {
+// The text of a value: the number itself (mode 0), or the kanji numeral of
+// 1..9 (any other mode; nothing for other values).
+std::string 数値文字(int 数値, int モード) {
     static const char* const kKanji[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
-    if (モード == 0) {
-        printAt(cellX(入力X), cellY(入力Y), std::to_string(数値), 色, フォントサイズ);
-    } else if (数値 >= 1 && 数値 <= 9) {
-        printAt(cellX(入力X), cellY(入力Y), kKanji[数値 - 1], 色, フォントサイズ);
-    }
+    if (モード == 0) return std::to_string(数値);
+    if (数値 >= 1 && 数値 <= 9) return kKanji[数値 - 1];
+    return {};
+}
+}  // namespace
+
+void Screen::描画_数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ) {
+    printAt(cellX(入力X), cellY(入力Y), 数値文字(数値, モード), 色, フォントサイズ);
+}
+
+void Screen::printShadowed(double xTwips, double yTwips, const std::string& text, int colour, int size) {
+    printAt(xTwips + kShadowTwips, yTwips + kShadowTwips, text, colourBlack, size);
+    printAt(xTwips, yTwips, text, colour, size);
+}
+
+void Screen::描画_影付き数値(double 入力X, double 入力Y, const std::string& 数値, int 色, int フォントサイズ) {
+    printShadowed(cellX(入力X), cellY(入力Y), 数値, 色, フォントサイズ);
+}
+
+void Screen::描画_影付き数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ) {
+    printShadowed(cellX(入力X), cellY(入力Y), 数値文字(数値, モード), 色, フォントサイズ);
 }
 
 void Screen::描画_文字列(double 入力X, double 入力Y, int 数値, int 色, int サイズ) {
@@ -44,11 +63,9 @@ void Screen::描画_桝_数値() {
     bold_ = true;
     for (int i = 1; i <= 9; ++i) {
         背景桝(i, 0);
-        描画_数値(i + 0.2, 0.5, 10 - i, colourBlack, 0, 16);
-        描画_数値(i + 0.1, 0.4, 10 - i, colourYellow, 0, 16);
+        描画_影付き数値(i + 0.1, 0.4, 10 - i, colourYellow, 0, 16);
         背景桝(10, i);
-        描画_数値(10.2, i + 0.4, i, colourBlack, 1, 12);
-        描画_数値(10.1, i + 0.3, i, colourYellow, 1, 12);
+        描画_影付き数値(10.1, i + 0.3, i, colourYellow, 1, 12);
         描画_桝輪郭(outlineColour, 9, i);
     }
 }
@@ -77,8 +94,7 @@ void Screen::描画_自持盤() {
         const int r = lowerHandRow(k);
         描画_絵(-kHandKindCode[k], kLowerHandCol, r);
         描画_桝輪郭(outlineColour, kLowerHandCol, r);
-        描画_数値(12.1, r + 0.3, pos_.ownHand[k], colourBlack, 0, 14);
-        描画_数値(12, r + 0.2, pos_.ownHand[k], colourSelect, 0, 14);
+        描画_影付き数値(12, r + 0.2, pos_.ownHand[k], colourSelect, 0, 14);
     }
 }
 
@@ -89,8 +105,7 @@ void Screen::描画_敵持盤() {
         if (pos_.enemyHand[k] <= 0) continue;
         描画_絵(kHandKindCode[k], kUpperHandCol, r);
         描画_桝輪郭(outlineColour, kUpperHandCol, r);
-        描画_数値(0.1, r + 0.3, pos_.enemyHand[k], colourBlack, 0, 14);
-        描画_数値(0, r + 0.2, pos_.enemyHand[k], colourSelect, 0, 14);
+        描画_影付き数値(0, r + 0.2, pos_.enemyHand[k], colourSelect, 0, 14);
     }
 }
 
@@ -104,18 +119,14 @@ void Screen::消去_手数() {
 void Screen::描画_手数(int 数値, int /*色*/) {
     消去_手数();
     const double x = 数値 < 10 ? 13.3 : (数値 < 100 ? 13.2 : 13.1);
-    描画_数値(x, 3.4, 数値, colourBlack, 0, 12);
-    描画_数値(x - 0.1, 3.3, 数値, colourWhite, 0, 12);
-    描画_文字列(13.9, 3.2, 99, colourBlack, 10);
-    描画_文字列(13.8, 3.1, 99, colourWhite, 10);
+    描画_影付き数値(x - 0.1, 3.3, 数値, colourWhite, 0, 12);
+    printShadowed(cellX(13.8) + 120, cellY(3.1) + 160, handicapLabel(99), colourWhite, 10);
     shownCounter_ = 数値;
 }
 
 void Screen::描画_レベル(int IN_LEVEL) {
-    描画_数値(-1.4, 0.2, std::string("LEVEL"), colourBlack, 0, 10);
-    描画_数値(-1.5, 0.1, std::string("LEVEL"), colourWhite, 0, 10);
-    描画_数値(0.1, 0.1, IN_LEVEL, colourBlack, 0, 12);
-    描画_数値(0, 0, IN_LEVEL, colourWhite, 0, 12);
+    描画_影付き数値(-1.5, 0.1, std::string("LEVEL"), colourWhite, 10);
+    描画_影付き数値(0, 0, IN_LEVEL, colourWhite, 0, 12);
 }
 
 void Screen::消去_ハンディキャップ() {
@@ -124,8 +135,7 @@ void Screen::消去_ハンディキャップ() {
 
 void Screen::描画_ハンデレベル(int IN_ハンデレベル) {
     消去_ハンディキャップ();
-    描画_文字列(11.1, 1.1, IN_ハンデレベル, colourBlack, 10);
-    描画_文字列(11, 1, IN_ハンデレベル, colourWhite, 10);
+    printShadowed(cellX(11) + 120, cellY(1) + 160, handicapLabel(IN_ハンデレベル), colourWhite, 10);
 }
 
 void Screen::描画_移動駒種類(double 入力X, double 入力Y, const std::string& 駒文字, int 色) {
@@ -170,8 +180,7 @@ void Screen::描画_移動結果(int IN_手番, int 移動先X, int 移動先Y, 
     const std::string words[3] = {文字列変換(10 - 移動先X), 文字列変換(1000 + 移動先Y), 文字列変換(移動駒)};
     const double xs[3] = {fx, rx, px};
     for (int i = 0; i < 3; ++i) {
-        描画_移動駒種類(xs[i], y, words[i], colourBlack);
-        描画_移動駒種類(xs[i] - 0.1, y - 0.1, words[i], 駒色);
+        printShadowed(cellX(xs[i] - 0.1), cellY(y - 0.1), words[i], 駒色, 12);
     }
     if (IN_手番 == g_.comSide) 描画_桝輪郭(colourGreen, 1, 8);
     *notationArea(IN_手番) = ShownNotation{true, 移動先X, 移動先Y, 移動駒, 駒色};

@@ -11,6 +11,30 @@ namespace xantu {
 // twips (15 twips = 1 pixel at 100 %), colours are indices of the standard
 // 16-colour palette.
 
+// Something shown over the drawing without becoming part of it: whatever the
+// game draws or erases leaves it alone, and it stays until the next setMarks.
+struct Mark {
+    enum class Kind {
+        Square,  // an outline inside the box (a square of the last move)
+        Badge,   // a filled box with `text` centred in it (whose turn it is)
+    };
+    Kind kind = Kind::Square;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    int colour = 0;
+    std::string text;
+};
+
+// The pictures that fill the window around the drawn area when the window is
+// not of the area's shape: a grid of cells of cellWidth × cellHeight twips
+// whose cell (0, 0) has its top-left corner at (originX, originY); cell (i, j)
+// shows codes[(i + j + phase) mod codes.size()], painted left to right, top to
+// bottom, so that pictures wider than a cell overlap as on the drawn area.
+struct Surround {
+    double originX = 0, originY = 0, cellWidth = 495, cellHeight = 615;
+    std::vector<int> codes;
+    int phase = 0;
+};
+
 // Message-box buttons and results.
 enum class MsgButtons { Ok, YesNo };
 
@@ -26,11 +50,20 @@ public:
     // Paints picture `code` (a piece code, 0 = empty square, or a background
     // code 1..9) with its top-left corner at (x, y), at its own size.
     virtual void paintPicture(int code, double x, double y) = 0;
-    // An unfilled box from (x1, y1) to (x2, y2).
-    virtual void drawBox(int colour, double x1, double y1, double x2, double y2) = 0;
+    // An unfilled box from (x1, y1) to (x2, y2). Its lines are `pen` twips
+    // wide: the line through each corner and, for a wider pen, the rest on
+    // the inner side. A box drawn again over the same corners replaces the
+    // earlier one, so a narrower box erases a wider one completely.
+    virtual void drawBox(int colour, double x1, double y1, double x2, double y2, double pen) = 0;
     // Text with its top-left corner at (x, y), in the window's Mincho face.
     virtual void printText(const std::string& text, double x, double y, int fontSize, bool bold, int colour) = 0;
+    // Clears everything drawn to the colour.
     virtual void setBackColour(int colour) = 0;
+    // The area the game draws in, from (0, 0), in twips. The window shows it
+    // whole at the largest scale that fits, centred; drawing outside it is cut.
+    virtual void setArea(double width, double height) = 0;
+    virtual void setSurround(const Surround& surround) = 0;
+    virtual void setMarks(const std::vector<Mark>& marks) = 0;
     // Shows what was drawn now, even in the middle of a long event.
     virtual void refresh() = 0;
 };

@@ -29,25 +29,29 @@ void GameWindow::描画_駒点滅(int 入力_駒, int 入力_X, int 入力_Y, in
 }
 
 void GameWindow::com_ban() {
-    // 1.
     if (g.winnerSide != 0) return;
     // From here until the turn is handed back, user input is thrown away.
     BusyScope busy(*this);
-    // 2.
+    // The computer's clock starts.
     clk.turnStartTime = plat.clock.now();
     if (plat.menus.checked("KEIKA")) plat.clock.setTimerEnabled(true);
-    // 3-4.
+    // "思考中" where the computer's move will be written.
     screen.消去_移動結果(g.comSide);
-    screen.描画_数値(-1.5, 8.5, std::string("思考中"), colourBlack, 0, 12);
-    screen.描画_数値(-1.6, 8.4, std::string("思考中"), colourWhite, 0, 12);
+    screen.描画_影付き数値(-1.6, 8.4, std::string("思考中"), colourWhite, 12);
     screen.描画_桝輪郭(colourGreen, 1, 8);
     plat.canvas.refresh();
 
-    // 5-10. The search; the clock keeps running through the ticks.
-    const SearchResult r = comSearch(
-        pos, inf, turn, g.comLevel,
-        [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
+    // The search; the clock keeps running through the ticks.
+    const SearchResult r =
+        g.comLevel == kStrongLevel
+            ? strongSearch()
+            : comSearch(
+                  pos, inf, turn, g.comLevel,
+                  [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
     assert(pos.ok(SetBound::Waived));
+    // Esc or closing the window during the strong search: the program ends
+    // as soon as this turn is left, without making a move.
+    if (g.comLevel == kStrongLevel && (exitAfterBusy_ || exitRequested_)) return;
     if (!r.found) {
         // Nothing can move and nothing is in hand: the human has won.
         plat.clock.setTimerEnabled(false);
@@ -58,23 +62,24 @@ void GameWindow::com_ban() {
         return;
     }
 
-    // 11. Record the Position before the move.
+    // Record the Position before the move.
     const double turnSeconds = refreshTurnSeconds();
     手順保存(moves, pos, clk.manSeconds, clk.manSeconds, clk.comSeconds, clk.comSeconds + turnSeconds);
     ++g.moveNumber;
     screen.描画_手数(g.moveNumber, colourWhite);
-    // 12. Blink the piece where it starts from.
+    // Blink the piece where it starts from.
     if (r.fromX == kUpperHandCol)
         描画_駒点滅(r.placed, kUpperHandCol, upperHandRow(r.fromY), 2);
     else
         描画_駒点滅(r.movedPiece, r.fromX, r.fromY, 2);
-    // 13.
+    // The move itself, its sound, and the squares shown.
     駒移動(r.fromX, r.fromY, r.toX, r.toY, r.placed);
     待ち時間(0.5);
     play(pieceSound);
     ++moves.recordLength;
+    描画_手番();
     plat.clock.setTimerEnabled(false);
-    // 14. Announce.
+    // Announce mate, a captured king or check.
     勢力調査(pos, inf);
     if (詰めかMAN(pos, inf) == 1) {
         message("よし！!", "詰め ?");
@@ -86,11 +91,11 @@ void GameWindow::com_ban() {
     } else if (inf.comInfluence[pos.manKingX][pos.manKingY] > 0) {
         message("   ** 王手 **", "");
     }
-    // 15.
+    // The move's notation, and its square outlined.
     screen.消去_移動結果(g.comSide);
     screen.描画_移動結果(g.comSide, r.toX, r.toY, r.placed, colourWhite);
     screen.描画_桝輪郭(colourWhite, r.toX, r.toY);
-    // 16.
+    // The turn goes back to the human, whose clock starts.
     clk.comSeconds += turnSeconds;
     clk.turnStartTime = plat.clock.now();
     g.sideToMove = g.manSide;

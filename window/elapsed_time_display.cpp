@@ -11,15 +11,14 @@ double GameWindow::refreshTurnSeconds() {
 }
 
 void GameWindow::Timer1_Timer() {
-    // 1.
+    // Nothing runs once the game is over or while the timer is off.
     if (g.winnerSide != 0 || !plat.clock.timerEnabled()) return;
-    // 2.
     refreshTurnSeconds();
-    // 3. Only a new whole second is drawn.
+    // Only a new whole second is drawn.
     const long whole = static_cast<long>(std::floor(clk.turnSeconds));
     if (whole == clk.shownSecond) return;
     clk.shownSecond = whole;
-    // 4.
+    // The running total of the side to move.
     if (g.sideToMove == g.comSide)
         screen.描画_所有時間(g.comSide, clk.comSeconds + clk.turnSeconds);
     else if (g.sideToMove == g.manSide)

@@ -16,19 +16,20 @@ void GameWindow::START_Click() {
         plat.canvas.refresh();
     }
     const bool isNew = g.moveNumber == 0 || g.sideToMove == 0;
-    // 1.
+    // Clear what a viewed record left below the board, the level label and any guidance.
     描画_棋譜読込み部分消去();
     screen.背景桝(-2, 0);
     screen.背景桝(-1, 0);
     screen.背景桝(0, 0);
     screen.描画_将棋盤桝();
-    // 3. A game of two humans, also after a loaded record was stepped through.
+    // A game of two humans, also after a loaded record was stepped through.
     g.vsComputer = 0;
     g.recordMode = 0;
     g.selectPhase = 0;
     // A new game starts a new move list: 進 must not step into the last game's.
     if (isNew) moves.lastEntry = 0;
-    // 4. The turn's time starts once the box is closed.
+    // A new game starts with 先手; a game under way names the side to move.
+    // The turn's time starts once the box is closed.
     if (isNew) {
         g.manSide = kSente;
         g.comSide = kGote;
@@ -38,7 +39,6 @@ void GameWindow::START_Click() {
     } else {
         announceHumanTurn(g.sideToMove == kSente ? "先手の番です" : "後手の番です", " ", false);
     }
-    // 5.
     g.paused = 0;
 }
 
@@ -46,19 +46,19 @@ void GameWindow::SENTE_Click() {
     if (g.winnerSide != 0) 初期設定();
     const bool isNew = g.moveNumber == 0 || g.sideToMove == 0;
     const bool comToMove = !isNew && g.sideToMove == g.comSide;
-    // 1.
+    // Clear what a viewed record left, show the level, clear any guidance.
     描画_棋譜読込み部分消去();
     screen.描画_レベル(g.comLevel);
     screen.描画_将棋盤桝();
-    // 2.
+    // A game against the computer from the Position on the board.
     g.selectPhase = 0;
     g.vsComputer = 1;
     g.recordMode = 0;
     if (isNew) moves.lastEntry = 0;
-    // 3. The timer runs whatever 経過時間 says; the human's time starts
+    // The timer runs whatever 経過時間 says; the human's time starts
     // when the box is closed.
     if (isNew) {
-        // 4.
+        // A new game: MAN is 先手 and moves first.
         g.manSide = kSente;
         g.comSide = kGote;
         g.sideToMove = kSente;
@@ -66,14 +66,14 @@ void GameWindow::SENTE_Click() {
         announceHumanTurn("MANの番です", " ", true);
         g.paused = 0;
     } else if (!comToMove) {
-        // 5. MAN keeps the move and is now 先手.
+        // MAN keeps the move and is now 先手.
         g.manSide = kSente;
         g.comSide = kGote;
         g.sideToMove = kSente;
         announceHumanTurn("MANの番です", "対局", true);
         g.paused = 0;
     } else {
-        // 6.
+        // The computer is to move: it moves now, its clock running.
         clk.turnStartTime = plat.clock.now();
         plat.clock.setTimerEnabled(true);
         com_ban();
@@ -83,29 +83,29 @@ void GameWindow::SENTE_Click() {
 void GameWindow::GOTE_Click() {
     if (g.winnerSide != 0) 初期設定();
     const bool isNew = g.moveNumber == 0 || g.sideToMove == 0;
-    // 1.
+    // Clear what a viewed record left, show the level, clear any guidance.
     描画_棋譜読込み部分消去();
     screen.描画_レベル(g.comLevel);
     screen.描画_将棋盤桝();
-    // 2.
+    // A game against the computer from the Position on the board, the clock running.
     plat.clock.setTimerEnabled(true);
     g.selectPhase = 0;
     g.vsComputer = 1;
     g.recordMode = 0;
     if (isNew) moves.lastEntry = 0;
     if (isNew) {
-        // 3. The computer makes the first move.
+        // The computer makes the first move.
         g.manSide = kGote;
         g.comSide = kSente;
         g.sideToMove = kSente;
         対局情報設定();
         com_ban();
     } else if (g.sideToMove == g.manSide) {
-        // 4. The human's time starts when the box is closed.
+        // MAN is to move: say so. The human's time starts when the box is closed.
         announceHumanTurn("MANの番です", "対局", true);
         g.paused = 0;
     } else {
-        // 5.
+        // The computer is to move: it moves now.
         com_ban();
     }
 }

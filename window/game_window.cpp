@@ -25,7 +25,56 @@ int GameWindow::message(const std::string& text, const std::string& title, MsgBu
 }
 
 void GameWindow::play(std::int32_t handle) {
-    if (handle != 0) plat.sound.dsPlay(handle);
+    if (handle != 0 && !muted) plat.sound.dsPlay(handle);
+}
+
+void GameWindow::toggleMute() {
+    muted = !muted;
+    if (bgmSound == 0 || !plat.menus.checked("BGM")) return;
+    if (muted)
+        plat.sound.dsStop(bgmSound);
+    else
+        plat.sound.dsPlayLooping(bgmSound);
+}
+
+void GameWindow::keyCommand(GameKey key) {
+    switch (key) {
+    case GameKey::Back: menuCommand("REPLAY"); break;
+    case GameKey::Forward: menuCommand("AFTER"); break;
+    case GameKey::First:
+        // 最初 lies in the 局面 menu: opening that menu comes first.
+        menuOpened("STOP");
+        menuCommand("CANCEL");
+        break;
+    case GameKey::Mute: toggleMute(); break;
+    }
+}
+
+LastMove GameWindow::調査_直前の手() const {
+    const int n = moves.recordLength;
+    if (n < 1 || n >= static_cast<int>(moves.entries.size())) return {};
+    const MoveListEntry& before = moves.entries[static_cast<std::size_t>(n - 1)];
+    LastMove m;
+    int changed = 0;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            if (before.board[x][y] == pos.board[x][y]) continue;
+            ++changed;
+            if (pos.board[x][y] == kEmpty) {
+                m.fromX = x;
+                m.fromY = y;
+            } else {
+                m.toX = x;
+                m.toY = y;
+            }
+        }
+    // A move changes one square (a drop) or two; anything else is no move.
+    if (changed > 2 || m.toX == 0) return {};
+    return m;
+}
+
+void GameWindow::描画_手番() {
+    screen.描画_手番と直前の手(g.winnerSide == 0 ? g.sideToMove : 0, 調査_直前の手());
 }
 
 void GameWindow::描画_可視(bool a, bool b, bool c) { plat.filePanel.setListsVisible(a, b, c); }
@@ -47,15 +96,17 @@ void GameWindow::hideRecordPanel(int ioMode) {
 // ---- Start-up and shut-down ----------------------------------------------
 
 void GameWindow::Form_Load() {
-    // 1-2. The sound library and the four sounds.
+    // The sound library and the four sounds.
     soundStartUp();
-    // 3. Constants and start values.
+    plat.canvas.setArea(area.width, area.height);
+    // Constants and start values.
     g.recordMode = 0;
     g.paused = 0;
     g.comLevel = 3;
     plat.menus.setChecked("LEVEL1", false);
     plat.menus.setChecked("LEVEL2", false);
     plat.menus.setChecked("LEVEL3", true);
+    plat.menus.setChecked("LEVEL4", false);
     g.comSide = kSente;
     g.manSide = kGote;
     moves.lastEntry = 0;
@@ -64,14 +115,15 @@ void GameWindow::Form_Load() {
     plat.menus.setChecked("SIDOU", false);
     plat.menus.setChecked("KEIKA", true);
     plat.menus.setChecked("BGM", false);
-    // 4. Background colour (the board geometry is constant).
+    // Background colour (the board geometry is constant).
     plat.canvas.setBackColour(colourGreen);
-    // 6. Settings.
+    // Settings.
     読込_環境設定ファイル();
-    // 7. The starting Position and the whole screen.
+    // The starting Position and the whole screen.
     初期設定();
-    // 8. Place and size the window.
-    if (plat.frame.top() != -60) plat.frame.place(0, 0, 9200, 8000);
+    描画_手番();
+    // Place and size the window.
+    if (plat.frame.top() != -60) plat.frame.place(0, 0, area.width, area.height);
 }
 
 void GameWindow::終了処理() {
@@ -102,7 +154,7 @@ void GameWindow::Form_KeyPress(int KeyAscii) {
 // ---- Initial setup and full redraw --------------------------------------
 
 void GameWindow::初期設定() {
-    // 1.
+    // No game, no handicap, no moves.
     g.handicapLevel = 0;
     g.handicapSet = 0;
     g.vsComputer = 0;
@@ -111,21 +163,19 @@ void GameWindow::初期設定() {
     moves.recordLength = 0;
     g.moveNumber = 0;
     g.flipped = 0;
-    // 2.
     plat.clock.setTimerEnabled(false);
-    // 3.
+    // Clocks and replay state.
     clk.manSeconds = 0;
     clk.comSeconds = 0;
     g.paused = 0;
     g.recordMode = 0;
     clk.shownSecond = 0;
     moves.entry(0).movedPiece = kPawn;
-    // 4.
     g.selectPhase = 0;
-    // 5-8.
+    // The starting layout, drawn on a fresh screen.
     初期配置(pos);
     assert(pos.ok(SetBound::Waived));
-    // 9. The fresh screen shows no counter, notation or record header.
+    // The fresh screen shows no counter, notation or record header.
     screen.forgetShownTexts();
     画面_再描画();
 }
@@ -172,7 +222,8 @@ void GameWindow::menuCommand(std::string_view name) {
         {"START", &GameWindow::START_Click},     {"SENTE", &GameWindow::SENTE_Click},
         {"GOTE", &GameWindow::GOTE_Click},       {"OWARI", &GameWindow::OWARI_Click},
         {"LEVEL1", &GameWindow::LEVEL1_Click},   {"LEVEL2", &GameWindow::LEVEL2_Click},
-        {"LEVEL3", &GameWindow::LEVEL3_Click},   {"CANCEL", &GameWindow::CANCEL_Click},
+        {"LEVEL3", &GameWindow::LEVEL3_Click},   {"LEVEL4", &GameWindow::LEVEL4_Click},
+        {"CANCEL", &GameWindow::CANCEL_Click},
         {"REVERSE", &GameWindow::REVERSE_Click}, {"REPLAY", &GameWindow::REPLAY_Click},
         {"AFTER", &GameWindow::AFTER_Click},     {"LBEL_UP", &GameWindow::LBEL_UP_Click},
         {"LEBEL_DOWN", &GameWindow::LEBEL_DOWN_Click}, {"KIFU_READ", &GameWindow::KIFU_READ_Click},
@@ -186,6 +237,7 @@ void GameWindow::menuCommand(std::string_view name) {
     for (const Entry& e : kHandlers)
         if (e.name == name) {
             (this->*e.handler)();
+            描画_手番();
             return;
         }
 }

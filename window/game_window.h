@@ -1,9 +1,12 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "computer/search.h"
 #include "computer/turn_state.h"
 #include "core/game_state.h"
 #include "core/position.h"
@@ -13,8 +16,16 @@
 #include "options/options.h"
 #include "sound/sound_module.h"
 #include "record/move_list.h"
+#include "search/search.h"
 
 namespace xantu {
+
+// The level of the strong search, after the one-ply levels 1..3.
+inline constexpr int kStrongLevel = 4;
+// How long the strong search thinks for one move, in milliseconds.
+inline constexpr int kStrongThinkMs = 1000;
+// Keys that work as menu commands, and the key that mutes all sound.
+enum class GameKey { Back, Forward, First, Mute };
 
 // The one window object: owns all game state and handles every event and
 // menu command. It reaches the desktop only through the Platform.
@@ -31,6 +42,8 @@ public:
     // Button 1 left, 2 right; X, Y in twips of the client area.
     void Form_MouseDown(int Button, int Shift, double X, double Y);
     void Timer1_Timer();
+    // ← 戻, → 進 and Home 最初 exactly as from the menu; M mutes and unmutes.
+    void keyCommand(GameKey key);
     // Opening a menu (TAIKYOKU, MATCH_MAN, START2, LEVEL, STOP, KIFU, OPTION, HAIKEI_GA).
     void menuOpened(std::string_view name);
     // A menu item or a top-level command, by its name in the menu table.
@@ -72,6 +85,7 @@ public:
     void LEVEL1_Click();
     void LEVEL2_Click();
     void LEVEL3_Click();
+    void LEVEL4_Click();
     void STOP_Click();
     void CANCEL_Click();
     void REVERSE_Click();
@@ -114,6 +128,11 @@ public:
     void 描画_棋譜読込み部分消去();
     void 調査_移動結果(int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類) const;
     int 調査_持駒数(int IN_手番) const;
+    // The squares of the move that led to the Position on the board.
+    LastMove 調査_直前の手() const;
+    // Shows whose turn it is and the last move, as the state now says.
+    void 描画_手番();
+    void toggleMute();
 
     // ---- State (plain structs, public for the tests) -------------------
     Platform& plat;
@@ -140,6 +159,15 @@ public:
     SoundModule Module1;
     // The settings file; the current folder's unless a test points elsewhere.
     std::string settingsPath = "Xantuペカナ将棋.ini";
+    // The strong search for one move on a worker thread: given the Position
+    // (the computer to move, as the upper side) and a flag that asks it to
+    // stop at once. Left empty, the window's own Searcher thinks for
+    // kStrongThinkMs; tests put a stub here.
+    std::function<search::Result(const Position&, const std::atomic<bool>&)> strongThink;
+    // The drawing area; a wider screen layout grows it before Form_Load.
+    TwipsArea area;
+    // All sound is off (the BGM setting is kept as it is).
+    bool muted = false;
     // Sound handles; 0 = none.
     std::int32_t otherSound = 0, forbiddenSound = 0, pieceSound = 0, bgmSound = 0;
 
@@ -148,6 +176,9 @@ private:
     void play(std::int32_t handle);
     void hideRecordPanel(int ioMode);
     bool clickPreChecks(int& col, int& row, double X, double Y);
+    void mouseDown(int Button, int Shift, double X, double Y);
+    void writeRecordFromPanel();
+    void readRecord(const std::string& fileName);
     void handOverAfterHumanMove(int captured);
     // Shows the box that gives a human the move and starts the turn's time
     // when it is closed; the timer runs if 経過時間 is on or `timerAlways`.
@@ -159,9 +190,14 @@ private:
     void showRestoredPosition();
     void selectTheme(int theme, const char* item);
     void soundStartUp();
+    // The strong search's move in the one-ply search's terms, found on a
+    // worker thread while the window waits (and stays painted). Stops the
+    // search at once when the program is asked to end.
+    SearchResult strongSearch();
     // Records the start time and the players of a new game for KIF files.
     void 対局情報設定();
 
+    std::unique_ptr<search::Searcher> searcher_;  // made at the first strong turn
     bool exitRequested_ = false;
     bool terminated_ = false;
     int busyDepth_ = 0;

@@ -22,11 +22,19 @@ void GameWindow::LEVEL3_Click() {
     レベル_設定(3);
 }
 
+void GameWindow::LEVEL4_Click() {
+    screen.背景桝(-2, 0);
+    screen.背景桝(-1, 0);
+    screen.背景桝(0, 0);
+    レベル_設定(4);
+}
+
 void GameWindow::レベル_設定(int IN_LEVEL) {
     plat.menus.setChecked("LEVEL1", false);
     plat.menus.setChecked("LEVEL2", false);
     plat.menus.setChecked("LEVEL3", false);
-    if (IN_LEVEL >= 1 && IN_LEVEL <= 3) {
+    plat.menus.setChecked("LEVEL4", false);
+    if (IN_LEVEL >= 1 && IN_LEVEL <= kStrongLevel) {
         plat.menus.setChecked("LEVEL" + std::to_string(IN_LEVEL), true);
         g.comLevel = IN_LEVEL;
     }
@@ -49,7 +57,7 @@ void GameWindow::LEBEL_DOWN_Click() { applyHandicapStep(-1); }
 
 // One step up (+1, easier for the human) or down (-1) the handicap ladder.
 void GameWindow::applyHandicapStep(int delta) {
-    // 1-4.
+    // Refused while a record is viewed, after the first move, and on a turned board.
     hideRecordPanel(1);
     int refusal = 0;
     if (g.recordMode == 1) refusal = 1;
@@ -60,9 +68,9 @@ void GameWindow::applyHandicapStep(int delta) {
         描画_メッセージ(refusal);
         return;
     }
-    // 5.
+    // The handicap starts the move list afresh.
     moves.lastEntry = 0;
-    // 6.
+    // Within the ladder: the new rank shown, one piece taken off or put back.
     const int level = g.handicapLevel + delta;
     if (level >= -kHandicapSteps && level <= kHandicapSteps) {
         g.handicapLevel = level;
@@ -81,7 +89,6 @@ void GameWindow::applyHandicapStep(int delta) {
         screen.描画_桝輪郭(outlineColour, step.x, step.y);
         play(pieceSound);
     }
-    // 7.
     g.handicapSet = 1;
 }
 

@@ -23,6 +23,7 @@ inline constexpr MenuItemDef kMenuItems[] = {
     {"LEVEL1", "LEVEL1", "LEVEL", true},
     {"LEVEL2", "LEVEL2", "LEVEL", true},
     {"LEVEL3", "LEVEL3", "LEVEL", true},
+    {"LEVEL4", "LEVEL4", "LEVEL", true},
     {"OWARI", "終わり", "TAIKYOKU", false},
     {"STOP", "局面", "", false},
     {"CANCEL", "最初", "STOP", false},

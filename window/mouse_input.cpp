@@ -14,9 +14,9 @@ bool onBoard(int col, int row) { return col >= 1 && col <= 9 && row >= 1 && row 
 
 // The checks every click passes first. Returns false when the click ends here.
 bool GameWindow::clickPreChecks(int& col, int& row, double X, double Y) {
-    // 1.
+    // Every click first hides the record panel.
     hideRecordPanel(2);
-    // 2.
+    // A viewed record is stepped with 進, not played: Yes keeps it, No leaves it.
     if (g.recordMode == 1) {
         if (message("棋譜を '進 'で進めて下さい", "棋譜", MsgButtons::YesNo) == kMsgNo) {
             play(forbiddenSound);
@@ -24,28 +24,28 @@ bool GameWindow::clickPreChecks(int& col, int& row, double X, double Y) {
         }
         return false;
     }
-    // 3.
+    // A game that is over takes no more moves.
     if (g.winnerSide != 0) {
         message("新規に対局してください", "終局");
         return false;
     }
-    // 4.
+    // The cell under the click.
     col = static_cast<int>(std::floor((X - boardLeft) / squareWidth));
     row = static_cast<int>(std::floor((Y - boardTop) / squareHeight));
-    // 5.
+    // No game yet.
     if (g.sideToMove == 0) {
         play(forbiddenSound);
         message("「対局」で始めて下さい", "開始");
         return false;
     }
     if (g.vsComputer == 0) {
-        // 6.
+        // Two people: after stepping, the clock runs again and the side to move is named.
         if (g.paused == 1) {
             g.paused = 0;
             announceHumanTurn(g.sideToMove == kSente ? "先手の番です" : "後手の番です", "対局", false);
         }
     } else if (g.sideToMove == g.comSide) {
-        // 7.
+        // The computer is to move (after stepping back): it moves first.
         g.paused = 0;
         message("OKですか？", "再開(COM)");
         com_ban();
@@ -53,7 +53,7 @@ bool GameWindow::clickPreChecks(int& col, int& row, double X, double Y) {
         // during it ends the program: either way the click is not a move.
         if (g.winnerSide != 0 || exitRequested_) return false;
     } else if (g.paused == 1) {
-        // 8.
+        // MAN is to move after stepping: the clock runs again.
         g.paused = 0;
         announceHumanTurn("MANの番です", "対局", false);
     }
@@ -69,25 +69,30 @@ void GameWindow::描画_移動可能桝色(int 移動元X, int 移動元Y, int �
 }
 
 void GameWindow::駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
-    // 1. Capture (the Position change itself is done with the rest below).
+    // Capture (the Position change itself is done with the rest below).
     const int t = pos.board[移動先X][移動先Y];
     駒移動_局面(pos, g, 移動元X, 移動元Y, 移動先X, 移動先Y, 移動駒);
     if (t <= -kPawn) screen.描画_敵持盤();
     if (t >= kPawn) screen.描画_自持盤();
-    // 2. The origin.
+    // The origin.
     screen.描画_絵(kEmpty, 移動元X, 移動元Y);
     screen.描画_桝輪郭(outlineColour, 移動元X, 移動元Y);
-    // 5. The hand a drop came from.
+    // The hand a drop came from.
     if (移動元X == kUpperHandCol) screen.描画_敵持盤();
     if (移動元X == kLowerHandCol) screen.描画_自持盤();
-    // 6. The destination.
+    // The destination.
     screen.描画_絵(移動駒, 移動先X, 移動先Y);
     screen.描画_桝輪郭(outlineColour, 移動先X, 移動先Y);
 }
 
-void GameWindow::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
+void GameWindow::Form_MouseDown(int Button, int Shift, double X, double Y) {
     // A click made while the computer is busy is thrown away, never kept for later.
     if (computerBusy()) return;
+    mouseDown(Button, Shift, X, Y);
+    描画_手番();
+}
+
+void GameWindow::mouseDown(int Button, int /*Shift*/, double X, double Y) {
     int col = 0, row = 0;
     if (!clickPreChecks(col, row, X, Y)) return;
     const bool manToMove = g.sideToMove == g.manSide;
@@ -144,14 +149,14 @@ void GameWindow::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
     // Second click: the destination.
     g.selToX = col;
     g.selToY = row;
-    // 1. A piece of the opponent's hand cannot be dropped.
+    // A piece of the opponent's hand cannot be dropped.
     if ((manToMove && g.selFromX == kUpperHandCol) || (comToMove && g.selFromX == kLowerHandCol)) {
         描画_移動可能桝色(g.selFromX, g.selFromY, outlineColour, g.selPiece);
         screen.描画_桝輪郭(outlineColour, g.selFromX, g.selFromY);
         g.selectPhase = 0;
         return;
     }
-    // 2. One's own piece: select it instead.
+    // One's own piece: select it instead.
     const int there = pos.board[col][row];
     if ((manToMove && there <= -kPawn) || (comToMove && there >= kPawn)) {
         screen.描画_桝輪郭(outlineColour, g.selFromX, g.selFromY);
@@ -162,47 +167,47 @@ void GameWindow::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
         screen.描画_桝輪郭(colourSelect, col, row);
         return;
     }
-    // 3. The rules.
+    // The rules.
     if (移動チェック(pos, pawnFiles, g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece) == 0) {
         play(forbiddenSound);
         g.selectPhase = 0;
         screen.描画_将棋盤桝();
         return;
     }
-    // 4. A lance or knight that would be stranded must promote: right button only.
+    // A lance or knight that would be stranded must promote: right button only.
     if (移動後チェック(g.selToY, g.selPiece) == 0 && Button != 2) {
         play(forbiddenSound);
         message("マウスの右をクリックして下さい", "成り");
         return;
     }
-    // 5. Record the Position before the move.
+    // Record the Position before the move.
     const double turnSeconds = refreshTurnSeconds();
     手順保存(moves, pos, clk.manSeconds, clk.manSeconds + turnSeconds, clk.comSeconds, clk.comSeconds);
-    // 6.
+    // The move counter.
     ++g.moveNumber;
     screen.描画_手数(g.moveNumber, colourWhite);
-    // 7. Promotion by the right button.
+    // Promotion by the right button.
     int promoted = 0;
     if (調査_駒成(g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece, promoted) == 1 && Button == 2)
         g.selPiece = promoted;
-    // 8.
+    // The entry remembers the piece that moved.
     moves.entry(moves.recordLength).movedPiece = g.selPiece;
-    // 9.
+    // The selection and guidance outlines go.
     g.selectPhase = 0;
     screen.描画_桝輪郭(outlineColour, g.selFromX, g.selFromY);
     screen.描画_桝輪郭(outlineColour, g.selToX, g.selToY);
     描画_移動可能桝色(g.selFromX, g.selFromY, outlineColour, g.selPiece);
-    // 10. The origin the move names: a drop from the upper hand names its
-    // hand kind, not the screen row that was clicked (which selFromY keeps).
+    // The origin the move names: a drop from the upper hand names its hand
+    // kind, not the screen row that was clicked (which selFromY keeps).
     const int originY = g.selFromX == kUpperHandCol ? upperHandKind(g.selFromY) : g.selFromY;
-    // 11.
+    // The move, drawn, with its sound.
     const int captured = pos.board[g.selToX][g.selToY];
     駒移動(g.selFromX, originY, g.selToX, g.selToY, g.selPiece);
     play(pieceSound);
     ++moves.recordLength;
-    // 12.
+    // The notation beside the side that moved.
     screen.描画_移動結果(g.selPiece >= kPawn ? g.comSide : g.manSide, g.selToX, g.selToY, g.selPiece, listColour);
-    // 13.
+    // The turn passes on.
     handOverAfterHumanMove(captured);
 }
 
@@ -210,6 +215,7 @@ void GameWindow::handOverAfterHumanMove(int captured) {
     // The turn's seconds as read when the move was saved: the total grows by
     // exactly what the move-list entry holds as the time after the move.
     const double turnSeconds = clk.turnSeconds;
+    描画_手番();
     if (g.vsComputer == 1) {
         plat.clock.setTimerEnabled(false);
         clk.manSeconds += turnSeconds;
@@ -220,6 +226,7 @@ void GameWindow::handOverAfterHumanMove(int captured) {
             return;
         }
         g.sideToMove = g.comSide;
+        描画_手番();
         com_ban();
         return;
     }

@@ -26,6 +26,16 @@ void GameWindow::KIFU_WRITE_Click() {
 }
 
 void GameWindow::Command1_Click() {
+    writeRecordFromPanel();
+    描画_手番();
+}
+
+void GameWindow::File1_Click(const std::string& fileName) {
+    readRecord(fileName);
+    描画_手番();
+}
+
+void GameWindow::writeRecordFromPanel() {
     if (computerBusy()) return;
     const RecordTexts texts{plat.filePanel.text(2), plat.filePanel.text(3), plat.filePanel.text(4)};
     std::optional<FinalPosition> final;
@@ -42,9 +52,9 @@ void GameWindow::Command1_Click() {
     message(std::string(棋譜書込メッセージ(status)), std::string(棋譜書込タイトル(status)));
 }
 
-void GameWindow::File1_Click(const std::string& fileName) {
+void GameWindow::readRecord(const std::string& fileName) {
     if (computerBusy()) return;
-    // 1. The whole file is checked before anything of the game is cleared.
+    // The whole file is checked before anything of the game is cleared.
     描画_可視(false, false, false);
     const std::filesystem::path file = std::filesystem::path(plat.filePanel.folder()) / fileName;
     RecordReadResult result = 読込_棋譜(file);
@@ -55,7 +65,7 @@ void GameWindow::File1_Click(const std::string& fileName) {
     }
     初期設定();
     g.recordMode = 1;
-    // 3. The header lines: the match name and the lower player below the
+    // The header lines: the match name and the lower player below the
     // board, the upper player above it.
     const auto& h = result.headers;
     gameInfo = GameInfo{};
@@ -65,12 +75,11 @@ void GameWindow::File1_Click(const std::string& fileName) {
     if (result.headerLinesRead >= 1) screen.描画_棋譜見出し(取得_棋譜のX座標(h[0]) - 3000, 6350, h[0], colourSelect);
     if (result.headerLinesRead >= 2) screen.描画_棋譜見出し(取得_棋譜のX座標(h[1]), 100, h[1], colourWhite);
     if (result.headerLinesRead >= 3) screen.描画_棋譜見出し(取得_棋譜のX座標(h[2]), 6350, h[2], colourWhite);
-    // 4-5.
+    // The moves, with the board at the start of the game.
     moves = std::move(result.list);
     moves.recordLength = 0;
     moves.lastEntry = result.entryCount;
     g.moveNumber = 0;
-    // 6.
     if (result.entryCount == 0) {
         message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", kRecordReadTitle);
         return;

@@ -38,9 +38,9 @@ void GameWindow::showRestoredPosition() {
 
 void GameWindow::REPLAY_Click() {
     hideRecordPanel(1);
-    // 1.
+    // Stepping pauses the clock.
     g.paused = 1;
-    // 2.
+    // Nothing to take back at the start of the list.
     const int n = moves.recordLength;
     if (n < 1) {
         play(forbiddenSound);
@@ -54,26 +54,26 @@ void GameWindow::REPLAY_Click() {
         const double manNow = clk.manSeconds, comNow = clk.comSeconds;
         手順保存(moves, pos, manNow, manNow, comNow, comNow);
     }
-    // 3.
+    // Drop any selection, stop the clock, clear guidance and the computer's notation.
     g.selectPhase = 0;
     plat.clock.setTimerEnabled(false);
     screen.描画_将棋盤桝();
     screen.消去_移動結果(g.comSide);
-    // 4.
+    // The Position before move n.
     局面復元(moves, n - 1, pos);
     assert(pos.ok(SetBound::Waived));
-    // 5-6.
+    // Its clocks, then the screen.
     const MoveListEntry& e = moves.entry(n - 1);
     clk.comSeconds = e.comSecondsBefore;
     clk.manSeconds = e.manSecondsBefore;
     showRestoredPosition();
-    // 7. Entry n is always written here (see above), so its piece tells
+    // Entry n is always written here (see above), so its piece tells
     // which side made move n.
     int x = 0, y = 0, piece = 0;
     調査_移動結果(n, x, y, piece);
     play(pieceSound);
     screen.消去_移動結果(piece > 0 ? g.comSide : g.manSide);
-    // 8.
+    // One move fewer, and the other side to move.
     moves.recordLength = n - 1;
     --g.moveNumber;
     g.sideToMove = -g.sideToMove;
@@ -82,15 +82,15 @@ void GameWindow::REPLAY_Click() {
 
 void GameWindow::AFTER_Click() {
     hideRecordPanel(1);
-    // 1.
+    // Only in a game or a viewed record.
     if (g.sideToMove == 0) {
         play(forbiddenSound);
         message("「対局」で始めて下さい", "開始");
         return;
     }
-    // 2.
+    // Stepping pauses the clock.
     g.paused = 1;
-    // 3.
+    // Nothing beyond the last move saved.
     if (moves.recordLength >= moves.lastEntry) {
         if (g.recordMode == 1) {
             message("終わり", "進む");
@@ -100,31 +100,31 @@ void GameWindow::AFTER_Click() {
         }
         return;
     }
-    // 4.
+    // Clear the computer's notation, any selection and guidance; stop the clock.
     screen.消去_移動結果(g.comSide);
     g.selectPhase = 0;
     plat.clock.setTimerEnabled(false);
     screen.描画_将棋盤桝();
-    // 5.
+    // One move more.
     const int n = ++moves.recordLength;
     ++g.moveNumber;
     screen.描画_手数(g.moveNumber, colourWhite);
-    // 6.
+    // The Position after move n.
     局面復元(moves, n, pos);
     assert(pos.ok(SetBound::Waived));
-    // 7-8. The totals that belong to the Position shown: entry n holds it
+    // The totals that belong to the Position shown: entry n holds it
     // with the totals it was reached with (its "after" totals are those of
     // the next move, which is not shown).
     const MoveListEntry& e = moves.entry(n);
     clk.comSeconds = e.comSecondsBefore;
     clk.manSeconds = e.manSecondsBefore;
     showRestoredPosition();
-    // 9.
+    // The notation of move n beside the side that made it.
     int x = 0, y = 0, piece = 0;
     調査_移動結果(n, x, y, piece);
     play(pieceSound);
     screen.描画_移動結果(piece > 0 ? g.comSide : g.manSide, x, y, piece, colourWhite);
-    // 10.
+    // The other side to move.
     g.sideToMove = -g.sideToMove;
     screen.描画_手数(g.moveNumber, colourWhite);
 }
@@ -135,28 +135,28 @@ void GameWindow::CANCEL_Click() {
 }
 
 void GameWindow::REVERSE_Click() {
-    // 1.
+    // Refused while a record is viewed.
     if (g.recordMode == 1) {
         play(forbiddenSound);
         message("棋譜ﾓｰﾄﾞではできません", "反転");
         return;
     }
-    // 2.
     g.flipped = 1;
     g.selectPhase = 0;
-    // 3. Turn the Position about.
+    // Turn the Position about.
     pos = turnedAbout(pos);
     assert(pos.ok(SetBound::Waived));
-    // 4. The notations describe moves of the unturned board: they go.
+    // The notations describe moves of the unturned board: they go. Then
+    // the whole screen again, with the move counter.
     screen.forgetNotations();
     画面_再描画();
     screen.描画_手数(g.moveNumber, colourWhite);
-    // 5.
+    // A handicap now belongs to the other side.
     if (g.handicapSet == 1) {
         g.handicapLevel = -g.handicapLevel;
         screen.描画_ハンデレベル(g.handicapLevel);
     }
-    // 6.
+    // The sides swap and the move list starts afresh.
     play(pieceSound);
     g.sideToMove = -g.sideToMove;
     moves.recordLength = 0;

@@ -55,8 +55,8 @@ TEST(PictureNames, CoverEveryPieceAndNothingElse) {
 TEST(Canvas, OutlinesShareEdgesAndTextIsAnchoredAtItsTop) {
     CanvasWidget canvas;
     canvas.setBackColour(0);
-    canvas.drawBox(12, 1050, 100, 1545, 715);  // cell (0, 0)
-    canvas.drawBox(14, 1545, 100, 2040, 715);  // cell (1, 0): its left edge is the first box's right edge
+    canvas.drawBox(12, 1050, 100, 1545, 715, 15);  // cell (0, 0)
+    canvas.drawBox(14, 1545, 100, 2040, 715, 15);  // cell (1, 0): its left edge is the first box's right edge
     EXPECT_EQ(canvas.pixelAt(70, 20), QColor(255, 0, 0));
     EXPECT_EQ(canvas.pixelAt(103, 20), QColor(255, 255, 0));
     EXPECT_EQ(canvas.pixelAt(136, 48), QColor(255, 255, 0));

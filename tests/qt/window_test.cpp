@@ -331,4 +331,61 @@ TEST_F(WindowTest, TopLevelCommandsAnswerFromTheMenuBar) {
     EXPECT_FALSE(answerer.seen[0].text.contains(QLatin1Char('\r')));
 }
 
+TEST_F(WindowTest, AClickLandsOnTheSameSquareAtEveryScale) {
+    choose("START");
+    // 100 %, twice, one and a half, and windows of other shapes (letterboxed
+    // above and below, then at the sides). Each click selects a lower pawn.
+    const QSize sizes[] = {{613, 533}, {1226, 1066}, {920, 800}, {700, 1200}, {1500, 600}};
+    int column = 1;
+    for (const QSize size : sizes) {
+        canvas().setFixedSize(size);
+        QApplication::processEvents();
+        ASSERT_EQ(canvas().size(), size);
+        const double scale = std::min(size.width() / 613.0, size.height() / 533.0);
+        const double left = (size.width() - 613 * scale) / 2, top = (size.height() - 533 * scale) / 2;
+        const QPoint middle(int(left + (cellX(column) + squareWidth / 2) / 15 * scale),
+                            int(top + (cellY(7) + squareHeight / 2) / 15 * scale));
+        QTest::mouseClick(&canvas(), Qt::LeftButton, {}, middle);
+        EXPECT_EQ(game->g.selectPhase, 1) << size.width() << "x" << size.height();
+        EXPECT_EQ(game->g.selFromX, column) << size.width() << "x" << size.height();
+        EXPECT_EQ(game->g.selFromY, 7) << size.width() << "x" << size.height();
+        ++column;
+    }
+}
+
+TEST_F(WindowTest, KeysDoWhatTheMenuCommandsDo) {
+    choose("START");
+    // ← with no move to take back is refused exactly as 戻 is.
+    QTest::keyClick(window.get(), Qt::Key_Left);
+    choose("REPLAY");
+    ASSERT_EQ(answerer.seen.size(), 3u);
+    EXPECT_EQ(answerer.seen[1].title, QStringLiteral("戻る"));
+    EXPECT_EQ(answerer.seen[1].text, answerer.seen[2].text);
+    EXPECT_EQ(answerer.seen[1].title, answerer.seen[2].title);
+
+    click(7, 7);
+    click(7, 6);
+    ASSERT_EQ(game->g.moveNumber, 1);
+    QTest::keyClick(window.get(), Qt::Key_Left);
+    EXPECT_EQ(game->g.moveNumber, 0);
+    EXPECT_EQ(game->pos.board[7][7], -10);
+    QTest::keyClick(window.get(), Qt::Key_Right);
+    EXPECT_EQ(game->g.moveNumber, 1);
+    EXPECT_EQ(game->pos.board[7][6], -10);
+
+    QTest::keyClick(window.get(), Qt::Key_M);
+    EXPECT_TRUE(game->muted);
+    QTest::keyClick(window.get(), Qt::Key_M);
+    EXPECT_FALSE(game->muted);
+
+    QTest::keyClick(window.get(), Qt::Key_Home);  // 最初: no game any more
+    EXPECT_EQ(game->g.sideToMove, 0);
+    EXPECT_EQ(game->g.moveNumber, 0);
+
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    EXPECT_TRUE(window->windowState() & Qt::WindowFullScreen);
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    EXPECT_FALSE(window->windowState() & Qt::WindowFullScreen);
+}
+
 }  // namespace

@@ -38,7 +38,7 @@ public:
 
     // ---- Canvas
     void paintPicture(int code, double x, double y) override { draws.push_back({DrawCall::Picture, code, x, y, 0, 0, {}, 0, false}); }
-    void drawBox(int colour, double x1, double y1, double x2, double y2) override {
+    void drawBox(int colour, double x1, double y1, double x2, double y2, double /*pen*/) override {
         draws.push_back({DrawCall::Box, colour, x1, y1, x2, y2, {}, 0, false});
     }
     void printText(const std::string& text, double x, double y, int fontSize, bool bold, int colour) override {
@@ -49,6 +49,9 @@ public:
         ++refreshes;
         if (onRefresh) onRefresh();
     }
+    void setArea(double w, double h) override { area = {w, h}; }
+    void setSurround(const Surround& s) override { surround = s; }
+    void setMarks(const std::vector<Mark>& m) override { marks = m; }
 
     // ---- Dialogs
     int messageBox(const std::string& text, const std::string& title, MsgButtons buttons, bool exclamation) override {
@@ -173,6 +176,9 @@ public:
     int inputDiscards = 0;
     int backColour = -1;
     int refreshes = 0;
+    std::pair<double, double> area{0, 0};
+    Surround surround;
+    std::vector<Mark> marks;
     int fileRefreshes = 0;
     std::int32_t nextBuffer = 100;
     std::string folderPath = "/tmp";

@@ -81,8 +81,9 @@ TEST_F(Options, ElapsedTimeOffErasesBothClocksThenOnDrawsThem) {
     // The upper side's first, left of the board, then the lower side's.
     EXPECT_EQ(texts[0].text, "01:02:05");
     EXPECT_EQ(texts[0].code, colourBlack);
-    EXPECT_DOUBLE_EQ(texts[0].x, cellX(-1.5));
-    EXPECT_DOUBLE_EQ(texts[0].y, cellY(9.3));
+    // The shadow one pixel (15 twips) below and to the right of the text.
+    EXPECT_DOUBLE_EQ(texts[0].x, cellX(-1.6) + 15);
+    EXPECT_DOUBLE_EQ(texts[0].y, cellY(9.2) + 15);
     EXPECT_EQ(texts[1].code, colourWhite);
     EXPECT_DOUBLE_EQ(texts[1].x, cellX(-1.6));
     EXPECT_DOUBLE_EQ(texts[1].y, cellY(9.2));

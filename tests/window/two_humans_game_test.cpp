@@ -110,10 +110,56 @@ TEST_F(TwoHumansGame, FromStartToACapturedKing) {
     EXPECT_EQ(w->g.moveNumber, 11);
     EXPECT_EQ(w->moves.recordLength, 11);
     EXPECT_TRUE(w->pos.ok());
+    // The winning move stays outlined; nobody is to move any more.
+    ASSERT_EQ(fake.marks.size(), 2u);
+    EXPECT_EQ(fake.marks[1].kind, Mark::Kind::Square);
+    EXPECT_DOUBLE_EQ(fake.marks[1].x1, cellX(5));
+    EXPECT_DOUBLE_EQ(fake.marks[1].y1, cellY(1));
 
     // Any click afterwards asks for a new game.
     click(5, 5);
     EXPECT_EQ(lastDialog(), "新規に対局してください");
+    EXPECT_EQ(fake.marks.size(), 2u);
+}
+
+TEST_F(TwoHumansGame, TurnMarkAndLastMoveFollowTheGame) {
+    auto squares = [this] {
+        std::vector<std::pair<int, int>> out;
+        for (const Mark& m : fake.marks)
+            if (m.kind == Mark::Kind::Square)
+                out.push_back({int((m.x1 - boardLeft) / squareWidth), int((m.y1 - boardTop) / squareHeight)});
+        return out;
+    };
+    auto badgeLeft = [this] {
+        for (const Mark& m : fake.marks)
+            if (m.kind == Mark::Kind::Badge) return m.x1;
+        return -1.0;
+    };
+    // 先手 (the lower side) to move: its mark beside its clock on the right.
+    EXPECT_TRUE(squares().empty());
+    EXPECT_DOUBLE_EQ(badgeLeft(), cellX(13));
+
+    move(7, 7, 7, 4);
+    EXPECT_EQ(squares(), (std::vector<std::pair<int, int>>{{7, 7}, {7, 4}}));
+    EXPECT_DOUBLE_EQ(badgeLeft(), cellX(-1.6));
+    // A click that only selects changes nothing.
+    click(3, 3);
+    EXPECT_EQ(squares(), (std::vector<std::pair<int, int>>{{7, 7}, {7, 4}}));
+
+    w->menuCommand("REPLAY");
+    EXPECT_TRUE(squares().empty());
+    EXPECT_DOUBLE_EQ(badgeLeft(), cellX(13));
+    w->menuCommand("AFTER");
+    EXPECT_EQ(squares(), (std::vector<std::pair<int, int>>{{7, 7}, {7, 4}}));
+
+    // A capture: the square left and the square taken.
+    move(7, 3, 7, 4);
+    EXPECT_EQ(squares(), (std::vector<std::pair<int, int>>{{7, 3}, {7, 4}}));
+    move(3, 7, 3, 3);
+    // A drop from the upper hand: only the square dropped on.
+    move(-1, 7, 3, 5);
+    EXPECT_EQ(squares(), (std::vector<std::pair<int, int>>{{3, 5}}));
+    EXPECT_DOUBLE_EQ(badgeLeft(), cellX(13));
 }
 
 TEST_F(TwoHumansGame, SelectionRulesAndRefusals) {

@@ -8,6 +8,7 @@
 
 #include "computer/think.h"
 #include "core/sfen.h"
+#include "search/search.h"
 #include "tools/engine/commands.h"
 
 namespace xantu::engine {
@@ -108,14 +109,52 @@ void fnv1a(std::uint64_t& h, const std::string& s) {
     }
 }
 
+// LEVEL4 searches every position to this depth with a fresh table.
+constexpr int kLevel4Depth = 4;
+
+int benchLevel4() {
+    std::uint64_t signature = 0xCBF29CE484222325ULL;
+    long positions = 0;
+    std::uint64_t nodes = 0;
+    double totalUs = 0;
+    search::Searcher searcher(16);
+    const std::atomic<bool> stop{false};
+    search::Limits limits;
+    limits.depth = kLevel4Depth;
+    for (const char* sfen : kPositions) {
+        const SfenResult r = parseSfen(sfen);
+        if (!r.ok) return 1;
+        searcher.newGame();
+        const auto t0 = std::chrono::steady_clock::now();
+        const search::Result res = searcher.think(
+            r.position, r.side == Side::Lower ? search::Side::Lower : search::Side::Upper, limits, stop);
+        const double us = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count();
+        totalUs += us;
+        ++positions;
+        nodes += res.nodes;
+        const std::string move = res.hasMove ? res.usi : "none";
+        const std::string score = std::to_string(res.scoreCp);
+        fnv1a(signature, move + ' ' + score + ' ' + std::to_string(res.nodes) + '\n');
+        std::printf("%ld %s %s %llu %.0f\n", positions, move.c_str(), score.c_str(),
+                    static_cast<unsigned long long>(res.nodes), us);
+    }
+    std::printf("positions: %ld\nnodes: %llu\n", positions, static_cast<unsigned long long>(nodes));
+    std::printf("signature: %016llx\n", static_cast<unsigned long long>(signature));
+    std::printf("time_ms: %.0f\n", totalUs / 1000.0);
+    std::printf("nodes_per_second: %.0f\n", totalUs > 0 ? static_cast<double>(nodes) * 1e6 / totalUs : 0.0);
+    return 0;
+}
+
 }  // namespace
 
 int commandBench(const Args& args) {
     int level = 3;
-    if (args.size() == 2 && args[0] == "--level" && (args[1] == "1" || args[1] == "2" || args[1] == "3")) {
+    if (args.size() == 2 && args[0] == "--level" && args[1] == "4") {
+        return benchLevel4();
+    } else if (args.size() == 2 && args[0] == "--level" && (args[1] == "1" || args[1] == "2" || args[1] == "3")) {
         level = args[1][0] - '0';
     } else if (!args.empty()) {
-        std::fprintf(stderr, "xantu-engine: bench: usage: bench [--level 1|2|3]\n");
+        std::fprintf(stderr, "xantu-engine: bench: usage: bench [--level 1|2|3|4]\n");
         return kExitBadInput;
     }
     std::uint64_t signature = 0xCBF29CE484222325ULL;

@@ -19,6 +19,7 @@
 #include "core/sfen.h"
 #include "influence/influence_map.h"
 #include "tools/engine/commands.h"
+#include "tools/engine/turn_about.h"
 
 namespace xantu::engine {
 
@@ -98,7 +99,7 @@ int commandSelfplay(const Args& args) {
             if (positions)
                 std::printf("\nposition %d %s\n", moves + 1, toSfen(p, lowerToMove ? Side::Lower : Side::Upper).c_str());
             Player& me = lowerToMove ? lower : upper;
-            Position view = lowerToMove ? turnedAbout(p) : p;
+            Position view = lowerToMove ? turnedAboutWithKings(p) : p;
             // The survey a window makes when the turn is handed over.
             勢力調査(view, me.map);
             const SearchResult r = comSearch(view, me.map, me.turn, level);

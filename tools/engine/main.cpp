@@ -19,16 +19,21 @@ constexpr Command kCommands[] = {
     {"moves", xantu::engine::commandMoves, "moves SFEN"},
     {"survey", xantu::engine::commandSurvey, "survey SFEN"},
     {"think", xantu::engine::commandThink, "think [--level N] [--trace] [--terms] SFEN"},
-    {"bench", xantu::engine::commandBench, "bench [--level N]"},
+    {"bench", xantu::engine::commandBench, "bench [--level 1..4]"},
+    {"go", xantu::engine::commandGo, "go [--depth N] [--nodes N] [--movetime MS] SFEN"},
+    {"perft", xantu::engine::commandPerft, "perft SFEN DEPTH [divide]"},
     {"selfplay", xantu::engine::commandSelfplay, "selfplay [--level N] [--games G] [--seed S] [--positions]"},
     {"kif", xantu::engine::commandKif, "kif RECORD.棋譜"},
     {"sfen", xantu::engine::commandSfen, "sfen FILE.kif"},
+    {"usi", xantu::engine::commandUsi, "usi"},
+    {"match", xantu::engine::commandMatch,
+     "match --engine1 CMD --engine2 CMD --openings FILE [--go ARGS] [--concurrency N] [--games-out FILE] …"},
 };
 
 int usage(const char* why) {
     std::cerr << "xantu-engine: " << why << "\nusage:";
     for (const Command& c : kCommands) std::cerr << "\n  xantu-engine " << c.usage;
-    std::cerr << '\n';
+    std::cerr << "\n  xantu-engine --help\n";
     return xantu::engine::kExitBadInput;
 }
 
@@ -36,6 +41,10 @@ int usage(const char* why) {
 
 int main(int argc, char** argv) {
     if (argc < 2) return usage("no command given");
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "help") == 0) {
+        std::cout << xantu::engine::kHelpText << std::flush;
+        return std::cout ? 0 : 1;
+    }
     for (const Command& c : kCommands)
         if (std::strcmp(argv[1], c.name) == 0) {
             const Args args(argv + 2, argv + argc);

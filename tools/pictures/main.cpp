@@ -1,5 +1,6 @@
-// Writes every picture of the game as PNG, at 1x and at double resolution
-// ("@2x" before ".png"). Run with QT_QPA_PLATFORM=offscreen where there is no display.
+// Writes every picture of the game as PNG, at 1x and at two, three and four
+// times the resolution ("@2x", "@3x", "@4x" before ".png"), so that the game
+// is sharp at every window size. Run with QT_QPA_PLATFORM=offscreen where there is no display.
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
@@ -13,7 +14,8 @@ using namespace xantu::tools;
 namespace {
 
 bool save(const QImage& image, const QDir& dir, const QString& name, int scale) {
-    const QString file = dir.filePath(name + (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png")));
+    const QString file =
+        dir.filePath(name + (scale == 1 ? QStringLiteral(".png") : QStringLiteral("@%1x.png").arg(scale)));
     // Opaque 24-bit pictures, like the bitmaps they stand for.
     if (!image.convertToFormat(QImage::Format_RGB888).save(file, "PNG")) {
         std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(file));
@@ -52,7 +54,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     bool ok = true;
-    for (int scale : {1, 2}) {
+    for (int scale : {1, 2, 3, 4}) {
         for (const PieceSpec& def : pieceSpecs()) ok = save(drawPiece(def, scale), dir, def.name, scale) && ok;
         ok = save(drawEmptySquare(scale), dir, QStringLiteral("KARA_MASU"), scale) && ok;
         for (const TileSpec& def : tileSpecs()) ok = save(drawTile(def.tile, scale), dir, def.name, scale) && ok;

@@ -1,0 +1,123 @@
+#include "search/movegen.h"
+
+namespace xantu::search {
+
+namespace {
+
+inline bool inZone(int colour, int sq) {
+    const int r = rankOf(sq);
+    return colour == kBlack ? r <= 3 : r >= 7;
+}
+
+// Ranks counted from the mover's far edge: 1 is the last rank.
+inline int farRank(int colour, int sq) { return colour == kBlack ? rankOf(sq) : 10 - rankOf(sq); }
+
+inline bool canPromote(int type) { return type <= kR && type != kG && type != kNoType; }
+
+inline bool mustPromote(int colour, int type, int to) {
+    if (type == kL) return farRank(colour, to) == 1;
+    if (type == kN) return farRank(colour, to) <= 2;
+    return false;
+}
+
+template <bool Tactical>
+inline void addBoardMove(int us, int type, int from, int to, bool capture, bool promotions, MoveList& out) {
+    if (canPromote(type) && (inZone(us, to) || inZone(us, from))) {
+        if (Tactical) {
+            // Quiescence takes the promoted choice only, and promotes without
+            // a capture only the pieces that gain most by it.
+            if (capture || (promotions && (type == kP || type == kB || type == kR))) out.add(makeMove(from, to, true));
+            return;
+        }
+        out.add(makeMove(from, to, true));
+        if (!mustPromote(us, type, to)) out.add(makeMove(from, to, false));
+        return;
+    }
+    if (!Tactical || capture) out.add(makeMove(from, to, false));
+}
+
+template <bool Tactical>
+void generate(const Board& b, MoveList& out, bool promotions) {
+    const int us = b.side;
+    const int knightBase = us == kBlack ? -22 : 22;
+    for (int y = 1; y <= 9; ++y)
+        for (int from = squareOf(1, y), end = squareOf(9, y); from <= end; ++from) {
+            const int pc = b.sq[from];
+            if (pc == 0 || colourOf(pc) != us) continue;
+            const int type = typeOf(pc);
+            if (type == kN) {
+                for (int to : {from + knightBase - 1, from + knightBase + 1}) {
+                    const int t = b.sq[to];
+                    if (t == kWall || (t != 0 && colourOf(t) == us)) continue;
+                    addBoardMove<Tactical>(us, type, from, to, t != 0, promotions, out);
+                }
+                continue;
+            }
+            const TypeMoves& tm = kTypeMoves[type];
+            for (int d = 0; d < 8; ++d) {
+                const int bit = 1 << d;
+                if (!((tm.steps | tm.slides) & bit)) continue;
+                const int delta = us == kBlack ? kDelta[d] : -kDelta[d];
+                const bool slide = tm.slides & bit;
+                for (int to = from + delta;; to += delta) {
+                    const int t = b.sq[to];
+                    if (t == kWall || (t != 0 && colourOf(t) == us)) break;
+                    addBoardMove<Tactical>(us, type, from, to, t != 0, promotions, out);
+                    if (t != 0 || !slide) break;
+                }
+            }
+        }
+    if (Tactical) return;
+    const std::uint8_t* hand = b.hand[us];
+    int kinds[7], nk = 0;
+    for (int t = kR; t >= kP; --t)
+        if (hand[t]) kinds[nk++] = t;
+    if (nk == 0) return;
+    for (int y = 1; y <= 9; ++y) {
+        const int far = us == kBlack ? y : 10 - y;
+        for (int x = 1; x <= 9; ++x) {
+            const int to = squareOf(x, y);
+            if (b.sq[to] != 0) continue;
+            for (int i = 0; i < nk; ++i) {
+                const int t = kinds[i];
+                if (t == kP && b.pawnsOnFile[us][x]) continue;
+                if (t == kL && far == 1) continue;
+                if (t == kN && far <= 2) continue;
+                out.add(makeDrop(t, to));
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void generateAll(const Board& b, MoveList& out) {
+    out.size = 0;
+    generate<false>(b, out, true);
+}
+
+void generateTactical(const Board& b, MoveList& out, bool withPromotions) {
+    out.size = 0;
+    generate<true>(b, out, withPromotions);
+}
+
+Move kingCapture(const Board& b) {
+    const int them = b.side ^ 1;
+    const int target = b.king[them];
+    if (target == 0 || !b.attacked(target, b.side)) return 0;
+    MoveList list;
+    generateTactical(b, list, false);
+    for (int i = 0; i < list.size; ++i)
+        if (moveTo(list.moves[i]) == target) return list.moves[i];
+    return 0;
+}
+
+Move parseUsiMove(const Board& b, const std::string& text) {
+    MoveList list;
+    generateAll(b, list);
+    for (int i = 0; i < list.size; ++i)
+        if (b.usi(list.moves[i]) == text) return list.moves[i];
+    return 0;
+}
+
+}  // namespace xantu::search

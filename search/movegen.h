@@ -1,0 +1,29 @@
+#pragma once
+// Move generation for the side to move: every move the game's move check
+// allows (no notion of check: a king may walk into capture or be left
+// attacked). Promotion choices as the rules give them: optional in or out of
+// the zone for pawns, silvers, bishops and rooks, forced for a lance or knight
+// that would otherwise have no move left; a pawn is never forced.
+#include "search/board.h"
+
+namespace xantu::search {
+
+struct MoveList {
+    static constexpr int kCapacity = 1200;
+    Move moves[kCapacity];
+    int scores[kCapacity];
+    int size = 0;
+    void add(Move m) { moves[size++] = m; }
+};
+
+// Every move and drop.
+void generateAll(const Board& b, MoveList& out);
+// Captures, and promotions when withPromotions (quiescence).
+void generateTactical(const Board& b, MoveList& out, bool withPromotions);
+// Whether the side to move can capture the enemy king; sets the move if so.
+Move kingCapture(const Board& b);
+
+// The move named in USI notation, if the side to move may play it; else 0.
+Move parseUsiMove(const Board& b, const std::string& text);
+
+}  // namespace xantu::search

@@ -1,0 +1,108 @@
+// LEVEL4: the strong search answers on a worker thread while the window waits.
+#include <chrono>
+#include <thread>
+
+#include "window_fixture.h"
+
+namespace xantu::testing {
+namespace {
+
+// The upper pawn of file 3 one square forward (3c3d), in the search's terms.
+search::Result pawnForward() {
+    search::Result r;
+    r.hasMove = true;
+    r.usi = "3c3d";
+    r.fromX = 7;
+    r.fromY = 3;
+    r.toX = 7;
+    r.toY = 4;
+    r.placedCode = kPawn;
+    return r;
+}
+
+class StrongLevel : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        load();
+        w->menuCommand("LEVEL4");
+        w->menuCommand("SENTE");
+        fake.clearLog();
+    }
+    // A search that runs until it is told to stop (or, should the stop never
+    // come, for a few seconds) and then answers.
+    void searchUntilStopped() {
+        w->strongThink = [this](const Position&, const std::atomic<bool>& stop) {
+            const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+            while (!stop && std::chrono::steady_clock::now() < giveUp)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            stopped = stop;
+            return pawnForward();
+        };
+    }
+    bool stopped = false;
+};
+
+TEST_F(StrongLevel, TheMenuChecksLevel4AndTheComputerPlaysTheSearchsMove) {
+    EXPECT_EQ(w->g.comLevel, 4);
+    EXPECT_TRUE(fake.checked("LEVEL4"));
+    EXPECT_FALSE(fake.checked("LEVEL3"));
+    Position seen;
+    std::thread::id searchThread;
+    w->strongThink = [&](const Position& p, const std::atomic<bool>&) {
+        seen = p;
+        searchThread = std::this_thread::get_id();
+        return pawnForward();
+    };
+    move(7, 7, 7, 6);
+    // The search saw the human's move, and thought off the window's thread
+    // while the window showed 思考中.
+    EXPECT_EQ(seen.board[7][6], -kPawn);
+    EXPECT_NE(searchThread, std::this_thread::get_id());
+    bool thinking = false;
+    for (const DrawCall& d : fake.textsSince(0)) thinking |= d.text == "思考中";
+    EXPECT_TRUE(thinking);
+    // Its move was made like any computer move.
+    EXPECT_EQ(w->pos.board[7][4], kPawn);
+    EXPECT_EQ(w->pos.board[7][3], kEmpty);
+    EXPECT_EQ(w->g.moveNumber, 2);
+    EXPECT_EQ(w->g.sideToMove, w->g.manSide);
+    EXPECT_FALSE(w->exitRequested());
+
+    // A move the rules refuse (a pawn through its own pieces) is never played.
+    w->strongThink = [](const Position&, const std::atomic<bool>&) {
+        search::Result r = pawnForward();
+        r.fromX = 1, r.fromY = 1, r.toX = 1, r.toY = 5, r.placedCode = kLance;
+        return r;
+    };
+    move(2, 7, 2, 6);
+    EXPECT_EQ(w->pos.board[1][1], kLance);
+    EXPECT_EQ(w->g.moveNumber, 4);
+    EXPECT_TRUE(w->pos.ok());
+}
+
+TEST_F(StrongLevel, EscStopsTheSearchAtOnceAndEndsTheProgram) {
+    searchUntilStopped();
+    fake.onWait = [this] {
+        EXPECT_TRUE(w->computerBusy());  // clicks and keys are dropped meanwhile
+        w->Form_KeyPress(27);
+    };
+    move(7, 7, 7, 6);
+    EXPECT_TRUE(stopped);
+    EXPECT_TRUE(w->exitRequested());
+    EXPECT_EQ(w->pos.board[7][3], kPawn);  // no computer move was made
+    EXPECT_EQ(w->g.moveNumber, 1);
+    EXPECT_EQ(fake.sounds.back().substr(0, 9), "terminate");
+}
+
+TEST_F(StrongLevel, ClosingTheWindowStopsTheSearchAtOnceAndEndsTheProgram) {
+    searchUntilStopped();
+    fake.onWait = [this] { w->Form_Unload(); };
+    move(7, 7, 7, 6);
+    EXPECT_TRUE(stopped);
+    EXPECT_TRUE(w->exitRequested());
+    EXPECT_EQ(w->g.moveNumber, 1);
+}
+
+}  // namespace
+}  // namespace xantu::testing

@@ -1,0 +1,113 @@
+#include "tools/engine/engine_process.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace xantu::engine {
+
+EngineProcess::EngineProcess(std::string command) : command_(std::move(command)) {}
+
+EngineProcess::~EngineProcess() { stop(); }
+
+bool EngineProcess::start() {
+    int in[2], out[2];
+    if (pipe2(in, O_CLOEXEC) != 0) return false;
+    if (pipe2(out, O_CLOEXEC) != 0) {
+        close(in[0]);
+        close(in[1]);
+        return false;
+    }
+    // exec, so that killing the shell kills the engine itself.
+    const std::string shellLine = "exec " + command_;
+    const pid_t pid = fork();
+    if (pid < 0) {
+        for (int fd : {in[0], in[1], out[0], out[1]}) close(fd);
+        return false;
+    }
+    if (pid == 0) {
+        dup2(in[0], 0);
+        dup2(out[1], 1);
+        execl("/bin/sh", "sh", "-c", shellLine.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(in[0]);
+    close(out[1]);
+    pid_ = pid;
+    toEngine_ = in[1];
+    fromEngine_ = out[0];
+    buffer_.clear();
+    return true;
+}
+
+bool EngineProcess::send(const std::string& line) {
+    if (toEngine_ < 0) return false;
+    const std::string data = line + '\n';
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = write(toEngine_, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::optional<std::string> EngineProcess::readLine(std::chrono::steady_clock::time_point deadline) {
+    timedOut_ = false;
+    for (;;) {
+        const std::size_t nl = buffer_.find('\n');
+        if (nl != std::string::npos) {
+            std::string line = buffer_.substr(0, nl);
+            buffer_.erase(0, nl + 1);
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            return line;
+        }
+        if (fromEngine_ < 0) return std::nullopt;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            timedOut_ = true;
+            return std::nullopt;
+        }
+        pollfd p{fromEngine_, POLLIN, 0};
+        const int r = poll(&p, 1, static_cast<int>(std::min<long long>(left.count(), 1000)));
+        if (r < 0 && errno != EINTR) return std::nullopt;
+        if (r <= 0) continue;
+        char chunk[4096];
+        const ssize_t n = read(fromEngine_, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            close(fromEngine_);
+            fromEngine_ = -1;
+            continue;  // hand out what is left in the buffer first
+        }
+        buffer_.append(chunk, static_cast<std::size_t>(n));
+    }
+}
+
+void EngineProcess::stop() {
+    if (pid_ <= 0) return;
+    send("quit");
+    if (toEngine_ >= 0) close(toEngine_);
+    toEngine_ = -1;
+    int status = 0;
+    bool reaped = false;
+    for (int i = 0; i < 50 && !reaped; ++i) {
+        reaped = waitpid(pid_, &status, WNOHANG) == pid_;
+        if (!reaped) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (!reaped) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, &status, 0);
+    }
+    if (fromEngine_ >= 0) close(fromEngine_);
+    fromEngine_ = -1;
+    pid_ = -1;
+}
+
+}  // namespace xantu::engine

@@ -1,0 +1,148 @@
+#include "tools/engine/match_game.h"
+
+#include <map>
+
+#include "tools/engine/legal_moves.h"
+#include "tools/engine/sfen_args.h"
+
+namespace xantu::engine {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kHandshakeMs = 30000;
+
+// Reads lines until one starts with `prefix`; returns it, or nothing when
+// the engine died or went silent past the deadline.
+std::optional<std::string> awaitLine(EngineProcess& e, const std::string& prefix, Clock::time_point deadline) {
+    for (;;) {
+        std::optional<std::string> line = e.readLine(deadline);
+        if (!line) return std::nullopt;
+        if (line->rfind(prefix, 0) == 0) return line;
+    }
+}
+
+std::string positionCommand(const Opening& o, const std::vector<std::string>& moves) {
+    std::string s = "position " + (o.start == "startpos" ? std::string("startpos") : "sfen " + o.start);
+    if (!moves.empty()) {
+        s += " moves";
+        for (const std::string& m : moves) s += ' ' + m;
+    }
+    return s;
+}
+
+}  // namespace
+
+bool MatchEngine::ready() {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kHandshakeMs);
+    if (!process.running()) {
+        if (!process.start()) {
+            failure = "could not start";
+            return false;
+        }
+        process.send("usi");
+        for (;;) {
+            std::optional<std::string> line = process.readLine(deadline);
+            if (!line) {
+                failure = "no usiok";
+                process.stop();
+                return false;
+            }
+            if (line->rfind("id name ", 0) == 0) name = line->substr(8);
+            if (*line == "usiok") break;
+        }
+        for (const std::string& o : setup.setoptions) {
+            const std::size_t eq = o.find('=');
+            process.send("setoption name " + o.substr(0, eq) +
+                         (eq == std::string::npos ? std::string() : " value " + o.substr(eq + 1)));
+        }
+    }
+    process.send("isready");
+    if (!awaitLine(process, "readyok", deadline)) {
+        failure = "no readyok";
+        process.stop();
+        return false;
+    }
+    return true;
+}
+
+GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& white, int maxPlies) {
+    GameResult result;
+    SfenResult start = parsePositionText(opening.start);
+    Position p = start.position;
+    Side side = start.side;
+    GameState g = refereeState();
+    std::map<std::string, int> seen;
+    const auto record = [&] { return ++seen[toSfen(p, side)]; };
+    record();
+    const auto play = [&](const LegalMove& m) {
+        playMove(p, g, m);
+        side = opponent(side);
+        result.moves.push_back(m.usi);
+    };
+    for (const std::string& u : opening.moves) {
+        const std::vector<LegalMove> moves = legalMoves(p, side);
+        const LegalMove* m = findMove(moves, u);
+        if (m == nullptr) {  // openings are checked when read; this is a safety net
+            result.reason = "illegal opening move " + u;
+            return result;
+        }
+        play(*m);
+        record();
+    }
+    // Which side's engine is which: the first mover of the opening's start is "black".
+    const Side blackSide = start.side;
+    const auto engineOf = [&](Side s) -> MatchEngine& { return s == blackSide ? black : white; };
+    const auto loses = [&](Side s, const std::string& why) {
+        result.winner = s == blackSide ? -1 : 1;
+        result.reason = why;
+        return result;
+    };
+
+    if (!black.ready()) return loses(blackSide, "black engine failed: " + black.failure);
+    if (!white.ready()) return loses(opponent(blackSide), "white engine failed: " + white.failure);
+    black.process.send("usinewgame");
+    white.process.send("usinewgame");
+
+    for (;;) {
+        if (static_cast<int>(result.moves.size()) >= maxPlies) {
+            result.reason = "ply limit";
+            return result;
+        }
+        MatchEngine& e = engineOf(side);
+        const bool isBlack = side == blackSide;
+        e.process.send(positionCommand(opening, result.moves));
+        const auto t0 = Clock::now();
+        e.process.send("go " + e.setup.goArgs);
+        const std::optional<std::string> line =
+            awaitLine(e.process, "bestmove", t0 + std::chrono::milliseconds(e.setup.moveTimeoutMs));
+        const double ms = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+        (isBlack ? result.msBlack : result.msWhite) += ms;
+        ++(isBlack ? result.movesBlack : result.movesWhite);
+        if (!line) {
+            const bool late = e.process.timedOut();
+            e.process.stop();  // started afresh for the next game
+            return loses(side, late ? "time out" : "engine crashed");
+        }
+        std::string move = line->size() > 9 ? line->substr(9) : std::string();
+        if (const std::size_t sp = move.find(' '); sp != std::string::npos) move.resize(sp);
+        if (move == "resign") return loses(side, "resigned");
+        const std::vector<LegalMove> moves = legalMoves(p, side);
+        const LegalMove* m = findMove(moves, move);
+        if (m == nullptr) return loses(side, "illegal move " + move);
+        const Side mover = side;
+        play(*m);
+        if (g.winnerSide != 0) {
+            result.winner = mover == blackSide ? 1 : -1;
+            result.reason = "king captured";
+            return result;
+        }
+        if (record() >= 4) {
+            result.reason = "fourfold repetition";
+            return result;
+        }
+    }
+}
+
+}  // namespace xantu::engine

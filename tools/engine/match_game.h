@@ -1,0 +1,50 @@
+#pragma once
+// One refereed game between two USI engines. Every move is checked against
+// our own move generator: a move it does not list, a resignation, a crash or
+// a silence past the deadline loses; a captured king ends the game; the same
+// position with the same side to move for the fourth time, or the ply limit,
+// draws.
+#include <string>
+#include <vector>
+
+#include "tools/engine/engine_process.h"
+
+namespace xantu::engine {
+
+// A start: "startpos" or an SFEN, and the moves played from it before the
+// engines take over.
+struct Opening {
+    std::string start;
+    std::vector<std::string> moves;
+};
+
+struct EngineSetup {
+    std::string command;
+    std::vector<std::string> setoptions;  // "NAME=VALUE"
+    std::string goArgs;                   // the words after "go"
+    int moveTimeoutMs = 60000;
+};
+
+// One engine as a match uses it: the process and what it said of itself.
+struct MatchEngine {
+    explicit MatchEngine(EngineSetup s) : setup(std::move(s)), process(setup.command) {}
+    EngineSetup setup;
+    EngineProcess process;
+    std::string name;
+    std::string failure;  // why the last start failed
+    // Starts the process if needed and runs usi / setoption / isready.
+    bool ready();
+};
+
+struct GameResult {
+    int winner = 0;  // +1 the side that moved first (b), -1 the other, 0 a draw
+    std::string reason;
+    std::vector<std::string> moves;  // from the start, the opening's moves included
+    double msBlack = 0, msWhite = 0;
+    int movesBlack = 0, movesWhite = 0;
+};
+
+// Plays one game: black moves first. maxPlies counts every move from the start.
+GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& white, int maxPlies);
+
+}  // namespace xantu::engine

@@ -1,0 +1,69 @@
+#pragma once
+// The USI protocol, one input line at a time. The search runs on a thread of
+// its own so that `stop`, `isready` and `quit` are read while it thinks.
+// Every answer goes through the output callback, one line at a time (without
+// the newline), never from two threads at once.
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "core/position.h"
+#include "core/sfen.h"
+#include "search/search.h"
+
+namespace xantu::engine {
+
+class UsiSession {
+public:
+    using Output = std::function<void(const std::string&)>;
+    struct Config {
+        std::size_t maxHashMegabytes = 1024;  // the largest USI_Hash accepted
+    };
+
+    explicit UsiSession(Output out);
+    UsiSession(Output out, Config config);
+    ~UsiSession();  // stops a running search and waits for it
+    UsiSession(const UsiSession&) = delete;
+    UsiSession& operator=(const UsiSession&) = delete;
+
+    // Handles one line. Returns false once `quit` has been read.
+    bool handle(std::string_view line);
+    // Stops a running search and waits until its bestmove has been sent.
+    void finish();
+
+private:
+    void say(const std::string& line);
+    void commandUsi();
+    void commandSetOption(std::string_view rest);
+    void commandPosition(std::string_view rest);
+    void commandGo(std::string_view rest);
+    void commandStop();
+    void joinFinished();
+    void searchThread(Position p, Side side, int level, search::Limits limits);
+
+    Output out_;
+    Config config_;
+    std::mutex outMutex_;
+
+    int level_ = 4;
+    std::size_t hashMegabytes_;
+    std::unique_ptr<search::Searcher> searcher_;  // made when LEVEL4 first searches
+
+    bool havePosition_ = false;
+    Position position_;
+    Side side_ = Side::Lower;
+
+    std::thread thread_;
+    std::atomic<bool> searching_{false};
+    std::atomic<bool> stop_{false};
+    std::mutex stopMutex_;
+    std::condition_variable stopSignal_;
+};
+
+}  // namespace xantu::engine

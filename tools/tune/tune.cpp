@@ -1,0 +1,259 @@
+// xantu-tune: makes the LEVEL4 evaluation weights, reproducibly and from
+// nothing but this program.
+//
+//   xantu-tune selfplay --games G --nodes N --seed S --out FILE
+//       LEVEL4 plays itself at N nodes a move from starts made of four
+//       random quiet plies drawn from the seed; every position of every game
+//       with no king under attack and no king capture in sight is written as
+//       `RESULT SFEN`, RESULT the game's outcome for the lower side (1, 0.5, 0).
+//   xantu-tune tune --data FILE [--epochs E] --out HEADER
+//       Texel tuning: each position is first settled by a short capture
+//       search (its principal line followed to a quiet position); then the
+//       weights are fitted so that a logistic curve of the evaluation of
+//       those quiet positions predicts the outcomes (mean squared error, Adam steps from
+//       the weights in use), and writes them as search/weights.h.
+#include <atomic>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/sfen.h"
+#include "search/eval.h"
+#include "search/movegen.h"
+#include "search/search.h"
+
+using namespace xantu::search;
+
+namespace {
+
+constexpr int kMaxGamePlies = 300;
+
+bool argValue(int argc, char** argv, const char* name, std::string& out) {
+    for (int i = 2; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == name) {
+            out = argv[i + 1];
+            return true;
+        }
+    return false;
+}
+
+long argNumber(int argc, char** argv, const char* name, long fallback) {
+    std::string v;
+    return argValue(argc, argv, name, v) ? std::stol(v) : fallback;
+}
+
+int selfplay(int argc, char** argv) {
+    const long games = argNumber(argc, argv, "--games", 100);
+    const long nodes = argNumber(argc, argv, "--nodes", 2000);
+    const long seed = argNumber(argc, argv, "--seed", 1);
+    std::string outPath;
+    if (!argValue(argc, argv, "--out", outPath)) {
+        std::fprintf(stderr, "xantu-tune: selfplay needs --out FILE\n");
+        return 2;
+    }
+    std::ofstream out(outPath + ".tmp");
+    std::mt19937_64 rng(static_cast<std::uint64_t>(seed));
+    Searcher searcher(16);
+    const std::atomic<bool> stop{false};
+    Limits limits;
+    limits.nodes = static_cast<std::uint64_t>(nodes);
+    long written = 0, blackWins = 0, whiteWins = 0, draws = 0;
+    static MoveList list;
+    for (long g = 0; g < games; ++g) {
+        Board b;
+        b.fromSfen("lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
+        for (int ply = 0; ply < 4; ++ply) {
+            generateAll(b, list);
+            std::vector<Move> quiet;
+            for (int i = 0; i < list.size; ++i)
+                if (b.sq[moveTo(list.moves[i])] == 0 && !isPromotion(list.moves[i])) quiet.push_back(list.moves[i]);
+            b.make(quiet[rng() % quiet.size()]);
+            b.set(b.toPosition(), b.side);
+        }
+        searcher.newGame();
+        std::vector<std::string> positions;
+        std::unordered_map<std::uint64_t, int> seen;
+        double result = 0.5;
+        for (int ply = 0; ply < kMaxGamePlies; ++ply) {
+            if (++seen[b.key] >= 4) break;  // fourfold repetition: a draw
+            const Result r = searcher.think(b.toPosition(), b.side == kBlack ? Side::Lower : Side::Upper, limits, stop);
+            if (!r.hasMove) {
+                result = b.side == kBlack ? 0 : 1;
+                break;
+            }
+            const Move m = parseUsiMove(b, r.usi);
+            if (!b.kingAttacked(b.side) && std::abs(r.scoreCp) < 20000) positions.push_back(b.toSfen());
+            b.make(m);
+            b.set(b.toPosition(), b.side);
+            if (b.king[0] == 0 || b.king[1] == 0) {
+                result = b.king[1] == 0 ? 1 : 0;
+                break;
+            }
+        }
+        (result == 1 ? blackWins : result == 0 ? whiteWins : draws)++;
+        for (const std::string& p : positions) out << result << ' ' << p << '\n';
+        written += static_cast<long>(positions.size());
+        std::fprintf(stderr, "game %ld: %.1f, %zu positions\n", g + 1, result, positions.size());
+    }
+    out.close();
+    if (!out || std::rename((outPath + ".tmp").c_str(), outPath.c_str()) != 0) {
+        std::fprintf(stderr, "xantu-tune: cannot write %s\n", outPath.c_str());
+        return 1;
+    }
+    std::printf("games: %ld lower_wins: %ld upper_wins: %ld draws: %ld positions: %ld\n", games, blackWins, whiteWins,
+                draws, written);
+    return 0;
+}
+
+// A capture-only search (negamax, scores from the side to move's view); `line` receives the
+// principal line, so that the quiet position at its end can be rebuilt.
+int settle(Board& b, int alpha, int beta, int depth, Move* line, int& length) {
+    length = 0;
+    int best = evaluate(b);
+    if (depth == 0 || best >= beta) return best;
+    if (best > alpha) alpha = best;
+    MoveList list;
+    generateTactical(b, list, false);
+    Move childLine[8];
+    int childLength = 0;
+    for (int i = 0; i < list.size; ++i) {
+        const Move m = list.moves[i];
+        if (typeOf(b.sq[moveTo(m)]) == kK) return 30000;
+        b.make(m);
+        const int score = -settle(b, -beta, -alpha, depth - 1, childLine, childLength);
+        b.unmake(m);
+        if (score > best) {
+            best = score;
+            line[0] = m;
+            for (int j = 0; j < childLength; ++j) line[j + 1] = childLine[j];
+            length = childLength + 1;
+            if (score > alpha) alpha = score;
+            if (score >= beta) break;
+        }
+    }
+    return best;
+}
+
+struct Sample {
+    std::uint32_t first;  // into the feature arrays
+    std::uint16_t count;
+    float result;
+};
+
+int tune(int argc, char** argv) {
+    std::string dataPath, outPath;
+    if (!argValue(argc, argv, "--data", dataPath) || !argValue(argc, argv, "--out", outPath)) {
+        std::fprintf(stderr, "xantu-tune: tune needs --data FILE --out HEADER\n");
+        return 2;
+    }
+    const long epochs = argNumber(argc, argv, "--epochs", 400);
+    std::ifstream in(dataPath);
+    std::vector<Sample> samples;
+    std::vector<std::int16_t> index, value;
+    std::string line;
+    std::int16_t idx[feature::kCount + 1], val[feature::kCount + 1];
+    while (std::getline(in, line)) {
+        const std::size_t space = line.find(' ');
+        if (space == std::string::npos) continue;
+        static Board b;
+        if (!b.fromSfen(line.substr(space + 1))) continue;
+        Move pv[8];
+        int length = 0;
+        if (std::abs(settle(b, -30000, 30000, 4, pv, length)) >= 20000) continue;
+        for (int j = 0; j < length; ++j) b.make(pv[j]);
+        b.set(b.toPosition(), b.side);
+        if (b.king[0] == 0 || b.king[1] == 0) continue;
+        int n = extractFeatures(b, idx, val);
+        // The tempo belongs to the side to move.
+        idx[n] = feature::kTempo;
+        val[n] = b.side == kBlack ? 1 : -1;
+        ++n;
+        samples.push_back({static_cast<std::uint32_t>(index.size()), static_cast<std::uint16_t>(n),
+                           std::stof(line.substr(0, space))});
+        index.insert(index.end(), idx, idx + n);
+        value.insert(value.end(), val, val + n);
+    }
+    if (samples.empty()) {
+        std::fprintf(stderr, "xantu-tune: no positions in %s\n", dataPath.c_str());
+        return 1;
+    }
+    std::vector<double> w(feature::kCount);
+    for (int i = 0; i < feature::kCount; ++i) w[i] = gWeights[i];
+    const auto evalOf = [&](const Sample& s) {
+        double e = 0;
+        for (int j = 0; j < s.count; ++j) e += w[index[s.first + j]] * value[s.first + j];
+        return e;
+    };
+    const auto loss = [&](double k) {
+        double sum = 0;
+        for (const Sample& s : samples) {
+            const double p = 1.0 / (1.0 + std::exp(-k * evalOf(s)));
+            sum += (s.result - p) * (s.result - p);
+        }
+        return sum / static_cast<double>(samples.size());
+    };
+    // The scale of the curve, fitted once to the starting weights.
+    double k = 0.001, bestLoss = loss(k);
+    for (double trial = 0.0002; trial <= 0.01; trial *= 1.15) {
+        const double l = loss(trial);
+        if (l < bestLoss) bestLoss = l, k = trial;
+    }
+    std::fprintf(stderr, "positions %zu, K %.5f, loss %.6f\n", samples.size(), k, bestLoss);
+    std::vector<double> m(feature::kCount), v(feature::kCount), grad(feature::kCount);
+    const double rate = 2.0, beta1 = 0.9, beta2 = 0.999;
+    for (long epoch = 1; epoch <= epochs; ++epoch) {
+        std::fill(grad.begin(), grad.end(), 0.0);
+        for (const Sample& s : samples) {
+            const double p = 1.0 / (1.0 + std::exp(-k * evalOf(s)));
+            const double g = -2.0 * (s.result - p) * p * (1 - p) * k;
+            for (int j = 0; j < s.count; ++j) grad[index[s.first + j]] += g * value[s.first + j];
+        }
+        for (int i = 0; i < feature::kCount; ++i) {
+            if (i == feature::kMaterial + kK) continue;  // both sides always have one
+            const double g = grad[i] / static_cast<double>(samples.size());
+            m[i] = beta1 * m[i] + (1 - beta1) * g;
+            v[i] = beta2 * v[i] + (1 - beta2) * g * g;
+            const double mh = m[i] / (1 - std::pow(beta1, epoch)), vh = v[i] / (1 - std::pow(beta2, epoch));
+            w[i] -= rate * mh / (std::sqrt(vh) + 1e-9);
+        }
+        if (epoch % 50 == 0) std::fprintf(stderr, "epoch %ld loss %.6f\n", epoch, loss(k));
+    }
+    std::ostringstream text;
+    text << "#pragma once\n// Evaluation weights in centipawns, in the order of search/eval.h's feature\n"
+            "// layout. Written by xantu-tune; edit the tool, not this file.\n\nnamespace xantu::search {\n\n"
+            "inline constexpr int kTunedWeights[] = {\n";
+    for (int i = 0; i < feature::kCount; ++i) {
+        if (i % 12 == 0) text << "    ";
+        text << static_cast<long>(std::lround(w[i])) << ',';
+        text << ((i % 12 == 11 || i + 1 == feature::kCount) ? "\n" : " ");
+    }
+    text << "};\n\n}  // namespace xantu::search\n";
+    std::ofstream out(outPath + ".tmp");
+    out << text.str();
+    out.close();
+    if (!out || std::rename((outPath + ".tmp").c_str(), outPath.c_str()) != 0) {
+        std::fprintf(stderr, "xantu-tune: cannot write %s\n", outPath.c_str());
+        return 1;
+    }
+    std::printf("positions: %zu K: %.5f loss: %.6f\n", samples.size(), k, loss(k));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "selfplay") return selfplay(argc, argv);
+    if (command == "tune") return tune(argc, argv);
+    std::fprintf(stderr,
+                 "usage: xantu-tune selfplay --games G --nodes N --seed S --out FILE\n"
+                 "       xantu-tune tune --data FILE [--epochs E] --out search/weights.h\n");
+    return 2;
+}

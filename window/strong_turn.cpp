@@ -1,0 +1,90 @@
+// The computer's move at the strong level: the search runs on a worker
+// thread, the window keeps its clock moving and stays painted meanwhile.
+#include <thread>
+
+#include "core/move_check.h"
+#include "core/move_rules.h"
+#include "window/game_window.h"
+
+namespace xantu {
+
+namespace {
+
+constexpr double kSlice = 0.01;
+constexpr int kSlicesPerTick = 5;  // Timer1 fires every 50 ms
+
+// Whether the search's answer is a move the rules allow the upper side here,
+// with a placed code that fits it.
+bool allowedForUpperSide(const Position& p, const search::Result& m) {
+    const auto onBoard = [](int v) { return v >= 1 && v <= 9; };
+    if (!onBoard(m.toX) || !onBoard(m.toY)) return false;
+    if (m.fromX == kUpperHandCol) {
+        if (m.fromY < 1 || m.fromY > kHandKinds || p.enemyHand[m.fromY] <= 0) return false;
+        if (m.placedCode != kHandKindCode[m.fromY]) return false;
+        PawnFiles files;
+        調査_2歩フラグ設定(p, files);
+        return 移動チェック(p, files, kUpperHandCol, m.fromY, m.toX, m.toY, m.placedCode) == 1;
+    }
+    if (!onBoard(m.fromX) || !onBoard(m.fromY)) return false;
+    const int piece = p.board[m.fromX][m.fromY];
+    if (!isUpper(piece)) return false;
+    const PawnFiles none;  // board moves do not read the two-pawn flags
+    if (移動チェック(p, none, m.fromX, m.fromY, m.toX, m.toY, piece) == 0) return false;
+    int promoted = 0;
+    const bool may = 調査_駒成(m.fromX, m.fromY, m.toX, m.toY, piece, promoted) == 1;
+    const bool must = may && 移動後チェック(m.toY, piece) == 0;
+    return (m.placedCode == piece && !must) || (may && m.placedCode == promoted);
+}
+
+}  // namespace
+
+SearchResult GameWindow::strongSearch() {
+    if (!strongThink && !searcher_) searcher_ = std::make_unique<search::Searcher>();
+    std::atomic<bool> stop{false}, done{false};
+    search::Result found;
+    const Position position = pos;
+    std::thread worker([&] {
+        if (strongThink) {
+            found = strongThink(position, stop);
+        } else {
+            search::Limits limits;
+            limits.movetimeMs = kStrongThinkMs;
+            found = searcher_->think(position, search::Side::Upper, limits, stop);
+        }
+        done = true;
+    });
+    // The window waits busy: painted, its input dropped, Esc, closing the
+    // window and 終わり remembered. Slices shorter than a Timer1 period let
+    // such a request stop the search at once; the clock display still moves
+    // once a period.
+    {
+        BusyScope busy(*this);
+        int slices = 0;
+        while (!done) {
+            plat.clock.wait(kSlice);
+            if (exitAfterBusy_ || exitRequested_) stop = true;
+            if (++slices % kSlicesPerTick == 0) Timer1_Timer();
+        }
+    }
+    worker.join();
+
+    SearchResult r;
+    if (exitAfterBusy_ || exitRequested_ || !found.hasMove) return r;
+    if (!allowedForUpperSide(pos, found)) {
+        // Never play a move the rules refuse: the one-ply player answers instead.
+        return comSearch(
+            pos, inf, turn, 3, [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
+    }
+    r.found = true;
+    r.fromX = found.fromX;
+    r.fromY = found.fromY;
+    r.toX = found.toX;
+    r.toY = found.toY;
+    r.placed = found.placedCode;
+    const bool drop = found.fromX == kUpperHandCol;
+    r.movedPiece = drop ? found.placedCode : pos.board[found.fromX][found.fromY];
+    r.promotes = !drop && r.placed != r.movedPiece;
+    return r;
+}
+
+}  // namespace xantu
