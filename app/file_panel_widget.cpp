@@ -145,6 +145,12 @@ void FilePanelWidget::setIoVisible(bool on) {
 
 std::string FilePanelWidget::folder() const { return folder_.toStdString(); }
 
+void FilePanelWidget::openFolder(const std::string& path) {
+    const QString folder = QString::fromStdString(path);
+    const QDir dir(folder);
+    if (dir.exists() && dir.isReadable()) setFolder(folder);
+}
+
 std::string FilePanelWidget::text(int box) const {
     const QLineEdit* edit = textBox(box);
     return edit ? edit->text().toStdString() : std::string();

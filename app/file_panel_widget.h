@@ -30,6 +30,7 @@ public:
     void setListsVisible(bool drive, bool folder, bool files) override;
     void setIoVisible(bool on) override;
     std::string folder() const override;
+    void openFolder(const std::string& path) override;
     std::string text(int box) const override;
     void setText(int box, const std::string& s) override;
     void refreshFiles() override;

@@ -1,9 +1,12 @@
 #include <QApplication>
+#include <QDir>
 #include <QTimer>
 
 #include <cstdlib>
 
 #include "app_setup.h"
+#include "config_location.h"
+#include "file_panel_widget.h"
 #include "install_paths.h"
 #include "main_window.h"
 #include "window/game_window.h"
@@ -15,6 +18,9 @@ int main(int argc, char* argv[]) {
     xantu::MainWindow window(xantu::soundLibraryFolder());
     xantu::GameWindow game(window.platform());
     window.attach(game);
+    game.settingsPath = xantu::chooseSettingsPath().toStdString();
+    // The record panel starts in the home folder until the settings name another.
+    window.filePanel()->setFolder(QDir::homePath());
     window.dispatch([](xantu::GameWindow& g) { g.Form_Load(); });
     if (window.exiting()) return 0;
     window.show();
@@ -22,6 +28,9 @@ int main(int argc, char* argv[]) {
     if (std::getenv("XANTU_QUIT_AFTER_FIRST_PAINT") != nullptr) {
         window.repaint();
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    } else {
+        // Once the window is on the screen: offer to continue an unfinished game.
+        QTimer::singleShot(0, &window, [&window] { window.dispatch([](xantu::GameWindow& g) { g.再開_確認(); }); });
     }
     return app.exec();
 }

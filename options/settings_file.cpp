@@ -49,6 +49,10 @@ std::vector<Setting> 解析_環境設定(std::string_view bytes) {
         } else if (key == "移動指導" || key == "経過時間" || key == "BGM") {
             s.key = key == "移動指導" ? SettingKey::Guidance : key == "経過時間" ? SettingKey::ElapsedTime : SettingKey::Bgm;
             s.on = value == "ON";
+        } else if (key == "棋譜フォルダ") {
+            if (value.empty()) continue;
+            s.key = SettingKey::RecordFolder;
+            s.text = std::string(value);
         } else {
             continue;
         }
@@ -74,7 +78,12 @@ std::string 作成_環境設定(const SettingsValues& values) {
     text.append(values.elapsedTime ? "経過時間=ON\r\n" : "経過時間=OFF\r\n");
     text.append(values.bgm ? "BGM=ON\r\n" : "BGM=OFF\r\n");
     // Fixed texts, all of which CP932 holds.
-    return utf8ToCp932(text).value_or(std::string());
+    std::string bytes = utf8ToCp932(text).value_or(std::string());
+    if (!values.recordFolder.empty() && values.recordFolder.find_first_of("\r\n") == std::string::npos) {
+        if (const std::optional<std::string> folder = utf8ToCp932("棋譜フォルダ=" + values.recordFolder + "\r\n"))
+            bytes += *folder;
+    }
+    return bytes;
 }
 
 SettingsWriteStatus 書込_環境設定(const SettingsValues& values, const std::filesystem::path& file) {

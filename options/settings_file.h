@@ -14,7 +14,7 @@ namespace xantu {
 
 inline constexpr const char* kSettingsFileName = "Xantuペカナ将棋.ini";
 
-enum class SettingKey { Theme, Guidance, ElapsedTime, Bgm };
+enum class SettingKey { Theme, Guidance, ElapsedTime, Bgm, RecordFolder };
 
 // One recognised line.
 //  Theme:       "背景画" with "ペカナ" 6, "畳" 2, "竹" 3, "宇宙" 4 or "煉瓦" 5 in
@@ -22,10 +22,13 @@ enum class SettingKey { Theme, Guidance, ElapsedTime, Bgm };
 //               is not returned);
 //  Guidance:    "移動指導", ElapsedTime: "経過時間", Bgm: "BGM": `on` is true
 //               for the value "ON" and false for any other value.
+//  RecordFolder: "棋譜フォルダ", the folder records were last read from or
+//               written to, in `text` (UTF-8); an empty value is not returned.
 struct Setting {
     SettingKey key = SettingKey::Theme;
     int theme = 0;
     bool on = false;
+    std::string text{};
     bool operator==(const Setting&) const = default;
 };
 
@@ -55,19 +58,23 @@ struct SettingsValues {
     bool guidance = false;
     bool elapsedTime = true;
     bool bgm = true;
+    // Empty until a record has been read or written.
+    std::string recordFolder{};
     bool operator==(const SettingsValues&) const = default;
 };
 
-// The defaults: ペカナ, guidance off, elapsed time on, BGM on.
-inline constexpr SettingsValues kDefaultSettings{};
+// The defaults: ペカナ, guidance off, elapsed time on, BGM on, no record folder.
+inline const SettingsValues kDefaultSettings{};
 
 // Theme number ↔ its name in the file ("ペカナ" 6, "畳" 2, "竹" 3, "宇宙" 4,
 // "煉瓦" 5); 0 / an empty text for anything else.
 int 背景画の番号(std::string_view name);
 std::string_view 背景画の名前(int theme);
 
-// The file content: the 背景画 line, then 移動指導, 経過時間, BGM, each
-// line ended by CR LF, in CP932.
+// The file content: the 背景画 line, then 移動指導, 経過時間, BGM and, when
+// there is one, 棋譜フォルダ, each line ended by CR LF, in CP932. A folder
+// whose name CP932 cannot hold is left out (the panel then opens in the
+// home folder next time).
 std::string 作成_環境設定(const SettingsValues& values);
 
 enum class SettingsWriteStatus { Ok, CannotWrite };

@@ -118,6 +118,9 @@ public:
     virtual void setListsVisible(bool drive, bool folder, bool files) = 0;
     virtual void setIoVisible(bool on) = 0;  // the four labelled boxes and RETURN
     virtual std::string folder() const = 0;
+    // Shows `path` in the folder and file lists; a folder that is gone or
+    // cannot be read leaves the panel where it was.
+    virtual void openFolder(const std::string& path) = 0;
     virtual std::string text(int box) const = 0;  // box 1..4 = Text1..Text4
     virtual void setText(int box, const std::string& s) = 0;
     virtual void refreshFiles() = 0;

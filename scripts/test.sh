@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Set up, check the formatting of every C++ file, build and run every test:
-# the whole program; the record and settings readers under libFuzzer for a
-# minute; then the Qt-free core again under AddressSanitizer and
+# the whole program; the record, settings and resume readers under libFuzzer
+# for a minute; then the Qt-free core again under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -58,6 +58,7 @@ void GameWindow::com_ban() {
         screen.消去_移動結果(g.comSide);
         g.winnerSide = g.manSide;
         g.sideToMove = g.manSide;
+        保存_対局();
         message("あなたの勝ちです", "終了");
         return;
     }
@@ -79,6 +80,16 @@ void GameWindow::com_ban() {
     ++moves.recordLength;
     描画_手番();
     plat.clock.setTimerEnabled(false);
+    // Kept before any box is shown: the move stands even if the program ends there.
+    {
+        const GameState shown = g;
+        g.sideToMove = g.manSide;
+        const double comBefore = clk.comSeconds;
+        clk.comSeconds += turnSeconds;
+        保存_対局();
+        clk.comSeconds = comBefore;
+        g = shown;
+    }
     // Announce mate, a captured king or check.
     勢力調査(pos, inf);
     if (詰めかMAN(pos, inf) == 1) {
@@ -100,6 +111,7 @@ void GameWindow::com_ban() {
     clk.turnStartTime = plat.clock.now();
     g.sideToMove = g.manSide;
     if (plat.menus.checked("KEIKA")) plat.clock.setTimerEnabled(true);
+    保存_対局();
 }
 
 }  // namespace xantu

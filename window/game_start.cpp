@@ -40,6 +40,7 @@ void GameWindow::START_Click() {
         announceHumanTurn(g.sideToMove == kSente ? "先手の番です" : "後手の番です", " ", false);
     }
     g.paused = 0;
+    保存_対局();
 }
 
 void GameWindow::SENTE_Click() {
@@ -78,6 +79,7 @@ void GameWindow::SENTE_Click() {
         plat.clock.setTimerEnabled(true);
         com_ban();
     }
+    保存_対局();
 }
 
 void GameWindow::GOTE_Click() {
@@ -108,6 +110,7 @@ void GameWindow::GOTE_Click() {
         // The computer is to move: it moves now.
         com_ban();
     }
+    保存_対局();
 }
 
 }  // namespace xantu

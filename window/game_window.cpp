@@ -129,6 +129,7 @@ void GameWindow::Form_Load() {
 void GameWindow::終了処理() {
     if (terminated_) return;
     terminated_ = true;
+    保存_対局();
     for (std::int32_t h : {otherSound, forbiddenSound, pieceSound, bgmSound})
         if (h != 0) plat.sound.dsFree(h);
     otherSound = forbiddenSound = pieceSound = bgmSound = 0;

@@ -1,6 +1,7 @@
 #pragma once
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@
 #include "options/options.h"
 #include "sound/sound_module.h"
 #include "record/move_list.h"
+#include "record/resume_file.h"
 #include "search/search.h"
 
 namespace xantu {
@@ -134,6 +136,17 @@ public:
     void 描画_手番();
     void toggleMute();
 
+    // ---- The unfinished game kept across runs ---------------------------
+    std::filesystem::path resumePath() const;
+    // Keeps the game as it stands now for the next start, or removes what
+    // was kept once nothing is left to continue.
+    void 保存_対局();
+    // At start-up, once the window is drawn: offers to continue the kept
+    // game, restores it on Yes, discards it on No or when it is unusable.
+    void 再開_確認();
+    // Puts a kept game on the board as stepping through the moves would.
+    void 適用_再開(const ResumeState& s);
+
     // ---- State (plain structs, public for the tests) -------------------
     Platform& plat;
     Position pos;
@@ -157,8 +170,11 @@ public:
         int winner = 0;
     } gameInfo;
     SoundModule Module1;
-    // The settings file; the current folder's unless a test points elsewhere.
+    // The settings file; the current folder's unless the program or a test
+    // points elsewhere. The unfinished game is kept beside it.
     std::string settingsPath = "Xantuペカナ将棋.ini";
+    // The folder records were last read from or written to; empty until then.
+    std::string recordFolder;
     // The strong search for one move on a worker thread: given the Position
     // (the computer to move, as the upper side) and a flag that asks it to
     // stop at once. Left empty, the window's own Searcher thinks for
@@ -189,6 +205,7 @@ private:
     void applyHandicapStep(int delta);
     void showRestoredPosition();
     void selectTheme(int theme, const char* item);
+    void noteRecordFolder();
     void soundStartUp();
     // The strong search's move in the one-ply search's terms, found on a
     // worker thread while the window waits (and stays painted). Stops the

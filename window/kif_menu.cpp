@@ -79,6 +79,7 @@ void GameWindow::KIF_READ_Click() {
     }
     初期設定();
     g.recordMode = 1;
+    保存_対局();
     // KIF numbers squares from 先手's seat: 先手 is the lower side.
     g.manSide = kSente;
     g.comSide = kGote;

@@ -39,6 +39,7 @@ void GameWindow::レベル_設定(int IN_LEVEL) {
         g.comLevel = IN_LEVEL;
     }
     if (g.vsComputer == 1) screen.描画_レベル(g.comLevel);
+    保存_対局();
 }
 
 void GameWindow::描画_メッセージ(int IN_メッセージ番号) {
@@ -90,6 +91,7 @@ void GameWindow::applyHandicapStep(int delta) {
         play(pieceSound);
     }
     g.handicapSet = 1;
+    保存_対局();
 }
 
 }  // namespace xantu

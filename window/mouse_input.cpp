@@ -21,6 +21,7 @@ bool GameWindow::clickPreChecks(int& col, int& row, double X, double Y) {
         if (message("棋譜を '進 'で進めて下さい", "棋譜", MsgButtons::YesNo) == kMsgNo) {
             play(forbiddenSound);
             初期設定();
+            保存_対局();
         }
         return false;
     }
@@ -222,11 +223,13 @@ void GameWindow::handOverAfterHumanMove(int captured) {
         勢力調査(pos, inf);
         if (詰めかCOM(pos, inf) == 1 || captured == kKing) {
             g.winnerSide = g.manSide;
+            保存_対局();
             message("あなたの勝ちです", "終了");
             return;
         }
         g.sideToMove = g.comSide;
         描画_手番();
+        保存_対局();
         com_ban();
         return;
     }
@@ -238,6 +241,7 @@ void GameWindow::handOverAfterHumanMove(int captured) {
         clk.comSeconds += turnSeconds;
     }
     clk.turnStartTime = plat.clock.now();
+    保存_対局();
     // winnerSide is the order value of the side that took the other's king
     // (the lower side plays as manSide, which is 後手 after a game against
     // the computer was resumed by two humans): name that side.

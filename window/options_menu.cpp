@@ -51,8 +51,20 @@ void GameWindow::読込_環境設定ファイル() {
             plat.menus.setChecked("BGM", s.on);
             if (s.on && bgmSound != 0) plat.sound.dsPlayLooping(bgmSound);
             break;
+        case SettingKey::RecordFolder:
+            recordFolder = s.text;
+            break;
         }
     }
+    // The record panel opens where records were last read or written.
+    if (!recordFolder.empty()) plat.filePanel.openFolder(recordFolder);
+}
+
+void GameWindow::noteRecordFolder() {
+    const std::string folder = plat.filePanel.folder();
+    if (folder == recordFolder) return;
+    recordFolder = folder;
+    書込_環境設定ファイル();
 }
 
 void GameWindow::書込_環境設定ファイル() {
@@ -66,6 +78,7 @@ void GameWindow::書込_環境設定ファイル() {
     v.guidance = plat.menus.checked("SIDOU");
     v.elapsedTime = plat.menus.checked("KEIKA");
     v.bgm = plat.menus.checked("BGM");
+    v.recordFolder = recordFolder;
     // A file that cannot be written leaves the choices of this run as they are.
     書込_環境設定(v, settingsPath);
 }

@@ -49,6 +49,7 @@ void GameWindow::writeRecordFromPanel() {
     }
     hideRecordPanel(1);
     plat.filePanel.refreshFiles();
+    noteRecordFolder();
     message(std::string(棋譜書込メッセージ(status)), std::string(棋譜書込タイトル(status)));
 }
 
@@ -65,6 +66,8 @@ void GameWindow::readRecord(const std::string& fileName) {
     }
     初期設定();
     g.recordMode = 1;
+    noteRecordFolder();
+    保存_対局();
     // The header lines: the match name and the lower player below the
     // board, the upper player above it.
     const auto& h = result.headers;

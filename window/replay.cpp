@@ -78,6 +78,7 @@ void GameWindow::REPLAY_Click() {
     --g.moveNumber;
     g.sideToMove = -g.sideToMove;
     screen.描画_手数(g.moveNumber, colourWhite);
+    保存_対局();
 }
 
 void GameWindow::AFTER_Click() {
@@ -127,11 +128,13 @@ void GameWindow::AFTER_Click() {
     // The other side to move.
     g.sideToMove = -g.sideToMove;
     screen.描画_手数(g.moveNumber, colourWhite);
+    保存_対局();
 }
 
 void GameWindow::CANCEL_Click() {
     初期設定();
     play(pieceSound);
+    保存_対局();
 }
 
 void GameWindow::REVERSE_Click() {
@@ -161,6 +164,7 @@ void GameWindow::REVERSE_Click() {
     g.sideToMove = -g.sideToMove;
     moves.recordLength = 0;
     moves.lastEntry = 0;
+    保存_対局();
 }
 
 }  // namespace xantu

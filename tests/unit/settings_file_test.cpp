@@ -50,6 +50,18 @@ TEST(環境設定, 全ての値の往復) {
         }
 }
 
+TEST(環境設定, 棋譜フォルダ) {
+    SettingsValues v;
+    v.recordFolder = "/home/対局者/棋譜";
+    const std::string text = 作成_環境設定(v);
+    EXPECT_EQ(text, 作成_環境設定(kDefaultSettings) + sjis("棋譜フォルダ=/home/対局者/棋譜\r\n"));
+    Setting folder{SettingKey::RecordFolder, 0, false, v.recordFolder};
+    EXPECT_EQ(解析_環境設定(text).back(), folder);
+    // A name CP932 cannot hold is left out, and the rest is written as usual.
+    v.recordFolder = "/home/😀";
+    EXPECT_EQ(作成_環境設定(v), 作成_環境設定(kDefaultSettings));
+}
+
 TEST(環境設定, 行の解釈) {
     // Only one line: only that setting is reported.
     EXPECT_EQ(解析_環境設定(sjis("BGM=OFF\r\n")), std::vector<Setting>{flag(SettingKey::Bgm, false)});

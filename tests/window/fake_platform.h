@@ -98,6 +98,7 @@ public:
     void setListsVisible(bool drive, bool folder, bool files) override { lists = {drive, folder, files}; }
     void setIoVisible(bool on) override { ioVisible = on; }
     std::string folder() const override { return folderPath; }
+    void openFolder(const std::string& path) override { folderPath = path; }
     std::string text(int box) const override {
         auto it = texts.find(box);
         return it == texts.end() ? std::string() : it->second;

@@ -160,6 +160,16 @@ TEST_F(RecordMenu, SaveAndLoadAGameThenStepThroughIt) {
     w->File1_Click("test.棋譜");
     EXPECT_EQ(w->g.recordMode, 1);
     EXPECT_EQ(w->moves.lastEntry, 3);  // all three moves, the last one included
+    EXPECT_FALSE(std::filesystem::exists(w->resumePath()));  // a record only read is nothing to resume
+    {
+        // The next start opens the record panel where this record was.
+        FakePlatform next;
+        next.folderPath = "/";
+        GameWindow again(next.platform);
+        again.settingsPath = w->settingsPath;
+        again.Form_Load();
+        EXPECT_EQ(next.folderPath, dir.string());
+    }
     ASSERT_GE(fake.dialogs.size(), 2u);
     EXPECT_EQ(fake.dialogs[fake.dialogs.size() - 2].text, " 読み込みました");
     EXPECT_EQ(lastDialog(), "棋譜を '進 'で進めて下さい");

@@ -23,6 +23,7 @@ int commandKif(const Args& args);       // kif RECORD.棋譜
 int commandSfen(const Args& args);      // sfen FILE.kif
 int commandUsi(const Args& args);       // usi
 int commandMatch(const Args& args);     // match --engine1 CMD --engine2 CMD …
+int commandResumeInfo(const Args& args);  // resume-info FILE
 
 // The text of --help: every command, its options and its output columns.
 extern const char* const kHelpText;

@@ -23,6 +23,7 @@ constexpr Command kCommands[] = {
     {"go", xantu::engine::commandGo, "go [--depth N] [--nodes N] [--movetime MS] SFEN"},
     {"perft", xantu::engine::commandPerft, "perft SFEN DEPTH [divide]"},
     {"selfplay", xantu::engine::commandSelfplay, "selfplay [--level N] [--games G] [--seed S] [--positions]"},
+    {"resume-info", xantu::engine::commandResumeInfo, "resume-info FILE"},
     {"kif", xantu::engine::commandKif, "kif RECORD.棋譜"},
     {"sfen", xantu::engine::commandSfen, "sfen FILE.kif"},
     {"usi", xantu::engine::commandUsi, "usi"},

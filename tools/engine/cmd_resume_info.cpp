@@ -1,0 +1,62 @@
+// resume-info FILE: what a kept unfinished game holds, so that its format
+// can be checked from outside: the moves, whose turn it is, the level and
+// the SFEN of the Position on the board. A file the game would refuse gives
+// one line on stderr with the reason (not-found, cannot-read, other-format,
+// broken, inconsistent) and exit status 2.
+#include <cstdio>
+
+#include "core/sfen.h"
+#include "record/resume_file.h"
+#include "tools/engine/commands.h"
+
+namespace xantu::engine {
+
+namespace {
+
+const char* statusName(ResumeReadStatus s) {
+    switch (s) {
+    case ResumeReadStatus::Ok: return "ok";
+    case ResumeReadStatus::NotFound: return "not-found";
+    case ResumeReadStatus::CannotRead: return "cannot-read";
+    case ResumeReadStatus::OtherFormat: return "other-format";
+    case ResumeReadStatus::Broken: return "broken";
+    case ResumeReadStatus::Inconsistent: return "inconsistent";
+    }
+    return "?";
+}
+
+const char* sideName(int side) { return side == 1 ? "gote" : side == -1 ? "sente" : "none"; }
+
+}  // namespace
+
+int commandResumeInfo(const Args& args) {
+    if (args.size() != 1) {
+        std::fprintf(stderr, "xantu-engine: resume-info: give one file\n");
+        return kExitBadInput;
+    }
+    const ResumeReadResult r = 読込_再開ファイル(args[0]);
+    if (r.status != ResumeReadStatus::Ok) {
+        std::fprintf(stderr, "xantu-engine: resume-info: %s: %s\n", args[0].c_str(), statusName(r.status));
+        return kExitBadInput;
+    }
+    const ResumeState& s = r.state;
+    const GameState& g = s.game;
+    std::printf("status ok\n");
+    std::printf("moves %d\n", g.moveNumber);
+    std::printf("record-length %d\n", s.moves.recordLength);
+    std::printf("last-entry %d\n", s.moves.lastEntry);
+    std::printf("side-to-move %s\n", sideName(g.sideToMove));
+    std::printf("human-side %s\n", sideName(g.manSide));
+    std::printf("opponent %s\n", g.vsComputer == 1 ? "computer" : "human");
+    std::printf("level %d\n", g.comLevel);
+    std::printf("handicap %d%s\n", g.handicapLevel, g.handicapSet == 1 ? " set" : "");
+    std::printf("flipped %d\n", g.flipped);
+    std::printf("record-mode %d\n", g.recordMode);
+    std::printf("clocks lower %.3f upper %.3f\n", s.clocks.manSeconds, s.clocks.comSeconds);
+    // The side to move, as SFEN has it: the lower side's pieces are negative.
+    const Side side = g.sideToMove == 1 ? Side::Upper : Side::Lower;
+    std::printf("sfen %s\n", toSfen(s.position, side).c_str());
+    return 0;
+}
+
+}  // namespace xantu::engine
