@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
@@ -80,9 +81,24 @@ double CanvasWidget::logicalScale() const { return view_.scale() / devicePixelRa
 
 void CanvasWidget::setArea(double width, double height) {
     if (QSizeF(width, height) == area_) return;
+    const QSizeF old = area_;
     area_ = QSizeF(width, height);
     updateGeometry();
     redrawAll();
+    // A shown window of its own size (not maximised, not full screen) keeps
+    // the scale when the area grows or shrinks in width (the move list shown
+    // or hidden beside the board): it widens or narrows with it, within the screen.
+    QWidget* frame = window();
+    if (frame == nullptr || frame == this || !frame->isVisible() || old.width() <= 0 || old.height() != height ||
+        (frame->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0)
+        return;
+    const int grown = static_cast<int>(std::lround(this->width() * width / old.width())) - this->width();
+    int target = frame->width() + grown;
+    if (const QScreen* screen = frame->screen()) {
+        const int room = screen->availableGeometry().width() - (frame->frameGeometry().width() - frame->width());
+        target = std::min(target, room);
+    }
+    frame->resize(std::max(1, target), frame->height());
 }
 
 void CanvasWidget::setSurround(const Surround& surround) {

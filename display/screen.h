@@ -52,6 +52,8 @@ public:
     void printShadowed(double xTwips, double yTwips, const std::string& text, int colour, int size);
     void 描画_影付き数値(double 入力X, double 入力Y, const std::string& 数値, int 色, int フォントサイズ);
     void 描画_影付き数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ);
+    // An unfilled box given in twips.
+    void 描画_枠(int 描画色, double x1, double y1, double x2, double y2);
 
     // Hands and labels
     void 描画_桝_数値();
@@ -80,6 +82,21 @@ public:
 
     bool fontBold() const { return bold_; }
 
+    // The influence overlay: while it is on, every board square is painted
+    // with the counts of the pieces of each side that reach it. The counts
+    // are the ones last given to 描画_利き.
+    struct InfluenceCounts {
+        int man[10][10]{};  // lower side
+        int com[10][10]{};  // upper side
+        bool operator==(const InfluenceCounts&) const = default;
+    };
+    bool influenceShown() const { return overlayOn_; }
+    // Turns the overlay on or off and repaints the board squares.
+    void 表示_利き(bool on, const InfluenceCounts& counts);
+    // Takes new counts; repaints only the squares whose counts changed.
+    void 描画_利き(const InfluenceCounts& counts);
+    const InfluenceCounts& shownInfluence() const { return overlay_; }
+
     // Texts the window keeps showing until they are erased: the move counter,
     // the last notation on either side of the board and a loaded record's
     // header lines. A full redraw paints the background over them and then
@@ -107,7 +124,12 @@ private:
     const Position& pos_;
     const GameState& g_;
     const Options& opt_;
+    void 描画_利き数(int x, int y);
+    void repaintSquare(int x, int y);
+
     bool bold_ = false;
+    bool overlayOn_ = false;
+    InfluenceCounts overlay_;
     int shownTurn_ = 0;
     LastMove shownMove_;
     bool marksShown_ = false;

@@ -4,10 +4,6 @@
 
 namespace xantu {
 
-void Screen::描画_絵(int 駒種類, double 座標X, double 座標Y) {
-    plat_.canvas.paintPicture(駒種類, cellX(座標X), cellY(座標Y));
-}
-
 void Screen::描画_桝輪郭(int 描画色, double 座標X, double 座標Y) {
     // The grid's own colour one pixel wide (at 100 %); every other outline
     // (selection, guidance, the computer's move) two, so that it stands out.

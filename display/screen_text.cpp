@@ -22,6 +22,10 @@ void Screen::printAt(double xTwips, double yTwips, const std::string& text, int 
     plat_.canvas.printText(text, xTwips, yTwips, size, bold_, colour);
 }
 
+void Screen::描画_枠(int 描画色, double x1, double y1, double x2, double y2) {
+    plat_.canvas.drawBox(描画色, x1, y1, x2, y2, 15);  // one pixel at 100 %
+}
+
 void Screen::描画_数値(double 入力X, double 入力Y, const std::string& 数値, int 色, int モード, int フォントサイズ) {
     if (モード != 0) return;  // only numbers 1..9 have a kanji numeral
     printAt(cellX(入力X), cellY(入力Y), 数値, 色, フォントサイズ);

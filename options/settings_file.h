@@ -14,14 +14,15 @@ namespace xantu {
 
 inline constexpr const char* kSettingsFileName = "Xantuペカナ将棋.ini";
 
-enum class SettingKey { Theme, Guidance, ElapsedTime, Bgm, RecordFolder };
+enum class SettingKey { Theme, Guidance, ElapsedTime, Bgm, MoveListPanel, InfluenceOverlay, RecordFolder };
 
 // One recognised line.
 //  Theme:       "背景画" with "ペカナ" 6, "畳" 2, "竹" 3, "宇宙" 4 or "煉瓦" 5 in
 //               `theme` (a 背景画 line with another value changes nothing and
 //               is not returned);
-//  Guidance:    "移動指導", ElapsedTime: "経過時間", Bgm: "BGM": `on` is true
-//               for the value "ON" and false for any other value.
+//  Guidance:    "移動指導", ElapsedTime: "経過時間", Bgm: "BGM",
+//               MoveListPanel: "棋譜表示", InfluenceOverlay: "利き表示": `on` is
+//               true for the value "ON" and false for any other value.
 //  RecordFolder: "棋譜フォルダ", the folder records were last read from or
 //               written to, in `text` (UTF-8); an empty value is not returned.
 struct Setting {
@@ -52,12 +53,16 @@ std::vector<Setting> 解析_環境設定(std::string_view bytes);
 SettingsReadResult 読込_環境設定(const std::filesystem::path& file = kSettingsFileName);
 
 // The state the file mirrors: the checked theme (6, 2, 3, 4 or 5; 0 when no
-// theme item is checked, which writes no 背景画 line) and the three check marks.
+// theme item is checked, which writes no 背景画 line) and the check marks.
+// The move-list panel and the influence overlay came later than the other
+// options: they are off when the file has no line for them.
 struct SettingsValues {
     int theme = 6;
     bool guidance = false;
     bool elapsedTime = true;
     bool bgm = true;
+    bool moveListPanel = false;
+    bool influenceOverlay = false;
     // Empty until a record has been read or written.
     std::string recordFolder{};
     bool operator==(const SettingsValues&) const = default;
@@ -71,10 +76,12 @@ inline const SettingsValues kDefaultSettings{};
 int 背景画の番号(std::string_view name);
 std::string_view 背景画の名前(int theme);
 
-// The file content: the 背景画 line, then 移動指導, 経過時間, BGM and, when
-// there is one, 棋譜フォルダ, each line ended by CR LF, in CP932. A folder
-// whose name CP932 cannot hold is left out (the panel then opens in the
-// home folder next time).
+// The file content: the 背景画 line, then 移動指導, 経過時間, BGM, then
+// "棋譜表示=ON" and "利き表示=ON" for those that are on (an off one writes no
+// line, so a file with both off is the same as before they existed) and,
+// when there is one, 棋譜フォルダ, each line ended by CR LF, in CP932. A
+// folder whose name CP932 cannot hold is left out (the panel then opens in
+// the home folder next time).
 std::string 作成_環境設定(const SettingsValues& values);
 
 enum class SettingsWriteStatus { Ok, CannotWrite };

@@ -24,13 +24,17 @@ inline int centreDistance(int sq) {
     const int x = fileOf(sq);
     return x - 1 < 9 - x ? x - 1 : 9 - x;
 }
-inline int chebyshev(int a, int b) {
-    const int dx = std::abs(fileOf(a) - fileOf(b)), dy = std::abs(rankOf(a) - rankOf(b));
-    return dx > dy ? dx : dy;
-}
+// King distance between two squares of the board.
+std::uint8_t gDistance[kSquares][kSquares];
+inline int chebyshev(int a, int b) { return gDistance[a][b]; }
 
 struct Loader {
     Loader() {
+        for (int a = 0; a < kSquares; ++a)
+            for (int b = 0; b < kSquares; ++b) {
+                const int dx = std::abs(fileOf(a) - fileOf(b)), dy = std::abs(rankOf(a) - rankOf(b));
+                gDistance[a][b] = static_cast<std::uint8_t>(dx > dy ? dx : dy);
+            }
         for (int i = 0; i < feature::kCount; ++i) gWeights[i] = kTunedWeights[i];
         refreshEvalTables();
     }

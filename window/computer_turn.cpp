@@ -80,6 +80,7 @@ void GameWindow::com_ban() {
     ++moves.recordLength;
     描画_手番();
     plat.clock.setTimerEnabled(false);
+    描画_学習表示(false);
     // Kept before any box is shown: the move stands even if the program ends there.
     {
         const GameState shown = g;

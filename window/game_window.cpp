@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/move_rules.h"
+#include "window/menu_table.h"
 
 namespace xantu {
 
@@ -115,10 +116,14 @@ void GameWindow::Form_Load() {
     plat.menus.setChecked("SIDOU", false);
     plat.menus.setChecked("KEIKA", true);
     plat.menus.setChecked("BGM", false);
+    plat.menus.setChecked("KIFU_LIST", false);
+    plat.menus.setChecked("KIKI", false);
     // Background colour (the board geometry is constant).
     plat.canvas.setBackColour(colourGreen);
     // Settings.
     読込_環境設定ファイル();
+    // The move-list panel, when the settings show it, widens the area.
+    applyAreaWidth();
     // The starting Position and the whole screen.
     初期設定();
     描画_手番();
@@ -194,6 +199,7 @@ void GameWindow::画面_再描画() {
     screen.描画_絵(kPicTitle, 10.8, 0);
     // The background has covered every text: show again what was shown.
     screen.redrawShownTexts();
+    描画_学習表示(true);
 }
 
 // ---- Menus ----------------------------------------------------------------
@@ -234,11 +240,13 @@ void GameWindow::menuCommand(std::string_view name) {
         {"UCHU", &GameWindow::UCHU_Click},       {"RENGA", &GameWindow::RENGA_Click},
         {"SIDOU", &GameWindow::SIDOU_Click},     {"KEIKA", &GameWindow::KEIKA_Click},
         {"BGM", &GameWindow::BGM_Click},         {"VER", &GameWindow::VER_Click},
+        {"KIFU_LIST", &GameWindow::KIFU_LIST_Click}, {"KIKI", &GameWindow::KIKI_Click},
     };
     for (const Entry& e : kHandlers)
         if (e.name == name) {
             (this->*e.handler)();
             描画_手番();
+            afterEvent();
             return;
         }
 }

@@ -12,6 +12,7 @@
 #include "core/game_state.h"
 #include "core/position.h"
 #include "platform/platform.h"
+#include "display/move_list_panel.h"
 #include "display/screen.h"
 #include "influence/influence_map.h"
 #include "options/options.h"
@@ -110,6 +111,8 @@ public:
     void KEIKA_Click();
     void BGM_Click();
     void VER_Click();
+    void KIFU_LIST_Click();
+    void KIKI_Click();
 
     // ---- Procedures ----------------------------------------------------
     void 初期設定();
@@ -136,6 +139,17 @@ public:
     void 描画_手番();
     void toggleMute();
 
+    // ---- The move-list panel and the influence overlay -----------------
+    // Brings both up to date with the Position and the move list; `force`
+    // draws the panel even where it already shows the same.
+    void 描画_学習表示(bool force);
+    // A click on row `row` of the move list: steps there with 戻 or 進, one
+    // move at a time, and stops at the first refusal.
+    void 棋譜一覧_Click(int row);
+    // The width of the drawing area in twips: wider while the panel is shown.
+    double 画面幅() const;
+    // The counts of the survey of the Position on the board.
+    Screen::InfluenceCounts 調査_利き() const;
     // ---- The unfinished game kept across runs ---------------------------
     std::filesystem::path resumePath() const;
     // Keeps the game as it stands now for the next start, or removes what
@@ -158,6 +172,7 @@ public:
     Options opt;
     Clocks clk;
     Screen screen;
+    MoveListPanel movePanel{screen};
     // What a KIF file says about the game besides its moves: set when a game
     // starts and when a record is loaded.
     struct GameInfo {
@@ -207,6 +222,11 @@ private:
     void selectTheme(int theme, const char* item);
     void noteRecordFolder();
     void soundStartUp();
+    // A click on the move-list panel's area (true), handled there.
+    bool moveListMouseDown(double X, double Y);
+    // After an event: the study displays follow what it changed.
+    void afterEvent();
+    void applyAreaWidth();
     // The strong search's move in the one-ply search's terms, found on a
     // worker thread while the window waits (and stays painted). Stops the
     // search at once when the program is asked to end.
@@ -219,6 +239,7 @@ private:
     bool terminated_ = false;
     int busyDepth_ = 0;
     bool exitAfterBusy_ = false;
+    bool steppingList_ = false;
 };
 
 }  // namespace xantu

@@ -47,6 +47,8 @@ inline constexpr MenuItemDef kMenuItems[] = {
     {"SIDOU", "移動指導", "OPTION", true},
     {"KEIKA", "経過時間", "OPTION", true},
     {"BGM", "BGM", "OPTION", true},
+    {"KIFU_LIST", "棋譜表示", "OPTION", true},
+    {"KIKI", "利き表示", "OPTION", true},
     {"VER", "その他", "", false},
 };
 

@@ -89,8 +89,10 @@ void GameWindow::駒移動(int 移動元X, int 移動元Y, int 移動先X, int �
 void GameWindow::Form_MouseDown(int Button, int Shift, double X, double Y) {
     // A click made while the computer is busy is thrown away, never kept for later.
     if (computerBusy()) return;
+    if (moveListMouseDown(X, Y)) return;
     mouseDown(Button, Shift, X, Y);
     描画_手番();
+    afterEvent();
 }
 
 void GameWindow::mouseDown(int Button, int /*Shift*/, double X, double Y) {
@@ -216,6 +218,8 @@ void GameWindow::handOverAfterHumanMove(int captured) {
     // The turn's seconds as read when the move was saved: the total grows by
     // exactly what the move-list entry holds as the time after the move.
     const double turnSeconds = clk.turnSeconds;
+    // The move shows in the list and the overlay before the reply is sought.
+    描画_学習表示(false);
     描画_手番();
     if (g.vsComputer == 1) {
         plat.clock.setTimerEnabled(false);

@@ -51,6 +51,12 @@ void GameWindow::読込_環境設定ファイル() {
             plat.menus.setChecked("BGM", s.on);
             if (s.on && bgmSound != 0) plat.sound.dsPlayLooping(bgmSound);
             break;
+        case SettingKey::MoveListPanel:
+            plat.menus.setChecked("KIFU_LIST", s.on);
+            break;
+        case SettingKey::InfluenceOverlay:
+            plat.menus.setChecked("KIKI", s.on);
+            break;
         case SettingKey::RecordFolder:
             recordFolder = s.text;
             break;
@@ -78,6 +84,8 @@ void GameWindow::書込_環境設定ファイル() {
     v.guidance = plat.menus.checked("SIDOU");
     v.elapsedTime = plat.menus.checked("KEIKA");
     v.bgm = plat.menus.checked("BGM");
+    v.moveListPanel = plat.menus.checked("KIFU_LIST");
+    v.influenceOverlay = plat.menus.checked("KIKI");
     v.recordFolder = recordFolder;
     // A file that cannot be written leaves the choices of this run as they are.
     書込_環境設定(v, settingsPath);

@@ -50,6 +50,20 @@ TEST(環境設定, 全ての値の往復) {
         }
 }
 
+TEST(環境設定, 棋譜表示と利き表示) {
+    // Written only when on, after the four lines of the other options; an
+    // older file without them reads as both off.
+    SettingsValues v = kDefaultSettings;
+    v.moveListPanel = true;
+    v.influenceOverlay = true;
+    const std::string both = sjis("背景画=ペカナ\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n棋譜表示=ON\r\n利き表示=ON\r\n");
+    EXPECT_EQ(作成_環境設定(v), both);
+    EXPECT_EQ(解析_環境設定(both).back(), flag(SettingKey::InfluenceOverlay, true));
+    EXPECT_EQ(解析_環境設定(sjis("棋譜表示=OFF\r\n")), std::vector<Setting>{flag(SettingKey::MoveListPanel, false)});
+    v.influenceOverlay = false;
+    EXPECT_EQ(作成_環境設定(v), sjis("背景画=ペカナ\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n棋譜表示=ON\r\n"));
+}
+
 TEST(環境設定, 棋譜フォルダ) {
     SettingsValues v;
     v.recordFolder = "/home/対局者/棋譜";

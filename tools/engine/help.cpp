@@ -21,7 +21,7 @@ SFEN を取るところでは、どこでも "startpos"（平手の初期局面�
       組み込みの局面集を考えさせる。局面ごとに  NUMBER USI-MOVE SCORE CANDIDATES MICROSECONDS、
       最後に positions / candidates / surveys / evaluations / signature / time_ms / candidates_per_second。
       --level 4 は LEVEL4 の探索を一定の深さで: 局面ごとに  NUMBER USI-MOVE SCORE NODES MICROSECONDS、
-      最後に positions / nodes / signature / time_ms / nodes_per_second
+      最後に positions / nodes / signature / time_ms / cpu_time_ms / nodes_per_second（CPU 時間あたり）
   go [--depth N] [--nodes N] [--movetime MS] SFEN
       手番の側を LEVEL4 で一回探索する（指定なしは 1000 ms）。反復ごとに
       info depth D seldepth S score cp|mate N nodes N nps N time MS pv …、最後に  bestmove USI|resign

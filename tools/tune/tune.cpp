@@ -1,12 +1,16 @@
 // xantu-tune: makes the LEVEL4 evaluation weights, reproducibly and from
 // nothing but this program.
 //
-//   xantu-tune selfplay --games G --nodes N --seed S --out FILE
+// Both commands use the weights compiled in, or with --start the hand-set
+// weights the first round began from; tools/tune/make_weights.sh runs the
+// rounds that made search/weights.h.
+//
+//   xantu-tune selfplay [--start] --games G --nodes N --seed S --out FILE
 //       LEVEL4 plays itself at N nodes a move from starts made of four
 //       random quiet plies drawn from the seed; every position of every game
 //       with no king under attack and no king capture in sight is written as
 //       `RESULT SFEN`, RESULT the game's outcome for the lower side (1, 0.5, 0).
-//   xantu-tune tune --data FILE [--epochs E] --out HEADER
+//   xantu-tune tune [--start] --data FILE [--data2 FILE] [--epochs E] --out HEADER
 //       Texel tuning: each position is first settled by a short capture
 //       search (its principal line followed to a quiet position); then the
 //       weights are fitted so that a logistic curve of the evaluation of
@@ -33,7 +37,40 @@ using namespace xantu::search;
 
 namespace {
 
+// The hand-set weights the first round started from (--start): material and
+// hand values, king attackers and defenders, slider mobility, tempo.
+void useStartingWeights() {
+    for (int& w : gWeights) w = 0;
+    const int material[kTypeCount] = {0, 650, 300, 350, 500, 550, 700, 800, 0, 1100, 550, 550, 550, 950, 1050};
+    const int hand[8] = {0, 700, 320, 380, 540, 600, 780, 880};
+    for (int t = 0; t < kTypeCount; ++t) {
+        gWeights[feature::kMaterial + t] = material[t];
+        gWeights[feature::kKingAttack + t] = t == 0 ? 0 : 15;
+    }
+    for (int k = 0; k < 8; ++k) gWeights[feature::kHand + k] = hand[k];
+    gWeights[feature::kKingDefence + kS] = 25;
+    gWeights[feature::kKingDefence + kG] = 30;
+    gWeights[feature::kKingDefence + kPL] = gWeights[feature::kKingDefence + kPN] =
+        gWeights[feature::kKingDefence + kPS] = 25;
+    const int mobility[kTypeCount] = {0, 3, 2, 0, 0, 0, 4, 4, 0, 3, 0, 0, 0, 3, 3};
+    for (int t = 0; t < kTypeCount; ++t) gWeights[feature::kMobility + t] = mobility[t];
+    gWeights[feature::kAttackSquared] = 2;
+    gWeights[feature::kTempo] = 20;
+    refreshEvalTables();
+}
+
+bool hasFlag(int argc, char** argv, const char* name) {
+    for (int i = 2; i < argc; ++i)
+        if (std::string(argv[i]) == name) return true;
+    return false;
+}
+
 constexpr int kMaxGamePlies = 300;
+// Tuning: the smallest scale of the logistic curve (per centipawn) tried, the
+// Adam step, and the strength of the pull towards the starting weights.
+constexpr double kMinScale = 0.0015;
+constexpr double kRate = 0.5;
+constexpr double kPull = 1e-7;
 
 bool argValue(int argc, char** argv, const char* name, std::string& out) {
     for (int i = 2; i + 1 < argc; ++i)
@@ -154,12 +191,17 @@ int tune(int argc, char** argv) {
         return 2;
     }
     const long epochs = argNumber(argc, argv, "--epochs", 400);
-    std::ifstream in(dataPath);
+    std::vector<std::string> lines;
+    std::string more;
+    for (const std::string& path : {dataPath, argValue(argc, argv, "--data2", more) ? more : std::string()}) {
+        if (path.empty()) continue;
+        std::ifstream in(path);
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+    }
     std::vector<Sample> samples;
     std::vector<std::int16_t> index, value;
-    std::string line;
     std::int16_t idx[feature::kCount + 1], val[feature::kCount + 1];
-    while (std::getline(in, line)) {
+    for (const std::string& line : lines) {
         const std::size_t space = line.find(' ');
         if (space == std::string::npos) continue;
         static Board b;
@@ -201,13 +243,14 @@ int tune(int argc, char** argv) {
     };
     // The scale of the curve, fitted once to the starting weights.
     double k = 0.001, bestLoss = loss(k);
-    for (double trial = 0.0002; trial <= 0.01; trial *= 1.15) {
+    for (double trial = kMinScale; trial <= 0.01; trial *= 1.15) {
         const double l = loss(trial);
         if (l < bestLoss) bestLoss = l, k = trial;
     }
     std::fprintf(stderr, "positions %zu, K %.5f, loss %.6f\n", samples.size(), k, bestLoss);
+    const std::vector<double> start = w;
     std::vector<double> m(feature::kCount), v(feature::kCount), grad(feature::kCount);
-    const double rate = 2.0, beta1 = 0.9, beta2 = 0.999;
+    const double rate = kRate, beta1 = 0.9, beta2 = 0.999;
     for (long epoch = 1; epoch <= epochs; ++epoch) {
         std::fill(grad.begin(), grad.end(), 0.0);
         for (const Sample& s : samples) {
@@ -217,7 +260,10 @@ int tune(int argc, char** argv) {
         }
         for (int i = 0; i < feature::kCount; ++i) {
             if (i == feature::kMaterial + kK) continue;  // both sides always have one
-            const double g = grad[i] / static_cast<double>(samples.size());
+            // A pull towards the starting weights keeps the terms that the
+            // data hardly tells apart (piece-square terms overlap with
+            // material) where they were.
+            const double g = grad[i] / static_cast<double>(samples.size()) + kPull * (w[i] - start[i]);
             m[i] = beta1 * m[i] + (1 - beta1) * g;
             v[i] = beta2 * v[i] + (1 - beta2) * g * g;
             const double mh = m[i] / (1 - std::pow(beta1, epoch)), vh = v[i] / (1 - std::pow(beta2, epoch));
@@ -250,10 +296,11 @@ int tune(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
+    if (hasFlag(argc, argv, "--start")) useStartingWeights();
     if (command == "selfplay") return selfplay(argc, argv);
     if (command == "tune") return tune(argc, argv);
     std::fprintf(stderr,
-                 "usage: xantu-tune selfplay --games G --nodes N --seed S --out FILE\n"
-                 "       xantu-tune tune --data FILE [--epochs E] --out search/weights.h\n");
+                 "usage: xantu-tune selfplay [--start] --games G --nodes N --seed S --out FILE\n"
+                 "       xantu-tune tune [--start] --data FILE [--data2 FILE] [--epochs E] --out search/weights.h\n");
     return 2;
 }

@@ -1,0 +1,56 @@
+#pragma once
+// The move-list panel to the right of the board: a title, the starting
+// Position and one numbered line per move, the current one marked. Drawn in
+// twips on the same canvas as everything else, in an area the window grows
+// by while the panel is shown; it scrolls to keep the current line in view.
+#include <string>
+#include <vector>
+
+#include "display/screen.h"
+#include "record/move_list_view.h"
+
+namespace xantu {
+
+class MoveListPanel {
+public:
+    // The panel's area: from kLeft to the grown window's right edge.
+    static constexpr double kLeft = 9465;  // left edge of grid column 17
+    static constexpr double kWidth = 2735;
+    static constexpr double kAreaWidth = kLeft + kWidth;  // the window's width with the panel
+    static constexpr double kFirstRowTop = 560;
+    static constexpr double kRowHeight = 270;
+    static constexpr int kRows = 26;
+
+    explicit MoveListPanel(Screen& screen) : screen_(screen) {}
+
+    // Draws the list as `view` gives it. Unless `force`, nothing is drawn
+    // when the window already shows exactly this.
+    void 描画_棋譜一覧(const MoveListView& view, bool force);
+    // Forgets what is shown (the panel was hidden or painted over).
+    void forget() { shown_ = false; }
+    // The row (0 = the starting Position, k = after k moves) at a point of
+    // the window, or -1 when the point is on no listed row.
+    int rowAt(double xTwips, double yTwips) const;
+    // The first row in view.
+    int top() const { return top_; }
+    // The marks of more rows above (−1) and below (+1) the view: a click on
+    // one scrolls by a page. 0 for any other point.
+    int scrollMarkAt(double xTwips, double yTwips) const;
+    // Scrolls the view by a page up (−1) or down (+1); the next drawing shows it.
+    void scrollPage(int direction);
+
+private:
+    // Brings the current row into view when the list or the current row has
+    // changed since the last drawing; otherwise the view stays where the user
+    // scrolled it.
+    void scrollTo(const MoveListView& view, int rows);
+    void erase();
+
+    Screen& screen_;
+    bool shown_ = false;
+    MoveListView drawn_;
+    int top_ = 0;
+    int rows_ = 0;  // rows drawn
+};
+
+}  // namespace xantu

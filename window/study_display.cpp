@@ -1,0 +1,91 @@
+#include "influence/influence_map.h"
+#include "options/settings_file.h"
+#include "window/game_window.h"
+#include "window/menu_table.h"
+
+namespace xantu {
+
+double GameWindow::画面幅() const {
+    return plat.menus.checked("KIFU_LIST") ? MoveListPanel::kAreaWidth : kWindowWidthTwips;
+}
+
+// The window keeps its size and shows the wider or narrower area whole, at
+// the scale that fits.
+void GameWindow::applyAreaWidth() {
+    area.width = 画面幅();
+    plat.canvas.setArea(area.width, area.height);
+}
+
+Screen::InfluenceCounts GameWindow::調査_利き() const {
+    // The survey the computer itself reads, run on a copy: the window's own
+    // map and king squares stay as the game left them.
+    Position p = pos;
+    InfluenceMap m;
+    勢力調査(p, m);
+    Screen::InfluenceCounts c;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            c.man[x][y] = m.manInfluence[x][y];
+            c.com[x][y] = m.comInfluence[x][y];
+        }
+    return c;
+}
+
+void GameWindow::描画_学習表示(bool force) {
+    const bool overlay = plat.menus.checked("KIKI");
+    if (overlay != screen.influenceShown())
+        screen.表示_利き(overlay, 調査_利き());
+    else if (overlay)
+        screen.描画_利き(調査_利き());
+    if (plat.menus.checked("KIFU_LIST")) movePanel.描画_棋譜一覧(作成_棋譜一覧(moves, pos, g), force);
+}
+
+void GameWindow::afterEvent() {
+    if (!computerBusy() && !steppingList_) 描画_学習表示(false);
+}
+
+void GameWindow::KIFU_LIST_Click() {
+    const bool on = !plat.menus.checked("KIFU_LIST");
+    plat.menus.setChecked("KIFU_LIST", on);
+    書込_環境設定ファイル();
+    movePanel.forget();
+    applyAreaWidth();
+    if (on) 描画_学習表示(true);
+}
+
+void GameWindow::KIKI_Click() {
+    plat.menus.setChecked("KIKI", !plat.menus.checked("KIKI"));
+    書込_環境設定ファイル();
+    描画_学習表示(false);
+}
+
+bool GameWindow::moveListMouseDown(double X, double Y) {
+    if (!plat.menus.checked("KIFU_LIST") || X < MoveListPanel::kLeft) return false;
+    hideRecordPanel(1);
+    if (const int page = movePanel.scrollMarkAt(X, Y); page != 0) {
+        movePanel.scrollPage(page);
+        描画_学習表示(true);
+        return true;
+    }
+    const int row = movePanel.rowAt(X, Y);
+    if (row >= 0) 棋譜一覧_Click(row);
+    return true;
+}
+
+void GameWindow::棋譜一覧_Click(int row) {
+    steppingList_ = true;
+    while (moves.recordLength > row && !exitRequested_) {
+        const int before = moves.recordLength;
+        menuCommand("REPLAY");
+        if (moves.recordLength == before) break;
+    }
+    while (moves.recordLength < row && !exitRequested_) {
+        const int before = moves.recordLength;
+        menuCommand("AFTER");
+        if (moves.recordLength == before) break;
+    }
+    steppingList_ = false;
+    afterEvent();
+}
+
+}  // namespace xantu
