@@ -15,7 +15,7 @@ using namespace xantu;
 namespace {
 
 Position load(const char* sfen) {
-    SfenResult r = parseSfen(sfen);
+    SfenResult r = parseSfen(sfen, SetBound::Waived);
     if (!r.ok) {
         std::fprintf(stderr, "bench position: %s\n", r.error.c_str());
         std::abort();

@@ -20,7 +20,7 @@ constexpr const char* kSearchPositions[] = {
 };
 
 void BM_ComSearch(benchmark::State& state) {
-    const SfenResult r = parseSfen(kSearchPositions[state.range(0)]);
+    const SfenResult r = parseSfen(kSearchPositions[state.range(0)], SetBound::Waived);
     if (!r.ok) {
         state.SkipWithError(r.error.c_str());
         return;

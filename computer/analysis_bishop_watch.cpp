@@ -2,6 +2,7 @@
 // could pass on to a square checking COM's king.
 #include "computer/analysis.h"
 #include "core/move_check.h"
+#include "core/hand_rows.h"
 
 namespace xantu {
 
@@ -28,7 +29,7 @@ Score 盤評価_自角注意_COM(const EvalContext& e, int 移動元X, int 移�
             const int c = p.board[x][y];
             if ((c == -kBishop || c == -kHorse) && 移動チェック(p, f, x, y, ti, ta, c) == 1) return points(移動駒);
         }
-    if (p.ownHand[6] > 0 && 移動チェック(p, f, kLowerHandCol, 6 + 2, ti, ta, -kBishop) == 1) return points(移動駒);
+    if (p.ownHand[6] > 0 && 移動チェック(p, f, kLowerHandCol, lowerHandRow(6), ti, ta, -kBishop) == 1) return points(移動駒);
     return 0;
 }
 

@@ -3,12 +3,12 @@
 // make, COM pieces left hanging) and crediting MAN pieces COM now attacks.
 #include "computer/analysis.h"
 #include "core/move_check.h"
+#include "core/int_abs.h"
 
 namespace xantu {
 
 namespace {
 
-inline int iabs(int v) { return v < 0 ? -v : v; }
 
 // 1. An empty square.
 Score emptySquare(const EvalContext& e, int x, int y) {

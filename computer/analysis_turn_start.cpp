@@ -82,7 +82,7 @@ void 調査_移動不可駒(Position& p, TurnState& t) {
             }
             p.board[x][y] = piece;
         }
-    assert(p.ok());
+    assert(p.ok(SetBound::Waived));
 }
 
 }  // namespace xantu

@@ -1,6 +1,7 @@
 #pragma once
 // The running score of one evaluation, with its optional trace.
 #include "computer/eval_context.h"
+#include "computer/evaluation_terms.h"
 #include "computer/score.h"
 
 namespace xantu::eval {
@@ -9,17 +10,17 @@ struct Sheet {
     const TraceSink* trace = nullptr;
     Score s = 0;
 
-    void add(const char* label, Score amount) {
+    void add(Term t, Score amount) {
         s += amount;
-        if (trace != nullptr && trace->term != nullptr) trace->term(trace->context, label, amount);
+        if (trace != nullptr && trace->term != nullptr) trace->term(trace->context, labelOf(t), amount);
     }
     // Ends the evaluation with the score plus `amount`.
-    Score finish(const char* label, Score amount) {
-        add(label, amount);
+    Score finish(Term t, Score amount) {
+        add(t, amount);
         return s;
     }
     // Ends the evaluation with a fixed result, whatever was summed so far.
-    Score sentinel(const char* label, Score result) { return finish(label, result - s); }
+    Score sentinel(Term t, Score result) { return finish(t, result - s); }
 };
 
 // The candidate as the rules read it.

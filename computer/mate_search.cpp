@@ -4,6 +4,8 @@
 
 #include "core/move_check.h"
 #include "core/move_rules.h"
+#include "core/int_abs.h"
+#include "core/hand_rows.h"
 
 namespace xantu {
 
@@ -18,7 +20,6 @@ namespace xantu {
 
 namespace {
 
-inline int iabs(int v) { return v < 0 ? -v : v; }
 
 // Sides of a mate test, told by the defending king's sign.
 struct Defender {
@@ -26,9 +27,9 @@ struct Defender {
     int kingCode;      // -950 or +950
     int pawnCode;      // the blocker dropped for the test
     int handCol;       // 11 or -1
-    int pawnHandRow;   // the pawn's row in that hand area
+    int pawnFromY;     // the origin a pawn drop from that hand names
 };
-constexpr Defender kLowerDefender{-1, -kKing, -kPawn, kLowerHandCol, 3};
+constexpr Defender kLowerDefender{-1, -kKing, -kPawn, kLowerHandCol, lowerHandRow(1)};
 constexpr Defender kUpperDefender{+1, kKing, kPawn, kUpperHandCol, 1};
 
 // Does some checking piece (a square marked 9) still reach the king?
@@ -52,7 +53,7 @@ bool dropBlocks(Position& p, const PawnFiles& f, const Defender& d, const int (&
             if (mark != 1) continue;
             // A pawn stands for whatever piece would be dropped. With only
             // pawns in hand a refused pawn drop leaves the square empty.
-            const bool place = !(pawnsOnly && 移動チェック(p, f, d.handCol, d.pawnHandRow, x, y, d.pawnCode) == 0);
+            const bool place = !(pawnsOnly && 移動チェック(p, f, d.handCol, d.pawnFromY, x, y, d.pawnCode) == 0);
             if (place) p.board[x][y] = d.pawnCode;
             const bool stillChecked = checkerStillReaches(p, f, checkMap, kx, ky);
             p.board[x][y] = kEmpty;

@@ -6,12 +6,12 @@
 #include "computer/evaluation.h"
 #include "core/move_check.h"
 #include "core/move_rules.h"
+#include "core/int_abs.h"
 
 namespace xantu {
 
 namespace {
 
-inline int iabs(int v) { return v < 0 ? -v : v; }
 inline int chebyshev(int x1, int y1, int x2, int y2) {
     const int dx = iabs(x1 - x2), dy = iabs(y1 - y2);
     return dx > dy ? dx : dy;
@@ -63,10 +63,6 @@ void Search::startOfTurn() {
     t_.bestScore = kScoreNone;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) t_.savedBoard[x][y] = p_.board[x][y];
-    for (int k = 1; k <= kHandKinds; ++k) {
-        t_.savedOwnHand[k] = p_.ownHand[k];
-        t_.savedEnemyHand[k] = p_.enemyHand[k];
-    }
     // Turn-start analyses, in this order. The escape count reads the map as
     // the last survey left it, before this turn's own survey.
     調査_2歩フラグ設定(p_, t_.pawnFiles);
@@ -76,10 +72,7 @@ void Search::startOfTurn() {
     調査_持角狙座標(p_, m_, t_);
     調査_移動不可駒(p_, t_);
     // Copies of the starting map and counts.
-    t_.savedComKingX = p_.comKingX;
-    t_.savedComKingY = p_.comKingY;
     t_.savedEnemyHandTotal = p_.enemyHandTotal;
-    t_.savedOwnHandTotal = p_.ownHandTotal;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             t_.startManInfluence[x][y] = m_.manInfluence[x][y];
@@ -110,7 +103,6 @@ bool Search::boardMoves(SearchTick tick, void* ctx) {
                         S = scoreAfterSurvey(C, piece, x, y, tx, ty);
                         P = piece;
                     } else {
-                        t_.promotedPiece = promoted;
                         if (移動後チェック(ty, piece) == 0) {
                             // The unpromoted piece would have no move left.
                             p_.board[tx][ty] = promoted;
@@ -131,7 +123,7 @@ bool Search::boardMoves(SearchTick tick, void* ctx) {
                     }
                     p_.board[tx][ty] = C;
                     p_.board[x][y] = piece;
-                    assert(p_.ok());
+                    assert(p_.ok(SetBound::Waived));
                     report(x, y, tx, ty, P, S);
                     if (S > t_.bestScore) {
                         record(x, y, tx, ty, P, piece, S);
@@ -156,7 +148,7 @@ void Search::drops(SearchTick tick, void* ctx) {
                 p_.board[tx][ty] = code;
                 const Score S = scoreAfterSurvey(kEmpty, code, kUpperHandCol, k, tx, ty);
                 p_.board[tx][ty] = kEmpty;
-                assert(p_.ok());
+                assert(p_.ok(SetBound::Waived));
                 report(kUpperHandCol, k, tx, ty, code, S);
                 if (S > t_.bestScore) {
                     record(kUpperHandCol, k, tx, ty, code, code, S);

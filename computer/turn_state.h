@@ -11,11 +11,7 @@ namespace xantu {
 struct TurnState {
     // The Position when the computer began to think.
     int savedBoard[10][10]{};
-    int savedOwnHand[8]{};
-    int savedEnemyHand[8]{};
-    int savedComKingX = 0, savedComKingY = 0;
     int savedEnemyHandTotal = 0;
-    int savedOwnHandTotal = 0;
 
     // The influence map of that Position (after the turn's first survey).
     int startManInfluence[10][10]{};
@@ -35,7 +31,6 @@ struct TurnState {
     // The candidate being scored.
     int candidatePiece = 0;      // code on the origin (unpromoted) or dropped
     int originKingDistance = 0;  // Chebyshev distance origin - MAN's king (board moves only)
-    int promotedPiece = 0;       // last promoted code reported for a candidate
 
     // The best move so far: origin (-1 and the hand kind for a drop),
     // destination, the code as it will stand there, the code before.

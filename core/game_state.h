@@ -10,7 +10,6 @@ struct GameState {
     int winnerSide = 0;   // 0 while the game runs
     int vsComputer = 0;   // 1 against the computer, 0 two humans
     int moveNumber = 0;   // 手数
-    int gameStartMove = 0;
     int handicapLevel = 0;  // -10..+10
     int comLevel = 3;       // 1..3, the one-ply player; 4, the strong search
     // 0/1 flags
@@ -22,8 +21,6 @@ struct GameState {
     int selectPhase = 0;
     int selFromX = 0, selFromY = 0, selToX = 0, selToY = 0;
     int selPiece = 0;
-    // Last promotable move found by 調査_駒成
-    int promotedPiece = 0;
 };
 
 }  // namespace xantu

@@ -1,10 +1,9 @@
 #include "core/move_check.h"
 
-namespace xantu {
+#include "core/int_abs.h"
+#include "core/move_rules.h"
 
-namespace {
-inline int iabs(int v) { return v < 0 ? -v : v; }
-}
+namespace xantu {
 
 int 移動チェック飛車(const Position& p, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
     const int dx = 移動先X - 移動元X, dy = 移動先Y - 移動元Y;
@@ -51,13 +50,8 @@ int 移動チェック(const Position& p, const PawnFiles& f, int 移動元X, in
         if (target != kEmpty) return 0;
         if (piece == -kPawn && f.man[移動先X] == 1) return 0;
         if (piece == kPawn && f.com[移動先X] == 1) return 0;
-        switch (piece) {
-        case kLance: return 移動先Y == 9 ? 0 : 1;
-        case -kLance: return 移動先Y == 1 ? 0 : 1;
-        case kKnight: return 移動先Y >= 8 ? 0 : 1;
-        case -kKnight: return 移動先Y <= 2 ? 0 : 1;
-        default: return 1;
-        }
+        // A lance or knight must keep a move on the rank it is dropped on.
+        return 移動後チェック(移動先Y, piece);
     }
     // 5. Moves on the board, by piece.
     const int dx = 移動先X - 移動元X, dy = 移動先Y - 移動元Y;

@@ -1,4 +1,5 @@
 #include "core/move_rules.h"
+#include "core/hand_rows.h"
 
 #include <cassert>
 
@@ -40,11 +41,11 @@ int 駒移動_局面(Position& p, GameState& g, int 移動元X, int 移動元Y, 
         --p.enemyHand[移動元Y];
     } else if (移動元X == kLowerHandCol) {
         --p.ownHandTotal;
-        --p.ownHand[移動元Y - 2];
+        --p.ownHand[lowerHandKind(移動元Y)];
     } else {
         p.board[移動元X][移動元Y] = kEmpty;
     }
-    assert(p.ok());
+    assert(p.ok(SetBound::Waived));
     return t;
 }
 
@@ -61,16 +62,6 @@ int 調査_駒成(int 移動元X, int 移動元Y, int /*移動先X*/, int 移動
     if (!promotable) return 0;
     O_成駒 = 移動駒種類 < 0 ? 移動駒種類 - 1 : 移動駒種類 + 1;
     return 1;
-}
-
-int 移動後チェック(int 移動先Y, int 移動駒種類) {
-    switch (移動駒種類) {
-    case kLance: return 移動先Y == 9 ? 0 : 1;
-    case kKnight: return 移動先Y >= 8 ? 0 : 1;
-    case -kLance: return 移動先Y == 1 ? 0 : 1;
-    case -kKnight: return 移動先Y <= 2 ? 0 : 1;
-    default: return 1;
-    }
 }
 
 void 調査_2歩フラグ設定(const Position& p, PawnFiles& f) {

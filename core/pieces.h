@@ -1,4 +1,6 @@
 #pragma once
+#include "core/int_abs.h"
+
 // Piece codes: the sign is the owner (negative = lower side / MAN, positive =
 // upper side / COM), the magnitude is the kind and doubles as its value.
 // A promoted piece is one greater in magnitude than its unpromoted kind.
@@ -27,7 +29,7 @@ inline constexpr int kSente = 1, kGote = -1;
 
 inline constexpr bool isUpper(int code) { return code >= kPawn; }
 inline constexpr bool isLower(int code) { return code <= -kPawn; }
-inline constexpr int absCode(int code) { return code < 0 ? -code : code; }
+inline constexpr int absCode(int code) { return iabs(code); }
 
 // Hand kind (1..7) of a captured code, 0 for a king or anything else.
 inline constexpr int handKindOf(int code) {

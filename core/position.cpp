@@ -13,23 +13,81 @@ bool isPieceCode(int code) {
     }
 }
 
-bool Position::ok() const {
-    int lowerKings = 0, upperKings = 0;
+PositionFault Position::fault(SetBound bound) const {
+    PositionFault f;
+    int kings[2] = {0, 0};     // lower, upper
+    int inSet[8] = {};         // by hand kind, over the board and both hands
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const int c = board[x][y];
-            if (!isPieceCode(c)) return false;
-            if (c == -kKing) ++lowerKings;
-            if (c == kKing) ++upperKings;
+            if (!isPieceCode(c)) {
+                f.rule = PositionRule::PieceCode;
+                f.x = x;
+                f.y = y;
+                f.found = c;
+                return f;
+            }
+            if (c == -kKing || c == kKing) {
+                const int side = c < 0 ? -1 : 1;
+                if (++kings[c < 0 ? 0 : 1] > 1) {
+                    f.rule = PositionRule::KingCount;
+                    f.x = x;
+                    f.y = y;
+                    f.side = side;
+                    f.found = 2;
+                    f.allowed = 1;
+                    return f;
+                }
+            }
+            ++inSet[handKindOf(c)];
         }
-    if (lowerKings > 1 || upperKings > 1) return false;
-    int own = 0, enemy = 0;
-    for (int k = 1; k <= kHandKinds; ++k) {
-        if (ownHand[k] < 0 || ownHand[k] > 18 || enemyHand[k] < 0 || enemyHand[k] > 18) return false;
-        own += ownHand[k];
-        enemy += enemyHand[k];
+    for (int side = -1; side <= 1; side += 2) {
+        const int* hand = side < 0 ? ownHand : enemyHand;
+        const int total = side < 0 ? ownHandTotal : enemyHandTotal;
+        int sum = 0;
+        for (int k = 1; k <= kHandKinds; ++k) {
+            if (hand[k] < 0 || hand[k] > 18) {
+                f.rule = PositionRule::HandCount;
+                f.side = side;
+                f.kind = k;
+                f.found = hand[k];
+                f.allowed = 18;
+                return f;
+            }
+            sum += hand[k];
+            inSet[k] += hand[k];
+        }
+        if (sum != total) {
+            f.rule = PositionRule::HandTotal;
+            f.side = side;
+            f.found = total;
+            f.allowed = sum;
+            return f;
+        }
     }
-    return own == ownHandTotal && enemy == enemyHandTotal;
+    if (bound == SetBound::Waived) return f;
+    for (int k = 1; k <= kHandKinds; ++k)
+        if (inSet[k] > kPiecesInSet[k]) {
+            f.rule = PositionRule::PieceSet;
+            f.kind = k;
+            f.found = inSet[k];
+            f.allowed = kPiecesInSet[k];
+            return f;
+        }
+    return f;
+}
+
+Position turnedAbout(const Position& p) {
+    Position q = p;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) q.board[x][y] = -p.board[10 - x][10 - y];
+    for (int k = 1; k <= kHandKinds; ++k) {
+        q.ownHand[k] = p.enemyHand[k];
+        q.enemyHand[k] = p.ownHand[k];
+    }
+    q.ownHandTotal = p.enemyHandTotal;
+    q.enemyHandTotal = p.ownHandTotal;
+    return q;
 }
 
 void 初期配置(Position& p) {

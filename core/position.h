@@ -1,5 +1,6 @@
 #pragma once
 #include "core/pieces.h"
+#include "core/position_fault.h"
 
 namespace xantu {
 
@@ -20,10 +21,12 @@ struct Position {
     int& at(int x, int y) { return board[x][y]; }
     int at(int x, int y) const { return board[x][y]; }
 
-    // Invariant: codes are known piece codes, hands hold 0..18 of each kind,
-    // totals equal the sums, at most one king per side, no unpromotable
-    // piece shown promoted.
-    bool ok() const;
+    // The invariant: every square a known piece code (no gold or king shown
+    // promoted), at most one king per side, each hand 0..18 of each kind with
+    // its total the sum, and no more pieces of a kind than the set has.
+    // fault() names the first rule broken; neither allocates.
+    PositionFault fault(SetBound bound = SetBound::Enforced) const;
+    bool ok(SetBound bound = SetBound::Enforced) const { return !fault(bound).broken(); }
 };
 
 // Two-pawn flags per file 1..9 (1 = an unpromoted pawn of that side stands on it).
@@ -33,6 +36,11 @@ struct PawnFiles {
 };
 
 bool isPieceCode(int code);
+
+// The Position seen from the other side of the board: every square mirrored
+// through the centre with its owner exchanged, and the two hands exchanged.
+// The king squares are copied unchanged (only moves and surveys set them).
+Position turnedAbout(const Position& p);
 
 // Empties the board and hands and lays out the standard starting position.
 // The king squares are not touched (see Position).

@@ -125,7 +125,7 @@ std::string readHands(std::string_view field, Position& p) {
 
 }  // namespace
 
-SfenResult parseSfen(std::string_view sfen) {
+SfenResult parseSfen(std::string_view sfen, SetBound bound) {
     const std::vector<std::string_view> words = splitWords(sfen);
     if (words.size() != 4)
         return fail("expected 4 fields (board side hands move-number), got " + std::to_string(words.size()));
@@ -161,6 +161,7 @@ SfenResult parseSfen(std::string_view sfen) {
         }
     if (lowerKings != 1) return fail("the lower side has " + std::to_string(lowerKings) + " kings, not 1");
     if (upperKings != 1) return fail("the upper side has " + std::to_string(upperKings) + " kings, not 1");
+    if (const PositionFault f = p.fault(bound); f.broken()) return fail(describe(f));
 
     r.ok = true;
     return r;

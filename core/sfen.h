@@ -25,9 +25,10 @@ struct SfenResult {
 // Reads `BOARD SIDE HANDS MOVENUMBER` (words separated by blanks). Rejects
 // anything malformed: wrong row count or length, unknown letters, a promoted
 // gold or king, bad hand counts (0, more than 18, a letter given twice),
-// missing or extra kings. On success the hand totals and both king squares of
+// missing or extra kings, and (unless `bound` waives it) more pieces of a
+// kind than the set has. On success the hand totals and both king squares of
 // the Position are set. Never throws.
-SfenResult parseSfen(std::string_view sfen);
+SfenResult parseSfen(std::string_view sfen, SetBound bound = SetBound::Enforced);
 
 // Writes the Position back as SFEN with move number 1. Hands are listed
 // rook, bishop, gold, silver, knight, lance, pawn; the lower side first.

@@ -1,6 +1,7 @@
 #include "display/screen.h"
 
 #include "record/notation.h"
+#include "core/hand_rows.h"
 
 namespace xantu {
 
@@ -75,17 +76,18 @@ void Screen::描画_桝_数値() {
 
 void Screen::消去_自持盤() {
     for (int k = 1; k <= kHandKinds; ++k) {
-        描画_絵(kEmpty, 11, k + 2);
-        背景桝(12, k + 2);
-        描画_桝輪郭(outlineColour, 11, k + 2);
+        const int r = lowerHandRow(k);
+        描画_絵(kEmpty, kLowerHandCol, r);
+        背景桝(12, r);
+        描画_桝輪郭(outlineColour, kLowerHandCol, r);
     }
 }
 
 void Screen::消去_敵持盤() {
     for (int r = 1; r <= kHandKinds; ++r) {
-        描画_絵(kEmpty, -1, r);
+        描画_絵(kEmpty, kUpperHandCol, r);
         背景桝(0, r);
-        描画_桝輪郭(outlineColour, -1, r);
+        描画_桝輪郭(outlineColour, kUpperHandCol, r);
     }
 }
 
@@ -93,19 +95,20 @@ void Screen::描画_自持盤() {
     消去_自持盤();
     for (int k = 1; k <= kHandKinds; ++k) {
         if (pos_.ownHand[k] <= 0) continue;
-        描画_絵(-kHandKindCode[k], 11, k + 2);
-        描画_桝輪郭(outlineColour, 11, k + 2);
-        描画_影付き数値(12, k + 2.2, pos_.ownHand[k], colourSelect, 0, 14);
+        const int r = lowerHandRow(k);
+        描画_絵(-kHandKindCode[k], kLowerHandCol, r);
+        描画_桝輪郭(outlineColour, kLowerHandCol, r);
+        描画_影付き数値(12, r + 0.2, pos_.ownHand[k], colourSelect, 0, 14);
     }
 }
 
 void Screen::描画_敵持盤() {
     消去_敵持盤();
     for (int r = 1; r <= kHandKinds; ++r) {
-        const int k = 8 - r;
+        const int k = upperHandKind(r);
         if (pos_.enemyHand[k] <= 0) continue;
-        描画_絵(kHandKindCode[k], -1, r);
-        描画_桝輪郭(outlineColour, -1, r);
+        描画_絵(kHandKindCode[k], kUpperHandCol, r);
+        描画_桝輪郭(outlineColour, kUpperHandCol, r);
         描画_影付き数値(0, r + 0.2, pos_.enemyHand[k], colourSelect, 0, 14);
     }
 }

@@ -7,6 +7,7 @@
 #include "core/move_check.h"
 #include "core/move_rules.h"
 #include "record/kif_text.h"
+#include "core/hand_rows.h"
 
 namespace xantu {
 
@@ -376,15 +377,13 @@ struct Reader {
                 if (c != kEmpty && 移動後チェック(y, c) == 0) return fail(n, {}, "局面図に動けない駒があります");
             }
         if (kings[0] != 1 || kings[1] != 1) return fail(n, {}, "局面図の玉がそれぞれ1枚ではありません");
-        // No more pieces of a kind than a set holds (18 pawns, 4 golds, …).
-        static constexpr int kSetCount[8] = {0, 18, 4, 4, 4, 4, 2, 2};
-        int count[8] = {};
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) count[handKindOf(start.board[x][y])] += start.board[x][y] != kEmpty;
-        for (int k = 1; k <= kHandKinds; ++k)
-            if (count[k] + start.ownHand[k] + start.enemyHand[k] > kSetCount[k])
-                return fail(n, {}, "局面図の駒の数が多すぎます");
-        if (!start.ok()) return fail(n, {}, "局面図が正しくありません");
+        // A start no game reaches: no more pieces of a kind than a set holds
+        // (18 pawns, 4 golds, …), and the Position's other rules.
+        if (const PositionFault f = start.fault(); f.broken()) {
+            const bool tooMany =
+                f.rule == PositionRule::PieceSet || (f.rule == PositionRule::HandCount && f.found > f.allowed);
+            return fail(n, {}, tooMany ? "局面図の駒の数が多すぎます" : "局面図が正しくありません");
+        }
         pos = start;
         g = GameState{};
         g.manSide = kSente;
@@ -463,7 +462,7 @@ struct Reader {
             const int* hand = sign < 0 ? pos.ownHand : pos.enemyHand;
             if (hand[kind] < 1) return fail(n, line, "持駒にない駒は打てません");
             fromX = sign < 0 ? kLowerHandCol : kUpperHandCol;
-            fromY = sign < 0 ? kind + 2 : kind;
+            fromY = dropFromY(fromX, kind);
             piece = named;
             if (移動チェック(pos, files, fromX, fromY, toX, toY, piece) != 1)
                 return fail(n, line, "そこへは打てません");

@@ -25,17 +25,6 @@ std::size_t columns(const std::string& s) {
     return n;
 }
 
-Position turned(const Position& p) {
-    Position t = p;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) t.board[x][y] = -p.board[10 - x][10 - y];
-    for (int k = 1; k <= kHandKinds; ++k) {
-        t.ownHand[k] = p.enemyHand[k];
-        t.enemyHand[k] = p.ownHand[k];
-    }
-    return t;
-}
-
 bool sameStart(const Position& p) {
     Position start;
     初期配置(start);
@@ -97,7 +86,7 @@ KifGame 作成_KIF対局(const MoveList& list, const std::optional<FinalPosition
 
 std::string 作成_KIF局面図(const Position& original, bool senteIsUpper) {
     // Seen from 先手's seat: 先手 is the lower side of `p`.
-    const Position p = senteIsUpper ? turned(original) : original;
+    const Position p = senteIsUpper ? turnedAbout(original) : original;
     std::string s = "後手の持駒：" + handLine(p.enemyHand) + "\r\n";
     s += "  ９ ８ ７ ６ ５ ４ ３ ２ １\r\n";
     s += "+---------------------------+\r\n";

@@ -23,7 +23,10 @@ void 手順保存(MoveList& list, const Position& p, double 前秒M, double 後�
 
 void 局面復元(const MoveList& list, int k, Position& p) {
     static const MoveListEntry blank{};
-    const MoveListEntry& e = k >= 0 && k < static_cast<int>(list.entries.size()) ? list.entries[static_cast<std::size_t>(k)] : blank;
+    局面復元(k >= 0 && k < static_cast<int>(list.entries.size()) ? list.entries[static_cast<std::size_t>(k)] : blank, p);
+}
+
+void 局面復元(const MoveListEntry& e, Position& p) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) p.board[x][y] = e.board[x][y];
     p.ownHandTotal = p.enemyHandTotal = 0;

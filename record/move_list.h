@@ -35,5 +35,7 @@ void 手順保存(MoveList& list, const Position& p, double 前秒M, double 後�
 
 // Restores board and hands (with recomputed totals) from entry k.
 void 局面復元(const MoveList& list, int k, Position& p);
+// The same from one entry.
+void 局面復元(const MoveListEntry& e, Position& p);
 
 }  // namespace xantu

@@ -6,6 +6,7 @@
 
 #include "core/cp932.h"
 #include "core/pieces.h"
+#include "record/notation.h"
 
 namespace xantu {
 
@@ -106,21 +107,21 @@ std::string 作成_棋譜行(const MoveListEntry& entry) {
     return line;
 }
 
-RecordLineStatus 解析_棋譜行(std::string_view line, MoveListEntry& out) {
+RecordLineStatus 解析_棋譜行(std::string_view line, MoveListEntry& out, PositionFault* fault) {
     if (line.size() != kRecordLineWidth || !isPlainAscii(line)) return RecordLineStatus::NotRecord;
     MoveListEntry e;
-    int lowerKings = 0, upperKings = 0;
+    int kings = 0;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const std::optional<int> code = fieldValue(line, static_cast<std::size_t>(4 * (9 * (x - 1) + (y - 1))), 4);
             if (!code) return RecordLineStatus::NotRecord;
             if (!isPieceCode(*code)) return RecordLineStatus::BadPieceCode;
-            if (*code == -kKing) ++lowerKings;
-            if (*code == kKing) ++upperKings;
+            if (*code == -kKing || *code == kKing) ++kings;
             e.board[x][y] = *code;
         }
-    // Every game keeps both kings until one is taken, which ends it.
-    if (lowerKings > 1 || upperKings > 1 || lowerKings + upperKings == 0) return RecordLineStatus::BadPosition;
+    // Every game keeps both kings until one is taken, which ends it (two of
+    // one side are caught with the other rules of the Position below).
+    if (kings == 0) return RecordLineStatus::BadPosition;
     for (int k = 1; k <= kHandKinds; ++k) {
         const std::size_t column = kBoardColumns + 2 * static_cast<std::size_t>(k - 1);
         const std::optional<int> own = handCountValue(line[column]);
@@ -128,6 +129,13 @@ RecordLineStatus 解析_棋譜行(std::string_view line, MoveListEntry& out) {
         if (!own || !enemy) return RecordLineStatus::BadHandCount;
         e.ownHand[k] = *own;
         e.enemyHand[k] = *enemy;
+    }
+    // The Position as the game would restore it must be one a game can reach.
+    Position p;
+    局面復元(e, p);
+    if (const PositionFault f = p.fault(); f.broken()) {
+        if (fault != nullptr) *fault = f;
+        return RecordLineStatus::BadPosition;
     }
     double* const clocks[] = {&e.manSecondsBefore, &e.manSecondsAfter, &e.comSecondsBefore, &e.comSecondsAfter};
     std::size_t column = kBoardColumns + kHandColumns;
@@ -259,6 +267,20 @@ std::string_view 棋譜読込メッセージ(RecordReadStatus status) {
     return {};
 }
 
+std::string 棋譜読込メッセージ(const RecordReadResult& result) {
+    std::string text(棋譜読込メッセージ(result.status));
+    if (result.status != RecordReadStatus::BadPosition || result.badLine == 0) return text;
+    const PositionFault& f = result.fault;
+    std::string why;
+    if (f.rule == PositionRule::KingCount)
+        why = "王が片方に" + std::to_string(f.found) + "枚あります（1枚まで）";
+    else if (f.rule == PositionRule::PieceSet)
+        why = 文字列変換(kHandKindCode[f.kind]) + "が" + std::to_string(f.found) + "枚あります（" +
+              std::to_string(f.allowed) + "枚まで）";
+    if (why.empty()) return text;
+    return text + "\r\r" + std::to_string(result.badLine) + "行目: " + why;
+}
+
 bool 調査_棋譜を読込可能(RecordReadStatus status) { return status == RecordReadStatus::Ok; }
 
 RecordReadResult 解析_棋譜(std::string_view bytes) {
@@ -292,7 +314,8 @@ RecordReadResult 解析_棋譜(std::string_view bytes) {
 
     std::vector<MoveListEntry> entries(static_cast<std::size_t>(std::max(501, entryLines + 1)));
     for (int n = 1; n <= entryLines; ++n) {
-        const RecordLineStatus s = 解析_棋譜行(lines[static_cast<std::size_t>(n + 2)], entries[static_cast<std::size_t>(n)]);
+        const RecordLineStatus s =
+            解析_棋譜行(lines[static_cast<std::size_t>(n + 2)], entries[static_cast<std::size_t>(n)], &result.fault);
         if (s != RecordLineStatus::Ok) {
             switch (s) {
             case RecordLineStatus::BadPieceCode: result.status = RecordReadStatus::BadPieceCode; break;

@@ -78,8 +78,10 @@ enum class RecordLineStatus { Ok, NotRecord, BadPieceCode, BadHandCount, BadPosi
 // board code in the piece-code table; at most one king per side and at
 // least one on the board; hand counts "0"–"9" or "A"–"I"; clocks 0–99999.
 // Anything else is refused. Fills the board, the hands and the four clocks;
-// movedPiece is left 0. `out` is changed only on Ok.
-RecordLineStatus 解析_棋譜行(std::string_view line, MoveListEntry& out);
+// movedPiece is left 0. `out` is changed only on Ok. A Position no game can
+// reach (more pieces of a kind than the set has, too) is BadPosition, with
+// the rule it breaks in `fault` when given.
+RecordLineStatus 解析_棋譜行(std::string_view line, MoveListEntry& out, PositionFault* fault = nullptr);
 
 // ---------------------------------------------------------------- writing
 
@@ -144,7 +146,7 @@ enum class RecordReadStatus {
     NotRecord,     // not CP932 text; an entry line not 358 plain ASCII characters or a field not a number
     BadPieceCode,  // a board field outside the piece-code table
     BadHandCount,  // a hand count outside 0–18
-    BadPosition,   // two kings of one side, or no king at all
+    BadPosition,   // two kings of one side, no king at all, or more pieces of a kind than the set has
     BadClock,      // a negative clock
 };
 
@@ -166,11 +168,17 @@ struct RecordReadResult {
     int headerLinesRead = 0;  // 0..3
     int entryCount = 0;       // entry lines read
     int badLine = 0;          // file line number (from 1) of a refused line, else 0
+    PositionFault fault;      // the rule broken, for BadPosition
     // Entry 0 the starting layout (moved piece +10, clocks 0), entries 1 …
     // entryCount from the file; recordLength 0, lastEntry = entryCount.
     // Empty (no entries at all) for a refused file.
     MoveList list;
 };
+
+// The message box text for a read outcome, naming the line and what is
+// wrong with its Position where the file was refused for that, e.g.
+// "棋譜ﾌｧｲﾙの局面が正しくありません" + CR CR + "5行目: 飛が3枚あります（2枚まで）".
+std::string 棋譜読込メッセージ(const RecordReadResult& result);
 
 // Parses a whole record file content.
 RecordReadResult 解析_棋譜(std::string_view bytes);

@@ -244,14 +244,21 @@ int 調査_保存する手順数(const MoveList& list) {
     return std::min(last + 1, static_cast<int>(list.entries.size()));
 }
 
+// Slots of the file whose values the game no longer keeps (the start move
+// of a game, the last promotable code, copies of the hands and king squares
+// that nothing read): written as 0 and read and checked as before, so that
+// files stay readable by both.
+constexpr int kUnusedSlot = 0;
+constexpr int kUnusedHand[kHandSlots] = {};
+
 std::string 作成_再開ファイル(const ResumeState& s) {
     Writer w;
     w.label(kResumeHeader.data());
     const GameState& g = s.game;
     w.label("game");
-    for (int v : {g.sideToMove, g.manSide, g.comSide, g.winnerSide, g.vsComputer, g.moveNumber, g.gameStartMove,
+    for (int v : {g.sideToMove, g.manSide, g.comSide, g.winnerSide, g.vsComputer, g.moveNumber, kUnusedSlot,
                   g.handicapLevel, g.comLevel, g.handicapSet, g.flipped, g.recordMode, g.paused, g.selectPhase,
-                  g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece, g.promotedPiece})
+                  g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece, kUnusedSlot})
         w.put(v);
     const Clocks& c = s.clocks;
     w.label("clocks");
@@ -269,9 +276,9 @@ std::string 作成_再開ファイル(const ResumeState& s) {
     const TurnState& t = s.turn;
     w.label("turn");
     w.ints(&t.savedBoard[0][0], kCells);
-    w.ints(t.savedOwnHand, kHandSlots);
-    w.ints(t.savedEnemyHand, kHandSlots);
-    for (int v : {t.savedComKingX, t.savedComKingY, t.savedEnemyHandTotal, t.savedOwnHandTotal}) w.put(v);
+    w.ints(kUnusedHand, kHandSlots);
+    w.ints(kUnusedHand, kHandSlots);
+    for (int v : {kUnusedSlot, kUnusedSlot, t.savedEnemyHandTotal, kUnusedSlot}) w.put(v);
     w.ints(&t.startManInfluence[0][0], kCells);
     w.ints(&t.startComInfluence[0][0], kCells);
     w.ints(&t.startComThreatX[0][0], kCells);
@@ -283,7 +290,7 @@ std::string 作成_再開ファイル(const ResumeState& s) {
     w.ints(&t.manBishopCheckSquares[0][0], kCells);
     w.ints(t.pawnFiles.man, 10);
     w.ints(t.pawnFiles.com, 10);
-    for (int v : {t.candidatePiece, t.originKingDistance, t.promotedPiece, t.bestScore, t.bestFromX, t.bestFromY,
+    for (int v : {t.candidatePiece, t.originKingDistance, kUnusedSlot, t.bestScore, t.bestFromX, t.bestFromY,
                   t.bestToX, t.bestToY, t.bestPlaced, t.bestMovedPiece})
         w.put(v);
     const ResumeGameInfo& info = s.info;
@@ -335,7 +342,7 @@ ResumeReadResult 解析_再開ファイル(std::string_view bytes) {
     g.winnerSide = r.integer(-1, 1);
     g.vsComputer = r.integer(0, 1);
     g.moveNumber = r.integer(0, kMaxMoveNumber);
-    g.gameStartMove = r.integer(0, kMaxMoveNumber);
+    r.integer(0, kMaxMoveNumber);  // unused slot
     g.handicapLevel = r.integer(-10, 10);
     g.comLevel = r.integer(1, 4);
     g.handicapSet = r.integer(0, 1);
@@ -348,8 +355,8 @@ ResumeReadResult 解析_再開ファイル(std::string_view bytes) {
     g.selToX = r.integer(-2, 11);
     g.selToY = r.integer(-2, 11);
     g.selPiece = r.integer(-10000, 10000);
-    g.promotedPiece = r.integer(-10000, 10000);
-    if (!isPieceCode(g.selPiece) || !isPieceCode(g.promotedPiece)) return result;
+    const int unusedPromoted = r.integer(-10000, 10000);
+    if (!isPieceCode(g.selPiece) || !isPieceCode(unusedPromoted)) return result;
 
     Clocks& c = s.clocks;
     r.label("clocks");
@@ -379,12 +386,13 @@ ResumeReadResult 解析_再開ファイル(std::string_view bytes) {
     constexpr long long kAny = 100000000;
     r.label("turn");
     r.pieces(&t.savedBoard[0][0], kCells);
-    r.ints(t.savedOwnHand, kHandSlots, 0, 18);
-    r.ints(t.savedEnemyHand, kHandSlots, 0, 18);
-    t.savedComKingX = r.integer(0, 9);
-    t.savedComKingY = r.integer(0, 9);
+    int unusedHand[kHandSlots];
+    r.ints(unusedHand, kHandSlots, 0, 18);
+    r.ints(unusedHand, kHandSlots, 0, 18);
+    r.integer(0, 9);  // unused slots
+    r.integer(0, 9);
     t.savedEnemyHandTotal = r.integer(0, 40);
-    t.savedOwnHandTotal = r.integer(0, 40);
+    r.integer(0, 40);
     r.ints(&t.startManInfluence[0][0], kCells, -kAny, kAny);
     r.ints(&t.startComInfluence[0][0], kCells, -kAny, kAny);
     r.ints(&t.startComThreatX[0][0], kCells, -1, 11);
@@ -398,7 +406,7 @@ ResumeReadResult 解析_再開ファイル(std::string_view bytes) {
     r.ints(t.pawnFiles.com, 10, 0, 1);
     t.candidatePiece = r.integer(-10000, 10000);
     t.originKingDistance = r.integer(0, 9);
-    t.promotedPiece = r.integer(-10000, 10000);
+    const int unusedPromotedToo = r.integer(-10000, 10000);
     t.bestScore = r.integer(kScoreNone, -static_cast<long long>(kScoreNone));
     t.bestFromX = r.integer(-2, 11);
     t.bestFromY = r.integer(-2, 11);
@@ -406,7 +414,7 @@ ResumeReadResult 解析_再開ファイル(std::string_view bytes) {
     t.bestToY = r.integer(-2, 11);
     t.bestPlaced = r.integer(-10000, 10000);
     t.bestMovedPiece = r.integer(-10000, 10000);
-    if (!isPieceCode(t.candidatePiece) || !isPieceCode(t.promotedPiece) || !isPieceCode(t.bestPlaced) ||
+    if (!isPieceCode(t.candidatePiece) || !isPieceCode(unusedPromotedToo) || !isPieceCode(t.bestPlaced) ||
         !isPieceCode(t.bestMovedPiece))
         return result;
 

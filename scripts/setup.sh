@@ -6,7 +6,7 @@ set -euo pipefail
 # Every package the game, its build and its tests use: tests/qt checks that
 # each font family the program asks for is installed and names the package.
 packages=(
-  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+  build-essential cmake ninja-build pkg-config clang clang-format libclang-rt-14-dev
   qt6-base-dev qt6-translations-l10n libsdl2-mixer-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   libgtest-dev libbenchmark-dev

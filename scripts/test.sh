@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Set up, build and run every test: the whole program; the record, settings and resume
-# readers under libFuzzer for a minute; then the Qt-free core again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Set up, check the formatting of every C++ file, build and run every test:
+# the whole program; the record, settings and resume readers under libFuzzer
+# for a minute; then the Qt-free core again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+bash scripts/check_format.sh
 export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

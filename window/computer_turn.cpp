@@ -4,6 +4,7 @@
 #include "computer/search.h"
 #include "core/move_rules.h"
 #include "window/game_window.h"
+#include "core/hand_rows.h"
 
 namespace xantu {
 
@@ -47,7 +48,7 @@ void GameWindow::com_ban() {
             : comSearch(
                   pos, inf, turn, g.comLevel,
                   [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
-    assert(pos.ok());
+    assert(pos.ok(SetBound::Waived));
     // Esc or closing the window during the strong search: the program ends
     // as soon as this turn is left, without making a move.
     if (g.comLevel == kStrongLevel && (exitAfterBusy_ || exitRequested_)) return;
@@ -69,7 +70,7 @@ void GameWindow::com_ban() {
     screen.描画_手数(g.moveNumber, colourWhite);
     // Blink the piece where it starts from.
     if (r.fromX == kUpperHandCol)
-        描画_駒点滅(r.placed, kUpperHandCol, 8 - r.fromY, 2);
+        描画_駒点滅(r.placed, kUpperHandCol, upperHandRow(r.fromY), 2);
     else
         描画_駒点滅(r.movedPiece, r.fromX, r.fromY, 2);
     // The move itself, its sound, and the squares shown.

@@ -55,7 +55,6 @@ void GameWindow::SENTE_Click() {
     g.selectPhase = 0;
     g.vsComputer = 1;
     g.recordMode = 0;
-    g.gameStartMove = g.moveNumber;
     if (isNew) moves.lastEntry = 0;
     // The timer runs whatever 経過時間 says; the human's time starts
     // when the box is closed.
@@ -95,7 +94,6 @@ void GameWindow::GOTE_Click() {
     g.selectPhase = 0;
     g.vsComputer = 1;
     g.recordMode = 0;
-    g.gameStartMove = g.moveNumber;
     if (isNew) moves.lastEntry = 0;
     if (isNew) {
         // The computer makes the first move.

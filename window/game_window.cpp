@@ -181,7 +181,7 @@ void GameWindow::初期設定() {
     g.selectPhase = 0;
     // The starting layout, drawn on a fresh screen.
     初期配置(pos);
-    assert(pos.ok());
+    assert(pos.ok(SetBound::Waived));
     // The fresh screen shows no counter, notation or record header.
     screen.forgetShownTexts();
     画面_再描画();

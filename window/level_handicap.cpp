@@ -1,19 +1,7 @@
+#include "core/handicap.h"
 #include "window/game_window.h"
 
 namespace xantu {
-
-namespace {
-struct HandicapStep {
-    int x, y, code;
-};
-// Pieces removed one by one as the handicap grows, for each side.
-constexpr HandicapStep kLowerSteps[11] = {
-    {0, 0, 0},           {2, 8, -kBishop}, {8, 8, -kRook},   {1, 9, -kLance},  {9, 9, -kLance}, {2, 9, -kKnight},
-    {8, 9, -kKnight},    {3, 9, -kSilver}, {7, 9, -kSilver}, {4, 9, -kGold},   {6, 9, -kGold}};
-constexpr HandicapStep kUpperSteps[11] = {
-    {0, 0, 0},         {8, 2, kBishop}, {2, 2, kRook},   {9, 1, kLance}, {1, 1, kLance}, {8, 1, kKnight},
-    {2, 1, kKnight},   {7, 1, kSilver}, {3, 1, kSilver}, {6, 1, kGold},  {4, 1, kGold}};
-}  // namespace
 
 void GameWindow::LEVEL1_Click() {
     screen.背景桝(-2, 0);
@@ -82,21 +70,20 @@ void GameWindow::applyHandicapStep(int delta) {
         return;
     }
     // The handicap starts the move list afresh.
-    g.gameStartMove = 0;
     moves.lastEntry = 0;
     // Within the ladder: the new rank shown, one piece taken off or put back.
     const int level = g.handicapLevel + delta;
-    if (level >= -10 && level <= 10) {
+    if (level >= -kHandicapSteps && level <= kHandicapSteps) {
         g.handicapLevel = level;
         screen.描画_ハンデレベル(level);
         HandicapStep step;
         bool restore;
         if (delta > 0) {
             restore = level <= 0;
-            step = restore ? kLowerSteps[1 - level] : kUpperSteps[level];
+            step = restore ? kLowerHandicap[1 - level] : kUpperHandicap[level];
         } else {
             restore = level >= 0;
-            step = restore ? kUpperSteps[level + 1] : kLowerSteps[-level];
+            step = restore ? kUpperHandicap[level + 1] : kLowerHandicap[-level];
         }
         pos.board[step.x][step.y] = restore ? step.code : kEmpty;
         screen.描画_絵(pos.board[step.x][step.y], step.x, step.y);

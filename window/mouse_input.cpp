@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "computer/mate_search.h"
+#include "core/hand_rows.h"
 #include "core/move_check.h"
 #include "core/move_rules.h"
 #include "window/game_window.h"
@@ -106,27 +107,29 @@ void GameWindow::mouseDown(int Button, int /*Shift*/, double X, double Y) {
             描画_移動可能桝色(g.selFromX, g.selFromY, outlineColour, g.selPiece);
             screen.描画_桝輪郭(outlineColour, g.selFromX, g.selFromY);
         }
-        if (col == kLowerHandCol && row >= 3 && row <= 9) {
-            const int k = row - 2;
+        // A hand cell whose kind is held selects that piece (with the owner's
+        // sign); it is outlined in the selection colour when its side is to move.
+        int k = 0, code = 0;
+        bool ownersTurn = false;
+        if (col == kLowerHandCol && row >= lowerHandRow(1) && row <= lowerHandRow(kHandKinds)) {
+            k = lowerHandKind(row);
             if (pos.ownHand[k] <= 0) return;
-            調査_2歩フラグ設定(pos, pawnFiles);
-            g.selectPhase = 1;
-            g.selFromX = kLowerHandCol;
-            g.selFromY = row;
-            g.selPiece = -kHandKindCode[k];
-            screen.描画_桝輪郭(manToMove ? colourSelect : opt.guideColour, col, row);
-            描画_移動可能桝色(g.selFromX, g.selFromY, opt.guideColour, g.selPiece);
-        } else if (col == kUpperHandCol && row >= 1 && row <= 7) {
-            const int k = 8 - row;
+            code = -kHandKindCode[k];
+            ownersTurn = manToMove;
+        } else if (col == kUpperHandCol && row >= upperHandRow(kHandKinds) && row <= upperHandRow(1)) {
+            k = upperHandKind(row);
             if (pos.enemyHand[k] <= 0) return;
-            調査_2歩フラグ設定(pos, pawnFiles);
-            g.selectPhase = 1;
-            g.selFromX = kUpperHandCol;
-            g.selFromY = row;
-            g.selPiece = kHandKindCode[k];
-            screen.描画_桝輪郭(comToMove ? colourSelect : opt.guideColour, col, row);
-            描画_移動可能桝色(g.selFromX, g.selFromY, opt.guideColour, g.selPiece);
+            code = kHandKindCode[k];
+            ownersTurn = comToMove;
         }
+        if (k == 0) return;
+        調査_2歩フラグ設定(pos, pawnFiles);
+        g.selectPhase = 1;
+        g.selFromX = col;
+        g.selFromY = row;
+        g.selPiece = code;
+        screen.描画_桝輪郭(ownersTurn ? colourSelect : opt.guideColour, col, row);
+        描画_移動可能桝色(g.selFromX, g.selFromY, opt.guideColour, g.selPiece);
         return;
     }
 
@@ -188,10 +191,8 @@ void GameWindow::mouseDown(int Button, int /*Shift*/, double X, double Y) {
     screen.描画_手数(g.moveNumber, colourWhite);
     // Promotion by the right button.
     int promoted = 0;
-    if (調査_駒成(g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece, promoted) == 1) {
-        g.promotedPiece = promoted;
-        if (Button == 2) g.selPiece = promoted;
-    }
+    if (調査_駒成(g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece, promoted) == 1 && Button == 2)
+        g.selPiece = promoted;
     // The entry remembers the piece that moved.
     moves.entry(moves.recordLength).movedPiece = g.selPiece;
     // The selection and guidance outlines go.
@@ -199,11 +200,12 @@ void GameWindow::mouseDown(int Button, int /*Shift*/, double X, double Y) {
     screen.描画_桝輪郭(outlineColour, g.selFromX, g.selFromY);
     screen.描画_桝輪郭(outlineColour, g.selToX, g.selToY);
     描画_移動可能桝色(g.selFromX, g.selFromY, outlineColour, g.selPiece);
-    // The upper hand's screen row becomes its hand kind.
-    if (g.selFromX < 0) g.selFromY = 8 - g.selFromY;
+    // The origin the move names: a drop from the upper hand names its hand
+    // kind, not the screen row that was clicked (which selFromY keeps).
+    const int originY = g.selFromX == kUpperHandCol ? upperHandKind(g.selFromY) : g.selFromY;
     // The move, drawn, with its sound.
     const int captured = pos.board[g.selToX][g.selToY];
-    駒移動(g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece);
+    駒移動(g.selFromX, originY, g.selToX, g.selToY, g.selPiece);
     play(pieceSound);
     ++moves.recordLength;
     // The notation beside the side that moved.

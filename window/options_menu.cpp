@@ -1,5 +1,6 @@
 #include "options/settings_file.h"
 #include "window/game_window.h"
+#include "core/hand_rows.h"
 
 namespace xantu {
 
@@ -110,8 +111,8 @@ void GameWindow::SIDOU_Click() {
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) screen.描画_桝輪郭(outlineColour, x, y);
         for (int k = 1; k <= kHandKinds; ++k) {
-            screen.描画_桝輪郭(outlineColour, -1, k);
-            screen.描画_桝輪郭(outlineColour, 11, k + 2);
+            screen.描画_桝輪郭(outlineColour, kUpperHandCol, k);  // the upper hand's rows 1..7
+            screen.描画_桝輪郭(outlineColour, kLowerHandCol, lowerHandRow(k));
         }
         plat.menus.setChecked("SIDOU", false);
         opt.guidance = 0;

@@ -62,7 +62,7 @@ void GameWindow::readRecord(const std::string& fileName) {
     RecordReadResult result = 読込_棋譜(file);
     if (!調査_棋譜を読込可能(result.status)) {
         play(forbiddenSound);
-        message(std::string(棋譜読込メッセージ(result.status)), kRecordReadTitle);
+        message(棋譜読込メッセージ(result), kRecordReadTitle);
         return;
     }
     初期設定();

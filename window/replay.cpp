@@ -61,7 +61,7 @@ void GameWindow::REPLAY_Click() {
     screen.消去_移動結果(g.comSide);
     // The Position before move n.
     局面復元(moves, n - 1, pos);
-    assert(pos.ok());
+    assert(pos.ok(SetBound::Waived));
     // Its clocks, then the screen.
     const MoveListEntry& e = moves.entry(n - 1);
     clk.comSeconds = e.comSecondsBefore;
@@ -112,7 +112,7 @@ void GameWindow::AFTER_Click() {
     screen.描画_手数(g.moveNumber, colourWhite);
     // The Position after move n.
     局面復元(moves, n, pos);
-    assert(pos.ok());
+    assert(pos.ok(SetBound::Waived));
     // The totals that belong to the Position shown: entry n holds it
     // with the totals it was reached with (its "after" totals are those of
     // the next move, which is not shown).
@@ -147,16 +147,8 @@ void GameWindow::REVERSE_Click() {
     g.flipped = 1;
     g.selectPhase = 0;
     // Turn the Position about.
-    const Position before = pos;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) pos.board[x][y] = -before.board[10 - x][10 - y];
-    for (int k = 1; k <= kHandKinds; ++k) {
-        pos.ownHand[k] = before.enemyHand[k];
-        pos.enemyHand[k] = before.ownHand[k];
-    }
-    pos.ownHandTotal = before.enemyHandTotal;
-    pos.enemyHandTotal = before.ownHandTotal;
-    assert(pos.ok());
+    pos = turnedAbout(pos);
+    assert(pos.ok(SetBound::Waived));
     // The notations describe moves of the unturned board: they go. Then
     // the whole screen again, with the move counter.
     screen.forgetNotations();

@@ -14,9 +14,22 @@ TEST(EvaluationTerms, CheckBackedByADragonOnTheKingsFile) {
     const Recorded r = thinkRecorded("k8/9/9/9/9/9/4+r4/4P4/4K4 w g 1");
     const auto terms = r.termsOf(-1, 5, 4, 8);
     ASSERT_EQ(terms.size(), 1u);
-    EXPECT_EQ(termAmount(terms[0], "3.3"), points(900));
-    EXPECT_EQ(termAmount(terms[0], "3.4"), kAbsent);  // the destination is attacked
+    EXPECT_EQ(termAmount(terms[0], "3.3 dragon-backed check"), points(900));
+    EXPECT_EQ(termAmount(terms[0], "3.4 unattacked check"), kAbsent);  // the destination is attacked
     EXPECT_EQ(termAmount(terms[0], "4 drop"), points(-5));
+}
+
+// A rook dropped on (5,1) checks MAN's king on (5,9) down the file from
+// where nothing of MAN's reaches it; dropped on (5,8) it checks from a
+// square the king attacks.
+TEST(EvaluationTerms, OnlyACheckFromAnUnattackedSquareCountsAsSafe) {
+    const Recorded r = thinkRecorded("k8/9/9/9/9/9/9/9/4K4 w r 1");
+    const auto afar = r.termsOf(-1, 7, 5, 1);
+    ASSERT_EQ(afar.size(), 1u);
+    EXPECT_EQ(termAmount(afar[0], "3.4 unattacked check"), points(10));
+    const auto close = r.termsOf(-1, 7, 5, 8);
+    ASSERT_EQ(close.size(), 1u);
+    EXPECT_EQ(termAmount(close[0], "3.4 unattacked check"), kAbsent);
 }
 
 // COM's rook on (5,3) pins MAN's silver on (5,7) to its king on (5,9). A
@@ -46,7 +59,7 @@ TEST(EvaluationTerms, QuietLanceMoveEndsWithMinusZeroPointNine) {
     const auto terms = r.termsOf(5, 4, 5, 5);
     ASSERT_EQ(terms.size(), 1u);
     ASSERT_FALSE(terms[0].empty());
-    EXPECT_EQ(terms[0].back().label, "16.3 quiet lance move");
+    EXPECT_EQ(terms[0].back().label, xantu::testing::TermName("16.3 quiet lance move").label);
     EXPECT_EQ(terms[0].back().amount, -9);
 }
 

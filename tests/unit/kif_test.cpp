@@ -14,6 +14,7 @@
 #include "record/kif_reader.h"
 #include "record/kif_writer.h"
 #include "record/move_notation.h"
+#include "core/hand_rows.h"
 
 namespace xantu::testing {
 namespace {
@@ -54,7 +55,7 @@ Played playRandom(Position p, int firstSign, int moves, std::uint32_t seed) {
         for (int k = 1; k <= kHandKinds; ++k) {
             if (hand[k] == 0) continue;
             const int piece = sign * kHandKindCode[k];
-            const int fx = sign < 0 ? kLowerHandCol : kUpperHandCol, fy = sign < 0 ? k + 2 : k;
+            const int fx = sign < 0 ? kLowerHandCol : kUpperHandCol, fy = dropFromY(fx, k);
             for (int tx = 1; tx <= 9; ++tx)
                 for (int ty = 1; ty <= 9; ++ty)
                     if (移動チェック(p, files, fx, fy, tx, ty, piece) == 1) cands.push_back({fx, fy, tx, ty, piece});
@@ -76,14 +77,6 @@ Played playRandom(Position p, int firstSign, int moves, std::uint32_t seed) {
     g.list.recordLength = g.list.lastEntry + 1;
     g.final = p;
     return g;
-}
-
-Position turnedAbout(const Position& p) {
-    Position t = p;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) t.board[x][y] = -p.board[10 - x][10 - y];
-    for (int k = 1; k <= kHandKinds; ++k) std::swap(t.ownHand[k], t.enemyHand[k]);
-    return t;
 }
 
 std::string sfenOf(const MoveList& list, int k) {

@@ -25,7 +25,7 @@ bool samePosition(const Position& a, const Position& b) {
 }
 
 Position load(const char* sfen) {
-    SfenResult r = parseSfen(sfen);
+    SfenResult r = parseSfen(sfen, SetBound::Waived);
     EXPECT_TRUE(r.ok) << sfen << ": " << r.error;
     return r.position;
 }

@@ -112,17 +112,18 @@ TEST(棋譜ファイル, 見出しの順と表示位置) {
 }
 
 TEST(棋譜ファイル, 持駒十枚以上と大きな時計) {
+    // Only pawns reach ten in a hand: every pawn is off the board.
     MoveListEntry e = startEntry();
-    e.ownHand[1] = 12;
-    e.enemyHand[1] = 18;
-    e.ownHand[7] = 10;
+    for (int x = 1; x <= 9; ++x) e.board[x][7] = e.board[x][3] = kEmpty;
+    e.ownHand[1] = 10;
+    e.enemyHand[1] = 8;
     e.manSecondsBefore = 100000;
     e.manSecondsAfter = 99999.9;
     e.comSecondsBefore = 1234;
     e.comSecondsAfter = -1;
     const std::string line = 作成_棋譜行(e);
     ASSERT_EQ(line.size(), kRecordLineWidth);
-    EXPECT_EQ(line.substr(324, 14), "CI0000000000A0");
+    EXPECT_EQ(line.substr(324, 14), "A8000000000000");
     EXPECT_EQ(line.substr(338), "9999999999 1234    0");
 
     MoveListEntry back;
@@ -133,17 +134,24 @@ TEST(棋譜ファイル, 持駒十枚以上と大きな時計) {
 }
 
 TEST(棋譜ファイル, 長い対局の往復) {
-    // 250 saved entries plus the final Position, with up to 18 pawns in hand.
+    // 250 saved entries plus the final Position, with up to 18 pawns in hand:
+    // every pawn is off the board, in a hand or promoted on (5,5); the lower
+    // bishop stands there promoted instead on even entries; up to two upper
+    // golds are in the upper hand.
     MoveList list;
     const int n = 250;
     for (int k = 0; k <= n; ++k) {
         MoveListEntry& e = list.entry(k);
         e = startEntry();
-        for (int x = 1; x <= k % 10 && x <= 9; ++x) e.board[x][7] = e.board[x][3] = 0;
+        for (int x = 1; x <= 9; ++x) e.board[x][7] = e.board[x][3] = kEmpty;
+        if (k % 2 == 0) e.board[2][8] = kEmpty;
         e.board[5][5] = k % 2 ? kPromPawn : -kHorse;
-        e.ownHand[1] = k % 19;
-        e.enemyHand[1] = 18 - k % 19;
-        e.enemyHand[6] = k % 3;
+        const int pawnsInHand = k % 2 ? 17 : 18;
+        e.ownHand[1] = std::min(k % 19, pawnsInHand);
+        e.enemyHand[1] = pawnsInHand - e.ownHand[1];
+        if (k % 3 >= 1) e.board[4][1] = kEmpty;
+        if (k % 3 == 2) e.board[6][1] = kEmpty;
+        e.enemyHand[5] = k % 3;
         e.manSecondsBefore = k * 7.25;
         e.manSecondsAfter = k * 7.25 + 3;
         e.comSecondsBefore = k * 11.0;
@@ -153,7 +161,7 @@ TEST(棋譜ファイル, 長い対局の往復) {
     list.lastEntry = n;
     FinalPosition end;
     初期配置(end.position);
-    end.position.board[5][7] = 0;
+    for (int x = 1; x <= 9; ++x) end.position.board[x][7] = end.position.board[x][3] = kEmpty;
     end.position.ownHand[1] = 11;
     end.manSeconds = 4000.4;
     end.comSeconds = 5000.6;
@@ -298,6 +306,9 @@ TEST(棋譜ファイル, 読込の失敗は状態で返す) {
     EXPECT_EQ(parse(with(326, "J")).status, RecordReadStatus::BadHandCount);
     EXPECT_EQ(parse(with(325, "z")).status, RecordReadStatus::BadHandCount);
     EXPECT_EQ(parse(with(1, " 950")).status, RecordReadStatus::BadPosition);  // a second upper king
+    const RecordReadResult threeRooks = parse(with(338, "1"));  // a rook in the upper hand as well
+    EXPECT_EQ(threeRooks.status, RecordReadStatus::BadPosition);
+    EXPECT_EQ(棋譜読込メッセージ(threeRooks), "棋譜ﾌｧｲﾙの局面が正しくありません\r\r5行目: 飛が3枚あります（2枚まで）");
     EXPECT_EQ(parse(good + " \r\n").status, RecordReadStatus::NotRecord);       // 359 characters
     EXPECT_EQ(parse(with(30, "歩")).status, RecordReadStatus::NotRecord);
     EXPECT_EQ(解析_棋譜("\x89\x50\x4e\x47\r\n\x1a\n\0\0\0\rIHDR"s).status, RecordReadStatus::NotRecord);

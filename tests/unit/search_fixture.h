@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "computer/eval_context.h"
+#include "computer/evaluation_terms.h"
 #include "computer/think.h"
 #include "computer/trace.h"
 #include "core/move_rules.h"
@@ -15,8 +16,9 @@
 
 namespace xantu::testing {
 
+// A composed position: it may hold more of a kind than a set has.
 inline Position positionOf(const char* sfen) {
-    const SfenResult r = parseSfen(sfen);
+    const SfenResult r = parseSfen(sfen, SetBound::Waived);
     EXPECT_TRUE(r.ok) << sfen << ": " << r.error;
     return r.position;
 }
@@ -91,11 +93,19 @@ inline Recorded thinkRecorded(const char* sfen, int level = 3) {
     return r;
 }
 
-// The amount of the term whose label begins with `prefix`, or a marker when absent.
+// A term of the evaluation named by its full label, checked against the
+// evaluation's own table while compiling: a test that names a term the
+// evaluation no longer has does not build.
+struct TermName {
+    consteval TermName(const char* label) : label(eval::labelOf(eval::term(label))) {}
+    const char* label;
+};
+
+// The amount of the named term, or a marker when it was not applied.
 inline constexpr Score kAbsent = -123456789;
-inline Score termAmount(const std::vector<Term>& terms, const std::string& prefix) {
+inline Score termAmount(const std::vector<Term>& terms, TermName name) {
     for (const Term& t : terms)
-        if (t.label.rfind(prefix, 0) == 0) return t.amount;
+        if (t.label == name.label) return t.amount;
     return kAbsent;
 }
 

@@ -23,8 +23,9 @@ TEST(SfenParse, StartPositionMatchesTheLayout) {
     EXPECT_TRUE(r.position.ok());
 }
 
+// 21 pawns: a composed position, read with the set bound waived.
 TEST(SfenParse, PromotedPiecesHandsAndSide) {
-    const SfenResult r = parseSfen("4k4/9/9/9/4+p4/9/9/+B7+r/4K4 w 2Pr18pG 37");
+    const SfenResult r = parseSfen("4k4/9/9/9/4+p4/9/9/+B7+r/4K4 w 2Pr18pG 37", SetBound::Waived);
     ASSERT_TRUE(r.ok) << r.error;
     const Position& p = r.position;
     EXPECT_EQ(r.side, Side::Upper);
@@ -37,13 +38,34 @@ TEST(SfenParse, PromotedPiecesHandsAndSide) {
     EXPECT_EQ(p.enemyHand[7], 1);
     EXPECT_EQ(p.enemyHand[1], 18);
     EXPECT_EQ(p.enemyHandTotal, 19);
-    EXPECT_TRUE(p.ok());
+    EXPECT_TRUE(p.ok(SetBound::Waived));
+}
+
+// Three rooks (two on the board, one in hand) are one more than a set has:
+// refused, saying which kind; a composed position may have them.
+TEST(SfenParse, MorePiecesOfAKindThanTheSetHasAreRefused) {
+    const char* threeRooks = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b R 1";
+    const SfenResult r = parseSfen(threeRooks);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "invalid SFEN: the set has 2 rooks, found 3 (board and both hands)");
+    const SfenResult composed = parseSfen(threeRooks, SetBound::Waived);
+    ASSERT_TRUE(composed.ok) << composed.error;
+    const PositionFault f = composed.position.fault();
+    EXPECT_EQ(f.rule, PositionRule::PieceSet);
+    EXPECT_EQ(f.kind, 7);
+    // A broken square and a broken hand are named too.
+    Position p = composed.position;
+    p.board[4][6] = 12;
+    EXPECT_EQ(describe(p.fault(SetBound::Waived)), "square (4,6) holds 12, which is no piece");
+    p.board[4][6] = kEmpty;
+    p.enemyHandTotal = 2;
+    EXPECT_EQ(describe(p.fault(SetBound::Waived)), "the upper side's hand total is 2 but its counts add up to 0");
 }
 
 TEST(SfenParse, RoundTripsThroughToSfen) {
     for (const char* s : {kStart, "4k4/9/9/9/4+p4/9/9/+B7+r/4K4 w RG2Pr18p 1",
                           "ln1g1g1nl/1r1s1k3/p1ppppsp1/9/1p5Pp/2P6/PPSPPPP1P/7R1/LN1GKGSNL b Bb 1"}) {
-        const SfenResult r = parseSfen(s);
+        const SfenResult r = parseSfen(s, SetBound::Waived);
         ASSERT_TRUE(r.ok) << s << ": " << r.error;
         EXPECT_EQ(toSfen(r.position, r.side), s);
     }

@@ -7,6 +7,7 @@
 #include "core/move_rules.h"
 #include "influence/influence_map.h"
 #include "window_fixture.h"
+#include "core/hand_rows.h"
 
 namespace xantu::testing {
 namespace {
@@ -33,8 +34,8 @@ std::vector<HumanMove> lowerMoves(const Position& p) {
         if (p.ownHand[k] <= 0) continue;
         for (int tx = 1; tx <= 9; ++tx)
             for (int ty = 1; ty <= 9; ++ty)
-                if (移動チェック(p, f, kLowerHandCol, k + 2, tx, ty, -kHandKindCode[k]) == 1)
-                    out.push_back({kLowerHandCol, k + 2, tx, ty, false});
+                if (移動チェック(p, f, kLowerHandCol, lowerHandRow(k), tx, ty, -kHandKindCode[k]) == 1)
+                    out.push_back({kLowerHandCol, lowerHandRow(k), tx, ty, false});
     }
     return out;
 }

@@ -1,7 +1,7 @@
 // selfplay [--level N] [--games G] [--seed S] [--positions]: the computer plays both
 // sides. The upper side searches the board as it stands; the lower side's
-// board is turned about before each of its searches and its move turned
-// back. Each side keeps its own influence map and turn state from move to
+// board is turned about before each of its searches (the survey that
+// precedes every search sets both king squares) and its move turned back. Each side keeps its own influence map and turn state from move to
 // move, as a window would. A game ends when a king is captured or after 500
 // moves. Seed 0 (the default) starts every game from the standard layout;
 // any other seed draws each game's handicap level (-10..+10) from it.
@@ -13,6 +13,8 @@
 
 #include "computer/search.h"
 #include "core/game_state.h"
+#include "core/hand_rows.h"
+#include "core/handicap.h"
 #include "core/move_rules.h"
 #include "core/sfen.h"
 #include "influence/influence_map.h"
@@ -24,17 +26,6 @@ namespace xantu::engine {
 namespace {
 
 constexpr int kMaxMoves = 500;
-
-// The handicap ladder: the square of each step's piece, lower and upper side.
-constexpr int kLowerLadder[10][2] = {{2, 8}, {8, 8}, {1, 9}, {9, 9}, {2, 9}, {8, 9}, {3, 9}, {7, 9}, {4, 9}, {6, 9}};
-constexpr int kUpperLadder[10][2] = {{8, 2}, {2, 2}, {9, 1}, {1, 1}, {8, 1}, {2, 1}, {7, 1}, {3, 1}, {6, 1}, {4, 1}};
-
-void applyHandicap(Position& p, int level) {
-    for (int step = 1; step <= 10; ++step) {
-        if (level <= -step) p.board[kLowerLadder[step - 1][0]][kLowerLadder[step - 1][1]] = kEmpty;
-        if (level >= step) p.board[kUpperLadder[step - 1][0]][kUpperLadder[step - 1][1]] = kEmpty;
-    }
-}
 
 struct Player {
     InfluenceMap map{};
@@ -108,7 +99,7 @@ int commandSelfplay(const Args& args) {
             if (positions)
                 std::printf("\nposition %d %s\n", moves + 1, toSfen(p, lowerToMove ? Side::Lower : Side::Upper).c_str());
             Player& me = lowerToMove ? lower : upper;
-            Position view = lowerToMove ? turnedAbout(p) : p;
+            Position view = lowerToMove ? turnedAboutWithKings(p) : p;
             // The survey a window makes when the turn is handed over.
             勢力調査(view, me.map);
             const SearchResult r = comSearch(view, me.map, me.turn, level);
@@ -117,7 +108,7 @@ int commandSelfplay(const Args& args) {
             if (lowerToMove) {
                 if (fx == kUpperHandCol) {
                     fx = kLowerHandCol;
-                    fy = r.fromY + 2;  // the lower hand area's row of the kind
+                    fy = dropFromY(kLowerHandCol, r.fromY);
                 } else {
                     fx = 10 - fx;
                     fy = 10 - fy;
@@ -126,7 +117,7 @@ int commandSelfplay(const Args& args) {
                 ty = 10 - ty;
                 placed = -placed;
             }
-            const int usiFromY = fx == kLowerHandCol ? fy - 2 : fy;
+            const int usiFromY = fx == kLowerHandCol ? dropKind(fx, fy) : fy;
             std::printf(" %s", usiMove(fx, usiFromY, tx, ty, r.promotes).c_str());
             駒移動_局面(p, gs, fx, fy, tx, ty, placed);
             ++moves;

@@ -2,6 +2,7 @@
 
 #include "core/move_check.h"
 #include "core/move_rules.h"
+#include "core/hand_rows.h"
 
 namespace xantu::engine {
 
@@ -36,8 +37,8 @@ std::vector<LegalMove> legalMoves(const Position& p, Side side) {
     for (int kind = 1; kind <= kHandKinds; ++kind) {
         if (hand[kind] <= 0) continue;
         const int piece = lower ? -kHandKindCode[kind] : kHandKindCode[kind];
-        // The hand-area row of this kind, as the move check's callers pass it.
-        const int row = lower ? kind + 2 : kind;
+        // The origin a drop of this kind names, as the move check's callers pass it.
+        const int row = dropFromY(handCol, kind);
         for (int tx = 1; tx <= 9; ++tx)
             for (int ty = 1; ty <= 9; ++ty)
                 if (移動チェック(p, files, handCol, row, tx, ty, piece) == 1) add(handCol, kind, tx, ty, piece, false);
@@ -59,8 +60,8 @@ GameState refereeState() {
 }
 
 void playMove(Position& p, GameState& g, const LegalMove& m) {
-    // The lower hand area lists kind k on row k + 2.
-    const int fromY = m.fromX == kLowerHandCol ? m.fromY + 2 : m.fromY;
+    // A drop lists its kind; the move names its origin as the rules do.
+    const int fromY = m.fromX == kLowerHandCol ? dropFromY(kLowerHandCol, m.fromY) : m.fromY;
     駒移動_局面(p, g, m.fromX, fromY, m.toX, m.toY, m.code);
 }
 

@@ -7,7 +7,7 @@ namespace xantu::engine {
 
 LevelMove levelMove(const Position& p, Side side, int level) {
     const bool lower = side == Side::Lower;
-    const ThinkOutcome out = thinkFromFreshState(lower ? turnedAbout(p) : p, level);
+    const ThinkOutcome out = thinkFromFreshState(lower ? turnedAboutWithKings(p) : p, level);
     const SearchResult& s = out.search;
     LevelMove m;
     m.candidates = s.candidates;

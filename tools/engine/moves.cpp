@@ -4,6 +4,7 @@
 
 #include "tools/engine/legal_moves.h"
 #include "tools/engine/sfen_args.h"
+#include "core/hand_rows.h"
 
 namespace xantu::engine {
 

@@ -2,16 +2,9 @@
 
 namespace xantu::engine {
 
-Position turnedAbout(const Position& p) {
-    Position q;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) q.board[10 - x][10 - y] = -p.board[x][y];
-    for (int k = 1; k <= kHandKinds; ++k) {
-        q.ownHand[k] = p.enemyHand[k];
-        q.enemyHand[k] = p.ownHand[k];
-    }
-    q.ownHandTotal = p.enemyHandTotal;
-    q.enemyHandTotal = p.ownHandTotal;
+Position turnedAboutWithKings(const Position& p) {
+    Position q = xantu::turnedAbout(p);
+    // The king squares turn with the board, so that they hold before any survey.
     q.manKingX = p.comKingX == 0 ? 0 : 10 - p.comKingX;
     q.manKingY = p.comKingY == 0 ? 0 : 10 - p.comKingY;
     q.comKingX = p.manKingX == 0 ? 0 : 10 - p.manKingX;

@@ -3,9 +3,9 @@
 
 namespace xantu::engine {
 
-// The board turned about: squares mirrored through the centre, codes and
-// hands exchanged between the sides. The specified computer only ever plays
-// the upper side; the lower side's move is found on the turned board.
-Position turnedAbout(const Position& p);
+// The board turned about as the core turns it, with the two king squares
+// turned and exchanged as well. The computer only ever plays the upper
+// side; the lower side's move is found on the turned board.
+Position turnedAboutWithKings(const Position& p);
 
 }  // namespace xantu::engine
