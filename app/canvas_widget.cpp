@@ -4,8 +4,8 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QPainterPath>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -60,7 +60,8 @@ void CanvasWidget::installFontSubstitution() {
     static bool done = false;
     if (done) return;
     done = true;
-    QFont::insertSubstitutions(QString::fromUtf8(kFaceName), {QString::fromUtf8(kProportionalMincho), QString::fromUtf8(kMincho)});
+    QFont::insertSubstitutions(QString::fromUtf8(kFaceName),
+                               {QString::fromUtf8(kProportionalMincho), QString::fromUtf8(kMincho)});
 }
 
 QSize CanvasWidget::naturalSize() const { return TwipsView::naturalSize(area_); }
@@ -271,7 +272,8 @@ void CanvasWidget::renderSurround(QPainter& p) {
                 const QSize natural = pictures_.naturalSize(tile.code);
                 tile.x = surround_.originX + i * cw;
                 tile.y = surround_.originY + j * ch;
-                tile.bounds = QRectF(tile.x, tile.y, natural.width() * kTwipsPerPixel, natural.height() * kTwipsPerPixel);
+                tile.bounds =
+                    QRectF(tile.x, tile.y, natural.width() * kTwipsPerPixel, natural.height() * kTwipsPerPixel);
                 renderItem(p, tile);
             }
     }
@@ -343,9 +345,12 @@ void CanvasWidget::resizeEvent(QResizeEvent* event) {
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
     int button = 0;
-    if (event->button() == Qt::LeftButton) button = 1;
-    else if (event->button() == Qt::RightButton) button = 2;
-    else if (event->button() == Qt::MiddleButton) button = 4;
+    if (event->button() == Qt::LeftButton)
+        button = 1;
+    else if (event->button() == Qt::RightButton)
+        button = 2;
+    else if (event->button() == Qt::MiddleButton)
+        button = 4;
     if (button == 0) return;
     int shift = 0;
     if (event->modifiers() & Qt::ShiftModifier) shift |= 1;

@@ -36,7 +36,9 @@ public:
                 if (!cells_[row * (xs_.size() - 1) + c]) return false;
         return true;
     }
-    bool all() const { return std::all_of(cells_.begin(), cells_.end(), [](unsigned char c) { return c != 0; }); }
+    bool all() const {
+        return std::all_of(cells_.begin(), cells_.end(), [](unsigned char c) { return c != 0; });
+    }
     void cover(const QRectF& r) {
         std::size_t c0, c1, r0, r1;
         if (!span(r, c0, c1, r0, r1)) return;

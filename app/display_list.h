@@ -10,14 +10,14 @@ namespace xantu {
 // be made again at another scale.
 struct DrawItem {
     enum class Kind { Picture, Box, Text } kind = Kind::Picture;
-    int code = 0;    // picture code, or palette colour for boxes and text
+    int code = 0;  // picture code, or palette colour for boxes and text
     double x = 0, y = 0;
     double x2 = 0, y2 = 0;  // a box's far corner
-    double pen = 0;          // a box's line width
+    double pen = 0;         // a box's line width
     QString text;
     int fontSize = 0;
     bool bold = false;
-    QRectF bounds;   // every twip the item may touch
+    QRectF bounds;        // every twip the item may touch
     bool opaque = false;  // hides all under its bounds
     bool dead = false;
 };
@@ -27,7 +27,10 @@ struct DrawItem {
 // as long as the screen has things on it however long the game runs.
 class DisplayList {
 public:
-    void clear() { items_.clear(); pruneAt_ = kFirstPrune; }
+    void clear() {
+        items_.clear();
+        pruneAt_ = kFirstPrune;
+    }
     // Adds an item. For a box, earlier boxes over the same corners are
     // dropped and the widest of their pens returned (0 when none).
     double add(DrawItem item);

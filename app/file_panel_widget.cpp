@@ -89,9 +89,8 @@ FilePanelWidget::FilePanelWidget(QWidget* surface, Dialogs& dialogs, QObject* pa
     connect(button_, &QPushButton::clicked, this, &FilePanelWidget::returnClicked);
     connect(drive_, &QComboBox::activated, this, &FilePanelWidget::chooseDrive);
     connect(dir_, &QListWidget::itemActivated, this, &FilePanelWidget::folderActivated);
-    connect(files_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        emit fileClicked(item->data(kPathRole).toString());
-    });
+    connect(files_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { emit fileClicked(item->data(kPathRole).toString()); });
 
     fillDrives();
     setFolder(QDir::currentPath());
@@ -179,7 +178,8 @@ void FilePanelWidget::setFolder(const QString& path) {
     qsizetype bestLength = -1;
     for (int i = 0; i < drive_->count(); ++i) {
         const QString root = drive_->itemData(i, kPathRole).toString();
-        const bool holds = folder_ == root || folder_.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
+        const bool holds =
+            folder_ == root || folder_.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
         if (holds && root.size() > bestLength) {
             best = i;
             bestLength = root.size();
@@ -235,11 +235,11 @@ void FilePanelWidget::fillFolders() {
     current->setToolTip(folder_);
     QDir up(folder_);
     if (up.cdUp()) {
-        auto* item = new QListWidgetItem(dir_->style()->standardIcon(QStyle::SP_FileDialogToParent), QStringLiteral(".."), dir_);
+        auto* item =
+            new QListWidgetItem(dir_->style()->standardIcon(QStyle::SP_FileDialogToParent), QStringLiteral(".."), dir_);
         item->setData(kPathRole, up.absolutePath());
     }
-    const QStringList subfolders =
-        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList subfolders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : subfolders) {
         auto* item = new QListWidgetItem(dir_->style()->standardIcon(QStyle::SP_DirClosedIcon), name, dir_);
         item->setData(kPathRole, dir.absoluteFilePath(name));

@@ -47,18 +47,15 @@ MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindo
     connect(canvas_, &CanvasWidget::mousePressed, this, [this](int button, int shift, double x, double y) {
         dispatch([=](GameWindow& g) { g.Form_MouseDown(button, shift, x, y); });
     });
-    connect(menus_.get(), &MenuSet::menuOpened, this, [this](const QString& name) {
-        dispatch([&](GameWindow& g) { g.menuOpened(name.toStdString()); });
-    });
-    connect(menus_.get(), &MenuSet::command, this, [this](const QString& name) {
-        dispatch([&](GameWindow& g) { g.menuCommand(name.toStdString()); });
-    });
+    connect(menus_.get(), &MenuSet::menuOpened, this,
+            [this](const QString& name) { dispatch([&](GameWindow& g) { g.menuOpened(name.toStdString()); }); });
+    connect(menus_.get(), &MenuSet::command, this,
+            [this](const QString& name) { dispatch([&](GameWindow& g) { g.menuCommand(name.toStdString()); }); });
     connect(clock_.get(), &TimerClockQt::tick, this, [this] { dispatch([](GameWindow& g) { g.Timer1_Timer(); }); });
     connect(panel_.get(), &FilePanelWidget::returnClicked, this,
             [this] { dispatch([](GameWindow& g) { g.Command1_Click(); }); });
-    connect(panel_.get(), &FilePanelWidget::fileClicked, this, [this](const QString& path) {
-        dispatch([&](GameWindow& g) { g.File1_Click(path.toStdString()); });
-    });
+    connect(panel_.get(), &FilePanelWidget::fileClicked, this,
+            [this](const QString& path) { dispatch([&](GameWindow& g) { g.File1_Click(path.toStdString()); }); });
 }
 
 MainWindow::~MainWindow() {
@@ -79,7 +76,8 @@ void MainWindow::place(double left, double top, double width, double height) {
     const int menuHeight = menuBar()->sizeHint().height();
     const QSize natural = canvas_->naturalSize();
     const QSize room(free.width() - frame.width(), free.height() - frame.height() - menuHeight);
-    const double fit = std::min({1.0, double(room.width()) / natural.width(), double(room.height()) / natural.height()});
+    const double fit =
+        std::min({1.0, double(room.width()) / natural.width(), double(room.height()) / natural.height()});
     const QSize first(std::max(1, int(natural.width() * fit)), std::max(1, int(natural.height() * fit)));
     canvas_->setFixedSize(first);
     adjustSize();
@@ -144,10 +142,8 @@ bool isUserInput(QEvent::Type type) {
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
     case QEvent::TabletPress:
-    case QEvent::TabletRelease:
-        return true;
-    default:
-        return false;
+    case QEvent::TabletRelease: return true;
+    default: return false;
     }
 }
 
@@ -166,8 +162,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // whether the window or one of its widgets receives it first).
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape && !key->isAutoRepeat())
-            dispatch([](GameWindow& g) { g.Form_KeyPress(27); });
+        if (key->key() == Qt::Key_Escape && !key->isAutoRepeat()) dispatch([](GameWindow& g) { g.Form_KeyPress(27); });
     }
     // An accepted override keeps the key from firing a shortcut instead: it
     // comes on as a key press, which is stopped here.

@@ -72,7 +72,7 @@ private:
     // has been put inside it.
     std::optional<QPoint> framePlace_;
     void placeFrame();
-    int depth_ = 0;             // calls into the window object under way
+    int depth_ = 0;              // calls into the window object under way
     bool closePending_ = false;  // closed while a call was under way
 };
 

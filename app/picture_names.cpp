@@ -25,16 +25,16 @@ constexpr PieceKind kPieces[] = {
 
 std::string_view pictureName(int code) {
     switch (code) {
-        case 0: return "KARA_MASU";
-        case 1: return "XANTUSHOGI";
-        case 2: return "HAIKEI_TATAMI";
-        case 3: return "HAIKEI_TAKE";
-        case 4: return "HAIKEI_UCHU";
-        case 5: return "HAIKEI_RENGA";
-        case 7: return "HAIKEI_HU";
-        case 8: return "HAIKEI_KEI";
-        case 9: return "HAIKEI_KI";
-        default: break;
+    case 0: return "KARA_MASU";
+    case 1: return "XANTUSHOGI";
+    case 2: return "HAIKEI_TATAMI";
+    case 3: return "HAIKEI_TAKE";
+    case 4: return "HAIKEI_UCHU";
+    case 5: return "HAIKEI_RENGA";
+    case 7: return "HAIKEI_HU";
+    case 8: return "HAIKEI_KEI";
+    case 9: return "HAIKEI_KI";
+    default: break;
     }
     const int magnitude = code < 0 ? -code : code;
     for (const PieceKind& kind : kPieces) {

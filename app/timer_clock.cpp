@@ -28,8 +28,10 @@ void TimerClockQt::fire() {
 
 void TimerClockQt::setTimerEnabled(bool on) {
     if (on == timer_.isActive()) return;
-    if (on) timer_.start();
-    else timer_.stop();
+    if (on)
+        timer_.start();
+    else
+        timer_.stop();
 }
 
 double TimerClockQt::now() const { return source_.timeOfDay(); }

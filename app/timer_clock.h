@@ -11,8 +11,8 @@ namespace xantu {
 // Where the clock reads the time of day and how a wait pauses between
 // looks at it; tests give one that moves time without waiting for it.
 struct TimeSource {
-    std::function<double()> timeOfDay;        // seconds since midnight
-    std::function<void(double)> pause;        // sleep up to this many seconds
+    std::function<double()> timeOfDay;  // seconds since midnight
+    std::function<void(double)> pause;  // sleep up to this many seconds
     static TimeSource system();
 };
 

@@ -25,7 +25,9 @@ public:
     }
 
     // The area's size in pixels at 100 %.
-    static QSize naturalSize(QSizeF area) { return {round(area.width() / kTwipsPerPixel), round(area.height() / kTwipsPerPixel)}; }
+    static QSize naturalSize(QSizeF area) {
+        return {round(area.width() / kTwipsPerPixel), round(area.height() / kTwipsPerPixel)};
+    }
 
     double scale() const { return scale_; }
     QSize device() const { return device_; }
@@ -35,7 +37,9 @@ public:
     // Device pixels across a length of twips (at least one for a non-zero length).
     int length(double twips) const { return twips <= 0 ? 0 : std::max(1, toDevice(twips)); }
     // The device rectangle between two twips corners (right and bottom excluded).
-    QRect rect(double x1, double y1, double x2, double y2) const { return QRect(QPoint(x(x1), y(y1)), QPoint(x(x2) - 1, y(y2) - 1)); }
+    QRect rect(double x1, double y1, double x2, double y2) const {
+        return QRect(QPoint(x(x1), y(y1)), QPoint(x(x2) - 1, y(y2) - 1));
+    }
     QRect areaRect() const { return rect(0, 0, area_.width(), area_.height()); }
     // A device position back to twips.
     QPointF twips(QPointF device) const {

@@ -1,8 +1,8 @@
 // Beware MAN's bishop: a COM piece standing where MAN's bishop or horse
 // could pass on to a square checking COM's king.
 #include "computer/analysis.h"
-#include "core/move_check.h"
 #include "core/hand_rows.h"
+#include "core/move_check.h"
 
 namespace xantu {
 
@@ -29,7 +29,8 @@ Score 盤評価_自角注意_COM(const EvalContext& e, int 移動元X, int 移�
             const int c = p.board[x][y];
             if ((c == -kBishop || c == -kHorse) && 移動チェック(p, f, x, y, ti, ta, c) == 1) return points(移動駒);
         }
-    if (p.ownHand[6] > 0 && 移動チェック(p, f, kLowerHandCol, lowerHandRow(6), ti, ta, -kBishop) == 1) return points(移動駒);
+    if (p.ownHand[6] > 0 && 移動チェック(p, f, kLowerHandCol, lowerHandRow(6), ti, ta, -kBishop) == 1)
+        return points(移動駒);
     return 0;
 }
 

@@ -2,13 +2,12 @@
 // COM's weaknesses (squares MAN attacks near COM's king, drops MAN could
 // make, COM pieces left hanging) and crediting MAN pieces COM now attacks.
 #include "computer/analysis.h"
-#include "core/move_check.h"
 #include "core/int_abs.h"
+#include "core/move_check.h"
 
 namespace xantu {
 
 namespace {
-
 
 // 1. An empty square.
 Score emptySquare(const EvalContext& e, int x, int y) {
@@ -19,7 +18,7 @@ Score emptySquare(const EvalContext& e, int x, int y) {
     // 1.1 Squares MAN attacks.
     if (e.attacked(x, y)) {
         if (iabs(p.comKingX - x) < 2 && iabs(p.comKingY - y) < 2) {  // touching COM's king
-            s -= 5 * m.manInfluence[x][y];                            // 0.5 per attacker
+            s -= 5 * m.manInfluence[x][y];                           // 0.5 per attacker
             if (m.comInfluence[x][y] == 1 && m.manInfluence[x][y] > 1) s -= points(10);
             if (silverOrGold) s -= points(10);
         }
@@ -86,8 +85,8 @@ Score comPiece(const EvalContext& e, int x, int y, int V) {
         if (p.ownHand[4] > 0 || p.ownHand[5] > 0) s -= points(700);
     }
     // 2.2 A COM pawn a MAN rook bears on, with a MAN pawn drop to follow.
-    if (V == kPawn && m.manThreat[x][y] == -kRook && p.ownHand[1] > 0 &&
-        m.manInfluence[x][y] >= m.comInfluence[x][y] && y < 9 && m.comInfluence[x][y + 1] == 1)
+    if (V == kPawn && m.manThreat[x][y] == -kRook && p.ownHand[1] > 0 && m.manInfluence[x][y] >= m.comInfluence[x][y] &&
+        y < 9 && m.comInfluence[x][y + 1] == 1)
         s -= points(5);
     // 2.3 An attacked COM piece.
     if (e.attacked(x, y)) {

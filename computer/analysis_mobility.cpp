@@ -6,7 +6,7 @@ namespace xantu {
 
 int 調査_移動可場所数(const EvalContext& e, int 移動元X, int 移動元Y, int 移動駒) {
     // The squares the other side reaches do not count.
-    const int (&other)[10][10] = 移動駒 >= kPawn ? e.m.manInfluence : e.m.comInfluence;
+    const int(&other)[10][10] = 移動駒 >= kPawn ? e.m.manInfluence : e.m.comInfluence;
     int count = 0;
     for (int u = 1; u <= 9; ++u)
         for (int w = 1; w <= 9; ++w)

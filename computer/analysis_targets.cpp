@@ -36,8 +36,7 @@ Score 調査_桂狙い(const EvalContext& e, int 移動先X, int 移動先Y) {
     for (int d = -1; d <= 1; d += 2) {
         if (d < 0 ? !(x > 2) : !(x < 8)) continue;
         const int kx = x + d, ky = y - 2, fork = e.board(x + 2 * d, y);
-        if (e.board(kx, ky) == kEmpty && !e.attacked(kx, ky) && fork <= -kBishop &&
-            e.m.manThreatX[x][y] != x + 2 * d)
+        if (e.board(kx, ky) == kEmpty && !e.attacked(kx, ky) && fork <= -kBishop && e.m.manThreatX[x][y] != x + 2 * d)
             s += points(absCode(fork));
     }
     return s;

@@ -38,13 +38,16 @@ bool isManSlider(int c) { return isComSlider(-c); }
 struct SquareList {
     int n = 0;
     int x[81], y[81];
-    void add(int sx, int sy) { x[n] = sx; y[n] = sy; ++n; }
+    void add(int sx, int sy) {
+        x[n] = sx;
+        y[n] = sy;
+        ++n;
+    }
 };
 
 // Does some slider of the list (other than one on the lifted square) reach
 // the king square once (lx, ly) is empty?
-bool sliderReaches(const Position& p, const PawnFiles& f, const SquareList& sliders, int lx, int ly, int kx,
-                   int ky) {
+bool sliderReaches(const Position& p, const PawnFiles& f, const SquareList& sliders, int lx, int ly, int kx, int ky) {
     for (int i = 0; i < sliders.n; ++i) {
         const int sx = sliders.x[i], sy = sliders.y[i];
         if (sx == lx && sy == ly) continue;  // lifted off the board

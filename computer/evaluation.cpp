@@ -6,13 +6,12 @@
 #include "computer/analysis.h"
 #include "computer/evaluation_sheet.h"
 #include "computer/mate_search.h"
-#include "core/move_check.h"
 #include "core/int_abs.h"
+#include "core/move_check.h"
 
 namespace xantu {
 
 namespace {
-
 
 // Steps 1 and 2: a captured MAN king, or COM's own king left attacked, ends
 // the evaluation at once. True when it ended.
@@ -51,8 +50,8 @@ bool checkGiven(const EvalContext& e, const eval::Move& mv, eval::Sheet& sh) {
     if (m.manThreat[tx][ty] == -kKing && e.defended(tx, ty)) sh.add(term("3.2 king-only attacker"), points(100));
     // 3.3 A checker diagonally beside the king, backed by a dragon on the
     // king's file or rank.
-    if (m.manInfluence[tx][ty] <= 2 && m.comGuard[tx][ty] == kDragon && tx != mkx && ty != mky &&
-        iabs(tx - mkx) < 2 && iabs(ty - mky) < 2 && (m.comGuardX[tx][ty] == mkx || m.comGuardY[tx][ty] == mky))
+    if (m.manInfluence[tx][ty] <= 2 && m.comGuard[tx][ty] == kDragon && tx != mkx && ty != mky && iabs(tx - mkx) < 2 &&
+        iabs(ty - mky) < 2 && (m.comGuardX[tx][ty] == mkx || m.comGuardY[tx][ty] == mky))
         sh.add(term("3.3 dragon-backed check"), points(900));
     // 3.4 A safe check.
     if (!e.attacked(tx, ty)) sh.add(term("3.4 unattacked check"), points(10));
@@ -92,9 +91,10 @@ void pinnedAttacker(const EvalContext& e, const eval::Move& mv, eval::Sheet& sh)
     const int ax = m.manThreatX[tx][ty], ay = m.manThreatY[tx][ty];
     if (m.manInfluence[ax][ay] <= 0) return;
     const bool E = m.manInfluence[tx][ty] == 1 || (m.manInfluence[tx][ty] == 2 && mv.check && e.defended(tx, ty));
-    const bool geometry = (ax == mkx && tx != mkx) || (ay == mky && ty != mky) ||
-                          ((tx == mkx || ty == mky) && ax != mkx && ay != mky);
-    if (t.manPinned[ax][ay] != 1 || !E || !geometry || 移動チェック(p, t.pawnFiles, tx, ty, ax, ay, t.candidatePiece) != 1)
+    const bool geometry =
+        (ax == mkx && tx != mkx) || (ay == mky && ty != mky) || ((tx == mkx || ty == mky) && ax != mkx && ay != mky);
+    if (t.manPinned[ax][ay] != 1 || !E || !geometry ||
+        移動チェック(p, t.pawnFiles, tx, ty, ax, ay, t.candidatePiece) != 1)
         return;
     if (mv.drop) {
         sh.add(term("7 pinned attacker"), points(absCode(p.board[ax][ay])));

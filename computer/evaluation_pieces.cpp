@@ -3,13 +3,12 @@
 // sides by fixed squares.
 #include "computer/analysis.h"
 #include "computer/evaluation_sheet.h"
-#include "core/move_check.h"
 #include "core/int_abs.h"
+#include "core/move_check.h"
 
 namespace xantu::eval {
 
 namespace {
-
 
 // 14. Pawn.
 Score pawn(const EvalContext& e, const Move& mv, Sheet& sh) {
@@ -50,7 +49,8 @@ Score pawn(const EvalContext& e, const Move& mv, Sheet& sh) {
     }
     // 14.5 Pawn moved on the board.
     sh.add(term("14.5 pawn move"), -kTenth);
-    if (m.comGuard[tx][ty] == kGold || m.comGuard[tx][ty] == kSilver) sh.add(term("14.5 guarded by gold or silver"), 6 * kTenth);
+    if (m.comGuard[tx][ty] == kGold || m.comGuard[tx][ty] == kSilver)
+        sh.add(term("14.5 guarded by gold or silver"), 6 * kTenth);
     if (ty < 8) {
         if (m.comGuard[tx][ty] == kLance) {
             sh.add(term("14.5 backed by a lance"), points(1));
@@ -58,9 +58,11 @@ Score pawn(const EvalContext& e, const Move& mv, Sheet& sh) {
                    m.comInfluence[tx][ty] >= m.manInfluence[tx][ty] && m.comGuardY[tx][ty] < ty) {
             sh.add(term("14.5 backed by the rook"), points(2));
         }
-        if (m.manInfluence[tx][ty + 1] == 0 && p.board[tx][ty + 2] <= -kKnight) sh.add(term("14.5 piece two ahead"), points(1));
+        if (m.manInfluence[tx][ty + 1] == 0 && p.board[tx][ty + 2] <= -kKnight)
+            sh.add(term("14.5 piece two ahead"), points(1));
         if (ty < 7) {
-            if (p.board[tx][ty + 1] == -kPawn && e.attacked(tx, ty + 1)) sh.add(term("14.5 MAN pawn ahead"), points(-5));
+            if (p.board[tx][ty + 1] == -kPawn && e.attacked(tx, ty + 1))
+                sh.add(term("14.5 MAN pawn ahead"), points(-5));
             if (tx < 9 && p.board[tx + 1][ty] == kBishop) {
                 sh.add(term("14.5 beside the bishop"), 5 * kTenth);
                 if (p.board[tx + 1][ty + 2] == -kPawn) sh.add(term("14.5 bishop's pawn target"), points(5));
@@ -84,12 +86,14 @@ Score pawn(const EvalContext& e, const Move& mv, Sheet& sh) {
         }
         const int ahead = p.board[tx][ty + 1];
         if (ahead <= -kPawn) {
-            if (m.comInfluence[tx][ty] > m.manInfluence[tx][ty]) return sh.finish(term("14.5 ahead: stronger"), points(1));
+            if (m.comInfluence[tx][ty] > m.manInfluence[tx][ty])
+                return sh.finish(term("14.5 ahead: stronger"), points(1));
             if (ahead == -kPawn) return sh.finish(term("14.5 ahead: a pawn"), points(-5));
             if (e.defended(tx, ty)) {
                 if (t.startComInfluence[tx][ty + 1] > 0 && t.startManInfluence[tx][ty + 1] == 0)
                     return sh.finish(term("14.5 ahead: was ours"), points(-1));
-                if (m.comInfluence[tx][ty] >= m.manInfluence[tx][ty]) return sh.finish(term("14.5 ahead: held"), points(5));
+                if (m.comInfluence[tx][ty] >= m.manInfluence[tx][ty])
+                    return sh.finish(term("14.5 ahead: held"), points(5));
             } else if (!e.attacked(tx, ty)) {
                 return sh.finish(term("14.5 ahead: quiet"), points(1));
             }
@@ -142,7 +146,8 @@ Score knight(const EvalContext& e, const Move& mv, Sheet& sh) {
     // An unpromoted COM knight never stands below row 7.
     if (ty < 9 && e.attacked(tx, ty + 1)) sh.add(term("17 square ahead attacked"), points(-1));
     if (ty < 8 && 1 < tx && tx < 9) {
-        if (e.attacked(tx - 1, ty + 2) && e.attacked(tx + 1, ty + 2)) sh.add(term("17 both jumps attacked"), points(-1));
+        if (e.attacked(tx - 1, ty + 2) && e.attacked(tx + 1, ty + 2))
+            sh.add(term("17 both jumps attacked"), points(-1));
         if (tx == 7 && ty == 3 && p.board[8][4] == kBishop) return sh.finish(term("17 blocks the bishop"), points(-5));
     }
     return sh.s;
@@ -180,7 +185,8 @@ Score gold(const EvalContext& e, const Move& mv, Sheet& sh) {
     if (ty > fy && tx != fx) sh.add(term("19.1 diagonal step forward"), -5 * kTenth);
     // 19.2
     if (ty == 4) {
-        if (p.board[6][4] == kBishop && e.attacked(6, 4)) return sh.finish(term("19.2 bishop left hanging"), points(-5));
+        if (p.board[6][4] == kBishop && e.attacked(6, 4))
+            return sh.finish(term("19.2 bishop left hanging"), points(-5));
         return sh.s;
     }
     // 19.3
@@ -226,11 +232,14 @@ Score bishop(const EvalContext& e, const Move& mv, Sheet& sh) {
     // 20.4 Bishop drop.
     if (mv.drop) {
         if (ty > 6) {
-            if (調査_移動可場所数(e, tx, ty, kBishop) <= 3) return sh.finish(term("20.4 deep drop shut in"), points(-20));
+            if (調査_移動可場所数(e, tx, ty, kBishop) <= 3)
+                return sh.finish(term("20.4 deep drop shut in"), points(-20));
         } else {
-            if (ty == 5 && (tx == 1 || tx == 9) && p.board[tx][7] == -kPawn) sh.add(term("20.4 edge drop"), points(-10));
+            if (ty == 5 && (tx == 1 || tx == 9) && p.board[tx][7] == -kPawn)
+                sh.add(term("20.4 edge drop"), points(-10));
             // A sibling of the edge test (the square (4,5) is not on an edge).
-            if (tx == 4 && ty == 5 && p.board[5][8] == -kGold) return sh.finish(term("20.4 drop on (4,5)"), points(-10));
+            if (tx == 4 && ty == 5 && p.board[5][8] == -kGold)
+                return sh.finish(term("20.4 drop on (4,5)"), points(-10));
         }
     }
     return sh.s;
@@ -272,10 +281,12 @@ Score rook(const EvalContext& e, const Move& mv, Sheet& sh) {
             if (p.board[tx][ty + 2] == -kPawn && fy == ty) sh.add(term("22.3 sideways before a pawn"), points(-5));
         }
         if (fy < 9 && p.board[8][fy + 1] == -kPawn && m.manGuard[8][fy + 1] == -kRook) {
-            if (m.comInfluence[8][fy] < t.startComInfluence[8][fy]) sh.add(term("22.3 guard of (8,row) lost"), points(-11));
+            if (m.comInfluence[8][fy] < t.startComInfluence[8][fy])
+                sh.add(term("22.3 guard of (8,row) lost"), points(-11));
             if (p.board[7][fy] == kPawn && fy != ty) sh.add(term("22.3 left the row"), points(-11));
         }
-        if (!e.attacked(fx, fy) && fx == 2 && fy == 2 && tx == 2 && ty == 3) sh.add(term("22.3 (2,2) to (2,3)"), points(-1));
+        if (!e.attacked(fx, fy) && fx == 2 && fy == 2 && tx == 2 && ty == 3)
+            sh.add(term("22.3 (2,2) to (2,3)"), points(-1));
     }
     if (safeOrKingOnly(e, tx, ty)) {
         if (調査_移動可場所数(e, tx, ty, kRook) <= 1) return sh.finish(term("22.3 rook shut in"), points(-35));
@@ -302,11 +313,14 @@ Score dragon(const EvalContext& e, const Move& mv, Sheet& sh) {
     }
     // 23.4 Into MAN's back rank in front of a guarded corner.
     if (ty == 9 && p.board[tx][8] <= -kPawn) {
-        if (tx == 3 && p.board[2][9] <= -kPawn && p.board[4][8] == -kGold) sh.add(term("23.4 into (3,9)"), points(-150));
-        if (tx == 7 && p.board[8][9] <= -kPawn && p.board[6][8] == -kGold) sh.add(term("23.4 into (7,9)"), points(-150));
+        if (tx == 3 && p.board[2][9] <= -kPawn && p.board[4][8] == -kGold)
+            sh.add(term("23.4 into (3,9)"), points(-150));
+        if (tx == 7 && p.board[8][9] <= -kPawn && p.board[6][8] == -kGold)
+            sh.add(term("23.4 into (7,9)"), points(-150));
     }
     // 23.5
-    if (safeOrKingOnly(e, tx, ty) && besideKingLine(e, tx, ty)) return sh.finish(term("23.5 dragon by the king"), points(100));
+    if (safeOrKingOnly(e, tx, ty) && besideKingLine(e, tx, ty))
+        return sh.finish(term("23.5 dragon by the king"), points(100));
     return sh.s;
 }
 
@@ -330,34 +344,24 @@ Score pieceTerms(const EvalContext& e, const Move& mv, Sheet& sh) {
     switch (mv.P) {
     case kPromLance:
     case kPromKnight:
-    case kPromSilver:
-        return sh.s;  // nothing more for these
-    case kPawn:
-        return pawn(e, mv, sh);
+    case kPromSilver: return sh.s;  // nothing more for these
+    case kPawn: return pawn(e, mv, sh);
     case kPromPawn:  // 15.
-        if (m.comInfluence[mv.tx][mv.ty] >= m.manInfluence[mv.tx][mv.ty]) return sh.finish(term("15 promoted pawn held"), points(1));
+        if (m.comInfluence[mv.tx][mv.ty] >= m.manInfluence[mv.tx][mv.ty])
+            return sh.finish(term("15 promoted pawn held"), points(1));
         return sh.s;
-    case kLance:
-        return lance(e, mv, sh);
-    case kKnight:
-        return knight(e, mv, sh);
-    case kSilver:
-        return silver(e, mv, sh);
-    case kGold:
-        return gold(e, mv, sh);
-    case kBishop:
-        return bishop(e, mv, sh);
+    case kLance: return lance(e, mv, sh);
+    case kKnight: return knight(e, mv, sh);
+    case kSilver: return silver(e, mv, sh);
+    case kGold: return gold(e, mv, sh);
+    case kBishop: return bishop(e, mv, sh);
     case kHorse:  // 21.
         sh.add(term("21 surroundings"), 調査_周辺状況(e, mv.tx, mv.ty));
         return sh.s;
-    case kRook:
-        return rook(e, mv, sh);
-    case kDragon:
-        return dragon(e, mv, sh);
-    case kKing:
-        return king(e, mv, sh);
-    default:
-        return sh.s;  // 25.
+    case kRook: return rook(e, mv, sh);
+    case kDragon: return dragon(e, mv, sh);
+    case kKing: return king(e, mv, sh);
+    default: return sh.s;  // 25.
     }
 }
 

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
+#include "core/hand_rows.h"
+#include "core/int_abs.h"
 #include "core/move_check.h"
 #include "core/move_rules.h"
-#include "core/int_abs.h"
-#include "core/hand_rows.h"
 
 namespace xantu {
 
@@ -20,14 +20,13 @@ namespace xantu {
 
 namespace {
 
-
 // Sides of a mate test, told by the defending king's sign.
 struct Defender {
-    int sign;          // -1: the lower king (MAN), +1: the upper king (COM)
-    int kingCode;      // -950 or +950
-    int pawnCode;      // the blocker dropped for the test
-    int handCol;       // 11 or -1
-    int pawnFromY;     // the origin a pawn drop from that hand names
+    int sign;       // -1: the lower king (MAN), +1: the upper king (COM)
+    int kingCode;   // -950 or +950
+    int pawnCode;   // the blocker dropped for the test
+    int handCol;    // 11 or -1
+    int pawnFromY;  // the origin a pawn drop from that hand names
 };
 constexpr Defender kLowerDefender{-1, -kKing, -kPawn, kLowerHandCol, lowerHandRow(1)};
 constexpr Defender kUpperDefender{+1, kKing, kPawn, kUpperHandCol, 1};
@@ -128,8 +127,7 @@ int 詰めかCOM(Position& p, InfluenceMap& m) {
 
     PawnFiles f;
     調査_2歩フラグ設定(p, f);
-    if (p.enemyHandTotal > 0 && dropBlocks(p, f, d, m.comKingCheckMap, kx, ky, p.enemyHand, p.enemyHandTotal))
-        return 0;
+    if (p.enemyHandTotal > 0 && dropBlocks(p, f, d, m.comKingCheckMap, kx, ky, p.enemyHand, p.enemyHandTotal)) return 0;
     if (kingEscapes(p, f, d, m.manInfluence, kx, ky)) return 0;
 
     // The trials below resurvey the board, which overwrites the check map; the

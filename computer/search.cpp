@@ -4,9 +4,9 @@
 
 #include "computer/analysis.h"
 #include "computer/evaluation.h"
+#include "core/int_abs.h"
 #include "core/move_check.h"
 #include "core/move_rules.h"
-#include "core/int_abs.h"
 
 namespace xantu {
 
@@ -38,7 +38,8 @@ private:
     }
     void report(int fx, int fy, int tx, int ty, int placed, Score s) {
         ++result.candidates;
-        if (trace_ != nullptr && trace_->candidate != nullptr) trace_->candidate(trace_->context, fx, fy, tx, ty, placed, s);
+        if (trace_ != nullptr && trace_->candidate != nullptr)
+            trace_->candidate(trace_->context, fx, fy, tx, ty, placed, s);
     }
     void record(int fx, int fy, int tx, int ty, int placed, int moved, Score s) {
         t_.bestScore = s;

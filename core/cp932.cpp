@@ -31,8 +31,8 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
         std::size_t outLeft = out.size() - used;
         // Once the input is used up, one call with no input ends any shift state.
         const bool flushing = inLeft == 0;
-        const std::size_t r = flushing ? iconv(cd, nullptr, nullptr, &outPtr, &outLeft)
-                                       : iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        const std::size_t r =
+            flushing ? iconv(cd, nullptr, nullptr, &outPtr, &outLeft) : iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
         used = out.size() - outLeft;
         if (r == static_cast<std::size_t>(-1)) {
             if (errno == E2BIG)

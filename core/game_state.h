@@ -4,12 +4,12 @@ namespace xantu {
 
 // Game-state values that sit beside the Position.
 struct GameState {
-    int sideToMove = 0;   // +1 先手 to move, -1 後手, 0 no game
-    int manSide = -1;     // order value of the lower side
-    int comSide = 1;      // order value of the upper side, always -manSide
-    int winnerSide = 0;   // 0 while the game runs
-    int vsComputer = 0;   // 1 against the computer, 0 two humans
-    int moveNumber = 0;   // 手数
+    int sideToMove = 0;     // +1 先手 to move, -1 後手, 0 no game
+    int manSide = -1;       // order value of the lower side
+    int comSide = 1;        // order value of the upper side, always -manSide
+    int winnerSide = 0;     // 0 while the game runs
+    int vsComputer = 0;     // 1 against the computer, 0 two humans
+    int moveNumber = 0;     // 手数
     int handicapLevel = 0;  // -10..+10
     int comLevel = 3;       // 1..3, the one-ply player; 4, the strong search
     // 0/1 flags

@@ -32,7 +32,7 @@ int 移動チェック角(const Position& p, int 移動元X, int 移動元Y, int
 }
 
 int 移動チェック(const Position& p, const PawnFiles& f, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y,
-                int 移動駒種類) {
+                 int 移動駒種類) {
     const int piece = 移動駒種類;
     // 1. On the board.
     if (移動先X < 1 || 移動先X > 9 || 移動先Y < 1 || 移動先Y > 9) return 0;
@@ -57,17 +57,22 @@ int 移動チェック(const Position& p, const PawnFiles& f, int 移動元X, in
     const int dx = 移動先X - 移動元X, dy = 移動先Y - 移動元Y;
     const int adx = iabs(dx), ady = iabs(dy);
     switch (piece) {
-    case kPawn: case -kPawn: case kRook: case -kRook:
-        return 移動チェック飛車(p, 移動元X, 移動元Y, 移動先X, 移動先Y);
-    case kPromPawn: case -kPromPawn:
+    case kPawn:
+    case -kPawn:
+    case kRook:
+    case -kRook: return 移動チェック飛車(p, 移動元X, 移動元Y, 移動先X, 移動先Y);
+    case kPromPawn:
+    case -kPromPawn:
         if (移動チェック角(p, 移動元X, 移動元Y, 移動先X, 移動先Y) == 1) return 1;
         return 移動チェック飛車(p, 移動元X, 移動元Y, 移動先X, 移動先Y);
-    case kBishop: case -kBishop:
-        return 移動チェック角(p, 移動元X, 移動元Y, 移動先X, 移動先Y);
-    case kHorse: case -kHorse:
+    case kBishop:
+    case -kBishop: return 移動チェック角(p, 移動元X, 移動元Y, 移動先X, 移動先Y);
+    case kHorse:
+    case -kHorse:
         if (adx <= 1 && ady <= 1) return 1;
         return 移動チェック角(p, 移動元X, 移動元Y, 移動先X, 移動先Y);
-    case kDragon: case -kDragon:
+    case kDragon:
+    case -kDragon:
         if (adx <= 1 && ady <= 1) return 1;
         return 移動チェック飛車(p, 移動元X, 移動元Y, 移動先X, 移動先Y);
     case kLance:
@@ -83,14 +88,17 @@ int 移動チェック(const Position& p, const PawnFiles& f, int 移動元X, in
     case -kKnight: return (dy == -2 && adx == 1) ? 1 : 0;
     case kSilver: return (adx <= 1 && (dy == 1 || (dy == -1 && dx != 0))) ? 1 : 0;
     case -kSilver: return (adx <= 1 && (dy == -1 || (dy == 1 && dx != 0))) ? 1 : 0;
-    case kGold: case kPromLance: case kPromKnight: case kPromSilver:
-        return ((adx <= 1 && (dy == 1 || dy == 0)) || (dx == 0 && dy == -1)) ? 1 : 0;
-    case -kGold: case -kPromLance: case -kPromKnight: case -kPromSilver:
-        return ((adx <= 1 && (dy == -1 || dy == 0)) || (dx == 0 && dy == 1)) ? 1 : 0;
-    case kKing: case -kKing:
-        return (adx <= 1 && ady <= 1) ? 1 : 0;
-    default:
-        return 1;  // no movement rule for any other code
+    case kGold:
+    case kPromLance:
+    case kPromKnight:
+    case kPromSilver: return ((adx <= 1 && (dy == 1 || dy == 0)) || (dx == 0 && dy == -1)) ? 1 : 0;
+    case -kGold:
+    case -kPromLance:
+    case -kPromKnight:
+    case -kPromSilver: return ((adx <= 1 && (dy == -1 || dy == 0)) || (dx == 0 && dy == 1)) ? 1 : 0;
+    case kKing:
+    case -kKing: return (adx <= 1 && ady <= 1) ? 1 : 0;
+    default: return 1;  // no movement rule for any other code
     }
 }
 

@@ -53,10 +53,18 @@ int 調査_駒成(int 移動元X, int 移動元Y, int /*移動先X*/, int 移動
     if (移動元X == kUpperHandCol || 移動元X == kLowerHandCol) return 0;
     bool promotable = false;
     switch (移動駒種類) {
-    case -kLance: case -kKnight: promotable = 移動先Y <= 3; break;
-    case -kPawn: case -kSilver: case -kBishop: case -kRook: promotable = 移動先Y <= 3 || 移動元Y <= 3; break;
-    case kLance: case kKnight: promotable = 移動先Y >= 7; break;
-    case kPawn: case kSilver: case kBishop: case kRook: promotable = 移動先Y >= 7 || 移動元Y >= 7; break;
+    case -kLance:
+    case -kKnight: promotable = 移動先Y <= 3; break;
+    case -kPawn:
+    case -kSilver:
+    case -kBishop:
+    case -kRook: promotable = 移動先Y <= 3 || 移動元Y <= 3; break;
+    case kLance:
+    case kKnight: promotable = 移動先Y >= 7; break;
+    case kPawn:
+    case kSilver:
+    case kBishop:
+    case kRook: promotable = 移動先Y >= 7 || 移動元Y >= 7; break;
     default: break;
     }
     if (!promotable) return 0;

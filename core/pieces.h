@@ -21,8 +21,8 @@ inline constexpr int kHandKinds = 7;
 inline constexpr int kHandKindCode[8] = {0, kPawn, kLance, kKnight, kSilver, kGold, kBishop, kRook};
 
 // Pseudo-columns of the two hand areas: a move from one of them is a drop.
-inline constexpr int kLowerHandCol = 11;   // rows 3..9 = kinds 1..7
-inline constexpr int kUpperHandCol = -1;   // rows 1..7 = kinds 7..1
+inline constexpr int kLowerHandCol = 11;  // rows 3..9 = kinds 1..7
+inline constexpr int kUpperHandCol = -1;  // rows 1..7 = kinds 7..1
 
 // Order values: +1 moves first (先手), -1 second (後手).
 inline constexpr int kSente = 1, kGote = -1;
@@ -34,13 +34,20 @@ inline constexpr int absCode(int code) { return iabs(code); }
 // Hand kind (1..7) of a captured code, 0 for a king or anything else.
 inline constexpr int handKindOf(int code) {
     switch (absCode(code)) {
-    case kPawn: case kPromPawn: return 1;
-    case kLance: case kPromLance: return 2;
-    case kKnight: case kPromKnight: return 3;
-    case kSilver: case kPromSilver: return 4;
-    case kGold: case kGoldAlt: return 5;
-    case kBishop: case kHorse: return 6;
-    case kRook: case kDragon: return 7;
+    case kPawn:
+    case kPromPawn: return 1;
+    case kLance:
+    case kPromLance: return 2;
+    case kKnight:
+    case kPromKnight: return 3;
+    case kSilver:
+    case kPromSilver: return 4;
+    case kGold:
+    case kGoldAlt: return 5;
+    case kBishop:
+    case kHorse: return 6;
+    case kRook:
+    case kDragon: return 7;
     default: return 0;
     }
 }

@@ -4,19 +4,30 @@ namespace xantu {
 
 bool isPieceCode(int code) {
     switch (absCode(code)) {
-    case 0: case kPawn: case kPromPawn: case kLance: case kPromLance: case kKnight: case kPromKnight:
-    case kSilver: case kPromSilver: case kGold: case kGoldAlt: case kBishop: case kHorse:
-    case kRook: case kDragon: case kKing:
-        return true;
-    default:
-        return false;
+    case 0:
+    case kPawn:
+    case kPromPawn:
+    case kLance:
+    case kPromLance:
+    case kKnight:
+    case kPromKnight:
+    case kSilver:
+    case kPromSilver:
+    case kGold:
+    case kGoldAlt:
+    case kBishop:
+    case kHorse:
+    case kRook:
+    case kDragon:
+    case kKing: return true;
+    default: return false;
     }
 }
 
 PositionFault Position::fault(SetBound bound) const {
     PositionFault f;
-    int kings[2] = {0, 0};     // lower, upper
-    int inSet[8] = {};         // by hand kind, over the board and both hands
+    int kings[2] = {0, 0};  // lower, upper
+    int inSet[8] = {};      // by hand kind, over the board and both hands
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const int c = board[x][y];

@@ -8,9 +8,9 @@ namespace xantu {
 // as drawn and y the row from the top, both 1..9 (index 0 unused), and the
 // two hands by kind 1..7. A plain value type: copying it is a snapshot.
 struct Position {
-    int board[10][10]{};     // board[x][y]
-    int ownHand[8]{};        // lower side (MAN), kinds 1..7
-    int enemyHand[8]{};      // upper side (COM), kinds 1..7
+    int board[10][10]{};  // board[x][y]
+    int ownHand[8]{};     // lower side (MAN), kinds 1..7
+    int enemyHand[8]{};   // upper side (COM), kinds 1..7
     int ownHandTotal = 0;
     int enemyHandTotal = 0;
     // King squares: manKing follows every move of -950 and every survey;

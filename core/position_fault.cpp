@@ -21,8 +21,7 @@ std::string describe(const PositionFault& f) {
     switch (f.rule) {
     case PositionRule::None: return {};
     case PositionRule::PieceCode: return "square " + square(f.x, f.y) + " holds " + found + ", which is no piece";
-    case PositionRule::KingCount:
-        return std::string(sideName(f.side)) + " has a second king, on " + square(f.x, f.y);
+    case PositionRule::KingCount: return std::string(sideName(f.side)) + " has a second king, on " + square(f.x, f.y);
     case PositionRule::HandCount:
         return std::string(sideName(f.side)) + "'s hand holds " + found + " " + kindName(f.kind, f.found != 1) +
                " (0 to " + allowed + ")";

@@ -5,12 +5,12 @@ namespace xantu {
 
 // The rules a Position keeps, as its check names them.
 enum class PositionRule : unsigned char {
-    None,           // the Position keeps every rule
-    PieceCode,      // a square holds a code that is no piece
-    KingCount,      // a side has more than one king on the board
-    HandCount,      // a hand holds fewer than 0 or more than 18 of a kind
-    HandTotal,      // a hand's total differs from the sum of its counts
-    PieceSet,       // more pieces of a kind than the set has (board and both hands)
+    None,       // the Position keeps every rule
+    PieceCode,  // a square holds a code that is no piece
+    KingCount,  // a side has more than one king on the board
+    HandCount,  // a hand holds fewer than 0 or more than 18 of a kind
+    HandTotal,  // a hand's total differs from the sum of its counts
+    PieceSet,   // more pieces of a kind than the set has (board and both hands)
 };
 
 // The first rule a Position breaks, and where. Plain values, so that the

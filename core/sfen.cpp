@@ -9,14 +9,22 @@ namespace {
 // Unpromoted code magnitude of a piece letter (either case), 0 if unknown.
 int letterCode(char ch) {
     switch (ch) {
-    case 'P': case 'p': return kPawn;
-    case 'L': case 'l': return kLance;
-    case 'N': case 'n': return kKnight;
-    case 'S': case 's': return kSilver;
-    case 'G': case 'g': return kGold;
-    case 'B': case 'b': return kBishop;
-    case 'R': case 'r': return kRook;
-    case 'K': case 'k': return kKing;
+    case 'P':
+    case 'p': return kPawn;
+    case 'L':
+    case 'l': return kLance;
+    case 'N':
+    case 'n': return kKnight;
+    case 'S':
+    case 's': return kSilver;
+    case 'G':
+    case 'g': return kGold;
+    case 'B':
+    case 'b': return kBishop;
+    case 'R':
+    case 'r': return kRook;
+    case 'K':
+    case 'k': return kKing;
     default: return 0;
     }
 }
@@ -175,13 +183,20 @@ char usiHandLetter(int kind) {
 namespace {
 char pieceLetter(int magnitude) {
     switch (magnitude) {
-    case kPawn: case kPromPawn: return 'P';
-    case kLance: case kPromLance: return 'L';
-    case kKnight: case kPromKnight: return 'N';
-    case kSilver: case kPromSilver: return 'S';
-    case kGold: case kGoldAlt: return 'G';
-    case kBishop: case kHorse: return 'B';
-    case kRook: case kDragon: return 'R';
+    case kPawn:
+    case kPromPawn: return 'P';
+    case kLance:
+    case kPromLance: return 'L';
+    case kKnight:
+    case kPromKnight: return 'N';
+    case kSilver:
+    case kPromSilver: return 'S';
+    case kGold:
+    case kGoldAlt: return 'G';
+    case kBishop:
+    case kHorse: return 'B';
+    case kRook:
+    case kDragon: return 'R';
     case kKing: return 'K';
     default: return '?';
     }

@@ -24,7 +24,8 @@ constexpr double kMarkLeft = MoveListPanel::kLeft + MoveListPanel::kWidth - 400;
 constexpr double kTitleTop = 150;
 
 void MoveListPanel::scrollTo(const MoveListView& view, int rows) {
-    const bool moved = !shown_ || view.current != drawn_.current || view.moves != drawn_.moves || view.game != drawn_.game;
+    const bool moved =
+        !shown_ || view.current != drawn_.current || view.moves != drawn_.moves || view.game != drawn_.game;
     if (moved) {
         if (view.current - kContext < top_) top_ = view.current - kContext;
         if (view.current + kContext > top_ + kRows - 1) top_ = view.current + kContext - (kRows - 1);

@@ -5,8 +5,8 @@
 #include "core/game_state.h"
 #include "core/position.h"
 #include "display/colours.h"
-#include "platform/platform.h"
 #include "options/options.h"
+#include "platform/platform.h"
 
 namespace xantu {
 

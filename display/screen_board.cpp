@@ -121,7 +121,8 @@ void Screen::描画_手番と直前の手(int 手番, const LastMove& 直前の�
     // last rank: the lower side's on the right, the upper side's on the left.
     if (手番 != 0 && (手番 == g_.manSide || 手番 == g_.comSide)) {
         const double left = 手番 == g_.manSide ? 13.0 : -1.6;
-        marks.push_back({Mark::Kind::Badge, cellX(left), cellY(10.1), cellX(left + 1.4), cellY(10.6), colourSelect, "手番"});
+        marks.push_back(
+            {Mark::Kind::Badge, cellX(left), cellY(10.1), cellX(left + 1.4), cellY(10.6), colourSelect, "手番"});
     }
     plat_.canvas.setMarks(marks);
 }

@@ -14,8 +14,8 @@ constexpr int kUpperColour = 12, kUpperStrongColour = 4;
 // Small enough to sit in a corner of the square beside the piece's kanji,
 // which keeps to the middle third of the picture's width.
 constexpr int kCountSize = 7;
-constexpr double kDigitWidth = 70;   // a half-width digit at that size, near enough
-constexpr double kInset = 30;        // from the square's edge
+constexpr double kDigitWidth = 70;  // a half-width digit at that size, near enough
+constexpr double kInset = 30;       // from the square's edge
 constexpr double kCountHeight = 140;
 
 bool boardSquare(double x, double y, int& col, int& row) {

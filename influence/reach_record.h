@@ -15,7 +15,7 @@ struct ComFeeds {
     bool guardSquare;
     bool threat;
 };
-inline constexpr ComFeeds kComAll{true, true, true};        // rays, dragon steps
+inline constexpr ComFeeds kComAll{true, true, true};               // rays, dragon steps
 inline constexpr ComFeeds kComGuardWithSquare{true, true, false};  // knight, silver
 inline constexpr ComFeeds kComGuardOnly{true, false, false};       // gold-movers, king
 inline constexpr ComFeeds kComCountOnly{false, false, false};      // horse steps

@@ -36,22 +36,16 @@ void lowerPiece(Position& p, InfluenceMap& m, int c, int x, int y) {
     using namespace reach;
     switch (c) {
     case -kPawn:
-    case -kRook:
-        orthogonalRays<true>(p, m, c, x, y);
-        break;
+    case -kRook: orthogonalRays<true>(p, m, c, x, y); break;
     case -kPromPawn:
         orthogonalRays<true>(p, m, c, x, y);
         diagonalRays<true>(p, m, c, x, y);
         break;
-    case -kLance:
-        ray<true>(p, m, c, x, y, 0, -1);
-        break;
+    case -kLance: ray<true>(p, m, c, x, y, 0, -1); break;
     case -kPromLance:
     case -kPromKnight:
     case -kPromSilver:
-    case -kGold:
-        goldMan(p, m, c, x, y);
-        break;
+    case -kGold: goldMan(p, m, c, x, y); break;
     case -kKnight:
         if (y > 2) {
             jumpMan(p, m, c, x, y, x - 1, y - 2);
@@ -65,9 +59,7 @@ void lowerPiece(Position& p, InfluenceMap& m, int c, int x, int y) {
         stepMan(p, m, c, x, y, x - 1, y + 1);
         stepMan(p, m, c, x, y, x + 1, y + 1);
         break;
-    case -kBishop:
-        diagonalRays<true>(p, m, c, x, y);
-        break;
+    case -kBishop: diagonalRays<true>(p, m, c, x, y); break;
     case -kHorse:
         stepMan(p, m, c, x, y, x, y - 1);
         stepMan(p, m, c, x, y, x, y + 1);
@@ -91,8 +83,7 @@ void lowerPiece(Position& p, InfluenceMap& m, int c, int x, int y) {
             for (int sy = y - 1; sy <= y + 1; ++sy)
                 if ((sx != x || sy != y) && onBoard(sx, sy)) recordMan(p, m, c, x, y, sx, sy);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -100,22 +91,16 @@ void upperPiece(Position& p, InfluenceMap& m, int c, int x, int y) {
     using namespace reach;
     switch (c) {
     case kPawn:
-    case kRook:
-        orthogonalRays<false>(p, m, c, x, y);
-        break;
+    case kRook: orthogonalRays<false>(p, m, c, x, y); break;
     case kPromPawn:
         orthogonalRays<false>(p, m, c, x, y);
         diagonalRays<false>(p, m, c, x, y);
         break;
-    case kLance:
-        ray<false>(p, m, c, x, y, 0, +1);
-        break;
+    case kLance: ray<false>(p, m, c, x, y, 0, +1); break;
     case kPromLance:
     case kPromKnight:
     case kPromSilver:
-    case kGold:
-        goldCom(p, m, x, y);
-        break;
+    case kGold: goldCom(p, m, x, y); break;
     case kKnight:
         if (y < 8) {
             jumpCom(p, m, c, x, y, x - 1, y + 2);
@@ -129,9 +114,7 @@ void upperPiece(Position& p, InfluenceMap& m, int c, int x, int y) {
         stepCom<kComGuardWithSquare>(p, m, c, x, y, x - 1, y - 1);
         stepCom<kComGuardWithSquare>(p, m, c, x, y, x + 1, y - 1);
         break;
-    case kBishop:
-        diagonalRays<false>(p, m, c, x, y);
-        break;
+    case kBishop: diagonalRays<false>(p, m, c, x, y); break;
     case kHorse:
         // The upper horse's steps only count; its rays record everything.
         stepCom<kComCountOnly>(p, m, c, x, y, x, y - 1);
@@ -154,8 +137,7 @@ void upperPiece(Position& p, InfluenceMap& m, int c, int x, int y) {
             for (int sy = y - 1; sy <= y + 1; ++sy)
                 if ((sx != x || sy != y) && onBoard(sx, sy)) recordCom<kComGuardOnly>(p, m, c, x, y, sx, sy);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

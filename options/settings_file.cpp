@@ -47,7 +47,9 @@ std::vector<Setting> 解析_環境設定(std::string_view bytes) {
             s.theme = 背景画の番号(value);
             if (s.theme == 0) continue;
         } else if (key == "移動指導" || key == "経過時間" || key == "BGM") {
-            s.key = key == "移動指導" ? SettingKey::Guidance : key == "経過時間" ? SettingKey::ElapsedTime : SettingKey::Bgm;
+            s.key = key == "移動指導"   ? SettingKey::Guidance
+                    : key == "経過時間" ? SettingKey::ElapsedTime
+                                        : SettingKey::Bgm;
             s.on = value == "ON";
         } else if (key == "棋譜表示" || key == "利き表示") {
             s.key = key == "棋譜表示" ? SettingKey::MoveListPanel : SettingKey::InfluenceOverlay;

@@ -72,8 +72,7 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
     // Modal box; returns kMsgOk, kMsgYes or kMsgNo. Text lines are separated by "\r".
-    virtual int messageBox(const std::string& text, const std::string& title, MsgButtons buttons,
-                           bool exclamation) = 0;
+    virtual int messageBox(const std::string& text, const std::string& title, MsgButtons buttons, bool exclamation) = 0;
     // Modal file chooser for game records in KIF (*.kif, *.kifu): opening an
     // existing file or naming one to write, starting from `suggestedName`.
     // Returns the chosen path, or an empty text when the user cancelled.

@@ -4,10 +4,10 @@
 
 #include "core/cp932.h"
 #include "core/game_state.h"
+#include "core/hand_rows.h"
 #include "core/move_check.h"
 #include "core/move_rules.h"
 #include "record/kif_text.h"
-#include "core/hand_rows.h"
 
 namespace xantu {
 
@@ -25,19 +25,24 @@ bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0
 
 std::string_view trimLeft(std::string_view s) {
     for (;;) {
-        if (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-        else if (startsWith(s, kFullSpace)) s.remove_prefix(kFullSpace.size());
-        else return s;
+        if (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+            s.remove_prefix(1);
+        else if (startsWith(s, kFullSpace))
+            s.remove_prefix(kFullSpace.size());
+        else
+            return s;
     }
 }
 
 std::string_view trim(std::string_view s) {
     s = trimLeft(s);
     for (;;) {
-        if (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+        if (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+            s.remove_suffix(1);
         else if (s.size() >= kFullSpace.size() && s.substr(s.size() - kFullSpace.size()) == kFullSpace)
             s.remove_suffix(kFullSpace.size());
-        else return s;
+        else
+            return s;
     }
 }
 
@@ -103,9 +108,9 @@ struct PieceName {
 };
 constexpr PieceName kPieceNames[] = {
     {"成香", kPromLance}, {"成桂", kPromKnight}, {"成銀", kPromSilver}, {"歩", kPawn},     {"香", kLance},
-    {"桂", kKnight},      {"銀", kSilver},       {"金", kGold},          {"角", kBishop},   {"飛", kRook},
-    {"玉", kKing},        {"王", kKing},         {"と", kPromPawn},      {"奔", kPromPawn}, {"杏", kPromLance},
-    {"圭", kPromKnight},  {"全", kPromSilver},   {"馬", kHorse},         {"龍", kDragon},   {"竜", kDragon},
+    {"桂", kKnight},      {"銀", kSilver},       {"金", kGold},         {"角", kBishop},   {"飛", kRook},
+    {"玉", kKing},        {"王", kKing},         {"と", kPromPawn},     {"奔", kPromPawn}, {"杏", kPromLance},
+    {"圭", kPromKnight},  {"全", kPromSilver},   {"馬", kHorse},        {"龍", kDragon},   {"竜", kDragon},
 };
 
 int takePiece(std::string_view& s) {
@@ -117,20 +122,21 @@ int takePiece(std::string_view& s) {
     return 0;
 }
 
-constexpr std::string_view kEndWords[] = {"投了", "中断", "詰み", "千日手", "持将棋", "切れ負け", "時間切れ",
-                                          "反則勝ち", "反則負け", "入玉勝ち", "不詰", "不戦勝", "不戦敗", "封じ手"};
+constexpr std::string_view kEndWords[] = {"投了",     "中断",     "詰み",     "千日手",   "持将棋",
+                                          "切れ負け", "時間切れ", "反則勝ち", "反則負け", "入玉勝ち",
+                                          "不詰",     "不戦勝",   "不戦敗",   "封じ手"};
 
 struct ParsedMove {
-    bool end = false;   // 投了, 中断, …: no more moves
+    bool end = false;  // 投了, 中断, …: no more moves
     bool resigned = false;
     bool same = false;  // 同
     int file = 0, rank = 0;
-    int code = 0;       // unsigned code named
+    int code = 0;  // unsigned code named
     bool promote = false, noPromote = false, drop = false;
     bool hasFrom = false;
     int fromFile = 0, fromRank = 0;
-    long spent = -1;    // seconds of the move, −1 when not given
-    long total = -1;    // the mover's total after it, −1 when not given
+    long spent = -1;  // seconds of the move, −1 when not given
+    long total = -1;  // the mover's total after it, −1 when not given
 };
 
 // Parses the text after the move number. Returns an empty text or the reason.
@@ -303,7 +309,7 @@ struct Reader {
     int handSente[8]{}, handGote[8]{};
     bool handicapNamed = false;
     bool firstMoverGiven = false;
-    bool started = false;  // the first move has been read: the start is fixed
+    bool started = false;    // the first move has been read: the start is fixed
     bool ended = false;      // the moves are over (投了, 中断, …, or the end of the main line)
     bool sawHeader = false;  // at least one "key：value" line
     Position pos;
@@ -321,10 +327,14 @@ struct Reader {
     bool header(int n, std::string_view line, std::string_view key, std::string_view value) {
         sawHeader = true;
         if (started) return true;  // a header after the moves changes nothing
-        if (key == "先手" || key == "下手") r.senteName = value;
-        else if (key == "後手" || key == "上手") r.goteName = value;
-        else if (key == "棋戦") r.event = value;
-        else if (key == "開始日時") r.startDateTime = value;
+        if (key == "先手" || key == "下手")
+            r.senteName = value;
+        else if (key == "後手" || key == "上手")
+            r.goteName = value;
+        else if (key == "棋戦")
+            r.event = value;
+        else if (key == "開始日時")
+            r.startDateTime = value;
         else if (key == "先手の持駒" || key == "下手の持駒") {
             if (!readHand(value, handSente)) return fail(n, line, "持駒が読めません");
         } else if (key == "後手の持駒" || key == "上手の持駒") {
@@ -483,8 +493,10 @@ struct Reader {
         const int side = sign < 0 ? 0 : 1;
         const double lb = total[0], ub = total[1];
         // The total the file gives wins over the sum of the moves' times.
-        if (pm.total >= 0) total[side] = static_cast<double>(pm.total);
-        else if (pm.spent > 0) total[side] += static_cast<double>(pm.spent);
+        if (pm.total >= 0)
+            total[side] = static_cast<double>(pm.total);
+        else if (pm.spent > 0)
+            total[side] += static_cast<double>(pm.spent);
         saveEntry(r.moveCount, lb, total[0], ub, total[1]);
         MoveRecord rec;
         rec.drop = drop;
@@ -516,8 +528,7 @@ struct Reader {
                 r.winner = kGote;
             return true;
         }
-        if (startsWith(s, "手数－") || startsWith(s, "手数-") || startsWith(s, "手数＝"))
-            return true;
+        if (startsWith(s, "手数－") || startsWith(s, "手数-") || startsWith(s, "手数＝")) return true;
         if (s[0] == '|') {
             if (started) return fail(n, s, "指し手の後に局面図があります");
             haveBoard = true;
@@ -562,7 +573,6 @@ struct Reader {
             return header(n, s, trim(s.substr(0, colon)), trim(s.substr(colon + colonLen)));
         return fail(n, s, "読めない行です");
     }
-
 };
 
 }  // namespace

@@ -133,7 +133,8 @@ KifText 作成_KIF(const KifGame& game) {
     int prevX = 0, prevY = 0;
     const int moves = game.positions.empty() ? 0 : static_cast<int>(game.positions.size()) - 1;
     for (int i = 1; i <= moves; ++i) {
-        const auto m = 調査_指し手(game.positions[static_cast<std::size_t>(i - 1)], game.positions[static_cast<std::size_t>(i)]);
+        const auto m =
+            調査_指し手(game.positions[static_cast<std::size_t>(i - 1)], game.positions[static_cast<std::size_t>(i)]);
         if (!m) {
             out.badMove = i;
             out.text.clear();
@@ -159,9 +160,12 @@ KifText 作成_KIF(const KifGame& game) {
         s += line;
     }
     s += "まで" + std::to_string(moves) + "手";
-    if (game.winner == kSente) s += "で先手の勝ち";
-    else if (game.winner == kGote) s += "で後手の勝ち";
-    else s += "で中断";
+    if (game.winner == kSente)
+        s += "で先手の勝ち";
+    else if (game.winner == kGote)
+        s += "で後手の勝ち";
+    else
+        s += "で中断";
     s += "\r\n";
     out.ok = true;
     return out;
@@ -172,7 +176,8 @@ std::string_view KIF書出しメッセージ(KifWriteStatus status) {
     case KifWriteStatus::Ok: return "KIFを書き出しました";
     case KifWriteStatus::NoMoves: return "書き出す指し手がありません";
     case KifWriteStatus::BadMove: return "棋譜の指し手を読み取れないため書き出せません";
-    case KifWriteStatus::NotCp932: return "Shift-JISで書けない文字があります\r名前の終わりを .kifu にするとUTF-8で書き出せます";
+    case KifWriteStatus::NotCp932:
+        return "Shift-JISで書けない文字があります\r名前の終わりを .kifu にするとUTF-8で書き出せます";
     case KifWriteStatus::CannotWrite: return "KIFファイルを書き込めません";
     }
     return {};

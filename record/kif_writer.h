@@ -29,7 +29,7 @@ struct KifGame {
     std::string startDateTime;        // "2026/12/07 10:00:00", or empty to leave the line out
     std::string event;                // 棋戦, or empty
     std::string senteName, goteName;
-    int winner = 0;                   // order value of the winner, 0 when the game was not decided
+    int winner = 0;  // order value of the winner, 0 when the game was not decided
 };
 
 // The game in the move list: entries 0 … lastEntry, then `finalPosition`

@@ -23,7 +23,8 @@ void 手順保存(MoveList& list, const Position& p, double 前秒M, double 後�
 
 void 局面復元(const MoveList& list, int k, Position& p) {
     static const MoveListEntry blank{};
-    局面復元(k >= 0 && k < static_cast<int>(list.entries.size()) ? list.entries[static_cast<std::size_t>(k)] : blank, p);
+    局面復元(k >= 0 && k < static_cast<int>(list.entries.size()) ? list.entries[static_cast<std::size_t>(k)] : blank,
+             p);
 }
 
 void 局面復元(const MoveListEntry& e, Position& p) {

@@ -13,9 +13,9 @@
 namespace xantu {
 
 struct MoveListView {
-    bool game = false;                // false: no game and no record, nothing to list
-    std::vector<std::string> moves;   // moves[k - 1] is move k
-    int current = 0;                  // moves that led to the Position on the board
+    bool game = false;               // false: no game and no record, nothing to list
+    std::vector<std::string> moves;  // moves[k - 1] is move k
+    int current = 0;                 // moves that led to the Position on the board
 };
 
 // Built from the move list alone (and the board, for the last move of a game

@@ -60,7 +60,8 @@ std::string 指し手駒名(int code) {
     case kPromKnight: return "成桂";
     case kSilver: return "銀";
     case kPromSilver: return "成銀";
-    case kGold: case kGoldAlt: return "金";
+    case kGold:
+    case kGoldAlt: return "金";
     case kBishop: return "角";
     case kHorse: return "馬";
     case kRook: return "飛";
@@ -124,16 +125,20 @@ std::string 作成_指し手表記(const MoveRecord& m, int moverOrder, int prev
     auto file = [turned](int x) { return turned ? x : 10 - x; };
     auto rank = [turned](int y) { return turned ? 10 - y : y; };
     std::string s;
-    if (moverOrder > 0) s = "▲";
-    else if (moverOrder < 0) s = "△";
+    if (moverOrder > 0)
+        s = "▲";
+    else if (moverOrder < 0)
+        s = "△";
     if (m.toX == prevToX && m.toY == prevToY)
         s += "同　";
     else
         s += 全角数字(file(m.toX)) + 漢数字(rank(m.toY));
     s += 指し手駒名(m.piece);
     if (m.drop) return s + "打";
-    if (m.promote) s += "成";
-    else if (m.mayPromote) s += "不成";
+    if (m.promote)
+        s += "成";
+    else if (m.mayPromote)
+        s += "不成";
     s += '(';
     s += static_cast<char>('0' + file(m.fromX));
     s += static_cast<char>('0' + rank(m.fromY));

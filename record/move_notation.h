@@ -17,10 +17,10 @@ struct MoveRecord {
     bool drop = false;
     int fromX = 0, fromY = 0;  // origin; 0, 0 for a drop
     int toX = 0, toY = 0;
-    int piece = 0;         // signed code that moved (for a drop, the unpromoted code)
-    bool promote = false;  // the piece was promoted by this move
+    int piece = 0;            // signed code that moved (for a drop, the unpromoted code)
+    bool promote = false;     // the piece was promoted by this move
     bool mayPromote = false;  // promotion was possible (a move that declined it is written "不成")
-    int captured = 0;      // signed code taken on the destination, 0 for none
+    int captured = 0;         // signed code taken on the destination, 0 for none
 };
 
 // How squares are numbered. AsDrawn: file 10 − x, rank y, as the board's
@@ -38,7 +38,7 @@ std::optional<MoveRecord> 調査_指し手(const Position& before, const Positio
 // the previous move's (prevToX, prevToY) is written "同　"; pass 0, 0 for the
 // first move. Piece names: 歩 香 桂 銀 金 角 飛 玉, promoted 奔 成香 成桂 成銀 馬 龍.
 std::string 作成_指し手表記(const MoveRecord& m, int moverOrder, int prevToX, int prevToY,
-                          NotationView view = NotationView::AsDrawn);
+                            NotationView view = NotationView::AsDrawn);
 
 // The notation name of a piece code, either sign ("歩", "奔", "成香", "玉"…);
 // empty for anything else.

@@ -34,7 +34,9 @@ long wholeSeconds(double seconds) {
     return static_cast<long>(std::floor(seconds));
 }
 
-char handCountChar(int count) { return count < 10 ? static_cast<char>('0' + count) : static_cast<char>('A' + count - 10); }
+char handCountChar(int count) {
+    return count < 10 ? static_cast<char>('0' + count) : static_cast<char>('A' + count - 10);
+}
 
 // A numeric field exactly as the writer makes it: right-aligned, so leading
 // spaces, an optional minus sign, then only digits to the end of the field,
@@ -102,7 +104,8 @@ std::string 作成_棋譜行(const MoveListEntry& entry) {
         line += handCountChar(entry.ownHand[k]);
         line += handCountChar(entry.enemyHand[k]);
     }
-    for (const double s : {entry.manSecondsBefore, entry.manSecondsAfter, entry.comSecondsBefore, entry.comSecondsAfter})
+    for (const double s :
+         {entry.manSecondsBefore, entry.manSecondsAfter, entry.comSecondsBefore, entry.comSecondsAfter})
         appendRightAligned(line, wholeSeconds(s), kClockWidth);
     return line;
 }
@@ -178,7 +181,7 @@ bool 調査_最終局面が未保存(const MoveList& list) {
 }
 
 RecordContent 作成_棋譜(const RecordTexts& texts, int manSide, const MoveList& list,
-                       const std::optional<FinalPosition>& finalPosition) {
+                        const std::optional<FinalPosition>& finalPosition) {
     RecordContent result;
     const int listed = list.lastEntry < static_cast<int>(list.entries.size()) ? list.lastEntry : -1;
     if (listed < 0) {  // lastEntry beyond the list: nothing trustworthy to write
@@ -230,9 +233,8 @@ RecordContent 作成_棋譜(const RecordTexts& texts, int manSide, const MoveLis
     return result;
 }
 
-RecordWriteStatus 書込_棋譜(const std::filesystem::path& folder, const std::string& fileName,
-                           const RecordTexts& texts, int manSide, const MoveList& list,
-                           const std::optional<FinalPosition>& finalPosition) {
+RecordWriteStatus 書込_棋譜(const std::filesystem::path& folder, const std::string& fileName, const RecordTexts& texts,
+                            int manSide, const MoveList& list, const std::optional<FinalPosition>& finalPosition) {
     if (fileName.empty()) return RecordWriteStatus::NoFileName;
     // The record goes into the chosen folder and nowhere else, under a name
     // that a file list shows as typed (no line breaks or other control

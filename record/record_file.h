@@ -87,12 +87,12 @@ RecordLineStatus 解析_棋譜行(std::string_view line, MoveListEntry& out, Pos
 
 enum class RecordWriteStatus {
     Ok,
-    NoFileName,        // Text1 empty
-    BadFileName,       // contains "/" or a control character (NUL, line breaks, …), or is "." or ".."
-    NoData,            // no entry line to write
-    BadHeaderText,     // a header text CP932 cannot encode, or a line break in it
-    InvalidEntry,      // an entry holds an unknown code or a count beyond 18
-    CannotWrite,       // folder missing or not writable, disk full, …
+    NoFileName,     // Text1 empty
+    BadFileName,    // contains "/" or a control character (NUL, line breaks, …), or is "." or ".."
+    NoData,         // no entry line to write
+    BadHeaderText,  // a header text CP932 cannot encode, or a line break in it
+    InvalidEntry,   // an entry holds an unknown code or a count beyond 18
+    CannotWrite,    // folder missing or not writable, disk full, …
 };
 
 // The message box text and title for a write outcome (Ok included).
@@ -125,15 +125,14 @@ struct RecordContent {
     std::string bytes;
 };
 RecordContent 作成_棋譜(const RecordTexts& texts, int manSide, const MoveList& list,
-                       const std::optional<FinalPosition>& finalPosition);
+                        const std::optional<FinalPosition>& finalPosition);
 
 // Writes `folder`/`fileName` + ".棋譜", overwriting an existing record
 // without asking. `fileName` is the panel's Text1 (UTF-8; only spaces is a
 // valid name). Checks in this order: NoFileName, BadFileName, NoData,
 // BadHeaderText, InvalidEntry; nothing is written unless all pass.
-RecordWriteStatus 書込_棋譜(const std::filesystem::path& folder, const std::string& fileName,
-                           const RecordTexts& texts, int manSide, const MoveList& list,
-                           const std::optional<FinalPosition>& finalPosition);
+RecordWriteStatus 書込_棋譜(const std::filesystem::path& folder, const std::string& fileName, const RecordTexts& texts,
+                            int manSide, const MoveList& list, const std::optional<FinalPosition>& finalPosition);
 
 // ---------------------------------------------------------------- reading
 

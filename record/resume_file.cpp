@@ -87,8 +87,7 @@ public:
         const std::string_view w = word();
         double v = 0;
         const auto r = std::from_chars(w.data(), w.data() + w.size(), v);
-        if (w.empty() || r.ec != std::errc() || r.ptr != w.data() + w.size() || !std::isfinite(v) || v < lo ||
-            v > hi) {
+        if (w.empty() || r.ec != std::errc() || r.ptr != w.data() + w.size() || !std::isfinite(v) || v < lo || v > hi) {
             failed_ = true;
             return 0;
         }
@@ -256,9 +255,9 @@ std::string 作成_再開ファイル(const ResumeState& s) {
     w.label(kResumeHeader.data());
     const GameState& g = s.game;
     w.label("game");
-    for (int v : {g.sideToMove, g.manSide, g.comSide, g.winnerSide, g.vsComputer, g.moveNumber, kUnusedSlot,
-                  g.handicapLevel, g.comLevel, g.handicapSet, g.flipped, g.recordMode, g.paused, g.selectPhase,
-                  g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece, kUnusedSlot})
+    for (int v : {g.sideToMove,    g.manSide,  g.comSide,     g.winnerSide, g.vsComputer, g.moveNumber, kUnusedSlot,
+                  g.handicapLevel, g.comLevel, g.handicapSet, g.flipped,    g.recordMode, g.paused,     g.selectPhase,
+                  g.selFromX,      g.selFromY, g.selToX,      g.selToY,     g.selPiece,   kUnusedSlot})
         w.put(v);
     const Clocks& c = s.clocks;
     w.label("clocks");
@@ -290,13 +289,13 @@ std::string 作成_再開ファイル(const ResumeState& s) {
     w.ints(&t.manBishopCheckSquares[0][0], kCells);
     w.ints(t.pawnFiles.man, 10);
     w.ints(t.pawnFiles.com, 10);
-    for (int v : {t.candidatePiece, t.originKingDistance, kUnusedSlot, t.bestScore, t.bestFromX, t.bestFromY,
-                  t.bestToX, t.bestToY, t.bestPlaced, t.bestMovedPiece})
+    for (int v : {t.candidatePiece, t.originKingDistance, kUnusedSlot, t.bestScore, t.bestFromX, t.bestFromY, t.bestToX,
+                  t.bestToY, t.bestPlaced, t.bestMovedPiece})
         w.put(v);
     const ResumeGameInfo& info = s.info;
     w.label("info");
-    for (const std::string* t : {&info.startDateTime, &info.event, &info.senteName, &info.goteName, &info.upperName,
-                                 &info.lowerName})
+    for (const std::string* t :
+         {&info.startDateTime, &info.event, &info.senteName, &info.goteName, &info.upperName, &info.lowerName})
         w.text(*t);
     w.put(info.lowerSideOrder);
     w.put(info.winner);
@@ -420,8 +419,8 @@ ResumeReadResult 解析_再開ファイル(std::string_view bytes) {
 
     ResumeGameInfo& info = s.info;
     r.label("info");
-    for (std::string* t : {&info.startDateTime, &info.event, &info.senteName, &info.goteName, &info.upperName,
-                           &info.lowerName})
+    for (std::string* t :
+         {&info.startDateTime, &info.event, &info.senteName, &info.goteName, &info.upperName, &info.lowerName})
         *t = r.text();
     info.lowerSideOrder = r.integer(-1, 1);
     info.winner = r.integer(-1, 1);
@@ -470,12 +469,10 @@ bool 書込_再開ファイル(const ResumeState& s, const std::filesystem::path
 std::string_view 再開ファイル破損メッセージ(ResumeReadStatus status) {
     switch (status) {
     case ResumeReadStatus::Ok:
-    case ResumeReadStatus::NotFound:
-        return {};
+    case ResumeReadStatus::NotFound: return {};
     case ResumeReadStatus::OtherFormat:
         return "前回の対局は別の形式で保存されているため再開できません。\r新しく始めます。";
-    default:
-        return "前回の対局の記録が壊れているため再開できません。\r新しく始めます。";
+    default: return "前回の対局の記録が壊れているため再開できません。\r新しく始めます。";
     }
 }
 

@@ -13,21 +13,21 @@ constexpr int kOrth = N | S | W | E, kDiag = NW | NE | SW | SE, kGoldSteps = N |
 }  // namespace
 
 const TypeMoves kTypeMoves[kTypeCount] = {
-    {0, 0},                 // none
-    {0, kOrth},             // pawn: a rook's moves
-    {0, N},                 // lance
-    {0, 0},                 // knight (jumps, handled apart)
+    {0, 0},                      // none
+    {0, kOrth},                  // pawn: a rook's moves
+    {0, N},                      // lance
+    {0, 0},                      // knight (jumps, handled apart)
     {N | NW | NE | SW | SE, 0},  // silver
-    {kGoldSteps, 0},        // gold
-    {0, kDiag},             // bishop
-    {0, kOrth},             // rook
-    {kOrth | kDiag, 0},     // king
-    {0, kOrth | kDiag},     // promoted pawn: rook or bishop
-    {kGoldSteps, 0},        // promoted lance
-    {kGoldSteps, 0},        // promoted knight
-    {kGoldSteps, 0},        // promoted silver
-    {kOrth, kDiag},         // horse
-    {kDiag, kOrth},         // dragon
+    {kGoldSteps, 0},             // gold
+    {0, kDiag},                  // bishop
+    {0, kOrth},                  // rook
+    {kOrth | kDiag, 0},          // king
+    {0, kOrth | kDiag},          // promoted pawn: rook or bishop
+    {kGoldSteps, 0},             // promoted lance
+    {kGoldSteps, 0},             // promoted knight
+    {kGoldSteps, 0},             // promoted silver
+    {kOrth, kDiag},              // horse
+    {kDiag, kOrth},              // dragon
 };
 
 namespace zobrist {
@@ -64,7 +64,8 @@ int typeOfCode(int code) {
     case 20: return kL;
     case 30: return kN;
     case 100: return kS;
-    case 110: case 111: return kG;
+    case 110:
+    case 111: return kG;
     case 800: return kB;
     case 900: return kR;
     case 950: return kK;
@@ -131,8 +132,10 @@ Position Board::toPosition() const {
             const int code = kCodeOfType[typeOf(pc)];
             p.board[x][y] = colourOf(pc) == kBlack ? -code : code;
             if (typeOf(pc) == kK) {
-                if (colourOf(pc) == kBlack) p.manKingX = x, p.manKingY = y;
-                else p.comKingX = x, p.comKingY = y;
+                if (colourOf(pc) == kBlack)
+                    p.manKingX = x, p.manKingY = y;
+                else
+                    p.comKingX = x, p.comKingY = y;
             }
         }
     for (int k = 1; k <= 7; ++k) {

@@ -16,8 +16,20 @@ enum : int { kBlack = 0, kWhite = 1 };
 // Piece types. Hand kinds 1..7 are the unpromoted types of the same number.
 enum PieceType : int {
     kNoType = 0,
-    kP = 1, kL, kN, kS, kG, kB, kR, kK,
-    kPP = 9, kPL, kPN, kPS, kHorse, kDragon,
+    kP = 1,
+    kL,
+    kN,
+    kS,
+    kG,
+    kB,
+    kR,
+    kK,
+    kPP = 9,
+    kPL,
+    kPN,
+    kPS,
+    kHorse,
+    kDragon,
     kTypeCount = 15
 };
 
@@ -68,7 +80,7 @@ public:
     std::uint8_t sq[kSquares];
     std::uint8_t hand[2][8];
     std::uint8_t pawnsOnFile[2][10];  // unpromoted pawns per file x
-    std::uint8_t king[2];            // 0 once the king has been captured
+    std::uint8_t king[2];             // 0 once the king has been captured
     int side = kBlack;
     std::uint64_t key = 0;
     // Material and piece-square value of each side's board and hand, kept

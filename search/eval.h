@@ -13,13 +13,13 @@
 namespace xantu::search {
 
 namespace feature {
-inline constexpr int kMaterial = 0;                     // by type (15)
-inline constexpr int kHand = kMaterial + kTypeCount;      // by hand kind (8)
-inline constexpr int kRank = kHand + 8;                   // type * 9 + rank from own back rank
-inline constexpr int kFile = kRank + kTypeCount * 9;      // type * 5 + distance from the centre file
-inline constexpr int kKingAttack = kFile + kTypeCount * 5;  // own pieces within 2 of the enemy king, by type
+inline constexpr int kMaterial = 0;                            // by type (15)
+inline constexpr int kHand = kMaterial + kTypeCount;           // by hand kind (8)
+inline constexpr int kRank = kHand + 8;                        // type * 9 + rank from own back rank
+inline constexpr int kFile = kRank + kTypeCount * 9;           // type * 5 + distance from the centre file
+inline constexpr int kKingAttack = kFile + kTypeCount * 5;     // own pieces within 2 of the enemy king, by type
 inline constexpr int kKingDefence = kKingAttack + kTypeCount;  // own pieces beside one's own king, by type
-inline constexpr int kMobility = kKingDefence + kTypeCount;   // squares a slider reaches, by type
+inline constexpr int kMobility = kKingDefence + kTypeCount;    // squares a slider reaches, by type
 inline constexpr int kAttackSquared = kMobility + kTypeCount;  // (attackers near the enemy king + hand)^2
 inline constexpr int kTempo = kAttackSquared + 1;
 inline constexpr int kCount = kTempo + 1;
@@ -46,12 +46,10 @@ extern int gWeights[feature::kCount];
 extern int gPieceSquare[2][kTypeCount][kSquares];
 extern int gHandValue[8];
 extern int gCaptureValue[kTypeCount];  // what a capture of the type gains in material
-void refreshEvalTables();  // after changing gWeights
+void refreshEvalTables();              // after changing gWeights
 
 }  // namespace xantu::search
 
 namespace xantu::search {
-inline int evaluateFast(const Board& b) {
-    return b.psq[b.side] - b.psq[b.side ^ 1] + gWeights[feature::kTempo];
-}
+inline int evaluateFast(const Board& b) { return b.psq[b.side] - b.psq[b.side ^ 1] + gWeights[feature::kTempo]; }
 }  // namespace xantu::search

@@ -15,7 +15,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kInfinity = 32000;
-constexpr int kMate = 31000;          // a king captured at the root
+constexpr int kMate = 31000;              // a king captured at the root
 constexpr int kMateBound = kMate - 1000;  // scores beyond this are king captures
 constexpr int kLazyMargin = 300;          // the most the slow evaluation terms usually add
 constexpr int kDeltaMargin = 200;
@@ -24,7 +24,7 @@ constexpr int kDeltaMargin = 200;
 // late-move reductions scored 20-20 at 100 ms and 22-18 at 200 ms.
 constexpr bool kNullMove = false;
 constexpr bool kLateMoveReductions = true;
-constexpr int kMaxQuiescence = 8;         // capture plies before standing pat regardless
+constexpr int kMaxQuiescence = 8;  // capture plies before standing pat regardless
 
 enum Bound : std::uint8_t { kNone, kUpperBound, kLowerBound, kExact };
 
@@ -243,7 +243,8 @@ struct Searcher::Impl {
         const bool threatened = board.kingAttacked(us);
         if (threatened && ply < 2 * rootDepth) ++depth;
         // Null move: when even passing keeps us above beta, cut.
-        if (kNullMove && allowNull && !pvNode && !threatened && depth >= 3 && beta > -kMateBound && evaluate(board) >= beta) {
+        if (kNullMove && allowNull && !pvNode && !threatened && depth >= 3 && beta > -kMateBound &&
+            evaluate(board) >= beta) {
             const int r = 2 + depth / 4;
             board.makeNull();
             const int score = -search(-beta, -beta + 1, depth - 1 - r, ply + 1, false, false);
@@ -270,7 +271,8 @@ struct Searcher::Impl {
                 score = -search(-beta, -alpha, depth - 1, ply + 1, pvNode, true);
             } else {
                 int reduction = 0;
-                if (kLateMoveReductions && quiet && depth >= 3 && i >= 3 && !threatened && m != killers[ply][0] && m != killers[ply][1]) {
+                if (kLateMoveReductions && quiet && depth >= 3 && i >= 3 && !threatened && m != killers[ply][0] &&
+                    m != killers[ply][1]) {
                     reduction = static_cast<int>(0.5 + std::log(depth) * std::log(i) / 2.2);
                     if (pvNode && reduction > 0) --reduction;
                     if (reduction > depth - 2) reduction = depth - 2;
@@ -279,8 +281,7 @@ struct Searcher::Impl {
                 score = -search(-alpha - 1, -alpha, depth - 1 - reduction, ply + 1, false, true);
                 if (score > alpha && reduction > 0)
                     score = -search(-alpha - 1, -alpha, depth - 1, ply + 1, false, true);
-                if (score > alpha && score < beta)
-                    score = -search(-beta, -alpha, depth - 1, ply + 1, true, true);
+                if (score > alpha && score < beta) score = -search(-beta, -alpha, depth - 1, ply + 1, true, true);
             }
             board.unmake(m);
             if (aborted) return 0;
@@ -312,7 +313,10 @@ struct Searcher::Impl {
             }
         }
         store(entry, board.key, bestMove, best, depth,
-              best >= beta ? kLowerBound : best > alphaStart ? kExact : kUpperBound, ply);
+              best >= beta        ? kLowerBound
+              : best > alphaStart ? kExact
+                                  : kUpperBound,
+              ply);
         return best;
     }
 };
@@ -424,11 +428,11 @@ Result Searcher::think(const Position& pos, Side toMove, const Limits& limits, c
         for (;;) {
             score = s.search(alpha, beta, depth, 0, true, false);
             if (s.aborted) {
-            // A root move that raised alpha was searched with the full
-            // window: it may replace the last iteration's choice.
-            if (s.pvLength[0] > 0 && s.pv[0][0] != 0) best = s.pv[0][0];
-            break;
-        }
+                // A root move that raised alpha was searched with the full
+                // window: it may replace the last iteration's choice.
+                if (s.pvLength[0] > 0 && s.pv[0][0] != 0) best = s.pv[0][0];
+                break;
+            }
             if (score <= alpha) {
                 alpha = std::max(-kInfinity, score - delta);
             } else if (score >= beta) {

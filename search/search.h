@@ -34,12 +34,12 @@ struct Limits {
 struct Info {
     int depth = 0;
     int selDepth = 0;
-    int scoreCp = 0;       // from the side to move's view
-    int mateIn = 0;        // plies to a king capture: > 0 we win, < 0 we lose, 0 none
+    int scoreCp = 0;  // from the side to move's view
+    int mateIn = 0;   // plies to a king capture: > 0 we win, < 0 we lose, 0 none
     std::uint64_t nodes = 0;
     std::uint64_t nps = 0;
     int timeMs = 0;
-    std::string pv;        // USI moves separated by single spaces
+    std::string pv;  // USI moves separated by single spaces
 };
 
 // The chosen move, in USI notation and in the game's own terms: a board move

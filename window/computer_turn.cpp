@@ -2,9 +2,9 @@
 
 #include "computer/mate_search.h"
 #include "computer/search.h"
+#include "core/hand_rows.h"
 #include "core/move_rules.h"
 #include "window/game_window.h"
-#include "core/hand_rows.h"
 
 namespace xantu {
 
@@ -42,12 +42,11 @@ void GameWindow::com_ban() {
     plat.canvas.refresh();
 
     // The search; the clock keeps running through the ticks.
-    const SearchResult r =
-        g.comLevel == kStrongLevel
-            ? strongSearch()
-            : comSearch(
-                  pos, inf, turn, g.comLevel,
-                  [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
+    const SearchResult r = g.comLevel == kStrongLevel
+                               ? strongSearch()
+                               : comSearch(
+                                     pos, inf, turn, g.comLevel,
+                                     [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
     assert(pos.ok(SetBound::Waived));
     // Esc or closing the window during the strong search: the program ends
     // as soon as this turn is left, without making a move.

@@ -75,9 +75,7 @@ LastMove GameWindow::調査_直前の手() const {
     return m;
 }
 
-void GameWindow::描画_手番() {
-    screen.描画_手番と直前の手(g.winnerSide == 0 ? g.sideToMove : 0, 調査_直前の手());
-}
+void GameWindow::描画_手番() { screen.描画_手番と直前の手(g.winnerSide == 0 ? g.sideToMove : 0, 調査_直前の手()); }
 
 void GameWindow::描画_可視(bool a, bool b, bool c) { plat.filePanel.setListsVisible(a, b, c); }
 
@@ -148,14 +146,18 @@ void GameWindow::OWARI_Click() {
 }
 
 void GameWindow::Form_Unload() {
-    if (computerBusy()) exitAfterBusy_ = true;
-    else OWARI_Click();
+    if (computerBusy())
+        exitAfterBusy_ = true;
+    else
+        OWARI_Click();
 }
 
 void GameWindow::Form_KeyPress(int KeyAscii) {
     if (KeyAscii != 27) return;
-    if (computerBusy()) exitAfterBusy_ = true;
-    else OWARI_Click();
+    if (computerBusy())
+        exitAfterBusy_ = true;
+    else
+        OWARI_Click();
 }
 
 // ---- Initial setup and full redraw --------------------------------------
@@ -212,9 +214,12 @@ void GameWindow::OPTION_Click() { hideRecordPanel(1); }
 void GameWindow::menuOpened(std::string_view name) {
     if (computerBusy()) return;
     // Every menu command and every click first hides the record-file panel.
-    if (name == "TAIKYOKU") TAIKYOKU_Click();
-    else if (name == "STOP") STOP_Click();
-    else if (name == "OPTION") OPTION_Click();
+    if (name == "TAIKYOKU")
+        TAIKYOKU_Click();
+    else if (name == "STOP")
+        STOP_Click();
+    else if (name == "OPTION")
+        OPTION_Click();
 }
 
 void GameWindow::menuCommand(std::string_view name) {
@@ -227,21 +232,35 @@ void GameWindow::menuCommand(std::string_view name) {
         void (GameWindow::*handler)();
     };
     static constexpr Entry kHandlers[] = {
-        {"START", &GameWindow::START_Click},     {"SENTE", &GameWindow::SENTE_Click},
-        {"GOTE", &GameWindow::GOTE_Click},       {"OWARI", &GameWindow::OWARI_Click},
-        {"LEVEL1", &GameWindow::LEVEL1_Click},   {"LEVEL2", &GameWindow::LEVEL2_Click},
-        {"LEVEL3", &GameWindow::LEVEL3_Click},   {"LEVEL4", &GameWindow::LEVEL4_Click},
+        {"START", &GameWindow::START_Click},
+        {"SENTE", &GameWindow::SENTE_Click},
+        {"GOTE", &GameWindow::GOTE_Click},
+        {"OWARI", &GameWindow::OWARI_Click},
+        {"LEVEL1", &GameWindow::LEVEL1_Click},
+        {"LEVEL2", &GameWindow::LEVEL2_Click},
+        {"LEVEL3", &GameWindow::LEVEL3_Click},
+        {"LEVEL4", &GameWindow::LEVEL4_Click},
         {"CANCEL", &GameWindow::CANCEL_Click},
-        {"REVERSE", &GameWindow::REVERSE_Click}, {"REPLAY", &GameWindow::REPLAY_Click},
-        {"AFTER", &GameWindow::AFTER_Click},     {"LBEL_UP", &GameWindow::LBEL_UP_Click},
-        {"LEBEL_DOWN", &GameWindow::LEBEL_DOWN_Click}, {"KIFU_READ", &GameWindow::KIFU_READ_Click},
-        {"KIFU_WRITE", &GameWindow::KIFU_WRITE_Click}, {"KIF_WRITE", &GameWindow::KIF_WRITE_Click},
-        {"KIF_READ", &GameWindow::KIF_READ_Click},     {"MIDORI", &GameWindow::MIDORI_Click},
-        {"TATAMI", &GameWindow::TATAMI_Click},   {"TAKE", &GameWindow::TAKE_Click},
-        {"UCHU", &GameWindow::UCHU_Click},       {"RENGA", &GameWindow::RENGA_Click},
-        {"SIDOU", &GameWindow::SIDOU_Click},     {"KEIKA", &GameWindow::KEIKA_Click},
-        {"BGM", &GameWindow::BGM_Click},         {"VER", &GameWindow::VER_Click},
-        {"KIFU_LIST", &GameWindow::KIFU_LIST_Click}, {"KIKI", &GameWindow::KIKI_Click},
+        {"REVERSE", &GameWindow::REVERSE_Click},
+        {"REPLAY", &GameWindow::REPLAY_Click},
+        {"AFTER", &GameWindow::AFTER_Click},
+        {"LBEL_UP", &GameWindow::LBEL_UP_Click},
+        {"LEBEL_DOWN", &GameWindow::LEBEL_DOWN_Click},
+        {"KIFU_READ", &GameWindow::KIFU_READ_Click},
+        {"KIFU_WRITE", &GameWindow::KIFU_WRITE_Click},
+        {"KIF_WRITE", &GameWindow::KIF_WRITE_Click},
+        {"KIF_READ", &GameWindow::KIF_READ_Click},
+        {"MIDORI", &GameWindow::MIDORI_Click},
+        {"TATAMI", &GameWindow::TATAMI_Click},
+        {"TAKE", &GameWindow::TAKE_Click},
+        {"UCHU", &GameWindow::UCHU_Click},
+        {"RENGA", &GameWindow::RENGA_Click},
+        {"SIDOU", &GameWindow::SIDOU_Click},
+        {"KEIKA", &GameWindow::KEIKA_Click},
+        {"BGM", &GameWindow::BGM_Click},
+        {"VER", &GameWindow::VER_Click},
+        {"KIFU_LIST", &GameWindow::KIFU_LIST_Click},
+        {"KIKI", &GameWindow::KIKI_Click},
     };
     for (const Entry& e : kHandlers)
         if (e.name == name) {
@@ -260,11 +279,14 @@ void GameWindow::VER_Click() {
     std::error_code ec;
     std::filesystem::path settingsFolder = std::filesystem::absolute(settingsPath, ec).parent_path();
     if (ec) settingsFolder = std::filesystem::path(settingsPath).parent_path();
-    message("Xantu ペカナ将棋  Version 1.0    [05/2001]\r"
-            "MIT ライセンス\r"
-            "設定ﾌｧｲﾙの場所: " + settingsFolder.lexically_normal().string() + "\r"
+    message(
+        "Xantu ペカナ将棋  Version 1.0    [05/2001]\r"
+        "MIT ライセンス\r"
+        "設定ﾌｧｲﾙの場所: " +
+            settingsFolder.lexically_normal().string() +
+            "\r"
             "棋譜ﾌｧｲﾙの場所: 「棋譜」の「書込」で選んだﾌｫﾙﾀﾞ",
-            "Xantu ペカナ将棋");
+        "Xantu ペカナ将棋");
 }
 
 }  // namespace xantu

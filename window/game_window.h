@@ -11,15 +11,15 @@
 #include "computer/turn_state.h"
 #include "core/game_state.h"
 #include "core/position.h"
-#include "platform/platform.h"
 #include "display/move_list_panel.h"
 #include "display/screen.h"
 #include "influence/influence_map.h"
 #include "options/options.h"
-#include "sound/sound_module.h"
+#include "platform/platform.h"
 #include "record/move_list.h"
 #include "record/resume_file.h"
 #include "search/search.h"
+#include "sound/sound_module.h"
 
 namespace xantu {
 

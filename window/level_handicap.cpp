@@ -61,9 +61,12 @@ void GameWindow::applyHandicapStep(int delta) {
     // Refused while a record is viewed, after the first move, and on a turned board.
     hideRecordPanel(1);
     int refusal = 0;
-    if (g.recordMode == 1) refusal = 1;
-    else if (moves.recordLength > 0) refusal = 2;
-    else if (g.flipped == 1) refusal = 3;
+    if (g.recordMode == 1)
+        refusal = 1;
+    else if (moves.recordLength > 0)
+        refusal = 2;
+    else if (g.flipped == 1)
+        refusal = 3;
     if (refusal != 0) {
         play(forbiddenSound);
         描画_メッセージ(refusal);

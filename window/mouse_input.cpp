@@ -249,8 +249,10 @@ void GameWindow::handOverAfterHumanMove(int captured) {
     // winnerSide is the order value of the side that took the other's king
     // (the lower side plays as manSide, which is 後手 after a game against
     // the computer was resumed by two humans): name that side.
-    if (g.winnerSide == kSente) message("先手の勝ちです", "終了");
-    else if (g.winnerSide == kGote) message("後手の勝ちです", "終了");
+    if (g.winnerSide == kSente)
+        message("先手の勝ちです", "終了");
+    else if (g.winnerSide == kGote)
+        message("後手の勝ちです", "終了");
 }
 
 }  // namespace xantu

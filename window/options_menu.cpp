@@ -1,6 +1,6 @@
+#include "core/hand_rows.h"
 #include "options/settings_file.h"
 #include "window/game_window.h"
-#include "core/hand_rows.h"
 
 namespace xantu {
 
@@ -10,8 +10,11 @@ struct ThemeItem {
     const char* item;
 };
 // In the order the settings file looks for the checked theme.
-constexpr ThemeItem kThemeItems[] = {
-    {kThemePekana, "MIDORI"}, {kThemeTake, "TAKE"}, {kThemeTatami, "TATAMI"}, {kThemeUchu, "UCHU"}, {kThemeRenga, "RENGA"}};
+constexpr ThemeItem kThemeItems[] = {{kThemePekana, "MIDORI"},
+                                     {kThemeTake, "TAKE"},
+                                     {kThemeTatami, "TATAMI"},
+                                     {kThemeUchu, "UCHU"},
+                                     {kThemeRenga, "RENGA"}};
 }  // namespace
 
 void GameWindow::チェック設定(int IN_背景種類) {
@@ -44,22 +47,14 @@ void GameWindow::読込_環境設定ファイル() {
             opt.guideColour = s.on ? colourWhite : outlineColour;
             plat.menus.setChecked("SIDOU", s.on);
             break;
-        case SettingKey::ElapsedTime:
-            plat.menus.setChecked("KEIKA", s.on);
-            break;
+        case SettingKey::ElapsedTime: plat.menus.setChecked("KEIKA", s.on); break;
         case SettingKey::Bgm:
             plat.menus.setChecked("BGM", s.on);
             if (s.on && bgmSound != 0) plat.sound.dsPlayLooping(bgmSound);
             break;
-        case SettingKey::MoveListPanel:
-            plat.menus.setChecked("KIFU_LIST", s.on);
-            break;
-        case SettingKey::InfluenceOverlay:
-            plat.menus.setChecked("KIKI", s.on);
-            break;
-        case SettingKey::RecordFolder:
-            recordFolder = s.text;
-            break;
+        case SettingKey::MoveListPanel: plat.menus.setChecked("KIFU_LIST", s.on); break;
+        case SettingKey::InfluenceOverlay: plat.menus.setChecked("KIKI", s.on); break;
+        case SettingKey::RecordFolder: recordFolder = s.text; break;
         }
     }
     // The record panel opens where records were last read or written.

@@ -27,7 +27,9 @@ public:
     }
 
     // The next boxes' answers, in order; without one the default button is taken.
-    void script(std::initializer_list<QMessageBox::StandardButton> answers) { answers_.insert(answers_.end(), answers); }
+    void script(std::initializer_list<QMessageBox::StandardButton> answers) {
+        answers_.insert(answers_.end(), answers);
+    }
     std::vector<Seen> seen;
 
 private:
@@ -36,7 +38,11 @@ private:
         if (!box || !box->isVisible()) return;
         QFont titleFont = box->font();
         titleFont.setBold(true);
-        Seen s{box->windowTitle(), box->text(), {}, box->icon() == QMessageBox::Warning, box->width(),
+        Seen s{box->windowTitle(),
+               box->text(),
+               {},
+               box->icon() == QMessageBox::Warning,
+               box->width(),
                QFontMetrics(titleFont).horizontalAdvance(box->windowTitle())};
         for (QAbstractButton* b : box->buttons()) s.buttons << b->text();
         seen.push_back(s);

@@ -51,6 +51,8 @@ TEST(SettingsLocation, ConfigFolderUnlessTheCurrentFolderHasOne) {
     EXPECT_EQ(chooseSettingsPath(), QDir::current().absoluteFilePath(name));
 
     QDir::setCurrent(oldCurrent);
-    if (oldConfig.isEmpty()) qunsetenv("XDG_CONFIG_HOME");
-    else qputenv("XDG_CONFIG_HOME", oldConfig);
+    if (oldConfig.isEmpty())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", oldConfig);
 }

@@ -7,11 +7,11 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -34,9 +34,7 @@ namespace {
 const QColor kGreen(0, 128, 0);
 const QColor kLightRed(255, 0, 0);
 
-QPoint cellPixel(double x, double y) {
-    return {CanvasWidget::toPixels(cellX(x)), CanvasWidget::toPixels(cellY(y))};
-}
+QPoint cellPixel(double x, double y) { return {CanvasWidget::toPixels(cellX(x)), CanvasWidget::toPixels(cellY(y))}; }
 
 // The real window with its window object, started as the program starts it.
 class WindowTest : public ::testing::Test {
@@ -93,10 +91,10 @@ TEST_F(WindowTest, StartsWithTitleMenusAndTheDrawnScreen) {
         const int code = Screen::pekanaTileAt(cell.x(), cell.y());
         EXPECT_TRUE(showsPicture(code, cell.x(), cell.y(), 10, 10)) << cell.x() << "," << cell.y();
     }
-    EXPECT_TRUE(showsPicture(0, 5, 5));     // empty square
-    EXPECT_TRUE(showsPicture(-10, 7, 7));   // lower pawn
-    EXPECT_TRUE(showsPicture(950, 5, 1));   // upper king
-    EXPECT_TRUE(showsPicture(1, 10.8, 0));  // title
+    EXPECT_TRUE(showsPicture(0, 5, 5));                      // empty square
+    EXPECT_TRUE(showsPicture(-10, 7, 7));                    // lower pawn
+    EXPECT_TRUE(showsPicture(950, 5, 1));                    // upper king
+    EXPECT_TRUE(showsPicture(1, 10.8, 0));                   // title
     EXPECT_EQ(at(cellPixel(5, 5) + QPoint(10, 0)), kGreen);  // outlines
     EXPECT_EQ(at(cellPixel(5, 5) + QPoint(0, 10)), kGreen);
 }
@@ -230,7 +228,7 @@ TEST_F(WindowTest, ClicksDuringTheComputersTurnMakeNoMoveAndEscEndsAfterIt) {
     QTest::qWait(50);  // anything still queued would arrive now
 
     EXPECT_GE(meddle.times, 3);
-    EXPECT_EQ(pressed.size(), 2);  // the posted clicks never reached the board
+    EXPECT_EQ(pressed.size(), 2);      // the posted clicks never reached the board
     EXPECT_EQ(game->g.moveNumber, 3);  // the human's move and the reply only
     EXPECT_EQ(game->pos.board[1][7], -10);
     EXPECT_TRUE(showsPicture(-10, 1, 7));
@@ -273,7 +271,7 @@ TEST_F(WindowTest, EachMenuBarCaptionIsWhereItsEntryIsClicked) {
 
     QSignalSpy opened(window->menus(), &MenuSet::menuOpened);
     QSignalSpy commands(window->menus(), &MenuSet::command);
-    const char* const expected[] = {"TAIKYOKU", "STOP",   "REPLAY", "AFTER", "LBEL_UP",
+    const char* const expected[] = {"TAIKYOKU",   "STOP", "REPLAY", "AFTER", "LBEL_UP",
                                     "LEBEL_DOWN", "KIFU", "OPTION", "VER"};
     int previousRight = -1;
     for (int i = 0; i < entries.size(); ++i) {

@@ -30,9 +30,7 @@ std::vector<std::uint8_t> readBytes(const fs::path& p) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<std::uint8_t> sound(const std::string& name) {
-    return readBytes(fs::path(XANTU_SOUNDS_DIR) / name);
-}
+std::vector<std::uint8_t> sound(const std::string& name) { return readBytes(fs::path(XANTU_SOUNDS_DIR) / name); }
 
 // Non-zero 16-bit samples among bytes [from, to) of the output.
 std::size_t loudSamples(const std::vector<std::uint8_t>& pcm, std::size_t from, std::size_t to) {

@@ -28,10 +28,12 @@ TEST(文字コード, 往復変換) {
 }
 
 TEST(文字コード, 変換できない文字は失敗) {
-    EXPECT_FALSE(utf8ToCp932("王😀"));      // no CP932 form
+    EXPECT_FALSE(utf8ToCp932("王😀"));  // no CP932 form
     EXPECT_FALSE(canEncodeCp932("¦"));
-    EXPECT_FALSE(utf8ToCp932("a\xff" "b"));  // not UTF-8
-    EXPECT_FALSE(utf8ToCp932("\xe7\x8e"));   // UTF-8 cut off
+    EXPECT_FALSE(
+        utf8ToCp932("a\xff"
+                    "b"));                      // not UTF-8
+    EXPECT_FALSE(utf8ToCp932("\xe7\x8e"));      // UTF-8 cut off
     EXPECT_FALSE(cp932ToUtf8("\x89\xe6\x81"));  // lead byte cut off
     EXPECT_FALSE(cp932ToUtf8("\x80"));
     EXPECT_TRUE(canEncodeCp932("対局 名人"));

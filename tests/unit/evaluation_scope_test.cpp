@@ -137,7 +137,7 @@ TEST(EvaluationScope, PawnAheadMeansAnUnpromotedPawn) {
     const auto terms = promoted.termsOf(5, 3, 5, 5)[0];
     EXPECT_EQ(termAmount(terms, "14.5 ahead: a pawn"), kAbsent);
     // No other ending either.
-    const xantu::testing::TermName otherEndings[] = {"14.5 ahead: stronger", "14.5 ahead: was ours",
-                                                     "14.5 ahead: held", "14.5 ahead: quiet"};
+    const xantu::testing::TermName otherEndings[] = {"14.5 ahead: stronger", "14.5 ahead: was ours", "14.5 ahead: held",
+                                                     "14.5 ahead: quiet"};
     for (const auto& ending : otherEndings) EXPECT_NE(terms.back().label, ending.label);
 }

@@ -95,8 +95,7 @@ TEST(InfluenceGold, ProceduresCalledDirectly) {
     勢力調査(empty, m);
     Position p = place({{2, 2, kPromLance}, {3, 3, -kPawn}});
     勢力確定敵金(p, m, 2, 2);
-    EXPECT_EQ(nonZero(m.comInfluence),
-              (std::vector<Square>{{1, 2}, {1, 3}, {2, 1}, {2, 3}, {3, 2}, {3, 3}}));
+    EXPECT_EQ(nonZero(m.comInfluence), (std::vector<Square>{{1, 2}, {1, 3}, {2, 1}, {2, 3}, {3, 2}, {3, 3}}));
     EXPECT_EQ(m.comThreat[3][3], 999);
     勢力確定自金(p, m, -kPromSilver, 3, 3);
     EXPECT_EQ(m.manThreat[2][2], -kPromSilver);

@@ -35,7 +35,8 @@ TEST(InfluenceRayProcedures, EachDirectionFromTheCentreAndTheEdge) {
         Reach reach;
         int dx, dy;
     };
-    const Case cases[] = {{勢力確定上直進, 0, -1}, {勢力確定下直進, 0, +1}, {勢力確定右直進, +1, 0}, {勢力確定左直進, -1, 0}};
+    const Case cases[] = {
+        {勢力確定上直進, 0, -1}, {勢力確定下直進, 0, +1}, {勢力確定右直進, +1, 0}, {勢力確定左直進, -1, 0}};
     for (const Case& c : cases) {
         for (int code : {-kRook, kRook}) {
             const Position p = place({{5, 5, code}});

@@ -65,8 +65,25 @@ TEST(InfluenceSteps, EachPieceReachesItsOwnPattern) {
     };
     const std::vector<Case> cases = {
         // The pawn moves like a rook.
-        {-kPawn, 5, 7, {{1, 7}, {2, 7}, {3, 7}, {4, 7}, {5, 1}, {5, 2}, {5, 3}, {5, 4}, {5, 5}, {5, 6}, {5, 8},
-                        {5, 9}, {6, 7}, {7, 7}, {8, 7}, {9, 7}}},
+        {-kPawn,
+         5,
+         7,
+         {{1, 7},
+          {2, 7},
+          {3, 7},
+          {4, 7},
+          {5, 1},
+          {5, 2},
+          {5, 3},
+          {5, 4},
+          {5, 5},
+          {5, 6},
+          {5, 8},
+          {5, 9},
+          {6, 7},
+          {7, 7},
+          {8, 7},
+          {9, 7}}},
         {kSilver, 5, 9, {{4, 8}, {6, 8}}},
         {-kSilver, 5, 1, {{4, 2}, {6, 2}}},
         {-kSilver, 5, 5, {{4, 4}, {4, 6}, {5, 4}, {6, 4}, {6, 6}}},
@@ -81,8 +98,26 @@ TEST(InfluenceSteps, EachPieceReachesItsOwnPattern) {
         {-kKing, 1, 9, {{1, 8}, {2, 8}, {2, 9}}},
         {kKing, 5, 5, {{4, 4}, {4, 5}, {4, 6}, {5, 4}, {5, 6}, {6, 4}, {6, 5}, {6, 6}}},
         {-kHorse, 1, 1, {{1, 2}, {2, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}, {8, 8}, {9, 9}}},
-        {kDragon, 9, 9, {{1, 9}, {2, 9}, {3, 9}, {4, 9}, {5, 9}, {6, 9}, {7, 9}, {8, 8}, {8, 9},
-                         {9, 1}, {9, 2}, {9, 3}, {9, 4}, {9, 5}, {9, 6}, {9, 7}, {9, 8}}},
+        {kDragon,
+         9,
+         9,
+         {{1, 9},
+          {2, 9},
+          {3, 9},
+          {4, 9},
+          {5, 9},
+          {6, 9},
+          {7, 9},
+          {8, 8},
+          {8, 9},
+          {9, 1},
+          {9, 2},
+          {9, 3},
+          {9, 4},
+          {9, 5},
+          {9, 6},
+          {9, 7},
+          {9, 8}}},
     };
     for (const Case& c : cases) {
         Position p = place({{c.x, c.y, c.code}});
@@ -99,8 +134,8 @@ TEST(InfluenceSteps, EachPieceReachesItsOwnPattern) {
 // its move check allows it to move to, once the target square is made
 // capturable. Random boards cover every kind on every square for both sides.
 TEST(InfluenceSteps, CountsAgreeWithTheMoveCheckOnRandomBoards) {
-    static constexpr int kinds[] = {kPawn,  kPromPawn, kLance,  kPromLance, kKnight, kPromKnight, kSilver,
-                                    kPromSilver, kGold, kBishop, kHorse, kRook, kDragon};
+    static constexpr int kinds[] = {kPawn,       kPromPawn, kLance,  kPromLance, kKnight, kPromKnight, kSilver,
+                                    kPromSilver, kGold,     kBishop, kHorse,     kRook,   kDragon};
     std::uint64_t seed = 0x9e3779b97f4a7c15ull;
     const auto next = [&seed] {
         seed ^= seed << 13;
@@ -171,7 +206,7 @@ TEST(InfluenceGuards, LowerGuardIsTheMostValuableDefender) {
     Position p = place({{5, 6, -kGold}, {5, 7, -kKing}, {5, 9, -kRook}, {1, 6, -kPawn}});
     InfluenceMap m = survey(p);
     EXPECT_EQ(m.manGuard[5][6], -kKing);
-    EXPECT_EQ(m.manInfluence[5][6], 2);  // king and pawn: the rook's ray ends on its own king
+    EXPECT_EQ(m.manInfluence[5][6], 2);   // king and pawn: the rook's ray ends on its own king
     EXPECT_EQ(m.manGuard[5][7], -kRook);  // gold and rook defend the king
     EXPECT_EQ(m.manGuard[5][9], 999);
 }
@@ -264,8 +299,8 @@ TEST(InfluenceCheckMarks, KnightsMarkTheKingSquareStepsOnlyTheirOwn) {
 
     // Step checks: silver, gold-mover, horse and dragon steps mark only the
     // checking square; kings mark nothing.
-    p = place({{5, 5, kKing}, {4, 6, -kSilver}, {6, 5, -kPromKnight}, {5, 4, -kHorse}, {6, 4, -kDragon},
-               {4, 4, -kKing}});
+    p = place(
+        {{5, 5, kKing}, {4, 6, -kSilver}, {6, 5, -kPromKnight}, {5, 4, -kHorse}, {6, 4, -kDragon}, {4, 4, -kKing}});
     m = survey(p);
     EXPECT_EQ(nonZero(m.comKingCheckMap), (std::vector<Square>{{4, 6}, {5, 4}, {6, 4}, {6, 5}}));
     for (const auto& [x, y] : nonZero(m.comKingCheckMap)) EXPECT_EQ(m.comKingCheckMap[x][y], 9);

@@ -8,13 +8,13 @@
 #include <iterator>
 
 #include "core/cp932.h"
+#include "core/hand_rows.h"
 #include "core/move_check.h"
 #include "core/move_rules.h"
 #include "core/sfen.h"
 #include "record/kif_reader.h"
 #include "record/kif_writer.h"
 #include "record/move_notation.h"
-#include "core/hand_rows.h"
 
 namespace xantu::testing {
 namespace {
@@ -34,7 +34,9 @@ Played playRandom(Position p, int firstSign, int moves, std::uint32_t seed) {
     GameState scratch;
     int sign = firstSign;
     for (int n = 0; n < moves; ++n) {
-        struct Cand { int fx, fy, tx, ty, placed; };
+        struct Cand {
+            int fx, fy, tx, ty, placed;
+        };
         std::vector<Cand> cands;
         PawnFiles files;
         調査_2歩フラグ設定(p, files);
@@ -47,7 +49,8 @@ Played playRandom(Position p, int firstSign, int moves, std::uint32_t seed) {
                         if (absCode(p.board[tx][ty]) == kKing) continue;
                         if (移動チェック(p, files, fx, fy, tx, ty, piece) != 1) continue;
                         int promoted = 0;
-                        if (調査_駒成(fx, fy, tx, ty, piece, promoted) == 1) cands.push_back({fx, fy, tx, ty, promoted});
+                        if (調査_駒成(fx, fy, tx, ty, piece, promoted) == 1)
+                            cands.push_back({fx, fy, tx, ty, promoted});
                         if (移動後チェック(ty, piece) == 1) cands.push_back({fx, fy, tx, ty, piece});
                     }
             }
@@ -68,8 +71,10 @@ Played playRandom(Position p, int firstSign, int moves, std::uint32_t seed) {
         (sign < 0 ? g.lowerClock : g.upperClock) += spent;
         g.list.recordLength = n;
         手順保存(g.list, p, lb, g.lowerClock, ub, g.upperClock);
-        if (c.fx == kLowerHandCol || c.fx == kUpperHandCol) ++g.drops;
-        else if (c.placed != p.board[c.fx][c.fy]) ++g.promotions;
+        if (c.fx == kLowerHandCol || c.fx == kUpperHandCol)
+            ++g.drops;
+        else if (c.placed != p.board[c.fx][c.fy])
+            ++g.promotions;
         if (p.board[c.tx][c.ty] != kEmpty) ++g.captures;
         駒移動_局面(p, scratch, c.fx, c.fy, c.tx, c.ty, c.placed);
         sign = -sign;
@@ -153,11 +158,14 @@ std::string readBytes(const std::filesystem::path& p) {
 // and then moves as one, against a file written by hand.
 TEST(KIF, ShortGameMatchesTheHandWrittenFile) {
     // {fromX, fromY, toX, toY, promote}; drops give the hand kind as fromY and fromX 0.
-    struct M { int fx, fy, tx, ty; bool promote; int seconds; };
-    const M moves[] = {
-        {3, 7, 3, 6, false, 3},  {7, 3, 7, 4, false, 2}, {2, 8, 8, 2, true, 5},  {7, 1, 8, 2, false, 1},
-        {0, 6, 5, 5, false, 12}, {3, 3, 3, 6, false, 4}, {9, 7, 9, 6, false, 61}, {3, 6, 3, 8, true, 0},
-        {6, 9, 5, 8, false, 2},  {3, 8, 5, 8, false, 7}, {5, 9, 5, 8, false, 3}};
+    struct M {
+        int fx, fy, tx, ty;
+        bool promote;
+        int seconds;
+    };
+    const M moves[] = {{3, 7, 3, 6, false, 3},  {7, 3, 7, 4, false, 2}, {2, 8, 8, 2, true, 5},   {7, 1, 8, 2, false, 1},
+                       {0, 6, 5, 5, false, 12}, {3, 3, 3, 6, false, 4}, {9, 7, 9, 6, false, 61}, {3, 6, 3, 8, true, 0},
+                       {6, 9, 5, 8, false, 2},  {3, 8, 5, 8, false, 7}, {5, 9, 5, 8, false, 3}};
     Position p;
     初期配置(p);
     GameState scratch;
@@ -172,7 +180,7 @@ TEST(KIF, ShortGameMatchesTheHandWrittenFile) {
         ++list.recordLength;
         if (m.fx == 0) {
             駒移動_局面(p, scratch, sign < 0 ? kLowerHandCol : kUpperHandCol, sign < 0 ? m.fy + 2 : m.fy, m.tx, m.ty,
-                      sign * kHandKindCode[m.fy]);
+                        sign * kHandKindCode[m.fy]);
         } else {
             const int piece = p.board[m.fx][m.fy];
             駒移動_局面(p, scratch, m.fx, m.fy, m.tx, m.ty, m.promote ? piece + (piece < 0 ? -1 : 1) : piece);
@@ -206,7 +214,8 @@ TEST(KIF, HeaderVariantsOfOtherPrograms) {
          4, afterFour, "甲"},
         {"comments, * and & lines, no times, LF line ends, 投了",
          "#KIF version=2.0 encoding=UTF-8\n# ---- comment\n棋戦：練習\n先手：甲\n後手：乙\n&読み込み\n"
-         "手数----指手--\n1 ７六歩(77)\n*いい手\n2 ３四歩(33)\n3 ２二角成(88)\n4 同 銀(31)\n5 投了\nまで4手で後手の勝ち\n",
+         "手数----指手--\n1 ７六歩(77)\n*いい手\n2 ３四歩(33)\n3 ２二角成(88)\n4 同 銀(31)\n5 "
+         "投了\nまで4手で後手の勝ち\n",
          4, afterFour, "甲"},
         {"half-width and full-width digits, marks, no origins where the piece is plain",
          "先手：甲\n後手：乙\n   １ ▲7六歩\n   ２ △３4歩(３３)\n   ３ ▲2二角成\n   ４ △同　銀\n", 4, afterFour, "甲"},
@@ -222,14 +231,17 @@ TEST(KIF, HeaderVariantsOfOtherPrograms) {
          "手合割：角落ち\n先手：甲\n後手：乙\n1 ５二王(51)\n2 ７六歩(77)\n", 2,
          "lnsg1gsnl/1r2k4/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL b - 1", "甲"},
         {"one-character promoted names in a board block: と 杏 全 圭 馬 竜",
-         "後手の持駒：なし\n| ・ ・ ・ ・v玉 ・ ・ ・v杏|一\n| ・v馬 ・ ・ ・ ・ ・ ・ ・|二\n| ・ ・ ・ ・ ・ ・v全 ・ ・|三\n"
+         "後手の持駒：なし\n| ・ ・ ・ ・v玉 ・ ・ ・v杏|一\n| ・v馬 ・ ・ ・ ・ ・ ・ ・|二\n| ・ ・ ・ ・ ・ ・v全 "
+         "・ ・|三\n"
          "| ・ ・ ・ ・ ・ ・ ・ ・ ・|四\n| ・ ・ ・ ・ と ・ ・ ・ ・|五\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|六\n"
-         "| ・ ・ ・ ・ ・ ・ ・ ・ ・|七\n| ・ ・ ・ ・ ・ ・ ・ 竜 ・|八\n| 圭 ・ ・ ・ 玉 ・ ・ ・ ・|九\n先手の持駒：なし\n"
+         "| ・ ・ ・ ・ ・ ・ ・ ・ ・|七\n| ・ ・ ・ ・ ・ ・ ・ 竜 ・|八\n| 圭 ・ ・ ・ 玉 ・ ・ ・ "
+         "・|九\n先手の持駒：なし\n"
          "先手：甲\n1 ５二と(55)\n2 同　玉(51)\n3 ２二竜(28)\n4 １二杏(11)\n",
          4, "9/1+b2k2+R+l/6+s2/9/9/9/9/9/+N3K4 b p 1", "甲"},
         {"variations after the main line are not read",
-         "先手：甲\n   1 ７六歩(77)\n   2 ３四歩(33)\n   3 ２二角成(88)\n   4 同　銀(31)\n\n変化：3手\n   3 ６六歩(67)\n", 4,
-         afterFour, "甲"},
+         "先手：甲\n   1 ７六歩(77)\n   2 ３四歩(33)\n   3 ２二角成(88)\n   4 同　銀(31)\n\n変化：3手\n   3 "
+         "６六歩(67)\n",
+         4, afterFour, "甲"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -253,8 +265,8 @@ TEST(KIF, HostileFilesAreRefused) {
     struct Case {
         const char* what;
         std::string bytes;
-        int line;              // 0: the whole file
-        const char* message;   // part of the message
+        int line;             // 0: the whole file
+        const char* message;  // part of the message
     };
     const Case cases[] = {
         {"neither UTF-8 nor Shift-JIS", start + "1 ７六歩(77)\n\xFF\xFE\x80\n", 0, "文字コード"},
@@ -272,9 +284,9 @@ TEST(KIF, HostileFilesAreRefused) {
         {"nineteen pawns", "先手の持駒：歩十八\n   1 ３四歩打\n", 0, "駒の数"},
         {"a board block with two kings of one side",
          "| 玉 ・ ・ ・ ・ ・ ・ ・ ・|一\n"
-             "| ・ ・ ・ ・ ・ ・ ・ ・ ・|二\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|三\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|四\n"
-             "| ・ ・ ・ ・ ・ ・ ・ ・ ・|五\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|六\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|七\n"
-             "| ・ ・ ・ ・ ・ ・ ・ ・ ・|八\n| 玉 ・ ・ ・ ・ ・ ・ ・v玉|九\n",
+         "| ・ ・ ・ ・ ・ ・ ・ ・ ・|二\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|三\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|四\n"
+         "| ・ ・ ・ ・ ・ ・ ・ ・ ・|五\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|六\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|七\n"
+         "| ・ ・ ・ ・ ・ ・ ・ ・ ・|八\n| 玉 ・ ・ ・ ・ ・ ・ ・v玉|九\n",
          0, "玉"},
     };
     for (const Case& c : cases) {

@@ -68,10 +68,10 @@ TEST(Level4Search, TakesTheKingAndFindsKingCapturesInThreePlies) {
         int mateIn;
     };
     const Case cases[] = {
-        {"4k4/9/9/9/9/9/9/9/K3R4 b - 1", "5i5a+", 1},      // a rook down the open file
-        {"4K4/9/9/9/9/9/9/9/k3p4 w - 1", "5i5a+", 1},      // a pawn moves like a rook, backwards too
-        {"4k4/9/4G4/9/9/9/9/9/4K4 b G 1", "G*5b", 3},     // a guarded gold drop leaves no escape
-        {"k8/9/1G7/9/9/9/9/9/4K4 b G 1", nullptr, 3},     // the corner: G*8b or G*9b
+        {"4k4/9/9/9/9/9/9/9/K3R4 b - 1", "5i5a+", 1},  // a rook down the open file
+        {"4K4/9/9/9/9/9/9/9/k3p4 w - 1", "5i5a+", 1},  // a pawn moves like a rook, backwards too
+        {"4k4/9/4G4/9/9/9/9/9/4K4 b G 1", "G*5b", 3},  // a guarded gold drop leaves no escape
+        {"k8/9/1G7/9/9/9/9/9/4K4 b G 1", nullptr, 3},  // the corner: G*8b or G*9b
     };
     for (const Case& c : cases) {
         const Result r = searchSfen(c.sfen, 5);

@@ -50,18 +50,18 @@ Verdict comMated(const char* sfen, InfluenceMap* left = nullptr) {
     return {mated, samePosition(p, before)};
 }
 
-#define EXPECT_MAN_MATED(sfen, expected)        \
-    do {                                        \
-        const Verdict v = manMated(sfen);       \
-        EXPECT_EQ(v.mated, expected) << sfen;   \
-        EXPECT_TRUE(v.unchanged) << sfen;       \
+#define EXPECT_MAN_MATED(sfen, expected)      \
+    do {                                      \
+        const Verdict v = manMated(sfen);     \
+        EXPECT_EQ(v.mated, expected) << sfen; \
+        EXPECT_TRUE(v.unchanged) << sfen;     \
     } while (0)
 
-#define EXPECT_COM_MATED(sfen, expected)        \
-    do {                                        \
-        const Verdict v = comMated(sfen);       \
-        EXPECT_EQ(v.mated, expected) << sfen;   \
-        EXPECT_TRUE(v.unchanged) << sfen;       \
+#define EXPECT_COM_MATED(sfen, expected)      \
+    do {                                      \
+        const Verdict v = comMated(sfen);     \
+        EXPECT_EQ(v.mated, expected) << sfen; \
+        EXPECT_TRUE(v.unchanged) << sfen;     \
     } while (0)
 
 }  // namespace
@@ -85,7 +85,7 @@ TEST(MateInterposition, ADropOnTheLineSaves) {
 TEST(MateInterposition, PawnOnlyHandObeysTheTwoPawnRule) {
     EXPECT_MAN_MATED("k8/4P4/3pgp3/9/9/4r4/9/9/4K4 b P 1", 1);
     EXPECT_MAN_MATED("k8/4P4/3pgp3/9/9/4r4/9/9/4K4 b 3P 1", 1);
-    EXPECT_MAN_MATED("k8/4P4/3pgp3/9/9/4r4/9/9/4K4 b GP 1", 0);   // not pawns only
+    EXPECT_MAN_MATED("k8/4P4/3pgp3/9/9/4r4/9/9/4K4 b GP 1", 0);  // not pawns only
     EXPECT_MAN_MATED("k8/4+P4/3pgp3/9/9/4r4/9/9/4K4 b P 1", 0);  // a promoted pawn does not count
     EXPECT_COM_MATED("4k4/9/9/4R4/9/9/3PGP3/4p4/8K w p 1", 1);
     EXPECT_COM_MATED("4k4/9/9/4R4/9/9/3PGP3/4p4/8K w gp 1", 0);

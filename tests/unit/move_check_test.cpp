@@ -21,8 +21,14 @@ TEST(StartLayout, FortyPiecesInPlace) {
     int lower = 0, upper = 0;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
-            if (p.board[x][y] <= -kPawn) { ++lower; EXPECT_GE(y, 7); }
-            if (p.board[x][y] >= kPawn) { ++upper; EXPECT_LE(y, 3); }
+            if (p.board[x][y] <= -kPawn) {
+                ++lower;
+                EXPECT_GE(y, 7);
+            }
+            if (p.board[x][y] >= kPawn) {
+                ++upper;
+                EXPECT_LE(y, 3);
+            }
         }
     EXPECT_EQ(lower, 20);
     EXPECT_EQ(upper, 20);
@@ -110,7 +116,8 @@ TEST(MoveCheckSteppers, SilverGoldLanceKingHorseDragon) {
     EXPECT_EQ(ok(kSilver, 5, 4), 0);
     // Gold and the pieces that move like it.
     for (int code : {-kGold, -kPromLance, -kPromKnight, -kPromSilver}) {
-        for (auto [tx, ty] : {std::pair{4, 4}, {5, 4}, {6, 4}, {4, 5}, {6, 5}, {5, 6}}) EXPECT_EQ(ok(code, tx, ty), 1) << code;
+        for (auto [tx, ty] : {std::pair{4, 4}, {5, 4}, {6, 4}, {4, 5}, {6, 5}, {5, 6}})
+            EXPECT_EQ(ok(code, tx, ty), 1) << code;
         EXPECT_EQ(ok(code, 4, 6), 0) << code;
         EXPECT_EQ(ok(-code, 4, 6), 1) << code;
         EXPECT_EQ(ok(-code, 4, 4), 0) << code;

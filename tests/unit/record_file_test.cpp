@@ -35,7 +35,8 @@ MoveListEntry startEntry() {
 
 void expectSamePosition(const MoveListEntry& a, const MoveListEntry& b, int k) {
     for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) ASSERT_EQ(a.board[x][y], b.board[x][y]) << "entry " << k << " at " << x << "," << y;
+        for (int y = 1; y <= 9; ++y)
+            ASSERT_EQ(a.board[x][y], b.board[x][y]) << "entry " << k << " at " << x << "," << y;
     for (int h = 1; h <= kHandKinds; ++h) {
         ASSERT_EQ(a.ownHand[h], b.ownHand[h]) << "entry " << k << " kind " << h;
         ASSERT_EQ(a.enemyHand[h], b.enemyHand[h]) << "entry " << k << " kind " << h;
@@ -92,8 +93,8 @@ TEST(棋譜ファイル, 短い対局のバイト列) {
         "\x97\xfb\x8f\x4b\x91\xce\x8b\xc7\r\n"
         "\x82\x62\x82\x6e\x82\x6c\r\n"
         "\x8e\x52\x93\x63\r\n" +
-        x1 + x2 + x3after1 + x4 + x5 + x4 + x7 + x8 + x1 + "00000000000000" + "    3    3    0   12" + "\r\n" +
-        x1 + x2 + x3after2 + x4 + x5 + x4 + x7 + x8 + x1 + "01000000000000" + "    3    3   12   12" + "\r\n";
+        x1 + x2 + x3after1 + x4 + x5 + x4 + x7 + x8 + x1 + "00000000000000" + "    3    3    0   12" + "\r\n" + x1 +
+        x2 + x3after2 + x4 + x5 + x4 + x7 + x8 + x1 + "01000000000000" + "    3    3   12   12" + "\r\n";
     EXPECT_EQ(c.bytes, expected);
 
     ScratchFolder dir;
@@ -306,10 +307,10 @@ TEST(棋譜ファイル, 読込の失敗は状態で返す) {
     EXPECT_EQ(parse(with(326, "J")).status, RecordReadStatus::BadHandCount);
     EXPECT_EQ(parse(with(325, "z")).status, RecordReadStatus::BadHandCount);
     EXPECT_EQ(parse(with(1, " 950")).status, RecordReadStatus::BadPosition);  // a second upper king
-    const RecordReadResult threeRooks = parse(with(338, "1"));  // a rook in the upper hand as well
+    const RecordReadResult threeRooks = parse(with(338, "1"));                // a rook in the upper hand as well
     EXPECT_EQ(threeRooks.status, RecordReadStatus::BadPosition);
     EXPECT_EQ(棋譜読込メッセージ(threeRooks), "棋譜ﾌｧｲﾙの局面が正しくありません\r\r5行目: 飛が3枚あります（2枚まで）");
-    EXPECT_EQ(parse(good + " \r\n").status, RecordReadStatus::NotRecord);       // 359 characters
+    EXPECT_EQ(parse(good + " \r\n").status, RecordReadStatus::NotRecord);  // 359 characters
     EXPECT_EQ(parse(with(30, "歩")).status, RecordReadStatus::NotRecord);
     EXPECT_EQ(解析_棋譜("\x89\x50\x4e\x47\r\n\x1a\n\0\0\0\rIHDR"s).status, RecordReadStatus::NotRecord);
     EXPECT_EQ(解析_棋譜("\x81\r\nb\r\nc\r\n" + good).status, RecordReadStatus::NotRecord);  // header not CP932
@@ -340,7 +341,7 @@ TEST(棋譜ファイル, 書かれない物は読まない) {
     // writer never puts, leading zeros.
     for (const char* field : {"  ab", "    ", "  1 ", "1   ", " +10", "  -0", "0010", "-  5"})
         EXPECT_EQ(status(5, field), S::NotRecord) << field;
-    EXPECT_EQ(status(1, " -20"), S::Ok);                    // a lower lance where the upper one stood
+    EXPECT_EQ(status(1, " -20"), S::Ok);  // a lower lance where the upper one stood
     EXPECT_EQ(status(325, " "), S::BadHandCount);
     EXPECT_EQ(status(325, "-"), S::BadHandCount);
     EXPECT_EQ(status(339, "   -5"), S::BadClock);
@@ -375,9 +376,9 @@ TEST(棋譜ファイル, メッセージ) {
     for (const RecordWriteStatus s : {RecordWriteStatus::BadFileName, RecordWriteStatus::BadHeaderText,
                                       RecordWriteStatus::InvalidEntry, RecordWriteStatus::CannotWrite})
         EXPECT_FALSE(棋譜書込メッセージ(s).empty());
-    for (const RecordReadStatus s : {RecordReadStatus::NotFound, RecordReadStatus::CannotRead, RecordReadStatus::TooLarge,
-                                     RecordReadStatus::NotRecord, RecordReadStatus::BadPieceCode,
-                                     RecordReadStatus::BadHandCount, RecordReadStatus::BadPosition,
-                                     RecordReadStatus::BadClock})
+    for (const RecordReadStatus s :
+         {RecordReadStatus::NotFound, RecordReadStatus::CannotRead, RecordReadStatus::TooLarge,
+          RecordReadStatus::NotRecord, RecordReadStatus::BadPieceCode, RecordReadStatus::BadHandCount,
+          RecordReadStatus::BadPosition, RecordReadStatus::BadClock})
         EXPECT_FALSE(棋譜読込メッセージ(s).empty());
 }

@@ -24,8 +24,7 @@ Setting flag(SettingKey k, bool on) { return {k, 0, on}; }
 }  // namespace
 
 TEST(環境設定, 書込の内容) {
-    EXPECT_EQ(作成_環境設定(kDefaultSettings),
-              sjis("背景画=ペカナ\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n"));
+    EXPECT_EQ(作成_環境設定(kDefaultSettings), sjis("背景画=ペカナ\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n"));
     // The default file starts with the bytes of "背景画=ペカナ" in CP932.
     EXPECT_EQ(作成_環境設定(kDefaultSettings).substr(0, 15), "\x94\x77\x8c\x69\x89\xe6=\x83\x79\x83\x4a\x83\x69\r\n");
     EXPECT_EQ(作成_環境設定({5, true, false, false}),
@@ -56,7 +55,8 @@ TEST(環境設定, 棋譜表示と利き表示) {
     SettingsValues v = kDefaultSettings;
     v.moveListPanel = true;
     v.influenceOverlay = true;
-    const std::string both = sjis("背景画=ペカナ\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n棋譜表示=ON\r\n利き表示=ON\r\n");
+    const std::string both =
+        sjis("背景画=ペカナ\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n棋譜表示=ON\r\n利き表示=ON\r\n");
     EXPECT_EQ(作成_環境設定(v), both);
     EXPECT_EQ(解析_環境設定(both).back(), flag(SettingKey::InfluenceOverlay, true));
     EXPECT_EQ(解析_環境設定(sjis("棋譜表示=OFF\r\n")), std::vector<Setting>{flag(SettingKey::MoveListPanel, false)});

@@ -73,7 +73,7 @@ TEST(SfenParse, RoundTripsThroughToSfen) {
 
 TEST(SfenParse, RejectsMalformedInputWithOneLineMessage) {
     const char* bad[] = {
-        "",                                                                  // nothing
+        "",                                                                   // nothing
         "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b -",      // no move number
         "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1 x",  // extra word
         "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSN b - 1",     // short row

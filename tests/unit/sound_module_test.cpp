@@ -61,8 +61,8 @@ std::vector<std::uint8_t> riffImage(std::uint8_t marker) {
 }
 
 void writeFile(const fs::path& p, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                             static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(p, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // Runs each test in a fresh scratch folder as the current folder, with one

@@ -30,14 +30,20 @@ struct Dialog {
     bool exclamation;
 };
 
-class FakePlatform : public Canvas, public Dialogs, public Menus, public TimerClock, public FilePanel,
-                     public SoundLibrary, public WindowFrame {
+class FakePlatform : public Canvas,
+                     public Dialogs,
+                     public Menus,
+                     public TimerClock,
+                     public FilePanel,
+                     public SoundLibrary,
+                     public WindowFrame {
 public:
-    FakePlatform()
-        : platform{*this, *this, *this, *this, *this, *this, *this, 0, {}} {}
+    FakePlatform() : platform{*this, *this, *this, *this, *this, *this, *this, 0, {}} {}
 
     // ---- Canvas
-    void paintPicture(int code, double x, double y) override { draws.push_back({DrawCall::Picture, code, x, y, 0, 0, {}, 0, false}); }
+    void paintPicture(int code, double x, double y) override {
+        draws.push_back({DrawCall::Picture, code, x, y, 0, 0, {}, 0, false});
+    }
     void drawBox(int colour, double x1, double y1, double x2, double y2, double /*pen*/) override {
         draws.push_back({DrawCall::Box, colour, x1, y1, x2, y2, {}, 0, false});
     }
@@ -79,8 +85,10 @@ public:
     // ---- Menus
     bool checked(const std::string& item) const override { return checks.count(item) != 0; }
     void setChecked(const std::string& item, bool on) override {
-        if (on) checks.insert(item);
-        else checks.erase(item);
+        if (on)
+            checks.insert(item);
+        else
+            checks.erase(item);
     }
 
     // ---- Timer and clock
@@ -122,7 +130,10 @@ public:
 
     // ---- Frame
     double top() const override { return frameTop; }
-    void place(double l, double t, double w, double h) override { placed = {l, t, w, h}; frameTop = t; }
+    void place(double l, double t, double w, double h) override {
+        placed = {l, t, w, h};
+        frameTop = t;
+    }
     void quit() override { quitCalled = true; }
     void discardUserInput() override { ++inputDiscards; }
 

@@ -86,8 +86,10 @@ TEST_F(KifMenu, RefusalsLeaveTheGameAsItWas) {
 
     // A handicap file: the start is shown at once, and exported again it
     // keeps its start and its first mover.
-    std::ofstream(dir / "kaku.kif") << utf8ToCp932("手合割：角落ち\r\n上手：乙\r\n下手：甲\r\n1 ５二玉(51)\r\n2 ７六歩(77)\r\n"
-                                                   "3 投了\r\nまで2手で下手の勝ち\r\n").value();
+    std::ofstream(dir / "kaku.kif") << utf8ToCp932(
+                                           "手合割：角落ち\r\n上手：乙\r\n下手：甲\r\n1 ５二玉(51)\r\n2 ７六歩(77)\r\n"
+                                           "3 投了\r\nまで2手で下手の勝ち\r\n")
+                                           .value();
     fake.chosenFiles.push_back((dir / "kaku.kif").string());
     w->menuCommand("KIF_READ");
     EXPECT_EQ(w->pos.board[8][2], kEmpty);

@@ -3,11 +3,11 @@
 // the rules allow, and the Position must stay sound after every move.
 #include <random>
 
+#include "core/hand_rows.h"
 #include "core/move_check.h"
 #include "core/move_rules.h"
 #include "influence/influence_map.h"
 #include "window_fixture.h"
-#include "core/hand_rows.h"
 
 namespace xantu::testing {
 namespace {
@@ -28,7 +28,8 @@ std::vector<HumanMove> lowerMoves(const Position& p) {
             if (c > -kPawn) continue;
             for (int tx = 1; tx <= 9; ++tx)
                 for (int ty = 1; ty <= 9; ++ty)
-                    if (移動チェック(p, f, x, y, tx, ty, c) == 1) out.push_back({x, y, tx, ty, 移動後チェック(ty, c) == 0});
+                    if (移動チェック(p, f, x, y, tx, ty, c) == 1)
+                        out.push_back({x, y, tx, ty, 移動後チェック(ty, c) == 0});
         }
     for (int k = 1; k <= kHandKinds; ++k) {
         if (p.ownHand[k] <= 0) continue;

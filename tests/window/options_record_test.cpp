@@ -66,10 +66,11 @@ TEST_F(Options, ElapsedTimeOffErasesBothClocksThenOnDrawsThem) {
     EXPECT_FALSE(fake.timerOn);
     std::vector<std::array<int, 3>> tiles;  // x, y, code
     for (const DrawCall& d : fake.draws)
-        if (d.kind == DrawCall::Picture) tiles.push_back({int((d.x - boardLeft) / squareWidth), int((d.y - boardTop) / squareHeight), d.code});
+        if (d.kind == DrawCall::Picture)
+            tiles.push_back({int((d.x - boardLeft) / squareWidth), int((d.y - boardTop) / squareHeight), d.code});
     // The lower side's clock first (MAN is the lower side), in the ペカナ tiles 9, 7, 8.
-    EXPECT_EQ(tiles, (std::vector<std::array<int, 3>>{
-                         {13, 9, 9}, {14, 9, 7}, {15, 9, 8}, {-2, 9, 9}, {-1, 9, 7}, {0, 9, 8}}));
+    EXPECT_EQ(tiles,
+              (std::vector<std::array<int, 3>>{{13, 9, 9}, {14, 9, 7}, {15, 9, 8}, {-2, 9, 9}, {-1, 9, 7}, {0, 9, 8}}));
 
     fake.clearLog();
     w->clk.comSeconds = 3725;
@@ -164,7 +165,7 @@ TEST_F(RecordMenu, SaveAndLoadAGameThenStepThroughIt) {
     fake.clearLog();
     w->File1_Click("test.棋譜");
     EXPECT_EQ(w->g.recordMode, 1);
-    EXPECT_EQ(w->moves.lastEntry, 3);  // all three moves, the last one included
+    EXPECT_EQ(w->moves.lastEntry, 3);                        // all three moves, the last one included
     EXPECT_FALSE(std::filesystem::exists(w->resumePath()));  // a record only read is nothing to resume
     {
         // The next start opens the record panel where this record was.

@@ -112,7 +112,8 @@ TEST_P(Resume, QuitThenContinueAsIfNeverStopped) {
     EXPECT_TRUE(sameBytes(r.g, expected));
     EXPECT_TRUE(sameBytes(r.pos, before.position));
     EXPECT_TRUE(sameBytes(r.turn, before.turn));
-    EXPECT_EQ(作成_再開ファイル({r.g, r.pos, r.moves, r.clk, r.turn}), 作成_再開ファイル({expected, before.position, before.moves, before.clocks, before.turn}));
+    EXPECT_EQ(作成_再開ファイル({r.g, r.pos, r.moves, r.clk, r.turn}),
+              作成_再開ファイル({expected, before.position, before.moves, before.clocks, before.turn}));
     EXPECT_EQ(r.gameInfo.senteName, w->gameInfo.senteName);  // "コンピュータ LEVEL3": a blank kept
     EXPECT_EQ(r.gameInfo.startDateTime, w->gameInfo.startDateTime);
     EXPECT_FALSE(again->fake.timerOn);
@@ -135,7 +136,8 @@ TEST_P(Resume, QuitThenContinueAsIfNeverStopped) {
 std::string caseName(const ::testing::TestParamInfo<Case>& info) {
     const auto [level, humanFirst, stop] = info.param;
     static const char* const stops[] = {"HumansTurn", "BackOnce", "BackForward", "Reversed"};
-    return (level == 0 ? std::string(humanFirst ? "TwoHumansSente" : "TwoHumansGote") : "Level" + std::to_string(level) + (humanFirst ? "Sente" : "Gote")) +
+    return (level == 0 ? std::string(humanFirst ? "TwoHumansSente" : "TwoHumansGote")
+                       : "Level" + std::to_string(level) + (humanFirst ? "Sente" : "Gote")) +
            stops[static_cast<int>(stop)];
 }
 
@@ -193,12 +195,12 @@ TEST_F(ResumeStart, UnusableFilesAreDiscardedWithOneMessage) {
     impossible.position.board[5][5] = kKing;  // a second king of the upper side
     const std::string twoKings = 作成_再開ファイル(impossible);
     const std::string hostile[] = {
-        good.substr(0, good.size() / 2),                          // cut short
-        std::string("\x89\x00\xff garbage \x01", 13),             // random bytes
-        replace(good, "XantuResume 1", "XantuResume 0"),         // another version
-        twoKings,                                                 // a Position that cannot stand
-        replace(good, "moves 3 2 4", "moves 3 1 4"),              // a move list that does not fit
-        replace(good, "\nend", "\nentry 1 2 3\nend"),             // more than it says
+        good.substr(0, good.size() / 2),                  // cut short
+        std::string("\x89\x00\xff garbage \x01", 13),     // random bytes
+        replace(good, "XantuResume 1", "XantuResume 0"),  // another version
+        twoKings,                                         // a Position that cannot stand
+        replace(good, "moves 3 2 4", "moves 3 1 4"),      // a move list that does not fit
+        replace(good, "\nend", "\nentry 1 2 3\nend"),     // more than it says
     };
     for (const std::string& text : hostile) {
         std::ofstream(w->resumePath(), std::ios::binary) << text;

@@ -65,8 +65,11 @@ TEST(PekanaPattern, TilesLeftOnTheCellsBesideTheBoard) {
 
 TEST_F(ScreenTest, EveryThemeCoversTheCellsOutsideTheBoard) {
     load();
-    for (auto [item, theme] : {std::pair{"TATAMI", kThemeTatami}, {"TAKE", kThemeTake}, {"UCHU", kThemeUchu},
-                               {"RENGA", kThemeRenga}, {"MIDORI", kThemePekana}}) {
+    for (auto [item, theme] : {std::pair{"TATAMI", kThemeTatami},
+                               {"TAKE", kThemeTake},
+                               {"UCHU", kThemeUchu},
+                               {"RENGA", kThemeRenga},
+                               {"MIDORI", kThemePekana}}) {
         fake.clearLog();
         w->menuCommand(item);
         for (int x = -3; x <= 15; ++x)

@@ -75,7 +75,7 @@ TEST_F(StudyDisplay, OverlayShowsTheSurveyAndFollowsTheBoardAbout) {
     EXPECT_EQ(s54.man, "1");
     EXPECT_EQ(s54.manColour, 9);
     EXPECT_EQ(s54.com, "2");
-    EXPECT_EQ(s54.comColour, 4);  // the side with more is darker
+    EXPECT_EQ(s54.comColour, 4);                    // the side with more is darker
     const SquareCounts s58 = countsOn(fake, 5, 8);  // the rook alone
     EXPECT_EQ(s58.man, "1");
     EXPECT_EQ(s58.manColour, 1);
@@ -191,7 +191,8 @@ TEST_F(MoveListGame, ALongListFollowsTheGameAndScrollsByThePage) {
     w->menuCommand("START");
     // 28 king steps back and forth: more rows than the panel holds.
     for (int i = 0; i < 7; ++i)
-        for (const auto& m : {std::array{5, 9, 5, 8}, std::array{5, 1, 5, 2}, std::array{5, 8, 5, 9}, std::array{5, 2, 5, 1}})
+        for (const auto& m :
+             {std::array{5, 9, 5, 8}, std::array{5, 1, 5, 2}, std::array{5, 8, 5, 9}, std::array{5, 2, 5, 1}})
             move(m[0], m[1], m[2], m[3]);
     ASSERT_EQ(w->moves.recordLength, 28);
     const int rows = 29, lastTop = rows - MoveListPanel::kRows;

@@ -128,8 +128,16 @@ TEST_F(VsComputer, AMateIsAnnouncedWithoutTheCheckBox) {
     w->menuCommand("SENTE");
     // The knight's jump to (5, 7) checks the king on (6, 9), whose squares
     // are all held by its own knights, none of which can reach (5, 7).
-    layOut({{4, 5, kKnight}, {3, 7, kLance}, {3, 8, kKnight}, {6, 9, -kKing}, {5, 8, -kKnight},
-            {6, 8, -kKnight}, {7, 8, -kKnight}, {5, 9, -kKnight}, {7, 9, -kKnight}, {9, 1, -kPawn}});
+    layOut({{4, 5, kKnight},
+            {3, 7, kLance},
+            {3, 8, kKnight},
+            {6, 9, -kKing},
+            {5, 8, -kKnight},
+            {6, 8, -kKnight},
+            {7, 8, -kKnight},
+            {5, 9, -kKnight},
+            {7, 9, -kKnight},
+            {9, 1, -kPawn}});
     move(9, 1, 9, 2);
     EXPECT_EQ(w->pos.board[5][7], kKnight);
     std::vector<std::string> texts;

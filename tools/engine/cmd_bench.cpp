@@ -2,9 +2,9 @@
 // chosen, how much work it took and a signature of the behaviour. Every
 // figure but the times changes only when the engine's choices or work do.
 #include <chrono>
-#include <ctime>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 #include "computer/think.h"
@@ -130,8 +130,8 @@ int benchLevel4() {
         if (!r.ok) return 1;
         searcher.newGame();
         const auto t0 = std::chrono::steady_clock::now();
-        const search::Result res = searcher.think(
-            r.position, r.side == Side::Lower ? search::Side::Lower : search::Side::Upper, limits, stop);
+        const search::Result res =
+            searcher.think(r.position, r.side == Side::Lower ? search::Side::Lower : search::Side::Upper, limits, stop);
         const double us = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count();
         totalUs += us;
         ++positions;

@@ -19,10 +19,14 @@ int commandGo(const Args& args) {
         const std::string& v = args[i + 1];
         if (v.empty() || v.size() > 9 || v.find_first_not_of("0123456789") != std::string::npos) break;
         const long n = std::stol(v);
-        if (args[i] == "--depth") limits.depth = static_cast<int>(n);
-        else if (args[i] == "--nodes") limits.nodes = static_cast<std::uint64_t>(n);
-        else if (args[i] == "--movetime") limits.movetimeMs = static_cast<int>(n);
-        else break;
+        if (args[i] == "--depth")
+            limits.depth = static_cast<int>(n);
+        else if (args[i] == "--nodes")
+            limits.nodes = static_cast<std::uint64_t>(n);
+        else if (args[i] == "--movetime")
+            limits.movetimeMs = static_cast<int>(n);
+        else
+            break;
     }
     if (i < args.size() && args[i].rfind("--", 0) == 0) {
         std::fprintf(stderr, "xantu-engine: go: usage: go [--depth N] [--nodes N] [--movetime MS] SFEN\n");

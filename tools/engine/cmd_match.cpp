@@ -118,8 +118,11 @@ void writeGame(std::ofstream& out, int n, const Played& pl, const std::vector<Op
     const Opening& op = openings[static_cast<std::size_t>(pl.opening)];
     const int w = pl.result.winner;
     out << "# game " << n + 1 << " opening " << pl.opening + 1 << ": black " << names[pl.engine1Black ? 0 : 1]
-        << ", white " << names[pl.engine1Black ? 1 : 0] << ": " << (w > 0 ? "1-0" : w < 0 ? "0-1" : "1/2-1/2") << ' '
-        << pl.result.reason << '\n'
+        << ", white " << names[pl.engine1Black ? 1 : 0] << ": "
+        << (w > 0   ? "1-0"
+            : w < 0 ? "0-1"
+                    : "1/2-1/2")
+        << ' ' << pl.result.reason << '\n'
         << "sfen " << (op.start == "startpos" ? std::string(kStartSfen) : op.start);
     if (!pl.result.moves.empty()) out << " moves";
     for (const std::string& m : pl.result.moves) out << ' ' << m;
@@ -135,26 +138,39 @@ int commandMatch(const Args& args) {
         const std::string& a = args[i];
         if (i + 1 >= args.size()) return badArgument(a);
         const std::string& v = args[++i];
-        if (a == "--engine1") o.engine[0].command = v;
-        else if (a == "--engine2") o.engine[1].command = v;
-        else if (a == "--openings") o.openingsFile = v;
-        else if (a == "--games-out") o.gamesOut = v;
-        else if (a == "--option1") o.engine[0].setoptions.push_back(v);
-        else if (a == "--option2") o.engine[1].setoptions.push_back(v);
+        if (a == "--engine1")
+            o.engine[0].command = v;
+        else if (a == "--engine2")
+            o.engine[1].command = v;
+        else if (a == "--openings")
+            o.openingsFile = v;
+        else if (a == "--games-out")
+            o.gamesOut = v;
+        else if (a == "--option1")
+            o.engine[0].setoptions.push_back(v);
+        else if (a == "--option2")
+            o.engine[1].setoptions.push_back(v);
         else if (a == "--option") {
             o.engine[0].setoptions.push_back(v);
             o.engine[1].setoptions.push_back(v);
-        } else if (a == "--go1") o.engine[0].goArgs = v;
-        else if (a == "--go2") o.engine[1].goArgs = v;
-        else if (a == "--go") o.engine[0].goArgs = o.engine[1].goArgs = v;
-        else if (a == "--rounds") { if (!readInt(v, 1, 100000, o.rounds)) return badArgument(a + " " + v); }
-        else if (a == "--max-plies") { if (!readInt(v, 1, 100000, o.maxPlies)) return badArgument(a + " " + v); }
-        else if (a == "--concurrency") { if (!readInt(v, 1, 64, o.concurrency)) return badArgument(a + " " + v); }
-        else if (a == "--move-timeout") {
+        } else if (a == "--go1")
+            o.engine[0].goArgs = v;
+        else if (a == "--go2")
+            o.engine[1].goArgs = v;
+        else if (a == "--go")
+            o.engine[0].goArgs = o.engine[1].goArgs = v;
+        else if (a == "--rounds") {
+            if (!readInt(v, 1, 100000, o.rounds)) return badArgument(a + " " + v);
+        } else if (a == "--max-plies") {
+            if (!readInt(v, 1, 100000, o.maxPlies)) return badArgument(a + " " + v);
+        } else if (a == "--concurrency") {
+            if (!readInt(v, 1, 64, o.concurrency)) return badArgument(a + " " + v);
+        } else if (a == "--move-timeout") {
             int ms = 0;
             if (!readInt(v, 1, 86400000, ms)) return badArgument(a + " " + v);
             o.engine[0].moveTimeoutMs = o.engine[1].moveTimeoutMs = ms;
-        } else return badArgument(a);
+        } else
+            return badArgument(a);
     }
     if (o.engine[0].command.empty() || o.engine[1].command.empty() || o.openingsFile.empty())
         return badArgument("--engine1, --engine2 and --openings are required");
@@ -197,7 +213,9 @@ int commandMatch(const Args& args) {
             ++tally[forEngine1 > 0 ? 0 : forEngine1 < 0 ? 1 : 2];
             std::printf("game %d opening %d black engine%d: %s %s, %zu plies (engine1 +%ld -%ld =%ld)\n", n + 1,
                         pl.opening + 1, pl.engine1Black ? 1 : 2,
-                        pl.result.winner > 0 ? "1-0" : pl.result.winner < 0 ? "0-1" : "1/2-1/2",
+                        pl.result.winner > 0   ? "1-0"
+                        : pl.result.winner < 0 ? "0-1"
+                                               : "1/2-1/2",
                         pl.result.reason.c_str(), pl.result.moves.size(), tally[0], tally[1], tally[2]);
             std::fflush(stdout);
             if (records.is_open()) writeGame(records, n, pl, openings, names);
@@ -227,8 +245,10 @@ int commandMatch(const Args& args) {
     if (!o.gamesOut.empty()) {
         records.close();
         std::error_code ec;
-        if (records.fail()) ec = std::make_error_code(std::errc::io_error);
-        else std::filesystem::rename(part, o.gamesOut, ec);
+        if (records.fail())
+            ec = std::make_error_code(std::errc::io_error);
+        else
+            std::filesystem::rename(part, o.gamesOut, ec);
         if (ec) {
             std::fprintf(stderr, "xantu-engine: match: cannot write '%s': %s\n", o.gamesOut.c_str(),
                          ec.message().c_str());

@@ -1,10 +1,10 @@
 // selfplay [--level N] [--games G] [--seed S] [--positions]: the computer plays both
 // sides. The upper side searches the board as it stands; the lower side's
 // board is turned about before each of its searches (the survey that
-// precedes every search sets both king squares) and its move turned back. Each side keeps its own influence map and turn state from move to
-// move, as a window would. A game ends when a king is captured or after 500
-// moves. Seed 0 (the default) starts every game from the standard layout;
-// any other seed draws each game's handicap level (-10..+10) from it.
+// precedes every search sets both king squares) and its move turned back. Each side keeps its own influence map and
+// turn state from move to move, as a window would. A game ends when a king is captured or after 500 moves. Seed 0 (the
+// default) starts every game from the standard layout; any other seed draws each game's handicap level (-10..+10) from
+// it.
 // --positions also prints, before every move, the Position as SFEN.
 #include <chrono>
 #include <cstdint>
@@ -71,8 +71,9 @@ int commandSelfplay(const Args& args) {
         } else if (a == "--seed" && hasValue && parseCount(args[i + 1], v)) {
             seedArg = v;
         } else {
-            std::fprintf(stderr, "xantu-engine: selfplay: bad argument '%s' (--level 1|2|3, --games G, --seed S, --positions)\n",
-                         a.c_str());
+            std::fprintf(
+                stderr, "xantu-engine: selfplay: bad argument '%s' (--level 1|2|3, --games G, --seed S, --positions)\n",
+                a.c_str());
             return kExitBadInput;
         }
         ++i;
@@ -97,7 +98,8 @@ int commandSelfplay(const Args& args) {
         bool lowerToMove = true;
         while (gs.winnerSide == 0 && moves < kMaxMoves) {
             if (positions)
-                std::printf("\nposition %d %s\n", moves + 1, toSfen(p, lowerToMove ? Side::Lower : Side::Upper).c_str());
+                std::printf("\nposition %d %s\n", moves + 1,
+                            toSfen(p, lowerToMove ? Side::Lower : Side::Upper).c_str());
             Player& me = lowerToMove ? lower : upper;
             Position view = lowerToMove ? turnedAboutWithKings(p) : p;
             // The survey a window makes when the turn is handed over.
@@ -137,8 +139,7 @@ int commandSelfplay(const Args& args) {
         std::printf("\nresult: %s after %d moves\nfinal: %s\n", result, moves,
                     toSfen(p, lowerToMove ? Side::Lower : Side::Upper).c_str());
     }
-    const double ms =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("games: %ld\nupper_wins: %ld\nlower_wins: %ld\nunfinished: %ld\nmoves: %ld\ntime_ms: %.0f\n", games,
                 upperWins, lowerWins, unfinished, totalMoves, ms);
     std::printf("ms_per_move: %.1f\n", totalMoves > 0 ? ms / static_cast<double>(totalMoves) : 0.0);

@@ -39,8 +39,8 @@ int commandThink(const Args& args) {
             trace = true;
         } else if (args[i] == "--terms") {
             terms = true;
-        } else if (args[i] == "--level" && i + 1 < args.size() && (args[i + 1] == "1" || args[i + 1] == "2" ||
-                                                                    args[i + 1] == "3")) {
+        } else if (args[i] == "--level" && i + 1 < args.size() &&
+                   (args[i + 1] == "1" || args[i + 1] == "2" || args[i + 1] == "3")) {
             level = args[++i][0] - '0';
         } else {
             std::fprintf(stderr, "xantu-engine: think: bad option '%s' (--level 1|2|3, --trace, --terms)\n",

@@ -12,17 +12,17 @@ using Args = std::vector<std::string>;
 // Exit status for bad input (usage errors, malformed positions).
 inline constexpr int kExitBadInput = 2;
 
-int commandMoves(const Args& args);   // moves SFEN
-int commandSurvey(const Args& args);  // survey SFEN
-int commandThink(const Args& args);     // think [--level N] [--trace] [--terms] SFEN
-int commandBench(const Args& args);     // bench [--level N]
-int commandGo(const Args& args);       // go [--depth N] [--nodes N] [--movetime MS] SFEN
-int commandPerft(const Args& args);     // perft SFEN DEPTH [divide]
-int commandSelfplay(const Args& args);  // selfplay [--level N] [--games G] [--seed S] [--positions]
-int commandKif(const Args& args);       // kif RECORD.棋譜
-int commandSfen(const Args& args);      // sfen FILE.kif
-int commandUsi(const Args& args);       // usi
-int commandMatch(const Args& args);     // match --engine1 CMD --engine2 CMD …
+int commandMoves(const Args& args);       // moves SFEN
+int commandSurvey(const Args& args);      // survey SFEN
+int commandThink(const Args& args);       // think [--level N] [--trace] [--terms] SFEN
+int commandBench(const Args& args);       // bench [--level N]
+int commandGo(const Args& args);          // go [--depth N] [--nodes N] [--movetime MS] SFEN
+int commandPerft(const Args& args);       // perft SFEN DEPTH [divide]
+int commandSelfplay(const Args& args);    // selfplay [--level N] [--games G] [--seed S] [--positions]
+int commandKif(const Args& args);         // kif RECORD.棋譜
+int commandSfen(const Args& args);        // sfen FILE.kif
+int commandUsi(const Args& args);         // usi
+int commandMatch(const Args& args);       // match --engine1 CMD --engine2 CMD …
 int commandResumeInfo(const Args& args);  // resume-info FILE
 
 // The text of --help: every command, its options and its output columns.

@@ -1,13 +1,13 @@
 #include "tools/engine/engine_process.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <thread>
 
 namespace xantu::engine {
 
@@ -69,7 +69,8 @@ std::optional<std::string> EngineProcess::readLine(std::chrono::steady_clock::ti
             return line;
         }
         if (fromEngine_ < 0) return std::nullopt;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             timedOut_ = true;
             return std::nullopt;

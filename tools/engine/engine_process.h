@@ -2,10 +2,10 @@
 // A USI engine run as a child process (`/bin/sh -c COMMAND`), spoken to
 // through pipes on its standard input and output. Its standard error is
 // left on ours.
+#include <sys/types.h>
 #include <chrono>
 #include <optional>
 #include <string>
-#include <sys/types.h>
 
 namespace xantu::engine {
 

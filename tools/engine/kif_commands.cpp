@@ -5,10 +5,10 @@
 #include <iostream>
 #include <string>
 
+#include "core/sfen.h"
 #include "record/kif_reader.h"
 #include "record/kif_writer.h"
 #include "record/record_file.h"
-#include "core/sfen.h"
 #include "tools/engine/commands.h"
 
 namespace xantu::engine {

@@ -1,8 +1,8 @@
 #include "tools/engine/legal_moves.h"
 
+#include "core/hand_rows.h"
 #include "core/move_check.h"
 #include "core/move_rules.h"
-#include "core/hand_rows.h"
 
 namespace xantu::engine {
 

@@ -19,8 +19,9 @@ EloEstimate estimateElo(long wins, long losses, long draws) {
     const double n = static_cast<double>(wins + losses + draws);
     if (n <= 0) return e;
     const double s = (static_cast<double>(wins) + 0.5 * static_cast<double>(draws)) / n;
-    const double var = (static_cast<double>(wins) * (1 - s) * (1 - s) + static_cast<double>(draws) * (0.5 - s) * (0.5 - s) +
-                        static_cast<double>(losses) * s * s) / n;
+    const double var = (static_cast<double>(wins) * (1 - s) * (1 - s) +
+                        static_cast<double>(draws) * (0.5 - s) * (0.5 - s) + static_cast<double>(losses) * s * s) /
+                       n;
     const double margin = 1.959964 * std::sqrt(var / n);
     e.score = s;
     e.elo = eloOf(s);

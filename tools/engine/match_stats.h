@@ -5,8 +5,8 @@
 namespace xantu::engine {
 
 struct EloEstimate {
-    double score = 0;  // (wins + draws / 2) / games
-    double elo = 0;    // difference in the first engine's favour
+    double score = 0;          // (wins + draws / 2) / games
+    double elo = 0;            // difference in the first engine's favour
     double low = 0, high = 0;  // the 95 % interval
 };
 

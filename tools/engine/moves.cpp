@@ -2,9 +2,9 @@
 // in generation order, one line each: FX FY TX TY CODE USI.
 #include <cstdio>
 
+#include "core/hand_rows.h"
 #include "tools/engine/legal_moves.h"
 #include "tools/engine/sfen_args.h"
-#include "core/hand_rows.h"
 
 namespace xantu::engine {
 

@@ -142,8 +142,8 @@ void UsiSession::commandSetOption(std::string_view rest) {
     } else if (name == "USI_Hash") {
         std::size_t v = 0;
         if (!readNumber(value, v) || v < 1 || v > config_.maxHashMegabytes) {
-            say("info string USI_Hash は 1 から " + std::to_string(config_.maxHashMegabytes) + " までです: " +
-                std::string(value));
+            say("info string USI_Hash は 1 から " + std::to_string(config_.maxHashMegabytes) +
+                " までです: " + std::string(value));
             return;
         }
         if (searching_) {
@@ -228,8 +228,8 @@ void UsiSession::commandGo(std::string_view rest) {
             limits.infinite = true;
             continue;
         }
-        const bool known = key == "depth" || key == "nodes" || key == "movetime" || key == "btime" ||
-                           key == "wtime" || key == "byoyomi" || key == "binc" || key == "winc";
+        const bool known = key == "depth" || key == "nodes" || key == "movetime" || key == "btime" || key == "wtime" ||
+                           key == "byoyomi" || key == "binc" || key == "winc";
         if (!known) {
             say("info string go の知らない指定は無視します: " + std::string(key));
             continue;
@@ -275,8 +275,8 @@ void UsiSession::searchThread(Position p, Side side, int level, search::Limits l
     if (level <= 3) {
         const LevelMove m = levelMove(p, side, level);
         if (m.found) {
-            say("info depth 1 score cp " + std::to_string(m.score) + " nodes " + std::to_string(m.candidates) +
-                " pv " + m.usi);
+            say("info depth 1 score cp " + std::to_string(m.score) + " nodes " + std::to_string(m.candidates) + " pv " +
+                m.usi);
             best = m.usi;
         }
     } else {

@@ -23,11 +23,11 @@ void paintSquare(QImage& image, int scale);
 // One piece as the lower side sees it; the upper side's pictures are these
 // turned about.
 struct PieceSpec {
-    QString name;       // file name without ".png"
-    QString kanji;      // one character
-    bool promoted;      // red character
-    bool upper;         // turned about
-    int size;           // 0 smallest (pawn) .. 5 largest (king)
+    QString name;   // file name without ".png"
+    QString kanji;  // one character
+    bool promoted;  // red character
+    bool upper;     // turned about
+    int size;       // 0 smallest (pawn) .. 5 largest (king)
 };
 std::vector<PieceSpec> pieceSpecs();
 QImage drawPiece(const PieceSpec& def, int scale);

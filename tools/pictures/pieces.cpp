@@ -95,8 +95,8 @@ std::vector<PieceSpec> pieceSpecs() {
         int size;
     };
     const Kind kinds[] = {
-        {"HU", "歩", "奔", 0},   {"KYOU", "香", "杏", 1}, {"KEI", "桂", "圭", 2}, {"GIN", "銀", "全", 3},
-        {"KIN", "金", "", 3},    {"KAKU", "角", "馬", 4}, {"SYA", "飛", "龍", 4}, {"OU", "王", "", 5},
+        {"HU", "歩", "奔", 0}, {"KYOU", "香", "杏", 1}, {"KEI", "桂", "圭", 2}, {"GIN", "銀", "全", 3},
+        {"KIN", "金", "", 3},  {"KAKU", "角", "馬", 4}, {"SYA", "飛", "龍", 4}, {"OU", "王", "", 5},
     };
     std::vector<PieceSpec> list;
     for (bool upper : {false, true}) {

@@ -30,7 +30,7 @@ struct Pictures {
 };
 
 QString pieceName(int code) {
-    static const std::map<int, QString> kinds = {{10, "HU"},   {20, "KYOU"}, {30, "KEI"}, {100, "GIN"},
+    static const std::map<int, QString> kinds = {{10, "HU"},   {20, "KYOU"},  {30, "KEI"},  {100, "GIN"},
                                                  {110, "KIN"}, {800, "KAKU"}, {900, "SYA"}, {950, "OU"}};
     const int m = std::abs(code);
     const bool promoted = kinds.count(m) == 0;

@@ -158,9 +158,8 @@ QImage tatamiCell(int scale) {
 QImage takeCell(int scale) {
     QImage cell = blankImage(kCellW, kCellH, scale, Qt::black);
     const QColor misty(182, 204, 160), shade(150, 178, 128);
-    fillPixels(cell, scale, [&](double u, double) {
-        return mix(misty, shade, 0.5 + 0.5 * std::cos(kTau * u / kCellW));
-    });
+    fillPixels(cell, scale,
+               [&](double u, double) { return mix(misty, shade, 0.5 + 0.5 * std::cos(kTau * u / kCellW)); });
     QPainter p(&cell);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(scale, scale);
@@ -173,7 +172,8 @@ QImage takeCell(int scale) {
         struct Leaf {
             double x, y, angle, length, shade;
         };
-        const Leaf leaves[] = {{12.5, 12.6, 18, 12, 0}, {8, 14, 38, 13, 1}, {3.5, 15.4, 62, 11, 0}, {6, 14.6, 8, 10, 1}};
+        const Leaf leaves[] = {
+            {12.5, 12.6, 18, 12, 0}, {8, 14, 38, 13, 1}, {3.5, 15.4, 62, 11, 0}, {6, 14.6, 8, 10, 1}};
         for (const Leaf& l : leaves) {
             q.save();
             q.translate(l.x, l.y);
@@ -298,13 +298,13 @@ std::vector<TileSpec> tileSpecs() {
 
 QImage drawTile(Tile tile, int scale) {
     switch (tile) {
-        case Tile::Hu: return pekanaTile(0, scale);
-        case Tile::Kei: return pekanaTile(1, scale);
-        case Tile::Ki: return pekanaTile(2, scale);
-        case Tile::Tatami: return widen(tatamiCell(scale), scale);
-        case Tile::Take: return widen(takeCell(scale), scale);
-        case Tile::Uchu: return widen(uchuCell(scale), scale);
-        case Tile::Renga: return widen(rengaCell(scale), scale);
+    case Tile::Hu: return pekanaTile(0, scale);
+    case Tile::Kei: return pekanaTile(1, scale);
+    case Tile::Ki: return pekanaTile(2, scale);
+    case Tile::Tatami: return widen(tatamiCell(scale), scale);
+    case Tile::Take: return widen(takeCell(scale), scale);
+    case Tile::Uchu: return widen(uchuCell(scale), scale);
+    case Tile::Renga: return widen(rengaCell(scale), scale);
     }
     return {};
 }

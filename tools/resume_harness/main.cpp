@@ -46,7 +46,8 @@ struct Harness {
                 if (piece * sign <= 0) continue;
                 for (int tx = 1; tx <= 9; ++tx)
                     for (int ty = 1; ty <= 9; ++ty)
-                        if (移動チェック(w.pos, w.pawnFiles, fx, fy, tx, ty, piece) == 1 && 移動後チェック(ty, piece) != 0)
+                        if (移動チェック(w.pos, w.pawnFiles, fx, fy, tx, ty, piece) == 1 &&
+                            移動後チェック(ty, piece) != 0)
                             found.push_back(((fx * 10 + fy) * 10 + tx) * 10 + ty);
             }
         if (found.empty()) return false;
@@ -72,11 +73,16 @@ int play(const std::filesystem::path& dir, unsigned seed, long actions) {
     for (long i = 0; actions < 0 || i < actions; ++i) {
         h.fake.clearLog();
         const unsigned r = rng() % 40;
-        if (r == 0) h.w.menuCommand("REPLAY");
-        else if (r == 1) h.w.menuCommand("AFTER");
-        else if (r == 2) h.w.menuCommand("REVERSE");
-        else if (r == 3) h.w.menuCommand("LEVEL" + std::to_string(1 + rng() % 3));
-        else if (!h.move(rng) || h.w.g.winnerSide != 0) startGame(h, rng);
+        if (r == 0)
+            h.w.menuCommand("REPLAY");
+        else if (r == 1)
+            h.w.menuCommand("AFTER");
+        else if (r == 2)
+            h.w.menuCommand("REVERSE");
+        else if (r == 3)
+            h.w.menuCommand("LEVEL" + std::to_string(1 + rng() % 3));
+        else if (!h.move(rng) || h.w.g.winnerSide != 0)
+            startGame(h, rng);
     }
     h.w.OWARI_Click();
     return 0;

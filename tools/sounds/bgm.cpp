@@ -61,8 +61,8 @@ std::vector<double> makeBgm(int rate) {
             const double swell = std::min(1.0, t / 0.6);
             const double release = std::min(1.0, (total - t) / 1.0);
             const double env = swell * release * swell * release;
-            const double v = std::sin(2 * kPi * f * t) + 0.25 * std::sin(4 * kPi * f * t) +
-                             0.12 * std::sin(3 * kPi * f * t);
+            const double v =
+                std::sin(2 * kPi * f * t) + 0.25 * std::sin(4 * kPi * f * t) + 0.12 * std::sin(3 * kPi * f * t);
             dry[static_cast<std::size_t>(b * bar + i) % size] += 0.22 * env * v;
         }
     }

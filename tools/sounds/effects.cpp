@@ -7,9 +7,8 @@ namespace xantu::tools {
 // "その他": a two-note chime, high then lower, like a small bell.
 std::vector<double> makeChime(int rate) {
     std::vector<double> out(static_cast<std::size_t>(0.95 * rate), 0.0);
-    const std::vector<Partial> bell = {
-        {1.0, 1.0, 0.35}, {2.0, 0.30, 0.18}, {3.0, 0.12, 0.10}, {4.16, 0.08, 0.06}};
-    addStruck(out, rate, 0, midiToHz(88), bell, 0.003, 0.9, 1.0);           // E6
+    const std::vector<Partial> bell = {{1.0, 1.0, 0.35}, {2.0, 0.30, 0.18}, {3.0, 0.12, 0.10}, {4.16, 0.08, 0.06}};
+    addStruck(out, rate, 0, midiToHz(88), bell, 0.003, 0.9, 1.0);             // E6
     addStruck(out, rate, 0.16 * rate, midiToHz(84), bell, 0.003, 0.78, 1.0);  // C6
     fadeEdges(out, 8, rate / 50);
     normalise(out, 0.6);

@@ -12,9 +12,8 @@ double Noise::next() {
 
 double midiToHz(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
 
-void addStruck(std::vector<double>& out, int rate, double start, double freq,
-               const std::vector<Partial>& partials, double attack, double length, double gain,
-               bool wrap) {
+void addStruck(std::vector<double>& out, int rate, double start, double freq, const std::vector<Partial>& partials,
+               double attack, double length, double gain, bool wrap) {
     const long n = static_cast<long>(length * rate);
     const long first = std::lround(start);
     const long size = static_cast<long>(out.size());
@@ -48,10 +47,8 @@ void normalise(std::vector<double>& samples, double peak) {
 
 void fadeEdges(std::vector<double>& samples, int fadeIn, int fadeOut) {
     const int n = static_cast<int>(samples.size());
-    for (int i = 0; i < fadeIn && i < n; ++i)
-        samples[i] *= 0.5 - 0.5 * std::cos(kPi * i / fadeIn);
-    for (int i = 0; i < fadeOut && i < n; ++i)
-        samples[n - 1 - i] *= 0.5 - 0.5 * std::cos(kPi * i / fadeOut);
+    for (int i = 0; i < fadeIn && i < n; ++i) samples[i] *= 0.5 - 0.5 * std::cos(kPi * i / fadeIn);
+    for (int i = 0; i < fadeOut && i < n; ++i) samples[n - 1 - i] *= 0.5 - 0.5 * std::cos(kPi * i / fadeOut);
 }
 
 }  // namespace xantu::tools

@@ -17,9 +17,9 @@ private:
 
 // One sinusoidal partial with an exponential decay.
 struct Partial {
-    double ratio;      // of the fundamental
+    double ratio;  // of the fundamental
     double amplitude;
-    double decay;      // time constant in seconds
+    double decay;  // time constant in seconds
 };
 
 double midiToHz(int note);
@@ -27,9 +27,8 @@ double midiToHz(int note);
 // Adds a struck/plucked tone (sum of decaying partials with a short linear
 // attack) into `out` starting at sample `start`. With `wrap`, samples beyond
 // the end continue at the beginning (for seamless loops).
-void addStruck(std::vector<double>& out, int rate, double start, double freq,
-               const std::vector<Partial>& partials, double attack, double length, double gain,
-               bool wrap = false);
+void addStruck(std::vector<double>& out, int rate, double start, double freq, const std::vector<Partial>& partials,
+               double attack, double length, double gain, bool wrap = false);
 
 // Scales the whole buffer so that its largest magnitude becomes `peak`.
 void normalise(std::vector<double>& samples, double peak);
