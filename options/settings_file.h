@@ -14,7 +14,17 @@ namespace xantu {
 
 inline constexpr const char* kSettingsFileName = "Xantuペカナ将棋.ini";
 
-enum class SettingKey { Theme, Guidance, ElapsedTime, Bgm, MoveListPanel, InfluenceOverlay, RecordFolder };
+enum class SettingKey {
+    Theme,
+    Guidance,
+    ElapsedTime,
+    Bgm,
+    MoveListPanel,
+    InfluenceOverlay,
+    RecordFolder,
+    ComLevel,
+    HumanOrder
+};
 
 // One recognised line.
 //  Theme:       "背景画" with "ペカナ" 6, "畳" 2, "竹" 3, "宇宙" 4 or "煉瓦" 5 in
@@ -25,11 +35,16 @@ enum class SettingKey { Theme, Guidance, ElapsedTime, Bgm, MoveListPanel, Influe
 //               true for the value "ON" and false for any other value.
 //  RecordFolder: "棋譜フォルダ", the folder records were last read from or
 //               written to, in `text` (UTF-8); an empty value is not returned.
+//  ComLevel:    "COM対局ﾚﾍﾞﾙ", the level last chosen for a game against the
+//               computer: "LEVEL1".."LEVEL4" as 1..4 in `number`;
+//  HumanOrder:  "手番", the side the player last chose: "先手" +1 or "後手" −1
+//               in `number`. Other values of these two are not returned.
 struct Setting {
     SettingKey key = SettingKey::Theme;
     int theme = 0;
     bool on = false;
     std::string text{};
+    int number = 0;
     bool operator==(const Setting&) const = default;
 };
 
@@ -65,6 +80,9 @@ struct SettingsValues {
     bool influenceOverlay = false;
     // Empty until a record has been read or written.
     std::string recordFolder{};
+    // The level and the side of the last new game chosen (3 and 先手 until then).
+    int comLevel = 3;
+    int humanOrder = 1;
     bool operator==(const SettingsValues&) const = default;
 };
 
@@ -78,7 +96,8 @@ std::string_view 背景画の名前(int theme);
 
 // The file content: the 背景画 line, then 移動指導, 経過時間, BGM, then
 // "棋譜表示=ON" and "利き表示=ON" for those that are on (an off one writes no
-// line, so a file with both off is the same as before they existed) and,
+// line, so a file with both off is the same as before they existed), the
+// level and the side when they are not 3 and 先手 (for the same reason) and,
 // when there is one, 棋譜フォルダ, each line ended by CR LF, in CP932. A
 // folder whose name CP932 cannot hold is left out (the panel then opens in
 // the home folder next time).

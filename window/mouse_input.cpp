@@ -237,13 +237,13 @@ void GameWindow::handOverAfterHumanMove(int captured) {
         com_ban();
         return;
     }
-    if (g.sideToMove == kSente) {
-        g.sideToMove = kGote;
+    // The time goes to the clock of the side that moved: the bottom one's
+    // (manSide) or the top one's.
+    if (g.sideToMove == g.manSide)
         clk.manSeconds += turnSeconds;
-    } else {
-        g.sideToMove = kSente;
+    else
         clk.comSeconds += turnSeconds;
-    }
+    g.sideToMove = -g.sideToMove;
     clk.turnStartTime = plat.clock.now();
     保存_対局();
     // winnerSide is the order value of the side that took the other's king
