@@ -54,6 +54,9 @@ std::vector<Setting> 解析_環境設定(std::string_view bytes) {
         } else if (key == "棋譜表示" || key == "利き表示") {
             s.key = key == "棋譜表示" ? SettingKey::MoveListPanel : SettingKey::InfluenceOverlay;
             s.on = value == "ON";
+        } else if (key == "成・不成を確認") {
+            s.key = SettingKey::PromotionQuestion;
+            s.on = value != "OFF";
         } else if (key == "COM対局ﾚﾍﾞﾙ") {
             s.key = SettingKey::ComLevel;
             if (value.size() != 6 || value.substr(0, 5) != "LEVEL" || value[5] < '1' || value[5] > '4') continue;
@@ -92,6 +95,7 @@ std::string 作成_環境設定(const SettingsValues& values) {
     text.append(values.bgm ? "BGM=ON\r\n" : "BGM=OFF\r\n");
     if (values.moveListPanel) text.append("棋譜表示=ON\r\n");
     if (values.influenceOverlay) text.append("利き表示=ON\r\n");
+    if (!values.promotionQuestion) text.append("成・不成を確認=OFF\r\n");
     if (values.comLevel != kDefaultSettings.comLevel && values.comLevel >= 1 && values.comLevel <= 4)
         text.append("COM対局ﾚﾍﾞﾙ=LEVEL").append(std::to_string(values.comLevel)).append("\r\n");
     if (values.humanOrder == -1) text.append("手番=後手\r\n");

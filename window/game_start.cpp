@@ -14,6 +14,11 @@ void GameWindow::announceHumanTurn(const std::string& text, const std::string& t
 }
 
 void GameWindow::START_Click() {
+    // A game under way is given up for a new one only when the player agrees.
+    if (gameUnderWay() && g.moveNumber > 0) {
+        if (!askToAbandon(false)) return;
+        初期設定();
+    }
     if (g.winnerSide != 0) {
         初期設定();
         plat.canvas.refresh();
@@ -49,6 +54,11 @@ void GameWindow::START_Click() {
 }
 
 void GameWindow::SENTE_Click() {
+    // A game under way is given up for a new one only when the player agrees.
+    if (gameUnderWay() && g.moveNumber > 0) {
+        if (!askToAbandon(false)) return;
+        初期設定();
+    }
     if (g.winnerSide != 0) 初期設定();
     const bool isNew = g.moveNumber == 0 || g.sideToMove == 0;
     const bool comToMove = !isNew && g.sideToMove == g.comSide;
@@ -88,6 +98,11 @@ void GameWindow::SENTE_Click() {
 }
 
 void GameWindow::GOTE_Click() {
+    // A game under way is given up for a new one only when the player agrees.
+    if (gameUnderWay() && g.moveNumber > 0) {
+        if (!askToAbandon(false)) return;
+        初期設定();
+    }
     if (g.winnerSide != 0) 初期設定();
     const bool isNew = g.moveNumber == 0 || g.sideToMove == 0;
     // Clear what a viewed record left, show the level, clear any guidance.
@@ -140,8 +155,7 @@ void GameWindow::NEW_GAME_Click() {
     if (!choice) return;
     // A game under way (or a record on the board) is given up only when the
     // player says so.
-    const bool inProgress = g.recordMode == 1 || (g.sideToMove != 0 && g.winnerSide == 0 && g.moveNumber > 0);
-    if (inProgress && message("対局を中止して最初に戻しますか？", "新規対局", MsgButtons::YesNo) != kMsgYes) return;
+    if (!askToAbandon(true)) return;
 
     const int order = choice->humanOrder == kGote ? kGote : kSente;
     preferredOrder = order;

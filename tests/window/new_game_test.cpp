@@ -18,6 +18,7 @@ std::string settingsText(const std::filesystem::path& file) {
 
 TEST_F(NewGame, TheDialogStartsTheChosenGameAndIsRemembered) {
     load();
+    fake.setChecked("NARI_KAKUNIN", true);  // as the program starts
     const std::string defaults = settingsText(w->settingsPath);
     // Cancelled: nothing changes, and the dialog offered what the window holds.
     w->menuOpened("TAIKYOKU");
