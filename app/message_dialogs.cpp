@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSpacerItem>
 
 #include "new_game_dialog.h"
@@ -67,6 +68,14 @@ std::string MessageDialogs::chooseFile(FileChoice kind, const std::string& title
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    // Large enough that the name, size, type and date columns all show.
+    dialog.setViewMode(QFileDialog::Detail);
+    QSize size(900, 560);
+    if (const QWidget* parent = parent_.data(); parent != nullptr && parent->screen() != nullptr) {
+        const QSize room = parent->screen()->availableGeometry().size() * 9 / 10;
+        size = size.boundedTo(room);
+    }
+    dialog.resize(size);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst().toStdString();
 }

@@ -151,6 +151,8 @@ public:
         frameTop = t;
     }
     void quit() override { quitCalled = true; }
+    WindowPlacement placement() const override { return framePlacement; }
+    void restorePlacement(const WindowPlacement& p) override { restoredPlacements.push_back(p); }
     void discardUserInput() override { ++inputDiscards; }
 
     // ---- Queries used by the tests
@@ -215,6 +217,8 @@ public:
     double frameTop = 0;
     std::vector<double> placed;
     bool quitCalled = false;
+    WindowPlacement framePlacement;  // what placement() answers; none by default
+    std::vector<WindowPlacement> restoredPlacements;
 };
 
 }  // namespace xantu

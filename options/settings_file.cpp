@@ -31,6 +31,28 @@ std::string_view 背景画の名前(int theme) {
     return {};
 }
 
+bool 解析_ウィンドウ位置(std::string_view text, int& x, int& y, int& width, int& height) {
+    int values[4] = {};
+    std::size_t at = 0;
+    for (int i = 0; i < 4; ++i) {
+        const bool negative = at < text.size() && text[at] == '-';
+        if (negative) ++at;
+        const std::size_t start = at;
+        long v = 0;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9' && at - start < 6)
+            v = v * 10 + (text[at++] - '0');
+        if (at == start) return false;
+        values[i] = static_cast<int>(negative ? -v : v);
+        if (i < 3 && (at >= text.size() || text[at++] != ',')) return false;
+    }
+    if (at != text.size() || values[2] <= 0 || values[3] <= 0) return false;
+    x = values[0];
+    y = values[1];
+    width = values[2];
+    height = values[3];
+    return true;
+}
+
 std::vector<Setting> 解析_環境設定(std::string_view bytes) {
     std::vector<Setting> settings;
     for (const std::string_view raw : splitLines(bytes)) {
@@ -65,6 +87,14 @@ std::vector<Setting> 解析_環境設定(std::string_view bytes) {
             s.key = SettingKey::HumanOrder;
             if (value != "先手" && value != "後手") continue;
             s.number = value == "先手" ? 1 : -1;
+        } else if (key == "ウィンドウ") {
+            s.key = SettingKey::WindowPlace;
+            int x, y, w, h;
+            if (!解析_ウィンドウ位置(value, x, y, w, h)) continue;
+            s.text = std::string(value);
+        } else if (key == "最大化") {
+            s.key = SettingKey::WindowMaximised;
+            s.on = value == "ON";
         } else if (key == "棋譜フォルダ") {
             if (value.empty()) continue;
             s.key = SettingKey::RecordFolder;
@@ -99,6 +129,10 @@ std::string 作成_環境設定(const SettingsValues& values) {
     if (values.comLevel != kDefaultSettings.comLevel && values.comLevel >= 1 && values.comLevel <= 4)
         text.append("COM対局ﾚﾍﾞﾙ=LEVEL").append(std::to_string(values.comLevel)).append("\r\n");
     if (values.humanOrder == -1) text.append("手番=後手\r\n");
+    int x, y, w, h;
+    if (解析_ウィンドウ位置(values.windowPlace, x, y, w, h))
+        text.append("ウィンドウ=").append(values.windowPlace).append("\r\n");
+    if (values.windowMaximised) text.append("最大化=ON\r\n");
     // Fixed texts, all of which CP932 holds.
     std::string bytes = utf8ToCp932(text).value_or(std::string());
     if (!values.recordFolder.empty() && values.recordFolder.find_first_of("\r\n") == std::string::npos) {

@@ -25,6 +25,8 @@ enum class SettingKey {
     PromotionQuestion,
     ComLevel,
     HumanOrder,
+    WindowPlace,
+    WindowMaximised,
 };
 
 // One recognised line.
@@ -42,6 +44,9 @@ enum class SettingKey {
 //               computer: "LEVEL1".."LEVEL4" as 1..4 in `number`;
 //  HumanOrder:  "手番", the side the player last chose: "先手" +1 or "後手" −1
 //               in `number`. Other values of these two are not returned.
+//  WindowPlace: "ウィンドウ", the window's corner and size in pixels as
+//               "x,y,width,height" in `text` (any other value is not returned);
+//  WindowMaximised: "最大化": `on` for "ON".
 struct Setting {
     SettingKey key = SettingKey::Theme;
     int theme = 0;
@@ -88,6 +93,10 @@ struct SettingsValues {
     // The level and the side of the last new game chosen (3 and 先手 until then).
     int comLevel = 3;
     int humanOrder = 1;
+    // Where the window stood when the program ended: "x,y,width,height" in
+    // pixels, empty before the first end; and whether it was maximised.
+    std::string windowPlace{};
+    bool windowMaximised = false;
     bool operator==(const SettingsValues&) const = default;
 };
 
@@ -99,11 +108,15 @@ inline const SettingsValues kDefaultSettings{};
 int 背景画の番号(std::string_view name);
 std::string_view 背景画の名前(int theme);
 
+// "x,y,width,height" with a positive width and height: true, and the four.
+bool 解析_ウィンドウ位置(std::string_view text, int& x, int& y, int& width, int& height);
+
 // The file content: the 背景画 line, then 移動指導, 経過時間, BGM, then
 // "棋譜表示=ON" and "利き表示=ON" for those that are on (an off one writes no
 // line, so a file with both off is the same as before they existed),
 // "成・不成を確認=OFF" when that question is off (likewise), the level and
-// the side when they are not LEVEL3 and 先手 (likewise), and,
+// the side when they are not LEVEL3 and 先手 (likewise), the window's place
+// once it has one and "最大化=ON" when it was maximised, and,
 // when there is one, 棋譜フォルダ, each line ended by CR LF, in CP932. A
 // folder whose name CP932 cannot hold is left out (the panel then opens in
 // the home folder next time).

@@ -23,6 +23,9 @@ struct Mark {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     int colour = 0;
     std::string text;
+    // A Square's outline lies this many pixels (at 100 %) inside the box;
+    // 0 puts it on the box's edge.
+    int inset = 3;
 };
 
 // The pictures that fill the window around the drawn area when the window is
@@ -168,12 +171,25 @@ public:
     virtual void dsTerminate(std::int32_t device) = 0;
 };
 
+// Where the window stood, in pixels of the desktop: its client area's
+// corner and size while not maximised, and whether it was maximised.
+struct WindowPlacement {
+    int x = 0, y = 0, width = 0, height = 0;
+    bool maximised = false;
+    bool valid() const { return width > 0 && height > 0; }
+    bool operator==(const WindowPlacement&) const = default;
+};
+
 class WindowFrame {
 public:
     virtual ~WindowFrame() = default;
     virtual double top() const = 0;  // twips
     virtual void place(double left, double top, double width, double height) = 0;
     virtual void quit() = 0;
+    // The window's placement now (no value where there is no desktop), and
+    // putting it back: kept on the screen it lands on, whole.
+    virtual WindowPlacement placement() const { return {}; }
+    virtual void restorePlacement(const WindowPlacement& /*placement*/) {}
     // Throws away the clicks and keys that have arrived for the window and
     // not been handled yet (input made while the computer was busy).
     virtual void discardUserInput() = 0;

@@ -167,11 +167,18 @@ void GameWindow::Form_Load() {
     描画_手番();
     // Place and size the window.
     if (plat.frame.top() != -60) plat.frame.place(0, 0, area.width, area.height);
+    // Where the window stood at the last end, as far as this screen allows.
+    if (windowPlace.valid()) plat.frame.restorePlacement(windowPlace);
 }
 
 void GameWindow::終了処理() {
     if (terminated_) return;
     terminated_ = true;
+    // The window's place for the next start.
+    if (const WindowPlacement now = plat.frame.placement(); now.valid() && !(now == windowPlace)) {
+        windowPlace = now;
+        書込_環境設定ファイル();
+    }
     保存_対局();
     for (std::int32_t h : {otherSound, forbiddenSound, pieceSound, bgmSound})
         if (h != 0) plat.sound.dsFree(h);

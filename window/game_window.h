@@ -56,6 +56,9 @@ public:
     void Form_KeyPress(int KeyAscii);
     // Button 1 left, 2 right; X, Y in twips of the client area.
     void Form_MouseDown(int Button, int Shift, double X, double Y);
+    // The mouse wheel turned by `steps` notches (positive: away from the
+    // user) over X, Y in twips: over the move list it scrolls the list.
+    void Form_MouseWheel(double X, double Y, int steps);
     void Timer1_Timer();
     // ← 戻 and → 進 as from the menu, but where the command would refuse with
     // a box the key only sounds; Home and End step to the first and the last
@@ -254,6 +257,9 @@ public:
     TwipsArea area;
     // The side the player chose last in 新規対局 (kept in the settings file).
     int preferredOrder = kSente;
+    // Where the window stood at the last end (kept in the settings file);
+    // not valid before the first.
+    WindowPlacement windowPlace;
     // All sound is off (the BGM setting is kept as it is).
     bool muted = false;
     // Sound handles; 0 = none.

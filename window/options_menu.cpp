@@ -62,6 +62,10 @@ void GameWindow::読込_環境設定ファイル() {
                 plat.menus.setChecked("LEVEL" + std::to_string(level), level == s.number);
             break;
         case SettingKey::HumanOrder: preferredOrder = s.number; break;
+        case SettingKey::WindowPlace:
+            解析_ウィンドウ位置(s.text, windowPlace.x, windowPlace.y, windowPlace.width, windowPlace.height);
+            break;
+        case SettingKey::WindowMaximised: windowPlace.maximised = s.on; break;
         }
     }
     // The record panel opens where records were last read or written.
@@ -92,6 +96,10 @@ void GameWindow::書込_環境設定ファイル() {
     v.recordFolder = recordFolder;
     v.comLevel = g.comLevel;
     v.humanOrder = preferredOrder;
+    if (windowPlace.valid())
+        v.windowPlace = std::to_string(windowPlace.x) + "," + std::to_string(windowPlace.y) + "," +
+                        std::to_string(windowPlace.width) + "," + std::to_string(windowPlace.height);
+    v.windowMaximised = windowPlace.valid() && windowPlace.maximised;
     // A file that cannot be written leaves the choices of this run as they are.
     書込_環境設定(v, settingsPath);
 }

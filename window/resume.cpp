@@ -55,11 +55,32 @@ void GameWindow::再開_確認() {
         message(std::string(再開ファイル破損メッセージ(read.status)), "再開");
         return;
     }
+    // The kept game stands on the board behind the question; いいえ puts
+    // back what the window held and starts afresh.
+    const GameState gameBefore = g;
+    const Position positionBefore = pos;
+    const MoveList movesBefore = moves;
+    const Clocks clocksBefore = clk;
+    const TurnState turnBefore = turn;
+    const GameInfo infoBefore = gameInfo;
+    適用_再開(read.state);
+    描画_学習表示(false);
+    plat.canvas.refresh();
     if (message("前回の対局を続けますか？", "再開", MsgButtons::YesNo) != kMsgYes) {
         std::filesystem::remove(file, ec);
+        g = gameBefore;
+        pos = positionBefore;
+        moves = movesBefore;
+        clk = clocksBefore;
+        turn = turnBefore;
+        gameInfo = infoBefore;
+        for (int level = 1; level <= kStrongLevel; ++level)
+            plat.menus.setChecked("LEVEL" + std::to_string(level), level == g.comLevel);
+        初期設定();
+        描画_手番();
+        描画_学習表示(false);
         return;
     }
-    適用_再開(read.state);
 }
 
 void GameWindow::適用_再開(const ResumeState& s) {
