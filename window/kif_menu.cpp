@@ -77,6 +77,10 @@ void GameWindow::KIF_READ_Click() {
         message(kif.message, kKifReadTitle);
         return;
     }
+    // A game in progress is given up only when the player says so.
+    const bool gameInProgress = g.recordMode == 0 && g.sideToMove != 0 && g.winnerSide == 0 && g.moveNumber > 0;
+    if (gameInProgress && message("対局を中止して棋譜を読み込みますか？", kKifReadTitle, MsgButtons::YesNo) != kMsgYes)
+        return;
     初期設定();
     g.recordMode = 1;
     保存_対局();
@@ -108,7 +112,7 @@ void GameWindow::KIF_READ_Click() {
         message("KIFファイルに指し手がありません", kKifReadTitle);
         return;
     }
-    message(" 読み込みました", kKifReadTitle);
+    message(KIF読込メッセージ(kif), kKifReadTitle);
     message("棋譜を '進 'で進めて下さい", kKifReadTitle);
     g.sideToMove = kSente;
 }
