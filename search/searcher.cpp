@@ -343,23 +343,16 @@ namespace {
 
 void fillResult(const Board& b, Move m, Result& r) {
     r.hasMove = true;
-    r.usi = b.usi(m);
-    const int us = b.side;
+    const xantu::Side us = sideOfColour(b.side);
     const int to = moveTo(m);
-    r.toX = fileOf(to);
-    r.toY = rankOf(to);
-    int type;
     if (isDrop(m)) {
-        r.fromX = us == kLower ? 11 : -1;
-        r.fromY = moveDropType(m);
-        type = moveDropType(m);
-    } else {
-        r.fromX = fileOf(moveFrom(m));
-        r.fromY = rankOf(moveFrom(m));
-        type = typeOf(b.sq[moveFrom(m)]);
-        if (isPromotion(m)) type = kPromoted[type];
+        r.move = xantu::Move::drop(us, moveDropType(m), fileOf(to), rankOf(to));
+        return;
     }
-    r.placedCode = us == kLower ? -kCodeOfType[type] : kCodeOfType[type];
+    int type = typeOf(b.sq[moveFrom(m)]);
+    if (isPromotion(m)) type = kPromoted[type];
+    r.move = xantu::Move::boardMove(fileOf(moveFrom(m)), rankOf(moveFrom(m)), fileOf(to), rankOf(to),
+                                    xantu::sign(us) * kCodeOfType[type], isPromotion(m));
 }
 
 }  // namespace
@@ -399,7 +392,7 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
             info.depth = 1;
             info.mateIn = 1;
             info.nodes = 1;
-            info.pv = result.usi;
+            info.pv = result.move.usi();
             onInfo(info);
         }
         return result;

@@ -92,7 +92,7 @@ TEST(Level4Search, TakesTheKingAndFindsKingCapturesInThreePlies) {
         const Result r = searchSfen(c.sfen, 5);
         EXPECT_TRUE(r.hasMove) << c.sfen;
         if (c.move) {
-            EXPECT_EQ(r.usi, c.move) << c.sfen;
+            EXPECT_EQ(r.move.usi(), c.move) << c.sfen;
         }
         EXPECT_EQ(r.mateIn, c.mateIn) << c.sfen;
     }
@@ -115,7 +115,7 @@ TEST(Level4Search, PlaysTheClearlyBestMove) {
         {"4k4/9/9/4b4/9/9/9/1R7/4K4 b - 1", "8h5h",
          "the rook pins the bishop to its king on the file: the bishop cannot leave, so it falls"},
     };
-    for (const Case& c : cases) EXPECT_EQ(searchSfen(c.sfen, 4).usi, c.move) << c.sfen << ": " << c.why;
+    for (const Case& c : cases) EXPECT_EQ(searchSfen(c.sfen, 4).move.usi(), c.move) << c.sfen << ": " << c.why;
 }
 
 }  // namespace

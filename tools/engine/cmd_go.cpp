@@ -44,7 +44,7 @@ int commandGo(const Args& args) {
                     info.pv.c_str());
         std::fflush(stdout);
     });
-    std::printf("bestmove %s\n", res.hasMove ? res.usi.c_str() : "resign");
+    std::printf("bestmove %s\n", res.hasMove ? res.move.usi().c_str() : "resign");
     return 0;
 }
 
