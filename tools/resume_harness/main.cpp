@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "core/legal_moves.h"
+#include "fake/fake_platform.h"
 #include "options/settings_file.h"
-#include "tests/window/fake_platform.h"
 #include "window/game_window.h"
 
 namespace {
@@ -22,7 +22,7 @@ namespace {
 using namespace xantu;
 
 struct Harness {
-    testing::FakePlatform fake;
+    FakePlatform fake;
     GameWindow w{fake.platform};
 
     explicit Harness(const std::filesystem::path& dir) {
@@ -45,6 +45,7 @@ struct Harness {
         const Move& m = found[rng() % found.size()];
         clickCell(m.fromX, m.fromY);
         clickCell(m.toX, m.toY);
+        if (w.chooser.open) w.choosePromotion(rng() % 2 == 0);
         return true;
     }
 };
