@@ -19,9 +19,9 @@
 #include <system_error>
 #include <type_traits>
 
+#include "clock/clocks.h"
 #include "core/game_state.h"
 #include "core/position.h"
-#include "options/options.h"
 #include "record/move_list.h"
 
 namespace xantu {
