@@ -62,16 +62,6 @@ bool emptyBorder(const int (&board)[10][10]) {
     return true;
 }
 
-bool hasBothKings(const Position& p) {
-    int lower = 0, upper = 0;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            if (p.board[x][y] == -kKing) ++lower;
-            if (p.board[x][y] == kKing) ++upper;
-        }
-    return lower == 1 && upper == 1;
-}
-
 bool sameBoardAndHands(const Position& p, const MoveListEntry& e) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
@@ -242,7 +232,7 @@ int 調査_保存する手順数(const MoveList& list) {
 
 bool 調査_再開局面の整合(const GameState& g, const Position& p, const MoveList& m) {
     if (g.comSide != -g.manSide || !調査_再開可能(g)) return false;
-    if (!p.ok() || !hasBothKings(p) || !emptyBorder(p.board)) return false;
+    if (!p.ok() || !bothKingsOnBoard(p) || !emptyBorder(p.board)) return false;
     if (m.recordLength > m.lastEntry + 1) return false;
     const int total = pieceTotal(p.board, p.ownHand, p.enemyHand);
     const int count = 調査_保存する手順数(m);
@@ -255,7 +245,7 @@ bool 調査_再開局面の整合(const GameState& g, const Position& p, const M
     if (m.lastEntry > 0 || m.recordLength > 0) {
         for (int k = 0; k <= m.lastEntry; ++k) {
             const MoveListEntry& e = m.entries[static_cast<std::size_t>(k)];
-            if (!hasBothKings(positionOf(e)) || pieceTotal(e.board, e.ownHand, e.enemyHand) != total) return false;
+            if (!bothKingsOnBoard(positionOf(e)) || pieceTotal(e.board, e.ownHand, e.enemyHand) != total) return false;
         }
     }
     // Stepped back into the list: the board is the entry stepped to.
