@@ -18,7 +18,7 @@
 #include "options/options.h"
 #include "platform/platform.h"
 #include "record/move_list.h"
-#include "search/search.h"
+#include "search/searcher.h"
 #include "sound/sound_module.h"
 #include "window/kept_game.h"
 
