@@ -59,7 +59,11 @@ void GameWindow::KIF_WRITE_Click() {
         game.senteName = game.senteIsUpper ? gameInfo.upperName : gameInfo.lowerName;
         game.goteName = game.senteIsUpper ? gameInfo.lowerName : gameInfo.upperName;
     }
-    if (g.recordMode == 0 && g.winnerSide != 0) game.winner = g.winnerSide;
+    if (g.recordMode == 0 && g.winnerSide != 0) {
+        game.winner = g.winnerSide;
+        if (gameEnd == GameEnd::Resigned) game.endWord = "投了";
+        if (gameEnd == GameEnd::TimeUp) game.endWord = "切れ負け";
+    }
     if (g.recordMode == 1 && gameInfo.winner != 0) game.winner = gameInfo.winner;
     const KifWriteStatus status = 書込_KIF(withKifEnding(chosen), game);
     if (status != KifWriteStatus::Ok) play(forbiddenSound);
@@ -77,6 +81,10 @@ void GameWindow::KIF_READ_Click() {
         message(kif.message, kKifReadTitle);
         return;
     }
+    // A game in progress is given up only when the player says so.
+    const bool gameInProgress = g.recordMode == 0 && g.sideToMove != 0 && g.winnerSide == 0 && g.moveNumber > 0;
+    if (gameInProgress && message("対局を中止して棋譜を読み込みますか？", kKifReadTitle, MsgButtons::YesNo) != kMsgYes)
+        return;
     初期設定();
     g.recordMode = 1;
     保存_対局();
@@ -108,7 +116,7 @@ void GameWindow::KIF_READ_Click() {
         message("KIFファイルに指し手がありません", kKifReadTitle);
         return;
     }
-    message(" 読み込みました", kKifReadTitle);
+    message(KIF読込メッセージ(kif), kKifReadTitle);
     message("棋譜を '進 'で進めて下さい", kKifReadTitle);
     g.sideToMove = kSente;
 }
