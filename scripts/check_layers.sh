@@ -9,10 +9,10 @@ cd "$(dirname "$0")/.."
 
 declare -A layer=(
   [core]=0 [platform]=0 [soundlib]=0
-  [influence]=1 [options]=1 [search]=1 [sound]=1
+  [clock]=1 [influence]=1 [options]=1 [search]=1 [sound]=1
   [computer]=2 [record]=2
   [display]=3
-  [window]=4
+  [window]=4 [fake]=4
   [app]=5
   [tools]=6
   [bench]=7 [tests]=7
