@@ -1,5 +1,5 @@
+#include "clock/elapsed_time.h"
 #include "display/screen.h"
-#include "options/elapsed_time.h"
 
 namespace xantu {
 

@@ -12,13 +12,4 @@ struct Options {
     int guideColour = 2;  // 15 when guidance is on
 };
 
-// Thinking-time totals and the running turn (seconds since midnight readings).
-struct Clocks {
-    double turnStartTime = 0;
-    double turnSeconds = 0;
-    double manSeconds = 0;
-    double comSeconds = 0;
-    long shownSecond = 0;
-};
-
 }  // namespace xantu

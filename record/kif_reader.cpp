@@ -8,6 +8,7 @@
 #include "core/move_check.h"
 #include "core/move_rules.h"
 #include "record/kif_text.h"
+#include "record/record_text.h"
 
 namespace xantu {
 
@@ -587,21 +588,12 @@ KifReadResult 解析_KIF(std::string_view bytes) {
         return r;
     };
     if (bytes.size() > kMaxKifBytes) return refuse("ファイルが大きすぎます");
-    if (startsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    std::string text;
-    if (isValidUtf8(bytes)) {
-        text = bytes;
-    } else if (auto decoded = cp932ToUtf8(bytes)) {
-        text = std::move(*decoded);
-    } else {
-        return refuse("文字コードが正しくありません（UTF-8でもShift-JISでもありません）");
-    }
-    for (const char c : text)
-        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F)
-            return refuse("KIFファイルではありません（制御文字があります）");
+    const DecodedText decoded = decodeRecordText(bytes, "KIF");
+    if (!decoded.error.empty()) return refuse(decoded.error);
+    const std::string& text = decoded.text;
 
     rd.r.list.entries.resize(501);
-    const std::vector<std::string_view> lines = splitLines(text);
+    const std::vector<std::string_view> lines = splitRecordLines(text);
     int n = 0;
     for (const std::string_view line : lines) {
         ++n;

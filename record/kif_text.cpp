@@ -33,35 +33,4 @@ std::string kif局面図駒名(int code) {
     }
 }
 
-bool isValidUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t len = 0;
-        unsigned cp = 0;
-        if (c >= 0xC2 && c <= 0xDF)
-            len = 2, cp = c & 0x1F;
-        else if (c >= 0xE0 && c <= 0xEF)
-            len = 3, cp = c & 0x0F;
-        else if (c >= 0xF0 && c <= 0xF4)
-            len = 4, cp = c & 0x07;
-        else
-            return false;
-        if (i + len > s.size()) return false;
-        for (std::size_t k = 1; k < len; ++k) {
-            const unsigned char d = static_cast<unsigned char>(s[i + k]);
-            if ((d & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (d & 0x3F);
-        }
-        if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += len;
-    }
-    return true;
-}
-
 }  // namespace xantu

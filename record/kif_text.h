@@ -20,7 +20,4 @@ std::string kif漢数字(int n);
 // promoted と 杏 圭 全 馬 竜.
 std::string kif局面図駒名(int code);
 
-// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
-bool isValidUtf8(std::string_view s);
-
 }  // namespace xantu

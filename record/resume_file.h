@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "clock/clocks.h"
 #include "computer/turn_state.h"
 #include "core/game_state.h"
 #include "core/position.h"
-#include "options/options.h"
 #include "record/move_list.h"
 
 namespace xantu {

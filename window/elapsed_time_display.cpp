@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "options/elapsed_time.h"
+#include "clock/elapsed_time.h"
 #include "window/game_window.h"
 
 namespace xantu {

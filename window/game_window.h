@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "clock/clocks.h"
 #include "computer/search.h"
 #include "computer/turn_state.h"
 #include "core/game_state.h"

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "options/elapsed_time.h"
+#include "clock/elapsed_time.h"
 
 using namespace xantu;
 

@@ -1,4 +1,4 @@
-#include "options/elapsed_time.h"
+#include "clock/elapsed_time.h"
 
 #include <cmath>
 
