@@ -4,22 +4,15 @@
 
 #include "core/cp932.h"
 #include "record/game_builder.h"
-#include "record/kif_text.h"
+#include "record/record_text.h"
 
 namespace xantu {
 
 namespace {
 
-bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
-
 std::string_view trimRight(std::string_view s) {
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
     return s;
-}
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    return trimRight(s);
 }
 
 struct CsaPiece {
@@ -62,19 +55,6 @@ bool looksLikeMove(std::string_view s) {
            isDigit(s[4]) && pieceCode(s.substr(5, 2)) != 0;
 }
 
-std::string quote(std::string_view line) {
-    std::string s;
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < line.size() && chars < 30; ++chars) {
-        const unsigned char c = static_cast<unsigned char>(line[i]);
-        std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        if (i + len > line.size()) len = line.size() - i;
-        s.append(line.substr(i, len));
-        i += len;
-    }
-    return "「" + std::string(trim(s)) + "」";
-}
-
 // The endings: the winner as seen from the side to move (+1 it wins, −1 it
 // loses, 0 no winner); the ±ILLEGAL_ACTION words name the side at fault.
 struct Ending {
@@ -108,7 +88,7 @@ struct CsaReader {
 
     bool fail(int line, std::string_view text, const std::string& why) {
         r.badLine = line;
-        error = std::to_string(line) + "行目" + (text.empty() ? std::string() : quote(text)) + "：" + why;
+        error = recordLineMessage(line, text, why);
         return false;
     }
 
@@ -271,7 +251,7 @@ struct CsaReader {
     }
 
     bool statement(int n, std::string_view line, std::string_view s) {
-        s = trim(s);
+        s = trimRecord(s);
         if (s.empty()) return true;
         if (s[0] == 'V') {
             if (phase != Phase::Header || sawSomething) return fail(n, line, "版の行は最初に書きます");
@@ -332,7 +312,7 @@ struct CsaReader {
     // One line: a comment, or statements separated by ",".
     bool line(int n, std::string_view raw) {
         if (raw.size() > kMaxKifLineBytes) return fail(n, {}, "行が長すぎます");
-        const std::string_view text = trim(raw);
+        const std::string_view text = trimRecord(raw);
         if (text.empty() || text[0] == '\'') return true;
         // A player's name or "$" information may itself hold a comma.
         if (text[0] == 'N' || text[0] == '$') return statement(n, text, text);
@@ -358,26 +338,16 @@ KifReadResult refuse(const std::string& why, int badLine = 0) {
 
 KifReadResult 解析_CSA(std::string_view bytes) {
     if (bytes.size() > kMaxKifBytes) return refuse("ファイルが大きすぎます");
-    if (startsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    std::string text;
-    if (isValidUtf8(bytes)) {
-        text = bytes;
-    } else if (auto decoded = cp932ToUtf8(bytes)) {
-        text = std::move(*decoded);
-    } else {
-        return refuse("文字コードが正しくありません（UTF-8でもShift-JISでもありません）");
-    }
-    for (const char c : text)
-        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F)
-            return refuse("CSAファイルではありません（制御文字があります）");
+    const DecodedText decoded = decodeRecordText(bytes, "CSA");
+    if (!decoded.error.empty()) return refuse(decoded.error);
 
     CsaReader rd;
-    const std::vector<std::string_view> lines = splitLines(text);
+    const std::vector<std::string_view> lines = splitRecordLines(decoded.text);
     if (lines.empty()) return refuse("CSAファイルが空です");
     int n = 0;
     for (const std::string_view line : lines) {
         ++n;
-        if (trim(line) == "/") break;  // the next game of the file
+        if (trimRecord(line) == "/") break;  // the next game of the file
         if (rd.phase == Phase::Ended) continue;
         if (!rd.line(n, line)) return refuse(rd.error, rd.r.badLine);
     }
@@ -403,12 +373,13 @@ KifReadResult 読込_CSA(const std::filesystem::path& file) {
 }
 
 bool isCsaText(std::string_view text) {
-    if (startsWith(text, "\xEF\xBB\xBF")) text.remove_prefix(3);
-    for (const std::string_view raw : splitLines(text)) {
-        const std::string_view s = trim(raw);
+    if (textStartsWith(text, "\xEF\xBB\xBF")) text.remove_prefix(3);
+    for (const std::string_view raw : splitRecordLines(text)) {
+        const std::string_view s = trimRecord(raw);
         if (s.empty() || s[0] == '\'' || s[0] == '#') continue;
         if (s == "+" || s == "-" || s[0] == '%' || s[0] == '$') return true;
-        if (startsWith(s, "V2") || startsWith(s, "V3") || startsWith(s, "N+") || startsWith(s, "N-")) return true;
+        if (textStartsWith(s, "V2") || textStartsWith(s, "V3") || textStartsWith(s, "N+") || textStartsWith(s, "N-"))
+            return true;
         if (s.size() >= 2 && s[0] == 'P' && (s[1] == 'I' || s[1] == '+' || s[1] == '-' || (s[1] >= '1' && s[1] <= '9')))
             return true;
         return looksLikeMove(s.substr(0, s.find(',')));
