@@ -55,16 +55,28 @@ bool looksLikeMove(std::string_view s) {
            isDigit(s[4]) && pieceCode(s.substr(5, 2)) != 0;
 }
 
-// The endings: the winner as seen from the side to move (+1 it wins, −1 it
-// loses, 0 no winner); the ±ILLEGAL_ACTION words name the side at fault.
+// The endings, with the word a loading message shows and the result as
+// seen from the side to move (+1 it wins, −1 it loses, 0 no winner); the
+// ±ILLEGAL_ACTION words name the side at fault instead.
 struct Ending {
     std::string_view word;
+    std::string_view shown;
     int sideToMoveResult;
 };
 constexpr Ending kEndings[] = {
-    {"TORYO", -1},  {"CHUDAN", 0}, {"SENNICHITE", 0}, {"TIME_UP", -1}, {"ILLEGAL_MOVE", -1},
-    {"JISHOGI", 0}, {"KACHI", 1},  {"HIKIWAKE", 0},   {"MATTA", 0},    {"TSUMI", -1},
-    {"FUZUMI", 0},  {"ERROR", 0},  {"MAX_MOVES", 0},
+    {"TORYO", "投了", -1},
+    {"CHUDAN", "中断", 0},
+    {"SENNICHITE", "千日手", 0},
+    {"TIME_UP", "時間切れ", -1},
+    {"ILLEGAL_MOVE", "反則負け", -1},
+    {"JISHOGI", "持将棋", 0},
+    {"KACHI", "入玉勝ち", 1},
+    {"HIKIWAKE", "引き分け", 0},
+    {"MATTA", "待った", 0},
+    {"TSUMI", "詰み", -1},
+    {"FUZUMI", "不詰", 0},
+    {"ERROR", "エラー", 0},
+    {"MAX_MOVES", "最大手数", 0},
 };
 
 // How many pieces of each hand kind one set holds.
@@ -231,15 +243,16 @@ struct CsaReader {
     bool ending(int n, std::string_view line, std::string_view word) {
         if (!begin(n, kSente)) return false;
         const int toMove = game.sideToMove();
-        if (word == "+ILLEGAL_ACTION")
-            r.winner = kGote;
-        else if (word == "-ILLEGAL_ACTION")
-            r.winner = kSente;
-        else {
+        r.ending = "終局理由不明";
+        if (word == "+ILLEGAL_ACTION" || word == "-ILLEGAL_ACTION") {
+            r.winner = word[0] == '+' ? kGote : kSente;
+            r.ending = "反則負け";
+        } else {
             bool known = false;
             for (const Ending& e : kEndings)
                 if (word == e.word) {
                     r.winner = e.sideToMoveResult * toMove;
+                    r.ending = e.shown;
                     known = true;
                 }
             if (!known &&
@@ -359,6 +372,7 @@ KifReadResult 解析_CSA(std::string_view bytes) {
     out.senteName = std::move(rd.r.senteName);
     out.goteName = std::move(rd.r.goteName);
     out.winner = rd.r.winner;
+    out.ending = std::move(rd.r.ending);
     return out;
 }
 

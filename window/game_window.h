@@ -148,8 +148,13 @@ public:
     int 調査_持駒数(int IN_手番) const;
     // The squares of the move that led to the Position on the board.
     LastMove 調査_直前の手() const;
-    // Shows whose turn it is and the last move, as the state now says.
+    // Shows whose turn it is and the last move, as the state now says (and
+    // the coordinates from the seat of the player at the bottom).
     void 描画_手番();
+    // The order value of the player at the bottom of the board, and the
+    // labels and notation brought to that player's seat.
+    int 調査_下側の手番() const;
+    void 同期_視点();
     void toggleMute();
 
     // ---- The move-list panel and the influence overlay -----------------

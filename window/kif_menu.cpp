@@ -126,6 +126,9 @@ void GameWindow::読込_対局(KifReadResult& kif, const std::string& title, con
         message(kif.message, title);
         return;
     }
+    // A game in progress is given up only when the player says so.
+    const bool gameInProgress = g.recordMode == 0 && g.sideToMove != 0 && g.winnerSide == 0 && g.moveNumber > 0;
+    if (gameInProgress && message("対局を中止して棋譜を読み込みますか？", title, MsgButtons::YesNo) != kMsgYes) return;
     初期設定();
     g.recordMode = 1;
     保存_対局();
@@ -157,7 +160,7 @@ void GameWindow::読込_対局(KifReadResult& kif, const std::string& title, con
         message(noMoves, title);
         return;
     }
-    message(" 読み込みました", title);
+    message(KIF読込メッセージ(kif), title);
     message("棋譜を '進 'で進めて下さい", title);
     g.sideToMove = kSente;
 }

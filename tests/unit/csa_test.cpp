@@ -105,6 +105,8 @@ TEST(CSA, HandWrittenTexts) {
     EXPECT_EQ(named.goteName, "乙");
     EXPECT_EQ(named.event, "練習");
     EXPECT_EQ(named.startDateTime, "2026/12/07 10:00:00");
+    EXPECT_EQ(named.ending, "投了");
+    EXPECT_EQ(解析_CSA("PI\n+\n%SOMETHING_NEW\n").ending, "終局理由不明");
 }
 
 // A KIF game with a handicap start, 後手 moving first, a promotion, a
