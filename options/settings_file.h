@@ -14,7 +14,16 @@ namespace xantu {
 
 inline constexpr const char* kSettingsFileName = "Xantuペカナ将棋.ini";
 
-enum class SettingKey { Theme, Guidance, ElapsedTime, Bgm, MoveListPanel, InfluenceOverlay, RecordFolder };
+enum class SettingKey {
+    Theme,
+    Guidance,
+    ElapsedTime,
+    Bgm,
+    MoveListPanel,
+    InfluenceOverlay,
+    RecordFolder,
+    PromotionQuestion,
+};
 
 // One recognised line.
 //  Theme:       "背景画" with "ペカナ" 6, "畳" 2, "竹" 3, "宇宙" 4 or "煉瓦" 5 in
@@ -23,6 +32,8 @@ enum class SettingKey { Theme, Guidance, ElapsedTime, Bgm, MoveListPanel, Influe
 //  Guidance:    "移動指導", ElapsedTime: "経過時間", Bgm: "BGM",
 //               MoveListPanel: "棋譜表示", InfluenceOverlay: "利き表示": `on` is
 //               true for the value "ON" and false for any other value.
+//  PromotionQuestion: "成・不成を確認": `on` is false for the value "OFF"
+//               and true for any other value.
 //  RecordFolder: "棋譜フォルダ", the folder records were last read from or
 //               written to, in `text` (UTF-8); an empty value is not returned.
 struct Setting {
@@ -63,6 +74,8 @@ struct SettingsValues {
     bool bgm = true;
     bool moveListPanel = false;
     bool influenceOverlay = false;
+    // The question 成 or 不成 on the board; on unless the file says OFF.
+    bool promotionQuestion = true;
     // Empty until a record has been read or written.
     std::string recordFolder{};
     bool operator==(const SettingsValues&) const = default;
@@ -78,7 +91,8 @@ std::string_view 背景画の名前(int theme);
 
 // The file content: the 背景画 line, then 移動指導, 経過時間, BGM, then
 // "棋譜表示=ON" and "利き表示=ON" for those that are on (an off one writes no
-// line, so a file with both off is the same as before they existed) and,
+// line, so a file with both off is the same as before they existed),
+// "成・不成を確認=OFF" when that question is off (likewise), and,
 // when there is one, 棋譜フォルダ, each line ended by CR LF, in CP932. A
 // folder whose name CP932 cannot hold is left out (the panel then opens in
 // the home folder next time).

@@ -30,6 +30,9 @@ struct KifGame {
     std::string event;                // 棋戦, or empty
     std::string senteName, goteName;
     int winner = 0;  // order value of the winner, 0 when the game was not decided
+    // How a game ended other than by its last move ("投了", "切れ負け"): a
+    // numbered line of its own after the moves; empty for none.
+    std::string endWord;
 };
 
 // The game in the move list: entries 0 … lastEntry, then `finalPosition`

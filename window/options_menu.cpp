@@ -54,6 +54,7 @@ void GameWindow::読込_環境設定ファイル() {
             break;
         case SettingKey::MoveListPanel: plat.menus.setChecked("KIFU_LIST", s.on); break;
         case SettingKey::InfluenceOverlay: plat.menus.setChecked("KIKI", s.on); break;
+        case SettingKey::PromotionQuestion: plat.menus.setChecked("NARI_KAKUNIN", s.on); break;
         case SettingKey::RecordFolder: recordFolder = s.text; break;
         }
     }
@@ -81,6 +82,7 @@ void GameWindow::書込_環境設定ファイル() {
     v.bgm = plat.menus.checked("BGM");
     v.moveListPanel = plat.menus.checked("KIFU_LIST");
     v.influenceOverlay = plat.menus.checked("KIKI");
+    v.promotionQuestion = plat.menus.checked("NARI_KAKUNIN");
     v.recordFolder = recordFolder;
     // A file that cannot be written leaves the choices of this run as they are.
     書込_環境設定(v, settingsPath);
@@ -132,6 +134,11 @@ void GameWindow::KEIKA_Click() {
         screen.描画_所有時間(g.comSide, clk.comSeconds);
         screen.描画_所有時間(g.manSide, clk.manSeconds);
     }
+    書込_環境設定ファイル();
+}
+
+void GameWindow::NARI_KAKUNIN_Click() {
+    plat.menus.setChecked("NARI_KAKUNIN", !plat.menus.checked("NARI_KAKUNIN"));
     書込_環境設定ファイル();
 }
 
