@@ -329,24 +329,17 @@ namespace {
 
 void fillResult(const Board& b, Move m, Result& r) {
     r.hasMove = true;
-    r.usi = b.usi(m);
-    const int us = b.side;
+    const xantu::Side us = b.side == kBlack ? xantu::Side::Lower : xantu::Side::Upper;
     static constexpr int kCode[kTypeCount] = {0, 10, 20, 30, 100, 110, 800, 900, 950, 11, 21, 31, 101, 801, 901};
     const int to = moveTo(m);
-    r.toX = fileOf(to);
-    r.toY = rankOf(to);
-    int type;
     if (isDrop(m)) {
-        r.fromX = us == kBlack ? 11 : -1;
-        r.fromY = moveDropType(m);
-        type = moveDropType(m);
-    } else {
-        r.fromX = fileOf(moveFrom(m));
-        r.fromY = rankOf(moveFrom(m));
-        type = typeOf(b.sq[moveFrom(m)]);
-        if (isPromotion(m)) type = kPromoted[type];
+        r.move = xantu::Move::drop(us, moveDropType(m), fileOf(to), rankOf(to));
+        return;
     }
-    r.placedCode = us == kBlack ? -kCode[type] : kCode[type];
+    int type = typeOf(b.sq[moveFrom(m)]);
+    if (isPromotion(m)) type = kPromoted[type];
+    r.move = xantu::Move::boardMove(fileOf(moveFrom(m)), rankOf(moveFrom(m)), fileOf(to), rankOf(to),
+                                    xantu::sign(us) * kCode[type], isPromotion(m));
 }
 
 }  // namespace
@@ -407,7 +400,7 @@ Result Searcher::think(const Position& pos, Side toMove, const Limits& limits, c
             info.depth = 1;
             info.mateIn = 1;
             info.nodes = 1;
-            info.pv = result.usi;
+            info.pv = result.move.usi();
             onInfo(info);
         }
         return result;
