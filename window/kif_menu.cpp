@@ -130,9 +130,10 @@ void GameWindow::読込_対局(KifReadResult& kif, const std::string& title, con
         message(kif.message, title);
         return;
     }
-    // A game in progress is given up only when the player says so.
-    const bool gameInProgress = g.recordMode == 0 && g.sideToMove != 0 && g.winnerSide == 0 && g.moveNumber > 0;
-    if (gameInProgress && message("対局を中止して棋譜を読み込みますか？", title, MsgButtons::YesNo) != kMsgYes) return;
+    // A game in progress is given up only when the player says so, as 最初 asks.
+    if (gameUnderWay() && g.moveNumber > 0 &&
+        message("対局を中止して棋譜を読み込みますか？", title, MsgButtons::YesNo) != kMsgYes)
+        return;
     初期設定();
     g.recordMode = 1;
     保存_対局();
