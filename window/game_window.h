@@ -19,7 +19,7 @@
 #include "platform/platform.h"
 #include "record/move_list.h"
 #include "record/resume_file.h"
-#include "search/search.h"
+#include "search/searcher.h"
 #include "sound/sound_module.h"
 
 namespace xantu {

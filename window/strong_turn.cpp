@@ -33,7 +33,7 @@ SearchResult GameWindow::strongSearch() {
         } else {
             search::Limits limits;
             limits.movetimeMs = kStrongThinkMs;
-            found = searcher_->think(position, search::Side::Upper, limits, stop);
+            found = searcher_->go(position, Side::Upper, limits, stop);
         }
         done = true;
     });
