@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
+#include "time_control_dialog.h"
+
 namespace xantu {
 
 QString MessageDialogs::displayText(const std::string& text) {
@@ -68,5 +70,11 @@ std::string MessageDialogs::chooseFile(FileChoice kind, const std::string& title
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst().toStdString();
 }
+
+}  // namespace xantu
+
+namespace xantu {
+
+bool MessageDialogs::chooseTimeControls(TimeControls& controls) { return editTimeControls(parent_.data(), controls); }
 
 }  // namespace xantu

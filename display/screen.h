@@ -73,6 +73,9 @@ public:
     void 消去_移動結果(int IN_手番);
 
     // Clocks
+    // A countdown clock of a timed game: `text` in `colour` where
+    // 描画_所有時間 draws the side's total (only while 経過時間 is checked).
+    void 描画_残り時間(int IN_手番, const std::string& text, int colour);
     void 描画_所有時間(int IN_手番, double IN_思考時間);
     void 消去_所有時間(int IN_手番);
 

@@ -10,11 +10,23 @@
 #include <string_view>
 #include <vector>
 
+#include "clock/time_control.h"
+
 namespace xantu {
 
 inline constexpr const char* kSettingsFileName = "Xantuペカナ将棋.ini";
 
-enum class SettingKey { Theme, Guidance, ElapsedTime, Bgm, MoveListPanel, InfluenceOverlay, RecordFolder };
+enum class SettingKey {
+    Theme,
+    Guidance,
+    ElapsedTime,
+    Bgm,
+    MoveListPanel,
+    InfluenceOverlay,
+    RecordFolder,
+    TimeMan,
+    TimeCom
+};
 
 // One recognised line.
 //  Theme:       "背景画" with "ペカナ" 6, "畳" 2, "竹" 3, "宇宙" 4 or "煉瓦" 5 in
@@ -25,11 +37,16 @@ enum class SettingKey { Theme, Guidance, ElapsedTime, Bgm, MoveListPanel, Influe
 //               true for the value "ON" and false for any other value.
 //  RecordFolder: "棋譜フォルダ", the folder records were last read from or
 //               written to, in `text` (UTF-8); an empty value is not returned.
+//  TimeMan, TimeCom: "持ち時間MAN", "持ち時間COM", the time control of the
+//               lower and the upper side ("10分＋秒読み30秒", "10分＋加算10秒",
+//               "10分") in `time`; a value that does not read as one is not
+//               returned.
 struct Setting {
     SettingKey key = SettingKey::Theme;
     int theme = 0;
     bool on = false;
     std::string text{};
+    TimeControl time{};
     bool operator==(const Setting&) const = default;
 };
 
@@ -65,6 +82,8 @@ struct SettingsValues {
     bool influenceOverlay = false;
     // Empty until a record has been read or written.
     std::string recordFolder{};
+    // No clock for either side until the user sets one.
+    TimeControls timeControls{};
     bool operator==(const SettingsValues&) const = default;
 };
 
@@ -79,7 +98,8 @@ std::string_view 背景画の名前(int theme);
 // The file content: the 背景画 line, then 移動指導, 経過時間, BGM, then
 // "棋譜表示=ON" and "利き表示=ON" for those that are on (an off one writes no
 // line, so a file with both off is the same as before they existed) and,
-// when there is one, 棋譜フォルダ, each line ended by CR LF, in CP932. A
+// when there is one, 棋譜フォルダ, then 持ち時間MAN and 持ち時間COM for a side
+// that has a clock (none writes no line), each line ended by CR LF, in CP932. A
 // folder whose name CP932 cannot hold is left out (the panel then opens in
 // the home folder next time).
 std::string 作成_環境設定(const SettingsValues& values);

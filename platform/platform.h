@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "clock/time_control.h"
+
 namespace xantu {
 
 // The one boundary between the game and the desktop. The Qt front end
@@ -80,6 +82,10 @@ public:
                                    const std::string& /*suggestedName*/) {
         return {};
     }
+    // Modal 持ち時間 dialog: each side's time control, shown as `controls`
+    // holds them. True with the new values on OK; false, `controls`
+    // untouched, on cancel.
+    virtual bool chooseTimeControls(TimeControls& /*controls*/) { return false; }
 };
 
 class Menus {

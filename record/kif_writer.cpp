@@ -116,6 +116,7 @@ KifText 作成_KIF(const KifGame& game) {
     s += "# ---- Xantu ペカナ将棋 棋譜ファイル ----\r\n";
     if (!game.startDateTime.empty()) s += "開始日時：" + game.startDateTime + "\r\n";
     if (!game.event.empty()) s += "棋戦：" + game.event + "\r\n";
+    if (!game.timeControl.empty()) s += "持ち時間：" + game.timeControl + "\r\n";
     const Position* start = game.positions.empty() ? nullptr : &game.positions[0];
     // The standard layout looks the same from either seat.
     if (start == nullptr || (sameStart(*start) && game.firstMover == kSente)) {

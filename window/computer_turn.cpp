@@ -34,7 +34,7 @@ void GameWindow::com_ban() {
     BusyScope busy(*this);
     // The computer's clock starts.
     clk.turnStartTime = plat.clock.now();
-    if (plat.menus.checked("KEIKA")) plat.clock.setTimerEnabled(true);
+    if (時計を動かす()) plat.clock.setTimerEnabled(true);
     // "思考中" where the computer's move will be written.
     screen.消去_移動結果(g.comSide);
     screen.描画_影付き数値(-1.6, 8.4, std::string("思考中"), colourWhite, 12);
@@ -64,6 +64,13 @@ void GameWindow::com_ban() {
 
     // Record the Position before the move.
     const double turnSeconds = refreshTurnSeconds();
+    if (時計_時間切れ(g.comSide, turnSeconds)) {
+        時間切れ(g.comSide);
+        return;
+    }
+    // The computer's time ends with its answer: showing the move is not
+    // counted against it.
+    if (clk.control.timed()) plat.clock.setTimerEnabled(false);
     手順保存(moves, pos, clk.manSeconds, clk.manSeconds, clk.comSeconds, clk.comSeconds + turnSeconds);
     ++g.moveNumber;
     screen.描画_手数(g.moveNumber, colourWhite);
@@ -110,7 +117,7 @@ void GameWindow::com_ban() {
     clk.comSeconds += turnSeconds;
     clk.turnStartTime = plat.clock.now();
     g.sideToMove = g.manSide;
-    if (plat.menus.checked("KEIKA")) plat.clock.setTimerEnabled(true);
+    if (時計を動かす()) plat.clock.setTimerEnabled(true);
     保存_対局();
 }
 

@@ -7,7 +7,7 @@ void GameWindow::announceHumanTurn(const std::string& text, const std::string& t
     plat.clock.setTimerEnabled(false);
     message(text, title);
     clk.turnStartTime = plat.clock.now();
-    if (timerAlways || plat.menus.checked("KEIKA")) plat.clock.setTimerEnabled(true);
+    if (timerAlways || 時計を動かす()) plat.clock.setTimerEnabled(true);
 }
 
 void GameWindow::START_Click() {

@@ -75,7 +75,14 @@ LastMove GameWindow::調査_直前の手() const {
     return m;
 }
 
-void GameWindow::描画_手番() { screen.描画_手番と直前の手(g.winnerSide == 0 ? g.sideToMove : 0, 調査_直前の手()); }
+void GameWindow::描画_手番() {
+    screen.描画_手番と直前の手(g.winnerSide == 0 ? g.sideToMove : 0, 調査_直前の手());
+    // In a timed game the clock of the side to move is the highlighted one.
+    if (clk.control.timed()) {
+        clk.shownLeft = -1;
+        描画_両時計();
+    }
+}
 
 void GameWindow::描画_可視(bool a, bool b, bool c) { plat.filePanel.setListsVisible(a, b, c); }
 
@@ -134,9 +141,9 @@ void GameWindow::終了処理() {
     if (terminated_) return;
     terminated_ = true;
     保存_対局();
-    for (std::int32_t h : {otherSound, forbiddenSound, pieceSound, bgmSound})
+    for (std::int32_t h : {otherSound, forbiddenSound, pieceSound, bgmSound, tickSound})
         if (h != 0) plat.sound.dsFree(h);
-    otherSound = forbiddenSound = pieceSound = bgmSound = 0;
+    otherSound = forbiddenSound = pieceSound = bgmSound = tickSound = 0;
     Module1.soundClose();
 }
 
@@ -179,6 +186,8 @@ void GameWindow::初期設定() {
     g.paused = 0;
     g.recordMode = 0;
     clk.shownSecond = 0;
+    clk.control = {};
+    clk.shownLeft = -1;
     moves.entry(0).movedPiece = kPawn;
     g.selectPhase = 0;
     // The starting layout, drawn on a fresh screen.
@@ -195,8 +204,7 @@ void GameWindow::画面_再描画() {
     screen.描画_自持盤();
     screen.描画_敵持盤();
     screen.描画_盤();
-    screen.描画_所有時間(g.comSide, clk.comSeconds);
-    screen.描画_所有時間(g.manSide, clk.manSeconds);
+    描画_両時計();
     if (g.vsComputer == 1) screen.描画_レベル(g.comLevel);
     if (g.handicapSet == 1) screen.描画_ハンデレベル(g.handicapLevel);
     screen.描画_絵(kPicTitle, 10.8, 0);
@@ -261,6 +269,7 @@ void GameWindow::menuCommand(std::string_view name) {
         {"VER", &GameWindow::VER_Click},
         {"KIFU_LIST", &GameWindow::KIFU_LIST_Click},
         {"KIKI", &GameWindow::KIKI_Click},
+        {"JIKAN", &GameWindow::JIKAN_Click},
     };
     for (const Entry& e : kHandlers)
         if (e.name == name) {

@@ -28,6 +28,8 @@ namespace xantu {
 inline constexpr int kStrongLevel = 4;
 // How long the strong search thinks for one move, in milliseconds.
 inline constexpr int kStrongThinkMs = 1000;
+// On a clock, the strong search plans with this much less than it has.
+inline constexpr int kStrongClockMarginMs = 300;
 // Keys that work as menu commands, and the key that mutes all sound.
 enum class GameKey { Back, Forward, First, Mute };
 
@@ -114,6 +116,7 @@ public:
     void VER_Click();
     void KIFU_LIST_Click();
     void KIKI_Click();
+    void JIKAN_Click();
 
     // ---- Procedures ----------------------------------------------------
     void 初期設定();
@@ -139,6 +142,25 @@ public:
     // Shows whose turn it is and the last move, as the state now says.
     void 描画_手番();
     void toggleMute();
+
+    // ---- The clocks of a timed game -------------------------------------
+    // The time control of `side` (manSide or comSide) in this game.
+    const TimeControl& 時計_持ち時間(int side) const;
+    // Main time `side` has left at the Position shown, from the move list.
+    double 調査_残り持ち時間(int side) const;
+    // What `side`'s clock shows now (the running turn counted for the side to move).
+    ClockReading 時計_読み(int side) const;
+    // A clock: the countdown in a timed game, the spec's total otherwise.
+    void 描画_時計(int side);
+    void 描画_両時計();
+    // A new game takes the time controls of the options.
+    void 時計_開始();
+    // Whether a turn's start runs Timer1: 経過時間 is on or the game is timed.
+    bool 時計を動かす() const;
+    // True when `side`, having used `turnSeconds` this turn, is out of time.
+    bool 時計_時間切れ(int side, double turnSeconds) const;
+    // `loser` ran out of time: the game ends.
+    void 時間切れ(int loser);
 
     // ---- The move-list panel and the influence overlay -----------------
     // Brings both up to date with the Position and the move list; `force`
@@ -202,6 +224,8 @@ public:
     bool muted = false;
     // Sound handles; 0 = none.
     std::int32_t otherSound = 0, forbiddenSound = 0, pieceSound = 0, bgmSound = 0;
+    // The tick of a clock's last seconds, loaded with the first timed game.
+    std::int32_t tickSound = 0;
 
 private:
     int message(const std::string& text, const std::string& title, MsgButtons buttons = MsgButtons::Ok);
@@ -218,6 +242,10 @@ private:
     // Seconds of the running turn, read from the clock now (also while the
     // elapsed-time display is off, so totals keep growing).
     double refreshTurnSeconds();
+    // On a tick of a timed game: the countdown, its warning and a loss on time.
+    void 時計_監視();
+    // The clock runs: a timed game is being played and its turn is under way.
+    bool 時計_進行中() const;
     void applyHandicapStep(int delta);
     void showRestoredPosition();
     void selectTheme(int theme, const char* item);
@@ -232,6 +260,8 @@ private:
     // worker thread while the window waits (and stays painted). Stops the
     // search at once when the program is asked to end.
     SearchResult strongSearch();
+    // The strong search's bounds: 1 s, or the computer's clock in a timed game.
+    search::Limits 時計_探索制限() const;
     // Records the start time and the players of a new game for KIF files.
     void 対局情報設定();
 

@@ -27,6 +27,7 @@ std::string withKifEnding(std::string name) {
 void GameWindow::対局情報設定() {
     gameInfo = GameInfo{};
     gameInfo.startDateTime = plat.clock.localDateTime();
+    時計_開始();
     const std::string human = "人間";
     const std::string computer = "コンピュータ LEVEL" + std::to_string(g.comLevel);
     if (g.vsComputer == 1) {

@@ -49,6 +49,7 @@ inline constexpr MenuItemDef kMenuItems[] = {
     {"BGM", "BGM", "OPTION", true},
     {"KIFU_LIST", "棋譜表示", "OPTION", true},
     {"KIKI", "利き表示", "OPTION", true},
+    {"JIKAN", "持ち時間…", "OPTION", false},
     {"VER", "その他", "", false},
 };
 

@@ -183,8 +183,13 @@ void GameWindow::mouseDown(int Button, int /*Shift*/, double X, double Y) {
         message("マウスの右をクリックして下さい", "成り");
         return;
     }
-    // Record the Position before the move.
+    // Record the Position before the move, unless the time ran out before
+    // the tick that would have said so.
     const double turnSeconds = refreshTurnSeconds();
+    if (時計_時間切れ(g.sideToMove, turnSeconds)) {
+        時間切れ(g.sideToMove);
+        return;
+    }
     手順保存(moves, pos, clk.manSeconds, clk.manSeconds + turnSeconds, clk.comSeconds, clk.comSeconds);
     // The move counter.
     ++g.moveNumber;

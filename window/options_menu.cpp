@@ -55,6 +55,8 @@ void GameWindow::読込_環境設定ファイル() {
         case SettingKey::MoveListPanel: plat.menus.setChecked("KIFU_LIST", s.on); break;
         case SettingKey::InfluenceOverlay: plat.menus.setChecked("KIKI", s.on); break;
         case SettingKey::RecordFolder: recordFolder = s.text; break;
+        case SettingKey::TimeMan: opt.timeControls.man = s.time; break;
+        case SettingKey::TimeCom: opt.timeControls.com = s.time; break;
         }
     }
     // The record panel opens where records were last read or written.
@@ -82,6 +84,7 @@ void GameWindow::書込_環境設定ファイル() {
     v.moveListPanel = plat.menus.checked("KIFU_LIST");
     v.influenceOverlay = plat.menus.checked("KIKI");
     v.recordFolder = recordFolder;
+    v.timeControls = opt.timeControls;
     // A file that cannot be written leaves the choices of this run as they are.
     書込_環境設定(v, settingsPath);
 }
@@ -123,14 +126,14 @@ void GameWindow::SIDOU_Click() {
 void GameWindow::KEIKA_Click() {
     if (plat.menus.checked("KEIKA")) {
         plat.menus.setChecked("KEIKA", false);
-        plat.clock.setTimerEnabled(false);
+        // A timed game's clock keeps running unseen: time still runs out.
+        if (!clk.control.timed()) plat.clock.setTimerEnabled(false);
         screen.消去_所有時間(g.manSide);
         screen.消去_所有時間(g.comSide);
     } else {
         plat.menus.setChecked("KEIKA", true);
         plat.clock.setTimerEnabled(true);
-        screen.描画_所有時間(g.comSide, clk.comSeconds);
-        screen.描画_所有時間(g.manSide, clk.manSeconds);
+        描画_両時計();
     }
     書込_環境設定ファイル();
 }

@@ -1,5 +1,6 @@
 // The computer's move at the strong level: the search runs on a worker
 // thread, the window keeps its clock moving and stays painted meanwhile.
+#include <algorithm>
 #include <thread>
 
 #include "core/move_check.h"
@@ -38,17 +39,40 @@ bool allowedForUpperSide(const Position& p, const search::Result& m) {
 
 }  // namespace
 
+search::Limits GameWindow::時計_探索制限() const {
+    search::Limits limits;
+    const TimeControl& t = 時計_持ち時間(g.comSide);
+    if (!clk.control.timed() || !t.timed()) {
+        limits.movetimeMs = kStrongThinkMs;
+        return limits;
+    }
+    // What the clock allows, less what passes between the search's answer
+    // and the moment the move is charged (the worker's end, the wait's
+    // slices, a busy desktop): taken from the main time first, then from
+    // the byoyomi.
+    double leftMs = 1000 * (調査_残り持ち時間(g.comSide) - clk.turnSeconds);
+    double byoyomiMs = t.kind == TimeKind::Byoyomi ? 1000.0 * t.periodSeconds : 0;
+    double margin = kStrongClockMarginMs;
+    const double fromMain = std::min(std::max(0.0, leftMs), margin);
+    leftMs -= fromMain;
+    margin -= fromMain;
+    byoyomiMs = std::max(0.0, byoyomiMs - margin);
+    limits.timeLeftMs = static_cast<int>(std::max(0.0, leftMs));
+    limits.byoyomiMs = static_cast<int>(byoyomiMs);
+    limits.incrementMs = t.kind == TimeKind::Increment ? 1000 * t.periodSeconds : 0;
+    return limits;
+}
+
 SearchResult GameWindow::strongSearch() {
     if (!strongThink && !searcher_) searcher_ = std::make_unique<search::Searcher>();
     std::atomic<bool> stop{false}, done{false};
     search::Result found;
     const Position position = pos;
+    const search::Limits limits = 時計_探索制限();
     std::thread worker([&] {
         if (strongThink) {
             found = strongThink(position, stop);
         } else {
-            search::Limits limits;
-            limits.movetimeMs = kStrongThinkMs;
             found = searcher_->think(position, search::Side::Upper, limits, stop);
         }
         done = true;

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -80,6 +81,14 @@ public:
         std::string path = chosenFiles.front();
         chosenFiles.pop_front();
         return path;
+    }
+
+    // Answers the 持ち時間 dialog with `timeAnswer` (cancelled when empty).
+    bool chooseTimeControls(TimeControls& controls) override {
+        ++timeDialogs;
+        if (!timeAnswer) return false;
+        controls = *timeAnswer;
+        return true;
     }
 
     // ---- Menus
@@ -169,6 +178,8 @@ public:
     std::deque<int> answers;
     std::deque<std::string> chosenFiles;
     std::vector<std::pair<FileChoice, std::string>> fileChoices;
+    std::optional<TimeControls> timeAnswer;
+    int timeDialogs = 0;
     std::string dateTime = "2026/12/07 10:00:00";
     std::vector<std::string> sounds;
     std::set<std::string> checks;
