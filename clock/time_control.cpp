@@ -92,8 +92,10 @@ std::optional<int> mainMinutes(std::string_view& s) {
 // "秒読み30秒", "加算10秒", "30秒" (byoyomi, as KIF files write it).
 bool period(std::string_view s, TimeControl& t) {
     t.kind = TimeKind::Byoyomi;
-    if (take(s, "加算")) t.kind = TimeKind::Increment;
-    else take(s, "秒読み");
+    if (take(s, "加算"))
+        t.kind = TimeKind::Increment;
+    else
+        take(s, "秒読み");
     const std::optional<int> n = number(s);
     if (!n) return false;
     take(s, "秒");

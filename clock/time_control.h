@@ -21,8 +21,8 @@ inline constexpr double kWarningSeconds = 10;
 // is a plain time limit (切れ負け).
 struct TimeControl {
     TimeKind kind = TimeKind::None;
-    int mainMinutes = 0;     // 0..600
-    int periodSeconds = 0;   // byoyomi or increment, 0..60
+    int mainMinutes = 0;    // 0..600
+    int periodSeconds = 0;  // byoyomi or increment, 0..60
     bool timed() const { return kind != TimeKind::None; }
     double mainSeconds() const { return 60.0 * mainMinutes; }
     bool operator==(const TimeControl&) const = default;
@@ -43,7 +43,7 @@ TimeControl 調整_持ち時間(TimeControl t);
 // What one clock shows during a turn of `turnSeconds`, its main time left
 // at the turn's start being `mainLeft`.
 struct ClockReading {
-    double main = 0;       // main time left now
+    double main = 0;  // main time left now
     bool inByoyomi = false;
     double byoyomi = 0;    // what is left of the period, while inByoyomi
     bool warning = false;  // in the last kWarningSeconds before a loss on time

@@ -55,8 +55,15 @@ public:
     // An unfilled box given in twips.
     void 描画_枠(int 描画色, double x1, double y1, double x2, double y2);
 
-    // Hands and labels
+    // Hands and labels. The labels and the notation read the squares as the
+    // player at the bottom sees them: with 先手 there, files 9..1 from the
+    // left and ranks 一..九 from the top; with 後手 there, files 1..9 and
+    // ranks 九..一, so that every square keeps its real name.
     void 描画_桝_数値();
+    // The order value of the player at the bottom (+1 先手, −1 後手). When it
+    // changes, the labels and the shown notation are drawn again at once.
+    void 設定_視点(int 下側の手番);
+    int 視点() const { return lowerOrder_; }
     void 描画_自持盤();
     void 描画_敵持盤();
     void 消去_自持盤();
@@ -131,6 +138,8 @@ private:
     void repaintSquare(int x, int y);
 
     bool bold_ = false;
+    int lowerOrder_ = 1;        // 先手 at the bottom until a game says otherwise
+    bool labelsShown_ = false;  // the coordinate labels have been drawn
     bool overlayOn_ = false;
     InfluenceCounts overlay_;
     int shownTurn_ = 0;

@@ -65,12 +65,26 @@ void Screen::描画_文字列(double 入力X, double 入力Y, int 数値, int �
 
 void Screen::描画_桝_数値() {
     bold_ = true;
+    labelsShown_ = true;
+    const bool fromGote = lowerOrder_ == kGote;
     for (int i = 1; i <= 9; ++i) {
         背景桝(i, 0);
-        描画_影付き数値(i + 0.1, 0.4, 10 - i, colourYellow, 0, 16);
+        描画_影付き数値(i + 0.1, 0.4, fromGote ? i : 10 - i, colourYellow, 0, 16);
         背景桝(10, i);
-        描画_影付き数値(10.1, i + 0.3, i, colourYellow, 1, 12);
+        描画_影付き数値(10.1, i + 0.3, fromGote ? 10 - i : i, colourYellow, 1, 12);
         描画_桝輪郭(outlineColour, 9, i);
+    }
+}
+
+void Screen::設定_視点(int 下側の手番) {
+    const int order = 下側の手番 == kGote ? kGote : kSente;
+    if (order == lowerOrder_) return;
+    lowerOrder_ = order;
+    if (labelsShown_) 描画_桝_数値();
+    const int sides[2] = {g_.comSide, g_.manSide};
+    for (int i = 0; i < 2; ++i) {
+        const ShownNotation n = notations_[i];
+        if (n.shown) 描画_移動結果(sides[i], n.x, n.y, n.piece, n.colour);
     }
 }
 
@@ -187,7 +201,14 @@ void Screen::描画_移動結果(int IN_手番, int 移動先X, int 移動先Y, 
     }
     // No piece means no move was found between the two entries: nothing to show.
     if (移動駒 == kEmpty) return;
-    const std::string words[3] = {文字列変換(10 - 移動先X), 文字列変換(1000 + 移動先Y), 文字列変換(移動駒)};
+    // The square's real name as the bottom player sees it (see 描画_桝_数値);
+    // the kings as their pictures name them: the bottom player's 王, the top
+    // player's 玉.
+    const bool fromGote = lowerOrder_ == kGote;
+    const int file = fromGote ? 移動先X : 10 - 移動先X;
+    const int rank = fromGote ? 10 - 移動先Y : 移動先Y;
+    const std::string piece = 移動駒 == kKing ? std::string("玉") : 文字列変換(移動駒);
+    const std::string words[3] = {文字列変換(file), 文字列変換(1000 + rank), piece};
     const double xs[3] = {fx, rx, px};
     for (int i = 0; i < 3; ++i) {
         printShadowed(cellX(xs[i] - 0.1), cellY(y - 0.1), words[i], 駒色, 12);

@@ -1,10 +1,9 @@
 #include "record/kif_reader.h"
 
-#include <optional>
-
 #include "core/cp932.h"
 #include "core/game_state.h"
 #include "core/hand_rows.h"
+#include "core/handicap.h"
 #include "core/move_check.h"
 #include "core/move_rules.h"
 #include "record/kif_text.h"
@@ -14,37 +13,13 @@ namespace xantu {
 
 namespace {
 
-constexpr std::string_view kFullSpace = "　";
+// ---- Words of a line -------------------------------------------------------
 
-std::size_t charLength(std::string_view s, std::size_t i) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    return i + len <= s.size() ? len : s.size() - i;
-}
-
-bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
-
-std::string_view trimLeft(std::string_view s) {
-    for (;;) {
-        if (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-            s.remove_prefix(1);
-        else if (startsWith(s, kFullSpace))
-            s.remove_prefix(kFullSpace.size());
-        else
-            return s;
-    }
-}
-
-std::string_view trim(std::string_view s) {
-    s = trimLeft(s);
-    for (;;) {
-        if (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-            s.remove_suffix(1);
-        else if (s.size() >= kFullSpace.size() && s.substr(s.size() - kFullSpace.size()) == kFullSpace)
-            s.remove_suffix(kFullSpace.size());
-        else
-            return s;
-    }
+// Removes `prefix` from the front of s when it is there.
+bool take(std::string_view& s, std::string_view prefix) {
+    if (!textStartsWith(s, prefix)) return false;
+    s.remove_prefix(prefix.size());
+    return true;
 }
 
 // A digit 0..9, half- or full-width, at the front of s; consumed on success.
@@ -73,29 +48,21 @@ int takeNumber(std::string_view& s) {
     return n;
 }
 
+constexpr std::string_view kKanjiDigits[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
+
 // A rank written in kanji (一..九) or as a digit.
 int takeRank(std::string_view& s) {
-    static constexpr std::string_view kRanks[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
     for (int r = 0; r < 9; ++r)
-        if (startsWith(s, kRanks[r])) {
-            s.remove_prefix(kRanks[r].size());
-            return r + 1;
-        }
+        if (take(s, kKanjiDigits[r])) return r + 1;
     return takeDigit(s);
 }
 
 // Count of pieces in hand after the name: "二", "十", "十八" or digits; 1
 // when none is written.
 int takeKanjiCount(std::string_view& s) {
-    static constexpr std::string_view kUnits[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
-    int n = 0;
-    if (startsWith(s, "十")) {
-        s.remove_prefix(std::string_view("十").size());
-        n = 10;
-    }
+    int n = take(s, "十") ? 10 : 0;
     for (int u = 0; u < 9; ++u)
-        if (startsWith(s, kUnits[u])) {
-            s.remove_prefix(kUnits[u].size());
+        if (take(s, kKanjiDigits[u])) {
             n += u + 1;
             break;
         }
@@ -116,113 +83,14 @@ constexpr PieceName kPieceNames[] = {
 
 int takePiece(std::string_view& s) {
     for (const PieceName& p : kPieceNames)
-        if (startsWith(s, p.name)) {
-            s.remove_prefix(p.name.size());
-            return p.code;
-        }
+        if (take(s, p.name)) return p.code;
     return 0;
 }
 
-constexpr std::string_view kEndWords[] = {"投了",     "中断",     "詰み",     "千日手",   "持将棋",
-                                          "切れ負け", "時間切れ", "反則勝ち", "反則負け", "入玉勝ち",
-                                          "不詰",     "不戦勝",   "不戦敗",   "封じ手"};
-
-struct ParsedMove {
-    bool end = false;  // 投了, 中断, …: no more moves
-    bool resigned = false;
-    bool same = false;  // 同
-    int file = 0, rank = 0;
-    int code = 0;  // unsigned code named
-    bool promote = false, noPromote = false, drop = false;
-    bool hasFrom = false;
-    int fromFile = 0, fromRank = 0;
-    long spent = -1;  // seconds of the move, −1 when not given
-    long total = -1;  // the mover's total after it, −1 when not given
-};
-
-// Parses the text after the move number. Returns an empty text or the reason.
-std::string parseMove(std::string_view s, ParsedMove& m) {
-    s = trimLeft(s);
-    for (std::string_view mark : {"▲", "△", "☗", "☖"})
-        if (startsWith(s, mark)) s.remove_prefix(mark.size());
-    for (std::string_view w : kEndWords)
-        if (startsWith(s, w)) {
-            m.end = true;
-            m.resigned = w == "投了";
-            return {};
-        }
-    if (startsWith(s, "同")) {
-        s.remove_prefix(std::string_view("同").size());
-        s = trimLeft(s);
-        m.same = true;
-    } else {
-        m.file = takeDigit(s);
-        m.rank = takeRank(s);
-        if (m.file < 1 || m.file > 9 || m.rank < 1 || m.rank > 9) return "行き先のマスが読めません";
-    }
-    m.code = takePiece(s);
-    if (m.code == 0) return "駒の名前が読めません";
-    for (;;) {
-        if (startsWith(s, "不成")) {
-            s.remove_prefix(std::string_view("不成").size());
-            m.noPromote = true;
-        } else if (startsWith(s, "生")) {
-            s.remove_prefix(std::string_view("生").size());
-            m.noPromote = true;
-        } else if (startsWith(s, "成")) {
-            s.remove_prefix(std::string_view("成").size());
-            m.promote = true;
-        } else if (startsWith(s, "打")) {
-            s.remove_prefix(std::string_view("打").size());
-            m.drop = true;
-        } else {
-            break;
-        }
-    }
-    if (startsWith(s, "(") || startsWith(s, "（")) {
-        s.remove_prefix(s[0] == '(' ? 1 : std::string_view("（").size());
-        m.fromFile = takeDigit(s);
-        m.fromRank = takeDigit(s);
-        if (m.fromFile < 1 || m.fromRank < 1 || !(startsWith(s, ")") || startsWith(s, "）")))
-            return "移動元のマスが読めません";
-        s.remove_prefix(s[0] == ')' ? 1 : std::string_view("）").size());
-        m.hasFrom = true;
-    }
-    if (!s.empty() && trimLeft(s).size() == s.size()) return "指し手の後ろに読めない文字があります";
-    // The time: "( 0:01/00:00:01)"; anything else after the move is left alone.
-    s = trimLeft(s);
-    if (startsWith(s, "(")) {
-        s.remove_prefix(1);
-        s = trimLeft(s);
-        const int minutes = takeNumber(s);
-        if (minutes >= 0 && startsWith(s, ":")) {
-            s.remove_prefix(1);
-            const int seconds = takeNumber(s);
-            if (seconds >= 0) m.spent = static_cast<long>(minutes) * 60 + seconds;
-            // The side's total: "/hh:mm:ss".
-            if (startsWith(s, "/")) {
-                s.remove_prefix(1);
-                const int h = takeNumber(s);
-                if (h >= 0 && startsWith(s, ":")) {
-                    s.remove_prefix(1);
-                    const int mm = takeNumber(s);
-                    if (mm >= 0 && startsWith(s, ":")) {
-                        s.remove_prefix(1);
-                        const int ss = takeNumber(s);
-                        if (ss >= 0) m.total = (static_cast<long>(h) * 60 + mm) * 60 + ss;
-                    }
-                }
-            }
-        }
-    }
-    return {};
-}
-
 bool onlyFullWidthDigits(std::string_view s) {
-    s = trim(s);
     if (s.empty()) return false;
     while (!s.empty()) {
-        s = trimLeft(s);
+        s = trimRecordLeft(s);
         if (s.empty()) break;
         if (s[0] >= '0' && s[0] <= '9') return false;
         if (takeDigit(s) < 0) return false;
@@ -230,48 +98,229 @@ bool onlyFullWidthDigits(std::string_view s) {
     return true;
 }
 
-std::string quote(std::string_view line) {
-    std::string s;
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < line.size() && chars < 30; ++chars) {
-        const std::size_t len = charLength(line, i);
-        s.append(line.substr(i, len));
-        i += len;
-    }
-    return "「" + std::string(trim(s)) + "」";
+// ---- Kinds of line -----------------------------------------------------------
+
+enum class LineKind {
+    Blank,
+    Comment,      // "#…", "*…" (a comment on a move), "&…" (a bookmark)
+    Header,       // "key：value"
+    TurnMark,     // "先手番" / "後手番" (or 下手番 / 上手番) after a board block
+    BoardRow,     // "|v香v桂 ・…|一"
+    BoardFrame,   // "+-----+" and the row of file numbers above a board block
+    MoveHeading,  // "手数----指手---------消費時間--"
+    Move,         // a number, then a move: "  12 ７六歩(77)   ( 0:01/00:00:03)"
+    Ending,       // a number, then a word that is not a move: "  13 投了", "194 Time-up"
+    Summary,      // "まで12手で先手の勝ち"
+    Variation,    // "変化：13手": the variations follow the main line
+    Unreadable,
+};
+
+struct KindByPrefix {
+    std::string_view prefix;
+    LineKind kind;
+    bool whole;  // the line must be exactly the prefix
+};
+constexpr KindByPrefix kKindsByPrefix[] = {
+    {"#", LineKind::Comment, false},          {"*", LineKind::Comment, false},
+    {"&", LineKind::Comment, false},          {"変化：", LineKind::Variation, false},
+    {"変化:", LineKind::Variation, false},    {"まで", LineKind::Summary, false},
+    {"手数－", LineKind::MoveHeading, false}, {"手数-", LineKind::MoveHeading, false},
+    {"手数＝", LineKind::MoveHeading, false}, {"|", LineKind::BoardRow, false},
+    {"+", LineKind::BoardFrame, false},       {"先手番", LineKind::TurnMark, true},
+    {"下手番", LineKind::TurnMark, true},     {"後手番", LineKind::TurnMark, true},
+    {"上手番", LineKind::TurnMark, true},
+};
+
+struct Line {
+    LineKind kind = LineKind::Unreadable;
+    std::string_view text;  // without the blanks around it
+    int number = 0;         // Move, Ending: the number in front
+    std::string_view body;  // Move, Ending: the text after the number and the ▲△ mark
+};
+
+// How the game ended, when a numbered line names it: the result for the side
+// whose turn it was (or for the side the line names).
+enum class EndResult { NoWinner, MoverLoses, MoverWins };
+struct EndWord {
+    std::string_view word;
+    std::string_view shown;  // in the loading message
+    EndResult result;
+};
+constexpr EndWord kEndWords[] = {
+    {"投了", "投了", EndResult::MoverLoses},         {"詰み", "詰み", EndResult::MoverLoses},
+    {"切れ負け", "切れ負け", EndResult::MoverLoses}, {"時間切れ", "時間切れ", EndResult::MoverLoses},
+    {"Time-up", "時間切れ", EndResult::MoverLoses},  {"反則負け", "反則負け", EndResult::MoverLoses},
+    {"不戦敗", "不戦敗", EndResult::MoverLoses},     {"反則勝ち", "反則勝ち", EndResult::MoverWins},
+    {"入玉勝ち", "入玉勝ち", EndResult::MoverWins},  {"不戦勝", "不戦勝", EndResult::MoverWins},
+    {"中断", "中断", EndResult::NoWinner},           {"千日手", "千日手", EndResult::NoWinner},
+    {"持将棋", "持将棋", EndResult::NoWinner},       {"不詰", "不詰", EndResult::NoWinner},
+    {"封じ手", "封じ手", EndResult::NoWinner},
+};
+constexpr std::string_view kUnknownEnd = "終局理由不明";
+
+const EndWord* endWordAt(std::string_view s) {
+    for (const EndWord& w : kEndWords)
+        if (textStartsWith(s, w.word)) return &w;
+    return nullptr;
 }
 
-// Standard handicaps: 上手 (後手, the upper side) lacks these squares' pieces
-// and moves first.
-struct Handicap {
-    std::string_view name;
-    int squares[10][2];
-    int count;
+// Whether the text after a move number starts as a move does: a destination
+// square (a file digit and a rank) or 同.
+bool looksLikeMove(std::string_view s) {
+    if (textStartsWith(s, "同")) return true;
+    const int file = takeDigit(s);
+    return file >= 1 && file <= 9 && takeRank(s) >= 1;
+}
+
+Line classify(std::string_view raw) {
+    Line l;
+    l.text = trimRecord(raw);
+    const std::string_view s = l.text;
+    if (s.empty()) {
+        l.kind = LineKind::Blank;
+        return l;
+    }
+    for (const KindByPrefix& k : kKindsByPrefix)
+        if (k.whole ? s == k.prefix : textStartsWith(s, k.prefix)) {
+            l.kind = k.kind;
+            return l;
+        }
+    if (onlyFullWidthDigits(s)) {
+        l.kind = LineKind::BoardFrame;
+        return l;
+    }
+    std::string_view rest = s;
+    l.number = takeNumber(rest);
+    if (l.number >= 0 && !rest.empty() && trimRecordLeft(rest).size() < rest.size()) {
+        rest = trimRecordLeft(rest);
+        for (std::string_view mark : {"▲", "△", "☗", "☖"})
+            if (take(rest, mark)) break;
+        l.body = trimRecordLeft(rest);
+        l.kind = looksLikeMove(l.body) ? LineKind::Move : LineKind::Ending;
+        return l;
+    }
+    l.number = 0;
+    const std::size_t colon = std::min(s.find("："), s.find(':'));
+    l.kind = colon != std::string_view::npos && colon > 0 ? LineKind::Header : LineKind::Unreadable;
+    return l;
+}
+
+// ---- A move line -------------------------------------------------------------
+
+struct ParsedMove {
+    bool same = false;  // 同
+    int file = 0, rank = 0;
+    int code = 0;  // unsigned code named
+    bool promote = false, drop = false;
+    bool hasFrom = false;
+    int fromFile = 0, fromRank = 0;
+    long spent = -1;  // seconds of the move, −1 when not given
+    long total = -1;  // the mover's total after it, −1 when not given
 };
-constexpr Handicap kHandicaps[] = {
-    {"香落ち", {{9, 1}}, 1},
-    {"右香落ち", {{1, 1}}, 1},
-    {"角落ち", {{8, 2}}, 1},
-    {"飛車落ち", {{2, 2}}, 1},
-    {"飛香落ち", {{2, 2}, {9, 1}}, 2},
-    {"二枚落ち", {{2, 2}, {8, 2}}, 2},
-    {"四枚落ち", {{2, 2}, {8, 2}, {1, 1}, {9, 1}}, 4},
-    {"六枚落ち", {{2, 2}, {8, 2}, {1, 1}, {9, 1}, {2, 1}, {8, 1}}, 6},
-    {"八枚落ち", {{2, 2}, {8, 2}, {1, 1}, {9, 1}, {2, 1}, {8, 1}, {3, 1}, {7, 1}}, 8},
-    {"十枚落ち", {{2, 2}, {8, 2}, {1, 1}, {9, 1}, {2, 1}, {8, 1}, {3, 1}, {7, 1}, {4, 1}, {6, 1}}, 10},
+
+bool takeOpen(std::string_view& s) { return take(s, "(") || take(s, "（"); }
+bool takeClose(std::string_view& s) { return take(s, ")") || take(s, "）"); }
+
+// The origin "(77)".
+bool takeOrigin(std::string_view& s, ParsedMove& m) {
+    std::string_view t = s;
+    if (!takeOpen(t)) return false;
+    m.fromFile = takeDigit(t);
+    m.fromRank = takeDigit(t);
+    if (m.fromFile < 1 || m.fromRank < 1 || !takeClose(t)) return false;
+    s = t;
+    m.hasFrom = true;
+    return true;
+}
+
+// The time "( 0:01/00:00:01)": the move's minutes and seconds, then the
+// mover's total. A column that does not read so is left alone.
+void takeTime(std::string_view s, ParsedMove& m) {
+    if (!takeOpen(s)) return;
+    s = trimRecordLeft(s);
+    const int minutes = takeNumber(s);
+    if (minutes < 0 || !take(s, ":")) return;
+    const int seconds = takeNumber(s);
+    if (seconds < 0) return;
+    m.spent = static_cast<long>(minutes) * 60 + seconds;
+    if (!take(s, "/")) return;
+    const int h = takeNumber(s);
+    if (h < 0 || !take(s, ":")) return;
+    const int mm = takeNumber(s);
+    if (mm < 0 || !take(s, ":")) return;
+    const int ss = takeNumber(s);
+    if (ss >= 0) m.total = (static_cast<long>(h) * 60 + mm) * 60 + ss;
+}
+
+// Parses the move after its number. Returns an empty text or the reason.
+std::string parseMove(std::string_view s, ParsedMove& m) {
+    if (take(s, "同")) {
+        s = trimRecordLeft(s);
+        m.same = true;
+    } else {
+        m.file = takeDigit(s);
+        m.rank = takeRank(s);
+    }
+    m.code = takePiece(s);
+    if (m.code == 0) return "駒の名前が読めません";
+    for (;;) {
+        if (take(s, "不成") || take(s, "生")) continue;  // a promotion declined: the default
+        if (take(s, "成"))
+            m.promote = true;
+        else if (take(s, "打"))
+            m.drop = true;
+        else
+            break;
+    }
+    const bool opens = textStartsWith(s, "(") || textStartsWith(s, "（");
+    if (opens && !takeOrigin(s, m) && s.find(':') == std::string_view::npos) return "移動元のマスが読めません";
+    // After the move: the time column, straight away or after blanks, or a
+    // variation mark "+", or blanks and anything.
+    if (!s.empty() && !textStartsWith(s, "(") && !textStartsWith(s, "（") && !textStartsWith(s, "+") &&
+        trimRecordLeft(s).size() == s.size())
+        return "指し手の後ろに読めない文字があります";
+    takeTime(trimRecordLeft(s), m);
+    return {};
+}
+
+// ---- The start ---------------------------------------------------------------
+
+// The handicaps KIF names: the steps of the handicap ladder that 上手 (後手,
+// the upper side) lacks, as bits (bit n = step n of kUpperHandicap).
+struct NamedHandicap {
+    std::string_view name;
+    unsigned steps;
+};
+constexpr unsigned stepsUpTo(int n) { return ((1u << (n + 1)) - 1) & ~1u; }
+constexpr unsigned step(int n) { return 1u << n; }
+// Steps: 1 bishop, 2 rook, 3 and 4 the lances of files 1 and 9, 5 and 6 the
+// knights of files 2 and 8, 7 and 8 the silvers of files 3 and 7, 9 and 10 the golds.
+constexpr NamedHandicap kNamedHandicaps[] = {
+    {"香落ち", step(3)},
+    {"右香落ち", step(4)},
+    {"角落ち", step(1)},
+    {"飛車落ち", step(2)},
+    {"飛香落ち", step(2) | step(3)},
+    {"二枚落ち", stepsUpTo(2)},
+    {"三枚落ち", stepsUpTo(3)},
+    {"四枚落ち", stepsUpTo(4)},
+    {"五枚落ち", stepsUpTo(4) | step(6)},
+    {"左五枚落ち", stepsUpTo(5)},
+    {"六枚落ち", stepsUpTo(6)},
+    {"左七枚落ち", stepsUpTo(7)},
+    {"右七枚落ち", stepsUpTo(6) | step(8)},
+    {"八枚落ち", stepsUpTo(8)},
+    {"十枚落ち", stepsUpTo(10)},
 };
 
 // Pieces in hand "飛　角二　歩十八" or "なし" into hand[1..7].
 bool readHand(std::string_view s, int* hand) {
-    s = trim(s);
+    s = trimRecord(s);
     if (s.empty() || s == "なし") return true;
     while (!s.empty()) {
-        s = trimLeft(s);
+        s = trimRecordLeft(s);
         if (s.empty()) break;
-        if (startsWith(s, "、") || startsWith(s, ",")) {
-            s.remove_prefix(s[0] == ',' ? 1 : std::string_view("、").size());
-            continue;
-        }
+        if (take(s, "、") || take(s, ",")) continue;
         const int code = takePiece(s);
         const int kind = handKindOf(code);
         if (kind == 0 || kHandKindCode[kind] != code) return false;
@@ -290,8 +339,7 @@ bool readBoardRow(std::string_view s, int y, Position& p) {
         const char owner = s[0];
         if (owner != ' ' && owner != 'v' && owner != '^' && owner != '+' && owner != '-') return false;
         s.remove_prefix(1);
-        if (startsWith(s, "・")) {
-            s.remove_prefix(std::string_view("・").size());
+        if (take(s, "・")) {
             p.board[x][y] = kEmpty;
             continue;
         }
@@ -299,35 +347,106 @@ bool readBoardRow(std::string_view s, int y, Position& p) {
         if (code == 0) return false;
         p.board[x][y] = owner == 'v' || owner == '-' ? code : -code;
     }
-    return startsWith(s, "|");
+    return textStartsWith(s, "|");
 }
+
+// ---- The reader --------------------------------------------------------------
+
+// Where the reader is in the file.
+enum class Section {
+    Start,  // headers, a board block: the start may still change
+    Moves,  // after the first move: moves, comments and the end only
+    Over,   // the main line has ended: only the summary "まで…" is read
+    Done,   // the variations: nothing more is read
+};
 
 struct Reader {
     KifReadResult r;
+    Section section = Section::Start;
     Position start;
     bool haveBoard = false;
     int boardRows = 0;
     int handSente[8]{}, handGote[8]{};
     bool handicapNamed = false;
     bool firstMoverGiven = false;
-    bool started = false;    // the first move has been read: the start is fixed
-    bool ended = false;      // the moves are over (投了, 中断, …, or the end of the main line)
-    bool sawHeader = false;  // at least one "key：value" line
+    bool startFixed = false;
     Position pos;
     GameState g;
     int prevX = 0, prevY = 0;
     double total[2]{};  // 0 the lower side (先手), 1 the upper
 
-    bool fail(int line, std::string_view text, const std::string& why) {
+    // Records the refusal; always false, so that callers can return it.
+    bool fail(int line, std::string_view text, std::string_view why) {
         r.ok = false;
         r.badLine = line;
-        r.message = std::to_string(line) + "行目" + (text.empty() ? std::string() : quote(text)) + "：" + why;
+        r.message = recordLineMessage(line, text, why);
         return false;
     }
 
-    bool header(int n, std::string_view line, std::string_view key, std::string_view value) {
-        sawHeader = true;
-        if (started) return true;  // a header after the moves changes nothing
+    int moverOrder() const { return r.moveCount % 2 == 0 ? r.firstMover : -r.firstMover; }
+
+    // Reads one line; false when the file is refused (the reason in r).
+    bool read(int n, std::string_view raw) {
+        if (section == Section::Done) return true;
+        if (section == Section::Over) {
+            const Line l = classify(raw);
+            if (l.kind == LineKind::Summary) summary(l.text);
+            if (l.kind == LineKind::Variation) section = Section::Done;
+            return true;
+        }
+        if (raw.size() > kMaxKifLineBytes) return fail(n, {}, "行が長すぎます");
+        const Line l = classify(raw);
+        const bool inMoves = section == Section::Moves;
+        switch (l.kind) {
+        case LineKind::Blank:
+        case LineKind::Comment: return true;
+        case LineKind::Variation: section = Section::Done; return true;
+        case LineKind::Summary:
+            summary(l.text);
+            section = Section::Over;
+            return true;
+        case LineKind::Move: return move(n, l);
+        case LineKind::Ending: return ending(n, l);
+        case LineKind::BoardRow:
+            if (inMoves) return fail(n, l.text, "指し手の後に局面図があります");
+            haveBoard = true;
+            if (boardRows >= 9 || !readBoardRow(l.text, boardRows + 1, start))
+                return fail(n, l.text, "局面図の段が読めません");
+            ++boardRows;
+            return true;
+        case LineKind::Header:
+            if (inMoves) return fail(n, l.text, "指し手の間に指し手でない行があります");
+            return header(n, l.text);
+        case LineKind::BoardFrame:
+        case LineKind::MoveHeading:
+            if (inMoves) return fail(n, l.text, "指し手の間に指し手でない行があります");
+            return true;
+        case LineKind::TurnMark:
+            if (inMoves) return fail(n, l.text, "指し手の間に指し手でない行があります");
+            r.firstMover = l.text == "先手番" || l.text == "下手番" ? kSente : kGote;
+            firstMoverGiven = true;
+            return true;
+        case LineKind::Unreadable:
+            return fail(n, l.text, inMoves ? "指し手の間に指し手でない行があります" : "読めない行です");
+        }
+        return fail(n, l.text, "読めない行です");
+    }
+
+    void summary(std::string_view s) {
+        auto has = [s](std::string_view w) { return s.find(w) != std::string_view::npos; };
+        if (has("先手の勝ち") || has("下手の勝ち")) r.winner = kSente;
+        if (has("後手の勝ち") || has("上手の勝ち")) r.winner = kGote;
+    }
+
+    bool header(int n, std::string_view line) {
+        std::size_t colon = line.find("：");
+        std::size_t colonLen = std::string_view("：").size();
+        if (const std::size_t ascii = line.find(':'); ascii < colon) {
+            colon = ascii;
+            colonLen = 1;
+        }
+        const std::string_view key = trimRecord(line.substr(0, colon));
+        const std::string_view value = trimRecord(line.substr(colon + colonLen));
         if (key == "先手" || key == "下手")
             r.senteName = value;
         else if (key == "後手" || key == "上手")
@@ -343,40 +462,43 @@ struct Reader {
         } else if (key == "後手の持駒" || key == "上手の持駒") {
             if (!readHand(value, handGote)) return fail(n, line, "持駒が読めません");
         } else if (key == "手合割") {
-            if (value == "平手" || value == "その他" || value.empty()) return true;
-            for (const Handicap& h : kHandicaps)
-                if (value == h.name) {
-                    初期配置(start);
-                    for (int i = 0; i < h.count; ++i) start.board[h.squares[i][0]][h.squares[i][1]] = kEmpty;
-                    handicapNamed = true;
-                    if (!firstMoverGiven) r.firstMover = kGote;
-                    return true;
-                }
-            return fail(n, line, "この手合割は読めません");
+            return handicap(n, line, value);
         }
         return true;
     }
 
+    bool handicap(int n, std::string_view line, std::string_view name) {
+        if (name == "平手" || name == "その他" || name.empty()) return true;
+        for (const NamedHandicap& h : kNamedHandicaps)
+            if (name == h.name) {
+                初期配置(start);
+                for (int s = 1; s <= kHandicapSteps; ++s)
+                    if (h.steps & step(s)) start.board[kUpperHandicap[s].x][kUpperHandicap[s].y] = kEmpty;
+                handicapNamed = true;
+                if (!firstMoverGiven) r.firstMover = kGote;
+                return true;
+            }
+        return fail(n, line, "この手合割は読めません");
+    }
+
     // Fixes the start before the first move (or at the end of a file
-    // without moves).
-    bool begin(int n) {
-        if (started) return true;
-        started = true;
+    // without moves); `n` is the line that needed it.
+    bool fixStart(int n) {
+        if (startFixed) return true;
+        startFixed = true;
         if (haveBoard) {
             if (boardRows != 9) return fail(n, {}, "局面図の段の数が9ではありません");
         } else if (!handicapNamed) {
             初期配置(start);
         }
+        start.ownHandTotal = start.enemyHandTotal = 0;
         for (int k = 1; k <= kHandKinds; ++k) {
             start.ownHand[k] = handSente[k];
             start.enemyHand[k] = handGote[k];
-        }
-        int kings[2] = {0, 0};
-        start.ownHandTotal = start.enemyHandTotal = 0;
-        for (int k = 1; k <= kHandKinds; ++k) {
             start.ownHandTotal += start.ownHand[k];
             start.enemyHandTotal += start.enemyHand[k];
         }
+        int kings[2] = {0, 0};
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) {
                 const int c = start.board[x][y];
@@ -404,6 +526,28 @@ struct Reader {
         return true;
     }
 
+    // A numbered line that is not a move ends the main line; the moves before
+    // it stay. The word says how the game ended and who won.
+    bool ending(int n, const Line& l) {
+        if (!fixStart(n)) return false;
+        std::string_view s = l.body;
+        int resultFor = moverOrder();
+        for (const auto& [name, order] :
+             {std::pair{"先手", kSente}, std::pair{"下手", kSente}, std::pair{"後手", kGote}, std::pair{"上手", kGote}})
+            if (take(s, name)) {
+                take(s, "の");
+                s = trimRecordLeft(s);
+                resultFor = order;
+                break;
+            }
+        const EndWord* w = endWordAt(s);
+        r.ending = w ? std::string(w->shown) : std::string(kUnknownEnd);
+        if (w && w->result == EndResult::MoverLoses) r.winner = -resultFor;
+        if (w && w->result == EndResult::MoverWins) r.winner = resultFor;
+        section = Section::Over;
+        return true;
+    }
+
     void saveEntry(int k, double lb, double la, double ub, double ua) {
         MoveListEntry& e = r.list.entry(k);
         for (int x = 1; x <= 9; ++x)
@@ -419,14 +563,18 @@ struct Reader {
         e.movedPiece = 0;
     }
 
-    bool move(int n, std::string_view line, const ParsedMove& pm) {
-        if (r.moveCount >= kMaxKifMoves) return fail(n, line, "指し手が多すぎます");
-        if (g.winnerSide != 0) return fail(n, line, "玉が取られた後に指し手があります");
-        const int order = (r.moveCount % 2 == 0) ? r.firstMover : -r.firstMover;
-        const int sign = order == kSente ? -1 : 1;  // 先手 is the lower side (negative codes)
+    bool move(int n, const Line& l) {
+        ParsedMove pm;
+        if (const std::string why = parseMove(l.body, pm); !why.empty()) return fail(n, l.text, why);
+        if (!fixStart(n)) return false;
+        section = Section::Moves;
+        if (l.number != r.moveCount + 1) return fail(n, l.text, "手数が順番どおりではありません");
+        if (r.moveCount >= kMaxKifMoves) return fail(n, l.text, "指し手が多すぎます");
+        if (g.winnerSide != 0) return fail(n, l.text, "玉が取られた後に指し手があります");
+        const int sign = moverOrder() == kSente ? -1 : 1;  // 先手 is the lower side (negative codes)
         int toX = 0, toY = 0;
         if (pm.same) {
-            if (prevX == 0) return fail(n, line, "最初の指し手に「同」は使えません");
+            if (prevX == 0) return fail(n, l.text, "最初の指し手に「同」は使えません");
             toX = prevX;
             toY = prevY;
         } else {
@@ -439,13 +587,13 @@ struct Reader {
         int fromX = 0, fromY = 0, piece = 0;
         bool drop = pm.drop;
         if (pm.hasFrom) {
-            if (pm.drop) return fail(n, line, "打つ駒に移動元があります");
+            if (pm.drop) return fail(n, l.text, "打つ駒に移動元があります");
             fromX = 10 - pm.fromFile;
             fromY = pm.fromRank;
             piece = pos.board[fromX][fromY];
-            if (piece == kEmpty || (piece < 0) != (sign < 0)) return fail(n, line, "移動元に手番の駒がありません");
+            if (piece == kEmpty || (piece < 0) != (sign < 0)) return fail(n, l.text, "移動元に手番の駒がありません");
             const int have = absCode(piece) == kGoldAlt ? kGold : absCode(piece);
-            if (have != pm.code) return fail(n, line, "移動元の駒が指し手の駒と違います");
+            if (have != pm.code) return fail(n, l.text, "移動元の駒が指し手の駒と違います");
         } else if (!pm.drop) {
             // No origin written: the one piece of that name that can go there,
             // or else a drop.
@@ -457,39 +605,39 @@ struct Reader {
                         fromX = x;
                         fromY = y;
                     }
-            if (found > 1) return fail(n, line, "どの駒が動いたのか分かりません（移動元を書いて下さい）");
+            if (found > 1) return fail(n, l.text, "どの駒が動いたのか分かりません（移動元を書いて下さい）");
             if (found == 1) {
                 piece = named;
             } else {
                 const int kind = handKindOf(named);
                 const int* hand = sign < 0 ? pos.ownHand : pos.enemyHand;
                 if (kind == 0 || kHandKindCode[kind] != pm.code || hand[kind] < 1)
-                    return fail(n, line, "その駒はそこへ動けません");
+                    return fail(n, l.text, "その駒はそこへ動けません");
                 drop = true;
             }
         }
         int placed = 0;
         if (drop) {
             const int kind = handKindOf(named);
-            if (kind == 0 || kHandKindCode[kind] != pm.code || pm.promote) return fail(n, line, "この駒は打てません");
+            if (kind == 0 || kHandKindCode[kind] != pm.code || pm.promote) return fail(n, l.text, "この駒は打てません");
             const int* hand = sign < 0 ? pos.ownHand : pos.enemyHand;
-            if (hand[kind] < 1) return fail(n, line, "持駒にない駒は打てません");
+            if (hand[kind] < 1) return fail(n, l.text, "持駒にない駒は打てません");
             fromX = sign < 0 ? kLowerHandCol : kUpperHandCol;
             fromY = dropFromY(fromX, kind);
             piece = named;
             if (移動チェック(pos, files, fromX, fromY, toX, toY, piece) != 1)
-                return fail(n, line, "そこへは打てません");
+                return fail(n, l.text, "そこへは打てません");
             placed = piece;
         } else {
             if (移動チェック(pos, files, fromX, fromY, toX, toY, piece) != 1)
-                return fail(n, line, "その駒はそこへ動けません");
+                return fail(n, l.text, "その駒はそこへ動けません");
             int promoted = 0;
             const bool may = 調査_駒成(fromX, fromY, toX, toY, piece, promoted) == 1;
             if (pm.promote) {
-                if (!may) return fail(n, line, "この駒は成れません");
+                if (!may) return fail(n, l.text, "この駒は成れません");
                 placed = promoted;
             } else {
-                if (移動後チェック(toY, piece) == 0) return fail(n, line, "成らなければ動けない駒です");
+                if (移動後チェック(toY, piece) == 0) return fail(n, l.text, "成らなければ動けない駒です");
                 placed = piece;
             }
         }
@@ -519,110 +667,34 @@ struct Reader {
         prevY = toY;
         return true;
     }
-
-    bool line(int n, std::string_view raw) {
-        if (raw.size() > kMaxKifLineBytes) return fail(n, {}, "行が長すぎます");
-        const std::string_view s = trim(raw);
-        if (s.empty() || s[0] == '#' || s[0] == '*' || s[0] == '&') return true;
-        if (startsWith(s, "まで")) {
-            if (s.find("先手の勝ち") != std::string_view::npos || s.find("下手の勝ち") != std::string_view::npos)
-                r.winner = kSente;
-            if (s.find("後手の勝ち") != std::string_view::npos || s.find("上手の勝ち") != std::string_view::npos)
-                r.winner = kGote;
-            return true;
-        }
-        if (startsWith(s, "手数－") || startsWith(s, "手数-") || startsWith(s, "手数＝")) return true;
-        if (s[0] == '|') {
-            if (started) return fail(n, s, "指し手の後に局面図があります");
-            haveBoard = true;
-            if (boardRows >= 9 || !readBoardRow(s, boardRows + 1, start)) return fail(n, s, "局面図の段が読めません");
-            ++boardRows;
-            return true;
-        }
-        if (s[0] == '+' || onlyFullWidthDigits(s)) return true;  // the block's frame and file numbers
-        if (s == "先手番" || s == "下手番") {
-            r.firstMover = kSente;
-            firstMoverGiven = true;
-            return true;
-        }
-        if (s == "後手番" || s == "上手番") {
-            r.firstMover = kGote;
-            firstMoverGiven = true;
-            return true;
-        }
-        std::string_view rest = s;
-        const int number = takeNumber(rest);
-        if (number >= 0) {
-            if (rest.size() == trimLeft(rest).size()) return fail(n, s, "指し手の行が読めません");
-            ParsedMove pm;
-            if (std::string why = parseMove(rest, pm); !why.empty()) return fail(n, s, why);
-            if (!begin(n)) return false;
-            if (pm.end) {
-                // The side to move resigned; the summary line may still say otherwise.
-                if (pm.resigned) r.winner = r.moveCount % 2 == 0 ? -r.firstMover : r.firstMover;
-                ended = true;
-                return false;
-            }
-            if (number != r.moveCount + 1) return fail(n, s, "手数が順番どおりではありません");
-            return move(n, s, pm);
-        }
-        std::size_t colon = s.find("：");
-        std::size_t colonLen = std::string_view("：").size();
-        if (colon == std::string_view::npos) {
-            colon = s.find(':');
-            colonLen = 1;
-        }
-        if (colon != std::string_view::npos && colon > 0)
-            return header(n, s, trim(s.substr(0, colon)), trim(s.substr(colon + colonLen)));
-        return fail(n, s, "読めない行です");
-    }
 };
+
+KifReadResult refused(std::string message, int badLine = 0) {
+    KifReadResult r;
+    r.list.entries.clear();
+    r.message = std::move(message);
+    r.badLine = badLine;
+    return r;
+}
 
 }  // namespace
 
 KifReadResult 解析_KIF(std::string_view bytes) {
+    if (bytes.size() > kMaxKifBytes) return refused("ファイルが大きすぎます");
+    const DecodedText decoded = decodeRecordText(bytes, "KIF");
+    if (!decoded.error.empty()) return refused(decoded.error);
+    const std::vector<std::string_view> lines = splitRecordLines(decoded.text);
+    if (lines.empty()) return refused("KIFファイルが空です");
+
     Reader rd;
     rd.r.list.entries.clear();
-    auto refuse = [&](const std::string& why) {
-        KifReadResult r;
-        r.list.entries.clear();
-        r.message = why;
-        return r;
-    };
-    if (bytes.size() > kMaxKifBytes) return refuse("ファイルが大きすぎます");
-    const DecodedText decoded = decodeRecordText(bytes, "KIF");
-    if (!decoded.error.empty()) return refuse(decoded.error);
-    const std::string& text = decoded.text;
-
     rd.r.list.entries.resize(501);
-    const std::vector<std::string_view> lines = splitRecordLines(text);
     int n = 0;
-    for (const std::string_view line : lines) {
-        ++n;
-        const std::string_view t = trim(line);
-        if (startsWith(t, "変化：") || startsWith(t, "変化:")) break;  // variations are not read
-        if (rd.ended) {
-            // After the last move only the summary line ("まで…の勝ち") is read.
-            if (startsWith(t, "まで")) rd.line(n, t);
-            continue;
-        }
-        if (!rd.line(n, line)) {
-            if (!rd.r.message.empty()) {
-                KifReadResult failed = refuse(rd.r.message);
-                failed.badLine = rd.r.badLine;
-                return failed;
-            }
-            rd.ended = true;  // the end of the moves
-        }
-    }
-    if (!rd.begin(n)) {
-        KifReadResult failed = refuse(rd.r.message);
-        failed.badLine = rd.r.badLine;
-        return failed;
-    }
-    if (lines.empty()) return refuse("KIFファイルが空です");
-    if (rd.r.moveCount == 0 && !rd.haveBoard && !rd.sawHeader && !rd.ended)
-        return refuse("KIFファイルではありません（ヘッダも指し手もありません）");
+    for (const std::string_view line : lines)
+        if (!rd.read(++n, line)) return refused(rd.r.message, rd.r.badLine);
+    if (rd.r.moveCount == 0 && !rd.haveBoard && !rd.handicapNamed)
+        return refused("KIFファイルに指し手も局面図もありません");
+    if (!rd.fixStart(n)) return refused(rd.r.message, rd.r.badLine);
     // The end of the game, with both totals.
     rd.saveEntry(rd.r.moveCount, rd.total[0], rd.total[0], rd.total[1], rd.total[1]);
     rd.r.list.recordLength = 0;
@@ -633,17 +705,19 @@ KifReadResult 解析_KIF(std::string_view bytes) {
 
 KifReadResult 読込_KIF(const std::filesystem::path& file) {
     const FileReadResult read = readWholeFile(file, kMaxKifBytes);
-    if (read.status != FileReadStatus::Ok) {
-        KifReadResult r;
-        r.list.entries.clear();
-        switch (read.status) {
-        case FileReadStatus::NotFound: r.message = "KIFファイルが見つかりません"; break;
-        case FileReadStatus::TooLarge: r.message = "KIFファイルが大きすぎます"; break;
-        default: r.message = "KIFファイルを読み込めません"; break;
-        }
-        return r;
+    switch (read.status) {
+    case FileReadStatus::Ok: return 解析_KIF(read.bytes);
+    case FileReadStatus::NotFound: return refused("KIFファイルが見つかりません");
+    case FileReadStatus::TooLarge: return refused("KIFファイルが大きすぎます");
+    case FileReadStatus::CannotRead: break;
     }
-    return 解析_KIF(read.bytes);
+    return refused("KIFファイルを読み込めません");
+}
+
+std::string KIF読込メッセージ(const KifReadResult& kif) {
+    std::string s = std::to_string(kif.moveCount) + "手を読み込みました";
+    if (!kif.ending.empty()) s += "（" + kif.ending + "）";
+    return s;
 }
 
 }  // namespace xantu

@@ -47,6 +47,20 @@ std::string handLine(const int* hand) {
     return s.empty() ? "なし" : s;
 }
 
+// A move in the KIF move column, as every reader knows it: "と" for a promoted
+// pawn ("奔" is this program's own name, which other readers refuse or
+// misread), and no "不成", which the origin written after it makes redundant
+// and which the most used readers refuse.
+std::string kifMoveText(MoveRecord m, int prevX, int prevY, NotationView view) {
+    m.mayPromote = false;
+    std::string s = 作成_指し手表記(m, 0, prevX, prevY, view);
+    if (absCode(m.piece) == kPromPawn) {
+        const std::string ours = 指し手駒名(kPromPawn);
+        if (const std::size_t at = s.find(ours); at != std::string::npos) s.replace(at, ours.size(), "と");
+    }
+    return s;
+}
+
 bool kingMissing(const Position& p, int sign) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
@@ -141,7 +155,7 @@ KifText 作成_KIF(const KifGame& game) {
             out.text.clear();
             return out;
         }
-        std::string text = 作成_指し手表記(*m, 0, prevX, prevY, view);
+        std::string text = kifMoveText(*m, prevX, prevY, view);
         prevX = m->toX;
         prevY = m->toY;
         const std::size_t width = columns(text);

@@ -48,7 +48,9 @@ struct KifText {
 
 // The KIF text of a game: 開始日時, 棋戦, 手合割 "平手" (or, for any other start,
 // the position as a board block with both hands), 先手, 後手, a 備考 line naming
-// this variant's rules, the moves with their times, and "まで…".
+// this variant's rules, the moves with their times, and "まで…". Pieces carry
+// the names of ordinary shogi that every reader knows (a promoted pawn is
+// "と"), and a move that declines promotion is written without "不成".
 KifText 作成_KIF(const KifGame& game);
 
 // The board block of a Position seen from 先手's seat: "後手の持駒：…", the

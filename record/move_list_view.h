@@ -23,6 +23,19 @@ struct MoveListView {
 // be stepped to with 進 are listed as well when the game was stepped back.
 // A move that no single move explains (a record whose first entry was never
 // read) is listed as "――".
-MoveListView 作成_棋譜一覧(const MoveList& list, const Position& board, const GameState& g);
+// Moves are written with the real coordinates, as a KIF file numbers them:
+// `lowerOrder` is the order value of the player at the bottom of the board
+// (see 調査_下側の手番); with the bottom player 後手 the board is seen from
+// 後手's seat. The marks follow it as well: ▲ for 先手's moves, △ for 後手's.
+// The kings are named as the board's pictures name them: the bottom
+// player's "王", the top player's "玉".
+MoveListView 作成_棋譜一覧(const MoveList& list, const Position& board, const GameState& g, int lowerOrder);
+
+// The order value (+1 先手, −1 後手) of the player at the bottom of the board,
+// whose seat the coordinates on the screen are seen from. In a game it is
+// manSide; with no game on the board, 先手. For a viewed record it is
+// `recordLowerOrder` when the file said it (a KIF: 先手), else the side that
+// made the first move is 先手, as the KIF writer has it.
+int 調査_下側の手番(const MoveList& list, const GameState& g, int recordLowerOrder);
 
 }  // namespace xantu

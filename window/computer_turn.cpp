@@ -12,6 +12,8 @@ void GameWindow::待ち時間(double IN_秒) {
     // The platform waits while keeping the window painted; a wait never
     // spans more than the seconds asked, midnight or not.
     BusyScope busy(*this);
+    // A game just started as 後手 turns the coordinates before the first move.
+    同期_視点();
     if (IN_秒 > 0) plat.clock.wait(IN_秒);
 }
 

@@ -60,8 +60,8 @@ void GameWindow::描画_時計(int side) {
     const ClockReading r = 時計_読み(side);
     // Whole seconds, rounded up: "0" shows only once the time is gone.
     const double whole = std::ceil(r.shown() - 1e-9);
-    const std::string text = r.inByoyomi ? "秒読み" + std::to_string(static_cast<long>(whole))
-                                         : 調査_時間秒追加結果(whole);
+    const std::string text =
+        r.inByoyomi ? "秒読み" + std::to_string(static_cast<long>(whole)) : 調査_時間秒追加結果(whole);
     const bool toMove = side == g.sideToMove && g.winnerSide == 0;
     const int colour = r.warning && toMove ? colourLightRed : toMove ? colourYellow : colourWhite;
     screen.描画_残り時間(side, text, colour);
@@ -91,8 +91,9 @@ void GameWindow::時計_監視() {
         return;
     }
     // A side without a clock in a game where the other has one counts up.
-    const long shown = !時計_持ち時間(side).timed() ? static_cast<long>(std::floor(clk.turnSeconds))
-                       : static_cast<long>(std::ceil(r.shown() - 1e-9)) + (r.inByoyomi ? 1000000 : 0);
+    const long shown = !時計_持ち時間(side).timed()
+                           ? static_cast<long>(std::floor(clk.turnSeconds))
+                           : static_cast<long>(std::ceil(r.shown() - 1e-9)) + (r.inByoyomi ? 1000000 : 0);
     if (shown == clk.shownLeft) return;
     clk.shownLeft = shown;
     描画_時計(side);
@@ -101,8 +102,7 @@ void GameWindow::時計_監視() {
 }
 
 bool GameWindow::時計_時間切れ(int side, double turnSeconds) const {
-    return clk.control.timed() &&
-           調査_残り時間(時計_持ち時間(side), 調査_残り持ち時間(side), turnSeconds).timedOut;
+    return clk.control.timed() && 調査_残り時間(時計_持ち時間(side), 調査_残り持ち時間(side), turnSeconds).timedOut;
 }
 
 void GameWindow::時間切れ(int loser) {

@@ -76,6 +76,7 @@ LastMove GameWindow::調査_直前の手() const {
 }
 
 void GameWindow::描画_手番() {
+    同期_視点();
     screen.描画_手番と直前の手(g.winnerSide == 0 ? g.sideToMove : 0, 調査_直前の手());
     // In a timed game the clock of the side to move is the highlighted one.
     if (clk.control.timed()) {
@@ -83,6 +84,10 @@ void GameWindow::描画_手番() {
         描画_両時計();
     }
 }
+
+int GameWindow::調査_下側の手番() const { return xantu::調査_下側の手番(moves, g, gameInfo.lowerSideOrder); }
+
+void GameWindow::同期_視点() { screen.設定_視点(調査_下側の手番()); }
 
 void GameWindow::描画_可視(bool a, bool b, bool c) { plat.filePanel.setListsVisible(a, b, c); }
 
@@ -199,6 +204,7 @@ void GameWindow::初期設定() {
 }
 
 void GameWindow::画面_再描画() {
+    同期_視点();
     screen.描画_背景(opt.backgroundTheme);
     screen.描画_桝_数値();
     screen.描画_自持盤();

@@ -139,8 +139,13 @@ public:
     int 調査_持駒数(int IN_手番) const;
     // The squares of the move that led to the Position on the board.
     LastMove 調査_直前の手() const;
-    // Shows whose turn it is and the last move, as the state now says.
+    // Shows whose turn it is and the last move, as the state now says (and
+    // the coordinates from the seat of the player at the bottom).
     void 描画_手番();
+    // The order value of the player at the bottom of the board, and the
+    // labels and notation brought to that player's seat.
+    int 調査_下側の手番() const;
+    void 同期_視点();
     void toggleMute();
 
     // ---- The clocks of a timed game -------------------------------------
@@ -206,6 +211,8 @@ public:
         // says it (a KIF: +1), else 0; the winner the file names, else 0.
         int lowerSideOrder = 0;
         int winner = 0;
+        // The KIF 持ち時間 text: of the game's clocks, or as a loaded KIF says it.
+        std::string timeControl;
     } gameInfo;
     SoundModule Module1;
     // The settings file; the current folder's unless the program or a test

@@ -28,6 +28,9 @@ void GameWindow::対局情報設定() {
     gameInfo = GameInfo{};
     gameInfo.startDateTime = plat.clock.localDateTime();
     時計_開始();
+    const bool manSente = g.manSide == kSente;
+    gameInfo.timeControl =
+        作成_持ち時間見出し(manSente ? clk.control.man : clk.control.com, manSente ? clk.control.com : clk.control.man);
     const std::string human = "人間";
     const std::string computer = "コンピュータ LEVEL" + std::to_string(g.comLevel);
     if (g.vsComputer == 1) {
@@ -54,6 +57,7 @@ void GameWindow::KIF_WRITE_Click() {
     KifGame game = 作成_KIF対局(moves, final, g.recordMode == 1 ? gameInfo.lowerSideOrder : g.manSide);
     game.startDateTime = gameInfo.startDateTime;
     game.event = gameInfo.event;
+    game.timeControl = gameInfo.timeControl;
     game.senteName = gameInfo.senteName;
     game.goteName = gameInfo.goteName;
     if (game.senteName.empty() && game.goteName.empty()) {
@@ -78,6 +82,10 @@ void GameWindow::KIF_READ_Click() {
         message(kif.message, kKifReadTitle);
         return;
     }
+    // A game in progress is given up only when the player says so.
+    const bool gameInProgress = g.recordMode == 0 && g.sideToMove != 0 && g.winnerSide == 0 && g.moveNumber > 0;
+    if (gameInProgress && message("対局を中止して棋譜を読み込みますか？", kKifReadTitle, MsgButtons::YesNo) != kMsgYes)
+        return;
     初期設定();
     g.recordMode = 1;
     保存_対局();
@@ -87,6 +95,7 @@ void GameWindow::KIF_READ_Click() {
     gameInfo = GameInfo{};
     gameInfo.startDateTime = kif.startDateTime;
     gameInfo.event = kif.event;
+    gameInfo.timeControl = kif.timeControl;
     gameInfo.senteName = kif.senteName;
     gameInfo.goteName = kif.goteName;
     gameInfo.lowerSideOrder = kSente;
@@ -104,12 +113,17 @@ void GameWindow::KIF_READ_Click() {
     if (!gameInfo.event.empty())
         screen.描画_棋譜見出し(取得_棋譜のX座標(gameInfo.event) - 3000, 6350, gameInfo.event, colourSelect);
     screen.描画_棋譜見出し(取得_棋譜のX座標(gameInfo.goteName), 100, gameInfo.goteName, colourWhite);
+    // The time the players had, above the board beside 後手's name.
+    if (!gameInfo.timeControl.empty()) {
+        const std::string shown = "持ち時間：" + gameInfo.timeControl;
+        screen.描画_棋譜見出し(取得_棋譜のX座標(shown) - 3000, 100, shown, colourSelect);
+    }
     screen.描画_棋譜見出し(取得_棋譜のX座標(gameInfo.senteName), 6350, gameInfo.senteName, colourWhite);
     if (kif.moveCount == 0) {
         message("KIFファイルに指し手がありません", kKifReadTitle);
         return;
     }
-    message(" 読み込みました", kKifReadTitle);
+    message(KIF読込メッセージ(kif), kKifReadTitle);
     message("棋譜を '進 'で進めて下さい", kKifReadTitle);
     g.sideToMove = kSente;
 }

@@ -37,7 +37,8 @@ void GameWindow::描画_学習表示(bool force) {
         screen.表示_利き(overlay, 調査_利き());
     else if (overlay)
         screen.描画_利き(調査_利き());
-    if (plat.menus.checked("KIFU_LIST")) movePanel.描画_棋譜一覧(作成_棋譜一覧(moves, pos, g), force);
+    if (plat.menus.checked("KIFU_LIST"))
+        movePanel.描画_棋譜一覧(作成_棋譜一覧(moves, pos, g, 調査_下側の手番()), force);
 }
 
 void GameWindow::afterEvent() {

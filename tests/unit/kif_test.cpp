@@ -196,6 +196,75 @@ TEST(KIF, ShortGameMatchesTheHandWrittenFile) {
     EXPECT_EQ(kif.text, readBytes(std::string(XANTU_SOURCE_DIR) + "/tests/data/short_game.kifu"));
 }
 
+// A game that is also one of ordinary shogi (pawns step, a promoted pawn
+// steps as a gold) is written in the names every shogi reader knows: "と", no
+// "不成". A reader that knows only those names and follows the origins gets
+// the same Positions.
+TEST(KIF, ExportReadsAsOrdinaryShogi) {
+    struct M {
+        int fx, fy, tx, ty;
+        bool promote;
+    };
+    // ７六歩 ３四歩 ７五歩 ８四歩 ７四歩 ８五歩 ７三歩成 ６二銀 ７二と ５二金 ３三角(不成)
+    const M moves[] = {{3, 7, 3, 6, false}, {7, 3, 7, 4, false}, {3, 6, 3, 5, false}, {2, 3, 2, 4, false},
+                       {3, 5, 3, 4, false}, {2, 4, 2, 5, false}, {3, 4, 3, 3, true},  {3, 1, 4, 2, false},
+                       {3, 3, 3, 2, false}, {4, 1, 5, 2, false}, {2, 8, 7, 3, false}};
+    Position p;
+    初期配置(p);
+    GameState scratch;
+    MoveList list;
+    for (const M& m : moves) {
+        手順保存(list, p, 0, 0, 0, 0);
+        ++list.recordLength;
+        const int piece = p.board[m.fx][m.fy];
+        駒移動_局面(p, scratch, m.fx, m.fy, m.tx, m.ty, m.promote ? piece + (piece < 0 ? -1 : 1) : piece);
+    }
+    const KifGame game = 作成_KIF対局(list, FinalPosition{p, 0, 0}, kSente);
+    const KifText kif = 作成_KIF(game);
+    ASSERT_TRUE(kif.ok);
+    const std::string movesText = kif.text.substr(kif.text.find("手数----"));
+    EXPECT_EQ(movesText.find("奔"), std::string::npos) << movesText;
+    EXPECT_EQ(movesText.find("不成"), std::string::npos) << movesText;
+    EXPECT_NE(movesText.find("   9 ７二と(73)"), std::string::npos) << movesText;
+
+    // Ordinary names of the unpromoted and the promoted kinds.
+    const std::pair<int, const char*> names[] = {
+        {kPawn, "歩"},         {kLance, "香"},        {kKnight, "桂"}, {kSilver, "銀"},   {kGold, "金"},
+        {kBishop, "角"},       {kRook, "飛"},         {kKing, "玉"},   {kPromPawn, "と"}, {kPromLance, "成香"},
+        {kPromKnight, "成桂"}, {kPromSilver, "成銀"}, {kHorse, "馬"},  {kDragon, "龍"}};
+    Position q;
+    初期配置(q);
+    int i = 0;
+    for (const std::string_view line : splitLines(movesText)) {
+        if (line.size() < 5 || line[3] < '0' || line[3] > '9') continue;
+        SCOPED_TRACE(std::string(line));
+        const std::size_t open = line.find('(');
+        ASSERT_NE(open, std::string_view::npos);
+        const int fx = 10 - (line[open + 1] - '0'), fy = line[open + 2] - '0';
+        const int piece = q.board[fx][fy];
+        const M& m = moves[i];
+        ASSERT_EQ(fx, m.fx);
+        ASSERT_EQ(fy, m.fy);
+        const int kind = absCode(piece);
+        const char* name = nullptr;
+        for (const auto& [code, n] : names)
+            if (code == kind) name = n;
+        ASSERT_NE(name, nullptr);
+        const std::string_view written = line.substr(5, open - 5);
+        const bool promotes = written.size() >= 3 && written.substr(written.size() - 3) == "成" &&
+                              written.find(std::string(name) + "成") != std::string_view::npos;
+        EXPECT_NE(written.find(name), std::string_view::npos);
+        EXPECT_EQ(promotes, m.promote);
+        const int captured = q.board[m.tx][m.ty];
+        if (captured != kEmpty) ++(piece < 0 ? q.ownHand : q.enemyHand)[handKindOf(captured)];
+        q.board[m.tx][m.ty] = promotes ? piece + (piece < 0 ? -1 : 1) : piece;
+        q.board[fx][fy] = kEmpty;
+        ++i;
+        EXPECT_EQ(toSfen(q, Side::Lower), toSfen(game.positions[static_cast<std::size_t>(i)], Side::Lower));
+    }
+    EXPECT_EQ(i, 11);
+}
+
 // The forms other programs write: every text gives the same game.
 TEST(KIF, HeaderVariantsOfOtherPrograms) {
     struct Case {
@@ -257,6 +326,95 @@ TEST(KIF, HeaderVariantsOfOtherPrograms) {
     // The result: "中断" names no winner, a resignation names the other side.
     EXPECT_EQ(解析_KIF(cases[0].text).winner, 0);
     EXPECT_EQ(解析_KIF(cases[1].text).winner, kGote);
+}
+
+// Files as other programs and damaged copies give them, one row each: what
+// is read (moves, the ending, the winner, the last Position) or the line
+// that refuses the file.
+TEST(KIF, FilesOfOtherProgramsAndDamagedOnes) {
+    const std::string two = "1 ７六歩(77)\n2 ３四歩(33)\n";
+    const char* afterTwo = "lnsgkgsnl/1r5b1/pppppp1pp/6p2/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL";
+    struct Case {
+        const char* what;
+        std::string text;
+        int moves;           // −1: refused
+        const char* loaded;  // the loading message, or part of the refusal
+        int winner;          // order value
+        const char* board;   // the SFEN board after the last move, or nullptr
+        int line = 0;        // the refused line
+    };
+    const Case cases[] = {
+        {"the time column straight after the origin", "1 ７六歩(77)( 0:01/00:00:01)\n2 ３四歩(33)( 0:02/00:00:02)\n", 2,
+         "2手を読み込みました", 0, afterTwo},
+        {"the time column after a tab, and after a move without origin",
+         "1 ７六歩(77)\t( 0:01/00:00:01)\n2 ３四歩( 0:02/00:00:02)\n", 2, "2手を読み込みました", 0, afterTwo},
+        {"Time-up of an online server", two + "3 Time-up   ( 0:0/)\n", 2, "2手を読み込みました（時間切れ）", kGote,
+         afterTwo},
+        {"the side named before the word", "1 ７六歩(77)\n2 先手 反則負け\n", 1, "1手を読み込みました（反則負け）",
+         kGote, nullptr},
+        {"切れ負け", two + "3 切れ負け\n", 2, "（切れ負け）", kGote, afterTwo},
+        {"反則勝ち", two + "3 反則勝ち\n", 2, "（反則勝ち）", kSente, afterTwo},
+        {"入玉勝ち", two + "3 入玉勝ち\n", 2, "（入玉勝ち）", kSente, afterTwo},
+        {"不戦勝", two + "3 不戦勝\n", 2, "（不戦勝）", kSente, afterTwo},
+        {"不詰", two + "3 不詰\n", 2, "（不詰）", 0, afterTwo},
+        {"封じ手", two + "3 封じ手\n", 2, "（封じ手）", 0, afterTwo},
+        {"a word the reader does not know, and lines after it", two + "3 接続切れ\n4 ５五角(88)\nまで2手で先手の勝ち\n",
+         2, "2手を読み込みました（終局理由不明）", kSente, afterTwo},
+        {"LF, CR LF and CR alone in one file", "先手：甲\r1 ７六歩(77)\r\n2 ３四歩(33)\n\r3 投了\r", 2,
+         "2手を読み込みました（投了）", kGote, afterTwo},
+        {"a handicap name alone is a board", "手合割：右七枚落ち\n", 0, "0手を読み込みました", 0,
+         "3gkgs2/9/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL"},
+        {"a garbled move with its time among the moves", two + "x 2二角成(88) ( 0:01/00:00:04)\n", -1,
+         "指し手の間に指し手でない行があります", 0, nullptr, 3},
+        {"a header among the moves", "1 ７六歩(77)\n先手：甲\n2 ３四歩(33)\n", -1, "指し手でない行", 0, nullptr, 2},
+        {"a last move cut off in its origin", two + "3 ２二角成(8", -1, "移動元", 0, nullptr, 3},
+        {"a move after the summary is not read", two + "まで2手で中断\n3 ２二角成(88)\n", 2, "2手を読み込みました", 0,
+         afterTwo},
+        {"nothing in the file", "", -1, "空です", 0, nullptr},
+        {"headers without moves or board", "先手：甲\n後手：乙\n手合割：平手\n", -1, "指し手も局面図もありません", 0,
+         nullptr},
+        {"an ending and no move", "先手：甲\n1 投了\n", -1, "指し手も局面図もありません", 0, nullptr},
+        {"only blank lines in mixed ends", "\r\n\r\n\n", -1, "指し手も局面図もありません", 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const KifReadResult r = 解析_KIF(c.text);
+        if (c.moves < 0) {
+            EXPECT_FALSE(r.ok);
+            EXPECT_NE(r.message.find(c.loaded), std::string::npos) << r.message;
+            EXPECT_EQ(r.badLine, c.line) << r.message;
+            continue;
+        }
+        ASSERT_TRUE(r.ok) << r.message;
+        EXPECT_EQ(r.moveCount, c.moves);
+        EXPECT_NE(KIF読込メッセージ(r).find(c.loaded), std::string::npos) << KIF読込メッセージ(r);
+        EXPECT_EQ(r.winner, c.winner);
+        if (c.board) {
+            EXPECT_EQ(sfenOf(r.list, r.moveCount).substr(0, std::string(c.board).size()), c.board);
+        }
+    }
+}
+
+// Every handicap name KIF knows gives the start the format defines; 上手
+// (後手) moves first.
+TEST(KIF, HandicapNamesGiveTheirStarts) {
+    const std::pair<const char*, const char*> names[] = {
+        {"香落ち", "lnsgkgsn1/1r5b1"}, {"右香落ち", "1nsgkgsnl/1r5b1"}, {"角落ち", "lnsgkgsnl/1r7"},
+        {"飛車落ち", "lnsgkgsnl/7b1"}, {"飛香落ち", "lnsgkgsn1/7b1"},   {"二枚落ち", "lnsgkgsnl/9"},
+        {"三枚落ち", "lnsgkgsn1/9"},   {"四枚落ち", "1nsgkgsn1/9"},     {"五枚落ち", "2sgkgsn1/9"},
+        {"左五枚落ち", "1nsgkgs2/9"},  {"六枚落ち", "2sgkgs2/9"},       {"左七枚落ち", "2sgkg3/9"},
+        {"右七枚落ち", "3gkgs2/9"},    {"八枚落ち", "3gkg3/9"},         {"十枚落ち", "4k4/9"},
+    };
+    for (const auto& [name, top] : names) {
+        SCOPED_TRACE(name);
+        const KifReadResult r = 解析_KIF(std::string("手合割：") + name + "\n");
+        ASSERT_TRUE(r.ok) << r.message;
+        EXPECT_EQ(r.firstMover, kGote);
+        EXPECT_EQ(sfenOf(r.list, 0), std::string(top) + "/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
+    }
+    const KifReadResult unknown = 解析_KIF("手合割：九枚落ち\n1 ７六歩(77)\n");
+    EXPECT_FALSE(unknown.ok);
+    EXPECT_EQ(unknown.badLine, 1);
 }
 
 // Files that must be refused, with the line named where there is one.

@@ -42,7 +42,8 @@ TEST(TimeControl, IncrementAfterEachMoveAndNoByoyomi) {
 }
 
 TEST(TimeControl, TextsOfTheSettingsAndTheKifHeader) {
-    const TimeControl byo{TimeKind::Byoyomi, 10, 30}, inc{TimeKind::Increment, 10, 10}, sudden{TimeKind::Byoyomi, 90, 0};
+    const TimeControl byo{TimeKind::Byoyomi, 10, 30}, inc{TimeKind::Increment, 10, 10},
+        sudden{TimeKind::Byoyomi, 90, 0};
     EXPECT_EQ(作成_持ち時間見出し(byo, byo), "各10分＋秒読み30秒");
     EXPECT_EQ(作成_持ち時間見出し(inc, inc), "各10分＋加算10秒");
     EXPECT_EQ(作成_持ち時間見出し(sudden, inc), "先手90分 後手10分＋加算10秒");

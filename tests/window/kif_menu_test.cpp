@@ -90,8 +90,16 @@ TEST_F(KifMenu, RefusalsLeaveTheGameAsItWas) {
                                            "手合割：角落ち\r\n上手：乙\r\n下手：甲\r\n1 ５二玉(51)\r\n2 ７六歩(77)\r\n"
                                            "3 投了\r\nまで2手で下手の勝ち\r\n")
                                            .value();
+    // Over the game in progress: asked first, and いいえ changes nothing.
+    fake.chosenFiles.push_back((dir / "kaku.kif").string());
+    fake.answers.push_back(kMsgNo);
+    w->menuCommand("KIF_READ");
+    EXPECT_EQ(lastDialog(), "対局を中止して棋譜を読み込みますか？");
+    EXPECT_EQ(toSfen(w->pos, Side::Lower), before);
+    EXPECT_EQ(w->g.recordMode, 0);
     fake.chosenFiles.push_back((dir / "kaku.kif").string());
     w->menuCommand("KIF_READ");
+    EXPECT_EQ(fake.dialogs[fake.dialogs.size() - 2].text, "2手を読み込みました（投了）");
     EXPECT_EQ(w->pos.board[8][2], kEmpty);
     EXPECT_EQ(w->pos.board[2][2], kRook);
     w->menuCommand("AFTER");
