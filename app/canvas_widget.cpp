@@ -183,6 +183,24 @@ void CanvasWidget::drawBox(int colour, double x1, double y1, double x2, double y
     keep(std::move(item));
 }
 
+void CanvasWidget::drawPolyline(int colour, const std::vector<Point>& points, double pen, bool filled) {
+    if (points.empty()) return;
+    DrawItem item;
+    item.kind = DrawItem::Kind::Polyline;
+    item.code = colour;
+    item.pen = std::max(pen, kTwipsPerPixel);
+    item.filled = filled;
+    QRectF bounds(QPointF(points.front().x, points.front().y), QSizeF(0, 0));
+    for (const Point& p : points) {
+        item.points.emplace_back(p.x, p.y);
+        bounds = bounds.united(QRectF(QPointF(p.x, p.y), QSizeF(0, 0)));
+    }
+    // Half the pen on every side, and a pixel for the rounding at any scale.
+    const double margin = item.pen / 2 + 2 * kTwipsPerPixel;
+    item.bounds = bounds.adjusted(-margin, -margin, margin, margin);
+    keep(std::move(item));
+}
+
 QFont CanvasWidget::printFont(int fontSize, bool bold) { return textFont(fontSize, bold, 1.0); }
 
 void CanvasWidget::printText(const std::string& text, double x, double y, int fontSize, bool bold, int colour) {
@@ -225,6 +243,23 @@ void CanvasWidget::renderItem(QPainter& p, const DrawItem& item) {
         p.fillRect(QRect(left, bottom - wide, right - left, wide), colour);
         p.fillRect(QRect(left, top, wide, bottom - top), colour);
         p.fillRect(QRect(right - wide, top, wide, bottom - top), colour);
+        return;
+    }
+    case DrawItem::Kind::Polyline: {
+        QPolygonF device;
+        for (const QPointF& pt : item.points) device << QPointF(view_.x(pt.x()), view_.y(pt.y()));
+        const QColor colour = paletteColour(item.code);
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(colour, std::max(1, view_.length(item.pen)), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        if (item.filled) {
+            p.setBrush(colour);
+            p.drawPolygon(device);
+        } else {
+            p.setBrush(Qt::NoBrush);
+            p.drawPolyline(device);
+        }
+        p.restore();
         return;
     }
     case DrawItem::Kind::Text: {

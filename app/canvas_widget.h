@@ -24,6 +24,7 @@ public:
 
     void paintPicture(int code, double x, double y) override;
     void drawBox(int colour, double x1, double y1, double x2, double y2, double pen) override;
+    void drawPolyline(int colour, const std::vector<Point>& points, double pen, bool filled) override;
     void printText(const std::string& text, double x, double y, int fontSize, bool bold, int colour) override;
     void setBackColour(int colour) override;
     void refresh() override;

@@ -9,11 +9,13 @@ namespace xantu {
 // One drawing call of the game, in twips, kept so that the whole drawing can
 // be made again at another scale.
 struct DrawItem {
-    enum class Kind { Picture, Box, Text } kind = Kind::Picture;
+    enum class Kind { Picture, Box, Text, Polyline } kind = Kind::Picture;
     int code = 0;  // picture code, or palette colour for boxes and text
     double x = 0, y = 0;
-    double x2 = 0, y2 = 0;  // a box's far corner
-    double pen = 0;         // a box's line width
+    double x2 = 0, y2 = 0;        // a box's far corner
+    double pen = 0;               // a box's or a polyline's line width
+    std::vector<QPointF> points;  // a polyline's points
+    bool filled = false;          // a polyline that is a filled polygon
     QString text;
     int fontSize = 0;
     bool bold = false;

@@ -193,6 +193,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Left: dispatch([](GameWindow& g) { g.keyCommand(GameKey::Back); }); return;
         case Qt::Key_Right: dispatch([](GameWindow& g) { g.keyCommand(GameKey::Forward); }); return;
         case Qt::Key_Home: dispatch([](GameWindow& g) { g.keyCommand(GameKey::First); }); return;
+        case Qt::Key_End: dispatch([](GameWindow& g) { g.keyCommand(GameKey::Last); }); return;
+        case Qt::Key_Backspace: dispatch([](GameWindow& g) { g.keyCommand(GameKey::TakeBack); }); return;
         case Qt::Key_M: dispatch([](GameWindow& g) { g.keyCommand(GameKey::Mute); }); return;
         case Qt::Key_F11: toggleFullScreen(); return;
         default: break;
@@ -200,6 +202,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     }
     int code = 0;
     if (event->key() == Qt::Key_Escape) {
+        // An Esc meant for an open menu only closes that menu.
+        if (QApplication::activePopupWidget() != nullptr || menuBar()->activeAction() != nullptr) {
+            QMainWindow::keyPressEvent(event);
+            return;
+        }
         // Esc in a text box of the record panel only leaves the box: it must
         // not end the program (and the game on the board) while typing.
         if (qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr) {
@@ -241,8 +248,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     if (!exiting_) {
+        // The game may ask first; a No keeps the window open.
         dispatch([](GameWindow& g) { g.Form_Unload(); });
-        quit();
+        if (!exiting_) {
+            event->ignore();
+            return;
+        }
     }
     event->accept();
 }

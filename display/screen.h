@@ -92,6 +92,13 @@ public:
 
     bool fontBold() const { return bold_; }
 
+    // The result line of a game that has ended ("先手の勝ち（投了）"), right
+    // of the board below the lower clock; it stays, also through full
+    // redraws, until erased.
+    void 描画_対局結果(const std::string& text);
+    void 消去_対局結果();
+    const std::string& shownResult() const { return result_; }
+
     // The influence overlay: while it is on, every board square is painted
     // with the counts of the pieces of each side that reach it. The counts
     // are the ones last given to 描画_利き.
@@ -148,6 +155,7 @@ private:
     int shownCounter_ = -1;  // -1: no counter on the window
     ShownNotation notations_[2];
     std::vector<ShownHeader> headers_;
+    std::string result_;
 };
 
 // Rank label of a handicap level, or "手目" for 99; empty otherwise.

@@ -231,6 +231,7 @@ void Screen::forgetShownTexts() {
     shownCounter_ = -1;
     forgetNotations();
     forgetRecordHeaders();
+    result_.clear();
 }
 
 void Screen::redrawShownTexts() {
@@ -241,6 +242,7 @@ void Screen::redrawShownTexts() {
         if (n.shown) 描画_移動結果(sides[i], n.x, n.y, n.piece, n.colour);
     }
     for (const ShownHeader& h : headers_) printAt(h.x, h.y, h.text, h.colour, 12);
+    if (!result_.empty()) 描画_対局結果(result_);
 }
 
 }  // namespace xantu

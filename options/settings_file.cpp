@@ -55,6 +55,9 @@ std::vector<Setting> 解析_環境設定(std::string_view bytes) {
         } else if (key == "棋譜表示" || key == "利き表示") {
             s.key = key == "棋譜表示" ? SettingKey::MoveListPanel : SettingKey::InfluenceOverlay;
             s.on = value == "ON";
+        } else if (key == "成・不成を確認") {
+            s.key = SettingKey::PromotionQuestion;
+            s.on = value != "OFF";
         } else if (key == "棋譜フォルダ") {
             if (value.empty()) continue;
             s.key = SettingKey::RecordFolder;
@@ -90,6 +93,7 @@ std::string 作成_環境設定(const SettingsValues& values) {
     text.append(values.bgm ? "BGM=ON\r\n" : "BGM=OFF\r\n");
     if (values.moveListPanel) text.append("棋譜表示=ON\r\n");
     if (values.influenceOverlay) text.append("利き表示=ON\r\n");
+    if (!values.promotionQuestion) text.append("成・不成を確認=OFF\r\n");
     // Fixed texts, all of which CP932 holds.
     std::string bytes = utf8ToCp932(text).value_or(std::string());
     if (!values.recordFolder.empty() && values.recordFolder.find_first_of("\r\n") == std::string::npos) {

@@ -24,6 +24,7 @@ enum class SettingKey {
     MoveListPanel,
     InfluenceOverlay,
     RecordFolder,
+    PromotionQuestion,
     TimeMan,
     TimeCom
 };
@@ -35,6 +36,8 @@ enum class SettingKey {
 //  Guidance:    "移動指導", ElapsedTime: "経過時間", Bgm: "BGM",
 //               MoveListPanel: "棋譜表示", InfluenceOverlay: "利き表示": `on` is
 //               true for the value "ON" and false for any other value.
+//  PromotionQuestion: "成・不成を確認": `on` is false for the value "OFF"
+//               and true for any other value.
 //  RecordFolder: "棋譜フォルダ", the folder records were last read from or
 //               written to, in `text` (UTF-8); an empty value is not returned.
 //  TimeMan, TimeCom: "持ち時間MAN", "持ち時間COM", the time control of the
@@ -80,6 +83,8 @@ struct SettingsValues {
     bool bgm = true;
     bool moveListPanel = false;
     bool influenceOverlay = false;
+    // The question 成 or 不成 on the board; on unless the file says OFF.
+    bool promotionQuestion = true;
     // Empty until a record has been read or written.
     std::string recordFolder{};
     // No clock for either side until the user sets one.
@@ -97,7 +102,8 @@ std::string_view 背景画の名前(int theme);
 
 // The file content: the 背景画 line, then 移動指導, 経過時間, BGM, then
 // "棋譜表示=ON" and "利き表示=ON" for those that are on (an off one writes no
-// line, so a file with both off is the same as before they existed) and,
+// line, so a file with both off is the same as before they existed),
+// "成・不成を確認=OFF" when that question is off (likewise), and,
 // when there is one, 棋譜フォルダ, then 持ち時間MAN and 持ち時間COM for a side
 // that has a clock (none writes no line), each line ended by CR LF, in CP932. A
 // folder whose name CP932 cannot hold is left out (the panel then opens in

@@ -37,6 +37,12 @@ struct Surround {
     int phase = 0;
 };
 
+// A point in twips.
+struct Point {
+    double x = 0, y = 0;
+    bool operator==(const Point&) const = default;
+};
+
 // Message-box buttons and results.
 enum class MsgButtons { Ok, YesNo };
 
@@ -57,6 +63,11 @@ public:
     // the inner side. A box drawn again over the same corners replaces the
     // earlier one, so a narrower box erases a wider one completely.
     virtual void drawBox(int colour, double x1, double y1, double x2, double y2, double pen) = 0;
+    // Lines through the points in order, `pen` twips wide (a graph, an
+    // arrow's shaft); with `filled`, the polygon the points enclose, filled
+    // and outlined in the colour (an arrow's head). Like everything drawn,
+    // it stays until drawn over.
+    virtual void drawPolyline(int colour, const std::vector<Point>& points, double pen, bool filled) = 0;
     // Text with its top-left corner at (x, y), in the window's Mincho face.
     virtual void printText(const std::string& text, double x, double y, int fontSize, bool bold, int colour) = 0;
     // Clears everything drawn to the colour.

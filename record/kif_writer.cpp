@@ -174,6 +174,12 @@ KifText 作成_KIF(const KifGame& game) {
                       total / 60 % 60, total % 60);
         s += line;
     }
+    if (!game.endWord.empty()) {
+        char line[16];
+        std::snprintf(line, sizeof line, "%4d ", moves + 1);
+        s += line;
+        s += game.endWord + "\r\n";
+    }
     s += "まで" + std::to_string(moves) + "手";
     if (game.winner == kSente)
         s += "で先手の勝ち";

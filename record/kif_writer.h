@@ -31,6 +31,9 @@ struct KifGame {
     std::string timeControl;          // 持ち時間 ("各10分＋秒読み30秒"), or empty
     std::string senteName, goteName;
     int winner = 0;  // order value of the winner, 0 when the game was not decided
+    // How a game ended other than by its last move ("投了", "切れ負け"): a
+    // numbered line of its own after the moves; empty for none.
+    std::string endWord;
 };
 
 // The game in the move list: entries 0 … lastEntry, then `finalPosition`

@@ -57,10 +57,8 @@ void GameWindow::com_ban() {
         // Nothing can move and nothing is in hand: the human has won.
         plat.clock.setTimerEnabled(false);
         screen.消去_移動結果(g.comSide);
-        g.winnerSide = g.manSide;
         g.sideToMove = g.manSide;
-        保存_対局();
-        message("あなたの勝ちです", "終了");
+        endGame(g.manSide, GameEnd::NoMove);
         return;
     }
 
@@ -91,13 +89,10 @@ void GameWindow::com_ban() {
     描画_学習表示(false);
     // Kept before any box is shown: the move stands even if the program ends there.
     {
-        const GameState shown = g;
-        g.sideToMove = g.manSide;
-        const double comBefore = clk.comSeconds;
-        clk.comSeconds += turnSeconds;
-        保存_対局();
-        clk.comSeconds = comBefore;
-        g = shown;
+        ResumeState after = 再開状態();
+        after.game.sideToMove = g.manSide;
+        after.clocks.comSeconds += turnSeconds;
+        保存_対局(after);
     }
     // Announce mate, a captured king or check.
     勢力調査(pos, inf);
@@ -105,8 +100,8 @@ void GameWindow::com_ban() {
         message("よし！!", "詰め ?");
     } else if (g.winnerSide == g.comSide) {
         screen.消去_移動結果(g.comSide);
-        message("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了");
         g.sideToMove = g.manSide;
+        endGame(g.comSide, GameEnd::KingTaken);
         return;
     } else if (inf.comInfluence[pos.manKingX][pos.manKingY] > 0) {
         message("   ** 王手 **", "");

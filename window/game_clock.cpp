@@ -106,15 +106,8 @@ bool GameWindow::時計_時間切れ(int side, double turnSeconds) const {
 }
 
 void GameWindow::時間切れ(int loser) {
-    plat.clock.setTimerEnabled(false);
-    g.selectPhase = 0;
     clk.shownLeft = -1;
-    描画_両時計();
-    g.winnerSide = -loser;
-    保存_対局();
-    描画_手番();
-    plat.canvas.refresh();
-    message(std::string("時間切れで") + (g.winnerSide == kSente ? "先手" : "後手") + "の勝ちです", "終了");
+    endGame(-loser, GameEnd::TimeUp);
 }
 
 void GameWindow::JIKAN_Click() {

@@ -11,6 +11,11 @@ void GameWindow::announceHumanTurn(const std::string& text, const std::string& t
 }
 
 void GameWindow::START_Click() {
+    // A game under way is given up for a new one only when the player agrees.
+    if (gameUnderWay() && g.moveNumber > 0) {
+        if (!askToAbandon(false)) return;
+        初期設定();
+    }
     if (g.winnerSide != 0) {
         初期設定();
         plat.canvas.refresh();
@@ -44,6 +49,11 @@ void GameWindow::START_Click() {
 }
 
 void GameWindow::SENTE_Click() {
+    // A game under way is given up for a new one only when the player agrees.
+    if (gameUnderWay() && g.moveNumber > 0) {
+        if (!askToAbandon(false)) return;
+        初期設定();
+    }
     if (g.winnerSide != 0) 初期設定();
     const bool isNew = g.moveNumber == 0 || g.sideToMove == 0;
     const bool comToMove = !isNew && g.sideToMove == g.comSide;
@@ -83,6 +93,11 @@ void GameWindow::SENTE_Click() {
 }
 
 void GameWindow::GOTE_Click() {
+    // A game under way is given up for a new one only when the player agrees.
+    if (gameUnderWay() && g.moveNumber > 0) {
+        if (!askToAbandon(false)) return;
+        初期設定();
+    }
     if (g.winnerSide != 0) 初期設定();
     const bool isNew = g.moveNumber == 0 || g.sideToMove == 0;
     // Clear what a viewed record left, show the level, clear any guidance.

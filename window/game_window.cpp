@@ -1,5 +1,6 @@
 #include "window/game_window.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <filesystem>
@@ -40,16 +41,46 @@ void GameWindow::toggleMute() {
 }
 
 void GameWindow::keyCommand(GameKey key) {
+    if (computerBusy()) return;
+    // The promotion chooser waits for its answer: a key leaves the move unmade.
+    if (chooser.open && key != GameKey::Mute) {
+        closePromotionChooser();
+        g.selectPhase = 0;
+    }
+    // Keys never open a box: where the menu command would refuse with one,
+    // the key only sounds.
     switch (key) {
-    case GameKey::Back: menuCommand("REPLAY"); break;
-    case GameKey::Forward: menuCommand("AFTER"); break;
-    case GameKey::First:
-        // 最初 lies in the 局面 menu: opening that menu comes first.
-        menuOpened("STOP");
-        menuCommand("CANCEL");
+    case GameKey::Back:
+        if (moves.recordLength < 1)
+            play(forbiddenSound);
+        else
+            menuCommand("REPLAY");
+        break;
+    case GameKey::Forward:
+        if (g.sideToMove == 0 || moves.recordLength >= moves.lastEntry)
+            play(forbiddenSound);
+        else
+            menuCommand("AFTER");
+        break;
+    case GameKey::First: 棋譜一覧_Click(0); break;
+    case GameKey::Last:
+        if (g.sideToMove != 0) 棋譜一覧_Click(std::max(moves.recordLength, moves.lastEntry));
+        break;
+    case GameKey::TakeBack:
+        takeBack(true);
+        描画_手番();
+        afterEvent();
         break;
     case GameKey::Mute: toggleMute(); break;
     }
+}
+
+bool GameWindow::gameUnderWay() const { return g.sideToMove != 0 && g.winnerSide == 0 && g.recordMode == 0; }
+
+bool GameWindow::askToAbandon(bool recordToo) {
+    const bool asks = (gameUnderWay() && g.moveNumber > 0) || (recordToo && g.recordMode == 1);
+    if (!asks) return true;
+    return message("対局を中止して最初に戻しますか？", "確認", MsgButtons::YesNo) == kMsgYes;
 }
 
 LastMove GameWindow::調査_直前の手() const {
@@ -129,6 +160,7 @@ void GameWindow::Form_Load() {
     plat.menus.setChecked("BGM", false);
     plat.menus.setChecked("KIFU_LIST", false);
     plat.menus.setChecked("KIKI", false);
+    plat.menus.setChecked("NARI_KAKUNIN", true);
     // Background colour (the board geometry is constant).
     plat.canvas.setBackColour(colourGreen);
     // Settings.
@@ -160,16 +192,28 @@ void GameWindow::OWARI_Click() {
 void GameWindow::Form_Unload() {
     if (computerBusy())
         exitAfterBusy_ = true;
-    else
+    else if (askToLeave())
         OWARI_Click();
 }
 
 void GameWindow::Form_KeyPress(int KeyAscii) {
     if (KeyAscii != 27) return;
-    if (computerBusy())
+    if (computerBusy()) {
         exitAfterBusy_ = true;
-    else
+    } else if (chooser.open) {
+        // Esc answers the promotion chooser: 不成.
+        choosePromotion(false);
+        描画_手番();
+        afterEvent();
+    } else if (askToLeave()) {
         OWARI_Click();
+    }
+}
+
+bool GameWindow::askToLeave() {
+    // A game under way is kept for the next start, but leaving it still asks.
+    if (!gameUnderWay()) return true;
+    return message("対局を中断して終了しますか？ (続きは次回再開できます)", "終了", MsgButtons::YesNo) == kMsgYes;
 }
 
 // ---- Initial setup and full redraw --------------------------------------
@@ -195,6 +239,8 @@ void GameWindow::初期設定() {
     clk.shownLeft = -1;
     moves.entry(0).movedPiece = kPawn;
     g.selectPhase = 0;
+    chooser.open = false;
+    gameEnd = GameEnd::None;
     // The starting layout, drawn on a fresh screen.
     初期配置(pos);
     assert(pos.ok(SetBound::Waived));
@@ -241,6 +287,11 @@ void GameWindow::menuCommand(std::string_view name) {
         if (name == "OWARI") exitAfterBusy_ = true;
         return;
     }
+    // A command while the promotion chooser waits: the move is not made.
+    if (chooser.open) {
+        closePromotionChooser();
+        g.selectPhase = 0;
+    }
     struct Entry {
         std::string_view name;
         void (GameWindow::*handler)();
@@ -275,6 +326,9 @@ void GameWindow::menuCommand(std::string_view name) {
         {"VER", &GameWindow::VER_Click},
         {"KIFU_LIST", &GameWindow::KIFU_LIST_Click},
         {"KIKI", &GameWindow::KIKI_Click},
+        {"NARI_KAKUNIN", &GameWindow::NARI_KAKUNIN_Click},
+        {"TOURYOU", &GameWindow::TOURYOU_Click},
+        {"MATTA", &GameWindow::MATTA_Click},
         {"JIKAN", &GameWindow::JIKAN_Click},
     };
     for (const Entry& e : kHandlers)

@@ -31,7 +31,18 @@ inline constexpr int kStrongThinkMs = 1000;
 // On a clock, the strong search plans with this much less than it has.
 inline constexpr int kStrongClockMarginMs = 300;
 // Keys that work as menu commands, and the key that mutes all sound.
-enum class GameKey { Back, Forward, First, Mute };
+enum class GameKey { Back, Forward, First, Last, TakeBack, Mute };
+// How a game ended.
+enum class GameEnd {
+    None,       // the game runs, or there is none
+    KingTaken,  // a king was captured
+    Mated,      // the computer cannot escape the human's mate
+    NoMove,     // the computer has nothing left to move
+    Resigned,   // the side to move resigned
+    TimeUp,     // the side to move ran out of time
+};
+// The words the result line gives for an ending ("王を取る", "投了", ...).
+std::string_view 終局理由(GameEnd reason);
 
 // The one window object: owns all game state and handles every event and
 // menu command. It reaches the desktop only through the Platform.
@@ -48,7 +59,10 @@ public:
     // Button 1 left, 2 right; X, Y in twips of the client area.
     void Form_MouseDown(int Button, int Shift, double X, double Y);
     void Timer1_Timer();
-    // ← 戻, → 進 and Home 最初 exactly as from the menu; M mutes and unmutes.
+    // ← 戻 and → 進 as from the menu, but where the command would refuse with
+    // a box the key only sounds; Home and End step to the first and the last
+    // Position reached as 戻 and 進 would, one at a time; Backspace is 待った;
+    // M mutes and unmutes.
     void keyCommand(GameKey key);
     // Opening a menu (TAIKYOKU, MATCH_MAN, START2, LEVEL, STOP, KIFU, OPTION, HAIKEI_GA).
     void menuOpened(std::string_view name);
@@ -116,6 +130,11 @@ public:
     void VER_Click();
     void KIFU_LIST_Click();
     void KIKI_Click();
+    void NARI_KAKUNIN_Click();
+    // 投了: the side to move resigns (after a question).
+    void TOURYOU_Click();
+    // 待った: takes back the computer's reply and the human's move before it.
+    void MATTA_Click();
     void JIKAN_Click();
 
     // ---- Procedures ----------------------------------------------------
@@ -147,6 +166,28 @@ public:
     int 調査_下側の手番() const;
     void 同期_視点();
     void toggleMute();
+
+    // ---- The end of a game -----------------------------------------------
+    // The one place a game ends: `winner` (the winner's order value) wins for
+    // `reason`. The clocks stop, the kept unfinished game goes, the result
+    // line is shown until a new game starts, and the end is announced.
+    void endGame(int winner, GameEnd reason);
+    // How the game ended; None while it runs.
+    GameEnd gameEnd = GameEnd::None;
+    // "先手の勝ち（王を取る）" once a game has ended, else empty.
+    std::string 結果行() const;
+    // The promotion chooser on the board: open while a left-click move that
+    // may promote waits for 成 or 不成.
+    struct PromotionChooser {
+        bool open = false;
+        int promotedCode = 0, plainCode = 0;
+        int promotedX = 0, promotedY = 0, plainX = 0, plainY = 0;
+    } chooser;
+    // Answers the chooser: makes the waiting move promoted or not.
+    void choosePromotion(bool promote);
+    // Puts a Position on the board as it stands and redraws the board and
+    // both hands; the Position must pass its own check.
+    void setPosition(const Position& p);
 
     // ---- The clocks of a timed game -------------------------------------
     // The time control of `side` (manSide or comSide) in this game.
@@ -183,6 +224,11 @@ public:
     // Keeps the game as it stands now for the next start, or removes what
     // was kept once nothing is left to continue.
     void 保存_対局();
+    // The same for a state given as a value (the game as it will stand once
+    // a box now shown is closed, say).
+    void 保存_対局(const ResumeState& s);
+    // The game as it stands now, as the unfinished-game file keeps it.
+    ResumeState 再開状態() const;
     // At start-up, once the window is drawn: offers to continue the kept
     // game, restores it on Yes, discards it on No or when it is unusable.
     void 再開_確認();
@@ -242,7 +288,24 @@ private:
     void mouseDown(int Button, int Shift, double X, double Y);
     void writeRecordFromPanel();
     void readRecord(const std::string& fileName);
+    void selectFromHand(int col, int row);
+    void selectOnBoard(int col, int row);
+    void dropOn(int col, int row, int Button);
+    void commitMove(bool promote);
     void handOverAfterHumanMove(int captured);
+    int moverOf(int k) const;
+    // A game started, not over and not a viewed record.
+    bool gameUnderWay() const;
+    // Asks before a game with moves (or, with `recordToo`, a viewed record)
+    // is given up; true when it may be.
+    bool askToAbandon(bool recordToo);
+    // Asks before the program ends with a game under way; true to end.
+    bool askToLeave();
+    // 待った from the menu (a box when refused) or the key (a sound only).
+    void takeBack(bool fromKey);
+    void openPromotionChooser(int promotedCode);
+    void closePromotionChooser();
+    void promotionChooserClick(double X, double Y);
     // Shows the box that gives a human the move and starts the turn's time
     // when it is closed; the timer runs if 経過時間 is on or `timerAlways`.
     void announceHumanTurn(const std::string& text, const std::string& title, bool timerAlways);

@@ -64,7 +64,11 @@ void GameWindow::KIF_WRITE_Click() {
         game.senteName = game.senteIsUpper ? gameInfo.upperName : gameInfo.lowerName;
         game.goteName = game.senteIsUpper ? gameInfo.lowerName : gameInfo.upperName;
     }
-    if (g.recordMode == 0 && g.winnerSide != 0) game.winner = g.winnerSide;
+    if (g.recordMode == 0 && g.winnerSide != 0) {
+        game.winner = g.winnerSide;
+        if (gameEnd == GameEnd::Resigned) game.endWord = "投了";
+        if (gameEnd == GameEnd::TimeUp) game.endWord = "切れ負け";
+    }
     if (g.recordMode == 1 && gameInfo.winner != 0) game.winner = gameInfo.winner;
     const KifWriteStatus status = 書込_KIF(withKifEnding(chosen), game);
     if (status != KifWriteStatus::Ok) play(forbiddenSound);

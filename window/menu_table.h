@@ -24,6 +24,8 @@ inline constexpr MenuItemDef kMenuItems[] = {
     {"LEVEL2", "LEVEL2", "LEVEL", true},
     {"LEVEL3", "LEVEL3", "LEVEL", true},
     {"LEVEL4", "LEVEL4", "LEVEL", true},
+    {"TOURYOU", "投了", "TAIKYOKU", false},
+    {"MATTA", "待った", "TAIKYOKU", false},
     {"OWARI", "終わり", "TAIKYOKU", false},
     {"STOP", "局面", "", false},
     {"CANCEL", "最初", "STOP", false},
@@ -49,6 +51,7 @@ inline constexpr MenuItemDef kMenuItems[] = {
     {"BGM", "BGM", "OPTION", true},
     {"KIFU_LIST", "棋譜表示", "OPTION", true},
     {"KIKI", "利き表示", "OPTION", true},
+    {"NARI_KAKUNIN", "成・不成を確認", "OPTION", true},
     {"JIKAN", "持ち時間…", "OPTION", false},
     {"VER", "その他", "", false},
 };

@@ -89,8 +89,12 @@ void GameWindow::駒移動(int 移動元X, int 移動元Y, int 移動先X, int �
 void GameWindow::Form_MouseDown(int Button, int Shift, double X, double Y) {
     // A click made while the computer is busy is thrown away, never kept for later.
     if (computerBusy()) return;
-    if (moveListMouseDown(X, Y)) return;
-    mouseDown(Button, Shift, X, Y);
+    if (chooser.open)
+        promotionChooserClick(X, Y);
+    else if (moveListMouseDown(X, Y))
+        return;
+    else
+        mouseDown(Button, Shift, X, Y);
     描画_手番();
     afterEvent();
 }
@@ -98,58 +102,68 @@ void GameWindow::Form_MouseDown(int Button, int Shift, double X, double Y) {
 void GameWindow::mouseDown(int Button, int /*Shift*/, double X, double Y) {
     int col = 0, row = 0;
     if (!clickPreChecks(col, row, X, Y)) return;
+    if (!onBoard(col, row))
+        selectFromHand(col, row);
+    else if (g.selectPhase == 0)
+        selectOnBoard(col, row);
+    else
+        dropOn(col, row, Button);
+}
+
+// A click off the board: a hand cell that holds its kind selects that piece
+// (also one of the opponent's, to show where it could go); any other cell
+// only clears the highlight of a selection.
+void GameWindow::selectFromHand(int col, int row) {
+    if (g.selPiece >= kPawn || g.selPiece <= -kPawn) {
+        描画_移動可能桝色(g.selFromX, g.selFromY, outlineColour, g.selPiece);
+        screen.描画_桝輪郭(outlineColour, g.selFromX, g.selFromY);
+    }
+    // The piece takes its owner's sign; it is outlined in the selection
+    // colour when its side is to move.
+    int k = 0, code = 0;
+    bool ownersTurn = false;
+    if (col == kLowerHandCol && row >= lowerHandRow(1) && row <= lowerHandRow(kHandKinds)) {
+        k = lowerHandKind(row);
+        if (pos.ownHand[k] <= 0) return;
+        code = -kHandKindCode[k];
+        ownersTurn = g.sideToMove == g.manSide;
+    } else if (col == kUpperHandCol && row >= upperHandRow(kHandKinds) && row <= upperHandRow(1)) {
+        k = upperHandKind(row);
+        if (pos.enemyHand[k] <= 0) return;
+        code = kHandKindCode[k];
+        ownersTurn = g.sideToMove == g.comSide;
+    }
+    if (k == 0) return;
+    調査_2歩フラグ設定(pos, pawnFiles);
+    g.selectPhase = 1;
+    g.selFromX = col;
+    g.selFromY = row;
+    g.selPiece = code;
+    screen.描画_桝輪郭(ownersTurn ? colourSelect : opt.guideColour, col, row);
+    描画_移動可能桝色(g.selFromX, g.selFromY, opt.guideColour, g.selPiece);
+}
+
+// The first click on the board: selects one's own piece, or only shows
+// where another piece could go.
+void GameWindow::selectOnBoard(int col, int row) {
+    if (pos.board[col][row] == kEmpty) return;
+    g.selFromX = col;
+    g.selFromY = row;
+    g.selPiece = pos.board[col][row];
+    描画_移動可能桝色(col, row, opt.guideColour, g.selPiece);
+    if ((g.sideToMove == g.manSide && g.selPiece <= -kPawn) || (g.sideToMove == g.comSide && g.selPiece >= kPawn)) {
+        screen.描画_桝輪郭(colourSelect, col, row);
+        g.selectPhase = 1;
+    } else {
+        screen.描画_桝輪郭(opt.guideColour, col, row);
+    }
+}
+
+// The second click: the destination of the selected piece. Checks the move
+// and settles its promotion, then commits it.
+void GameWindow::dropOn(int col, int row, int Button) {
     const bool manToMove = g.sideToMove == g.manSide;
     const bool comToMove = g.sideToMove == g.comSide;
-
-    if (!onBoard(col, row)) {
-        // Click off the board: a hand area selects, anything else only clears the highlight.
-        if (g.selPiece >= kPawn || g.selPiece <= -kPawn) {
-            描画_移動可能桝色(g.selFromX, g.selFromY, outlineColour, g.selPiece);
-            screen.描画_桝輪郭(outlineColour, g.selFromX, g.selFromY);
-        }
-        // A hand cell whose kind is held selects that piece (with the owner's
-        // sign); it is outlined in the selection colour when its side is to move.
-        int k = 0, code = 0;
-        bool ownersTurn = false;
-        if (col == kLowerHandCol && row >= lowerHandRow(1) && row <= lowerHandRow(kHandKinds)) {
-            k = lowerHandKind(row);
-            if (pos.ownHand[k] <= 0) return;
-            code = -kHandKindCode[k];
-            ownersTurn = manToMove;
-        } else if (col == kUpperHandCol && row >= upperHandRow(kHandKinds) && row <= upperHandRow(1)) {
-            k = upperHandKind(row);
-            if (pos.enemyHand[k] <= 0) return;
-            code = kHandKindCode[k];
-            ownersTurn = comToMove;
-        }
-        if (k == 0) return;
-        調査_2歩フラグ設定(pos, pawnFiles);
-        g.selectPhase = 1;
-        g.selFromX = col;
-        g.selFromY = row;
-        g.selPiece = code;
-        screen.描画_桝輪郭(ownersTurn ? colourSelect : opt.guideColour, col, row);
-        描画_移動可能桝色(g.selFromX, g.selFromY, opt.guideColour, g.selPiece);
-        return;
-    }
-
-    if (g.selectPhase == 0) {
-        // First click: select one's own piece, or just show where another could go.
-        if (pos.board[col][row] == kEmpty) return;
-        g.selFromX = col;
-        g.selFromY = row;
-        g.selPiece = pos.board[col][row];
-        描画_移動可能桝色(col, row, opt.guideColour, g.selPiece);
-        if ((manToMove && g.selPiece <= -kPawn) || (comToMove && g.selPiece >= kPawn)) {
-            screen.描画_桝輪郭(colourSelect, col, row);
-            g.selectPhase = 1;
-        } else {
-            screen.描画_桝輪郭(opt.guideColour, col, row);
-        }
-        return;
-    }
-
-    // Second click: the destination.
     g.selToX = col;
     g.selToY = row;
     // A piece of the opponent's hand cannot be dropped.
@@ -177,12 +191,33 @@ void GameWindow::mouseDown(int Button, int /*Shift*/, double X, double Y) {
         screen.描画_将棋盤桝();
         return;
     }
-    // A lance or knight that would be stranded must promote: right button only.
-    if (移動後チェック(g.selToY, g.selPiece) == 0 && Button != 2) {
+    int promoted = 0;
+    const bool mayPromote = 調査_駒成(g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece, promoted) == 1;
+    const bool mustPromote = 移動後チェック(g.selToY, g.selPiece) == 0;
+    const bool asks = plat.menus.checked("NARI_KAKUNIN");
+    if (Button == 2 || (asks && mustPromote)) {
+        // The right button promotes where the rules allow; a promotion the
+        // rules force is made at once while the chooser is in use.
+        commitMove(mayPromote);
+        return;
+    }
+    if (mustPromote) {
+        // Without the chooser, a lance or knight that would be stranded
+        // needs the right button.
         play(forbiddenSound);
         message("マウスの右をクリックして下さい", "成り");
         return;
     }
+    if (mayPromote && asks) {
+        openPromotionChooser(promoted);
+        return;
+    }
+    commitMove(false);
+}
+
+// Makes the move chosen by the selection and the destination: records it,
+// draws it and hands the turn over.
+void GameWindow::commitMove(bool promote) {
     // Record the Position before the move, unless the time ran out before
     // the tick that would have said so.
     const double turnSeconds = refreshTurnSeconds();
@@ -194,9 +229,8 @@ void GameWindow::mouseDown(int Button, int /*Shift*/, double X, double Y) {
     // The move counter.
     ++g.moveNumber;
     screen.描画_手数(g.moveNumber, colourWhite);
-    // Promotion by the right button.
     int promoted = 0;
-    if (調査_駒成(g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece, promoted) == 1 && Button == 2)
+    if (promote && 調査_駒成(g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece, promoted) == 1)
         g.selPiece = promoted;
     // The entry remembers the piece that moved.
     moves.entry(moves.recordLength).movedPiece = g.selPiece;
@@ -230,10 +264,9 @@ void GameWindow::handOverAfterHumanMove(int captured) {
         plat.clock.setTimerEnabled(false);
         clk.manSeconds += turnSeconds;
         勢力調査(pos, inf);
-        if (詰めかCOM(pos, inf) == 1 || captured == kKing) {
-            g.winnerSide = g.manSide;
-            保存_対局();
-            message("あなたの勝ちです", "終了");
+        const bool comMated = 詰めかCOM(pos, inf) == 1;
+        if (comMated || captured == kKing) {
+            endGame(g.manSide, captured == kKing ? GameEnd::KingTaken : GameEnd::Mated);
             return;
         }
         g.sideToMove = g.comSide;
@@ -250,14 +283,13 @@ void GameWindow::handOverAfterHumanMove(int captured) {
         clk.comSeconds += turnSeconds;
     }
     clk.turnStartTime = plat.clock.now();
-    保存_対局();
-    // winnerSide is the order value of the side that took the other's king
-    // (the lower side plays as manSide, which is 後手 after a game against
-    // the computer was resumed by two humans): name that side.
-    if (g.winnerSide == kSente)
-        message("先手の勝ちです", "終了");
-    else if (g.winnerSide == kGote)
-        message("後手の勝ちです", "終了");
+    // A captured king has decided the game: winnerSide is the order value of
+    // the side that took it (the lower side plays as manSide, which is 後手
+    // after a game against the computer was resumed by two humans).
+    if (g.winnerSide != 0)
+        endGame(g.winnerSide, GameEnd::KingTaken);
+    else
+        保存_対局();
 }
 
 }  // namespace xantu

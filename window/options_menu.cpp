@@ -54,6 +54,7 @@ void GameWindow::読込_環境設定ファイル() {
             break;
         case SettingKey::MoveListPanel: plat.menus.setChecked("KIFU_LIST", s.on); break;
         case SettingKey::InfluenceOverlay: plat.menus.setChecked("KIKI", s.on); break;
+        case SettingKey::PromotionQuestion: plat.menus.setChecked("NARI_KAKUNIN", s.on); break;
         case SettingKey::RecordFolder: recordFolder = s.text; break;
         case SettingKey::TimeMan: opt.timeControls.man = s.time; break;
         case SettingKey::TimeCom: opt.timeControls.com = s.time; break;
@@ -83,6 +84,7 @@ void GameWindow::書込_環境設定ファイル() {
     v.bgm = plat.menus.checked("BGM");
     v.moveListPanel = plat.menus.checked("KIFU_LIST");
     v.influenceOverlay = plat.menus.checked("KIKI");
+    v.promotionQuestion = plat.menus.checked("NARI_KAKUNIN");
     v.recordFolder = recordFolder;
     v.timeControls = opt.timeControls;
     // A file that cannot be written leaves the choices of this run as they are.
@@ -135,6 +137,11 @@ void GameWindow::KEIKA_Click() {
         plat.clock.setTimerEnabled(true);
         描画_両時計();
     }
+    書込_環境設定ファイル();
+}
+
+void GameWindow::NARI_KAKUNIN_Click() {
+    plat.menus.setChecked("NARI_KAKUNIN", !plat.menus.checked("NARI_KAKUNIN"));
     書込_環境設定ファイル();
 }
 

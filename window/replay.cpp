@@ -131,6 +131,7 @@ void GameWindow::AFTER_Click() {
 }
 
 void GameWindow::CANCEL_Click() {
+    if (!askToAbandon(true)) return;
     初期設定();
     play(pieceSound);
     保存_対局();
@@ -143,6 +144,10 @@ void GameWindow::REVERSE_Click() {
         message("棋譜ﾓｰﾄﾞではできません", "反転");
         return;
     }
+    // Turning the board gives up the move list: asked first when there is one.
+    if ((moves.recordLength > 0 || moves.lastEntry > 0) &&
+        message("反転すると棋譜が消えます。よろしいですか？", "反転", MsgButtons::YesNo) != kMsgYes)
+        return;
     g.flipped = 1;
     g.selectPhase = 0;
     // Turn the Position about.

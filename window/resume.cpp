@@ -8,16 +8,22 @@ std::filesystem::path GameWindow::resumePath() const {
     return std::filesystem::path(settingsPath).parent_path() / kResumeFileName;
 }
 
-void GameWindow::保存_対局() {
+ResumeState GameWindow::再開状態() const {
+    const ResumeGameInfo info{gameInfo.startDateTime, gameInfo.event,     gameInfo.senteName,      gameInfo.goteName,
+                              gameInfo.upperName,     gameInfo.lowerName, gameInfo.lowerSideOrder, gameInfo.winner};
+    return ResumeState{g, pos, moves, clk, turn, info};
+}
+
+void GameWindow::保存_対局() { 保存_対局(再開状態()); }
+
+void GameWindow::保存_対局(const ResumeState& s) {
     std::error_code ec;
-    if (!調査_再開可能(g)) {
+    if (!調査_再開可能(s.game)) {
         std::filesystem::remove(resumePath(), ec);
         return;
     }
     // A file that cannot be written keeps the last one: the game itself goes on.
-    const ResumeGameInfo info{gameInfo.startDateTime, gameInfo.event,     gameInfo.senteName,      gameInfo.goteName,
-                              gameInfo.upperName,     gameInfo.lowerName, gameInfo.lowerSideOrder, gameInfo.winner};
-    書込_再開ファイル(ResumeState{g, pos, moves, clk, turn, info}, resumePath());
+    書込_再開ファイル(s, resumePath());
 }
 
 namespace {

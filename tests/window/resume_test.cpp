@@ -68,6 +68,7 @@ protected:
         run->w = std::make_unique<GameWindow>(run->fake.platform);
         run->w->settingsPath = w->settingsPath;
         run->w->Form_Load();
+        run->fake.setChecked("NARI_KAKUNIN", false);  // as load() leaves the first run
         run->w->再開_確認();
         return run;
     }

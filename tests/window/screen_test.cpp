@@ -106,10 +106,11 @@ TEST_F(ScreenTest, OutlineOfACellInTwips) {
 
 TEST_F(ScreenTest, HandAreasShowEachKindWithItsCount) {
     load();
-    w->pos.ownHand[1] = 2;
-    w->pos.ownHand[7] = 1;
-    w->pos.ownHandTotal = 3;
-    w->screen.描画_自持盤();
+    Position p = w->pos;
+    p.ownHand[1] = 2;
+    p.ownHand[7] = 1;
+    p.ownHandTotal = 3;
+    w->setPosition(p);
     EXPECT_EQ(fake.pictureAt(11, 3), -kPawn);
     EXPECT_EQ(fake.pictureAt(11, 9), -kRook);
     for (int row = 4; row <= 8; ++row) EXPECT_EQ(fake.pictureAt(11, row), kEmpty) << row;
@@ -121,7 +122,9 @@ TEST_F(ScreenTest, HandAreasShowEachKindWithItsCount) {
         }
     EXPECT_EQ(counts, (std::vector<std::string>{"2", "1"}));
     // Down to none: an empty cell and no number.
-    w->pos.ownHand[7] = 0;
+    p.ownHand[7] = 0;
+    p.ownHandTotal = 2;
+    w->setPosition(p);
     fake.clearLog();
     w->screen.描画_自持盤();
     EXPECT_EQ(fake.pictureAt(11, 9), kEmpty);

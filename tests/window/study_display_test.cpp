@@ -59,13 +59,11 @@ class StudyDisplay : public WindowTest {};
 TEST_F(StudyDisplay, OverlayShowsTheSurveyAndFollowsTheBoardAbout) {
     load();
     // A lower rook on (5,9), the upper king on (5,5), an upper pawn on (5,2).
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) w->pos.board[x][y] = kEmpty;
-    w->pos.board[5][9] = -kRook;
-    w->pos.board[5][5] = kKing;
-    w->pos.board[5][2] = kPawn;
-    for (int k = 1; k <= kHandKinds; ++k) w->pos.ownHand[k] = w->pos.enemyHand[k] = 0;
-    w->pos.ownHandTotal = w->pos.enemyHandTotal = 0;
+    Position p;
+    p.board[5][9] = -kRook;
+    p.board[5][5] = kKing;
+    p.board[5][2] = kPawn;
+    w->setPosition(p);
     w->menuOpened("OPTION");
     w->menuCommand("KIKI");
     EXPECT_TRUE(fake.checks.count("KIKI"));

@@ -77,6 +77,7 @@ TEST_F(TimedGame, ByoyomiAfterTheMainTimeThenLostOnTime) {
     EXPECT_EQ(w->g.winnerSide, kGote);
     EXPECT_EQ(lastDialog(), "時間切れで後手の勝ちです");
     EXPECT_FALSE(fake.timerOn);
+    EXPECT_EQ(w->結果行(), "後手の勝ち（時間切れ）");
 
     // The KIF says what clocks were played with; read back, it shows them.
     const std::string kif = (dir / "timed.kifu").string();
@@ -85,7 +86,7 @@ TEST_F(TimedGame, ByoyomiAfterTheMainTimeThenLostOnTime) {
     std::ifstream written(kif, std::ios::binary);
     const std::string text{std::istreambuf_iterator<char>(written), {}};
     EXPECT_NE(text.find("持ち時間：先手1分＋秒読み10秒 後手1分＋加算5秒\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("まで2手で後手の勝ち"), std::string::npos) << text;
+    EXPECT_NE(text.find("切れ負け\r\nまで2手で後手の勝ち"), std::string::npos) << text;
     fake.answers = {kMsgYes, kMsgYes};
     w->menuCommand("KIF_READ");
     EXPECT_EQ(w->gameInfo.timeControl, "先手1分＋秒読み10秒 後手1分＋加算5秒");

@@ -185,33 +185,30 @@ TEST_F(TwoHumansGame, SelectionRulesAndRefusals) {
     EXPECT_EQ(w->g.selectPhase, 0);
 }
 
-TEST_F(TwoHumansGame, StartInTheMiddleNamesTheSideToMove) {
+TEST_F(TwoHumansGame, StartInTheMiddleAsksThenStartsAfresh) {
     move(7, 7, 7, 6);
     fake.clearLog();
+    // No: the game goes on untouched.
+    fake.answers = {kMsgNo};
     w->menuCommand("START");
-    EXPECT_EQ(lastDialog(), "後手の番です");
-    EXPECT_EQ(fake.dialogs.back().title, " ");
+    ASSERT_EQ(fake.dialogs.size(), 1u);
+    EXPECT_EQ(lastDialog(), "対局を中止して最初に戻しますか？");
     EXPECT_EQ(w->g.moveNumber, 1);
     EXPECT_EQ(w->g.sideToMove, kGote);
-}
-
-TEST_F(TwoHumansGame, ResumedAfterAComputerGameTheWinnerIsNamedByTheKingTaken) {
-    // The computer opens as 先手; two humans go on, the lower side as 後手.
-    w->menuCommand("GOTE");
-    ASSERT_EQ(w->g.moveNumber, 1);
+    EXPECT_EQ(w->pos.board[7][6], -kPawn);
+    // Yes: a new game from the start.
+    fake.answers = {kMsgYes};
     w->menuCommand("START");
-    EXPECT_EQ(lastDialog(), "後手の番です");
-    move(5, 7, 5, 3);
-    move(1, 3, 1, 4);
-    move(5, 3, 5, 1);  // the upper king taken
-    EXPECT_EQ(w->pos.board[5][1], -kPawn);
-    EXPECT_EQ(lastDialog(), "後手の勝ちです");
-    EXPECT_EQ(fake.dialogs.back().title, "終了");
+    EXPECT_EQ(lastDialog(), "先手の番です");
+    EXPECT_EQ(w->g.moveNumber, 0);
+    EXPECT_EQ(w->g.sideToMove, kSente);
+    EXPECT_EQ(w->pos.board[7][7], -kPawn);
 }
 
 TEST_F(TwoHumansGame, OpponentsHandOnlyCancels) {
-    w->pos.enemyHand[1] = 1;
-    w->pos.enemyHandTotal = 1;
+    Position p = w->pos;
+    p.enemyHand[1] = p.enemyHandTotal = 1;
+    w->setPosition(p);
     click(-1, 7);  // upper hand, lower side to move
     EXPECT_EQ(w->g.selectPhase, 1);
     EXPECT_EQ(fake.outlineAt(-1, 7), colourWhite);  // not the selection colour: wrong hand

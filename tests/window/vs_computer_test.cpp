@@ -11,17 +11,17 @@ protected:
         load();
     }
     // An otherwise empty board with the given pieces, MAN to move.
-    void layOut(std::initializer_list<std::array<int, 3>> pieces) {
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) w->pos.board[x][y] = kEmpty;
-        for (const auto& p : pieces) {
-            w->pos.board[p[0]][p[1]] = p[2];
-            if (p[2] == -kKing) {
-                w->pos.manKingX = p[0];
-                w->pos.manKingY = p[1];
+    void layOut(std::initializer_list<std::array<int, 3>> pieces, int upperGolds = 0) {
+        Position p;
+        for (const auto& piece : pieces) {
+            p.board[piece[0]][piece[1]] = piece[2];
+            if (piece[2] == -kKing) {
+                p.manKingX = piece[0];
+                p.manKingY = piece[1];
             }
         }
-        w->画面_再描画();
+        p.enemyHand[5] = p.enemyHandTotal = upperGolds;
+        w->setPosition(p);
         fake.clearLog();
     }
 };
@@ -149,9 +149,7 @@ TEST_F(VsComputer, AMateIsAnnouncedWithoutTheCheckBox) {
 
 TEST_F(VsComputer, ADropBlinksInTheHandArea) {
     w->menuCommand("SENTE");
-    layOut({{5, 9, -kKing}, {9, 5, -kPawn}});
-    w->pos.enemyHand[5] = 1;  // one gold, shown on row 8 - 5 = 3
-    w->pos.enemyHandTotal = 1;
+    layOut({{5, 9, -kKing}, {9, 5, -kPawn}}, 1);  // one gold in hand, shown on row 8 - 5 = 3
     move(9, 5, 9, 4);
     std::vector<int> blink;
     for (const DrawCall& d : fake.draws)
@@ -192,20 +190,23 @@ TEST_F(VsComputer, AKingTakenBeforeTheClickEndsTheClick) {
     EXPECT_EQ(w->g.selectPhase, 0);  // the pawn was not selected
 }
 
-TEST_F(VsComputer, SenteInTheMiddleKeepsManToMoveAsTheFirstPlayer) {
+TEST_F(VsComputer, SenteInTheMiddleStartsANewGameOnlyWhenAgreed) {
     w->menuCommand("GOTE");
     move(7, 7, 7, 6);
     ASSERT_EQ(w->g.moveNumber, 3);
-    const int lastEntry = w->moves.lastEntry;
     fake.clearLog();
+    fake.answers = {kMsgNo};
+    w->menuCommand("SENTE");
+    EXPECT_EQ(lastDialog(), "対局を中止して最初に戻しますか？");
+    EXPECT_EQ(w->g.manSide, kGote);  // nothing relabelled
+    EXPECT_EQ(w->g.moveNumber, 3);
+    fake.answers = {kMsgYes};
     w->menuCommand("SENTE");
     EXPECT_EQ(lastDialog(), "MANの番です");
-    EXPECT_EQ(fake.dialogs.back().title, "対局");
     EXPECT_EQ(w->g.manSide, kSente);
-    EXPECT_EQ(w->g.comSide, kGote);
     EXPECT_EQ(w->g.sideToMove, kSente);
-    EXPECT_EQ(w->g.moveNumber, 3);
-    EXPECT_EQ(w->moves.lastEntry, lastEntry);  // the game goes on: its list is kept
+    EXPECT_EQ(w->g.moveNumber, 0);
+    EXPECT_EQ(w->gameInfo.senteName, "人間");
 }
 
 TEST_F(VsComputer, InputDuringTheComputersTurnIsThrownAwayAndEscEndsAfterIt) {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "fake_platform.h"
+#include "fake/fake_platform.h"
 #include "window/game_window.h"
 
 namespace xantu::testing {
@@ -29,8 +29,11 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
+    // Starts the window. The tests play by the specified clicks, where the
+    // left button never promotes: the chooser's own tests turn it on.
     void load() {
         w->Form_Load();
+        fake.setChecked("NARI_KAKUNIN", false);
         fake.clearLog();
     }
     // A click in the middle of cell (x, y).

@@ -14,8 +14,8 @@
 
 #include "core/move_check.h"
 #include "core/move_rules.h"
+#include "fake/fake_platform.h"
 #include "options/settings_file.h"
-#include "tests/window/fake_platform.h"
 #include "window/game_window.h"
 
 namespace {
@@ -23,7 +23,7 @@ namespace {
 using namespace xantu;
 
 struct Harness {
-    testing::FakePlatform fake;
+    FakePlatform fake;
     GameWindow w{fake.platform};
 
     explicit Harness(const std::filesystem::path& dir) {
@@ -54,6 +54,7 @@ struct Harness {
         const int m = found[rng() % found.size()];
         clickCell(m / 1000, m / 100 % 10);
         clickCell(m / 10 % 10, m % 10);
+        if (w.chooser.open) w.choosePromotion(rng() % 2 == 0);
         return true;
     }
 };

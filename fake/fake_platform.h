@@ -1,6 +1,8 @@
 #pragma once
 // A recording fake of the desktop: every drawing call, dialog and sound is
 // kept in order; dialogs are answered from a script; the clock is set by hand.
+// The window's tests drive the game through it, and so does the kill-and-
+// resume harness, which runs the game without a desktop.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -14,15 +16,17 @@
 #include "display/colours.h"
 #include "platform/platform.h"
 
-namespace xantu::testing {
+namespace xantu {
 
 struct DrawCall {
-    enum Kind { Picture, Box, Text } kind;
+    enum Kind { Picture, Box, Text, Polyline } kind;
     int code = 0;  // picture code, or colour for boxes and text
     double x = 0, y = 0, x2 = 0, y2 = 0;
     std::string text;
     int size = 0;
     bool bold = false;
+    std::vector<Point> points{};  // a polyline's
+    bool filled = false;
 };
 
 struct Dialog {
@@ -47,6 +51,9 @@ public:
     }
     void drawBox(int colour, double x1, double y1, double x2, double y2, double /*pen*/) override {
         draws.push_back({DrawCall::Box, colour, x1, y1, x2, y2, {}, 0, false});
+    }
+    void drawPolyline(int colour, const std::vector<Point>& points, double pen, bool filled) override {
+        draws.push_back({DrawCall::Polyline, colour, 0, 0, 0, 0, {}, static_cast<int>(pen), false, points, filled});
     }
     void printText(const std::string& text, double x, double y, int fontSize, bool bold, int colour) override {
         draws.push_back({DrawCall::Text, colour, x, y, 0, 0, text, fontSize, bold});
@@ -210,4 +217,4 @@ public:
     bool quitCalled = false;
 };
 
-}  // namespace xantu::testing
+}  // namespace xantu
