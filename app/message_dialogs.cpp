@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
+#include "new_game_dialog.h"
 #include "time_control_dialog.h"
 
 namespace xantu {
@@ -74,6 +75,12 @@ std::string MessageDialogs::chooseFile(FileChoice kind, const std::string& title
 }  // namespace xantu
 
 namespace xantu {
+
+std::optional<NewGameChoice> MessageDialogs::chooseNewGame(const NewGameRequest& request) {
+    NewGameDialog dialog(request, parent_.data());
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.choice();
+}
 
 bool MessageDialogs::chooseTimeControls(TimeControls& controls) { return editTimeControls(parent_.data(), controls); }
 

@@ -168,13 +168,9 @@ SearchResult comSearch(Position& p, InfluenceMap& m, TurnState& t, int comLevel,
     if (s.boardMoves(tick, tickContext)) s.drops(tick, tickContext);
     SearchResult& r = s.result;
     if (r.found) {
-        r.fromX = t.bestFromX;
-        r.fromY = t.bestFromY;
-        r.toX = t.bestToX;
-        r.toY = t.bestToY;
-        r.placed = t.bestPlaced;
-        r.movedPiece = t.bestMovedPiece;
-        r.promotes = t.bestPlaced != t.bestMovedPiece;
+        r.move = t.bestFromX == kUpperHandCol ? Move::drop(Side::Upper, t.bestFromY, t.bestToX, t.bestToY)
+                                              : Move::boardMove(t.bestFromX, t.bestFromY, t.bestToX, t.bestToY,
+                                                                t.bestPlaced, t.bestPlaced != t.bestMovedPiece);
         r.score = t.bestScore;
     }
     return r;

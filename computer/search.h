@@ -2,6 +2,7 @@
 #include "computer/score.h"
 #include "computer/trace.h"
 #include "computer/turn_state.h"
+#include "core/move.h"
 #include "core/position.h"
 #include "influence/influence_map.h"
 
@@ -13,12 +14,7 @@ using SearchTick = void (*)(void* context);
 
 struct SearchResult {
     bool found = false;  // false: COM had no move and no drop at all
-    int fromX = 0;       // -1 for a drop
-    int fromY = 0;       // the hand kind for a drop
-    int toX = 0, toY = 0;
-    int placed = 0;      // the code as it will stand on the destination
-    int movedPiece = 0;  // the code before the move (the dropped code for a drop)
-    bool promotes = false;
+    Move move;           // the upper side's move
     Score score = kScoreNone;
     long candidates = 0;   // moves and drops scored
     long surveys = 0;      // influence surveys run, the turn's own first one included

@@ -120,4 +120,14 @@ void 初期配置(Position& p) {
     p.board[8][2] = kBishop;
 }
 
+int kingCount(const Position& p, Side side) {
+    const int king = sign(side) * kKing;
+    int n = 0;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) n += p.board[x][y] == king;
+    return n;
+}
+
+bool bothKingsOnBoard(const Position& p) { return kingCount(p, Side::Lower) == 1 && kingCount(p, Side::Upper) == 1; }
+
 }  // namespace xantu

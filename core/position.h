@@ -1,6 +1,7 @@
 #pragma once
 #include "core/pieces.h"
 #include "core/position_fault.h"
+#include "core/side.h"
 
 namespace xantu {
 
@@ -36,6 +37,11 @@ struct PawnFiles {
 };
 
 bool isPieceCode(int code);
+
+// How many kings of `side` stand on the board, and whether each side has
+// exactly one, as in every game until a king is taken.
+int kingCount(const Position& p, Side side);
+bool bothKingsOnBoard(const Position& p);
 
 // The Position seen from the other side of the board: every square mirrored
 // through the centre with its owner exchanged, and the two hands exchanged.

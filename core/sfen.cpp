@@ -153,22 +153,20 @@ SfenResult parseSfen(std::string_view sfen, SetBound bound) {
     for (char ch : words[3])
         if (!isDigit(ch)) return fail("move number '" + std::string(words[3]) + "' is not a number");
 
-    int lowerKings = 0, upperKings = 0;
     Position& p = r.position;
+    const int lowerKings = kingCount(p, Side::Lower), upperKings = kingCount(p, Side::Upper);
+    if (lowerKings != 1) return fail("the lower side has " + std::to_string(lowerKings) + " kings, not 1");
+    if (upperKings != 1) return fail("the upper side has " + std::to_string(upperKings) + " kings, not 1");
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             if (p.board[x][y] == -kKing) {
-                ++lowerKings;
                 p.manKingX = x;
                 p.manKingY = y;
             } else if (p.board[x][y] == kKing) {
-                ++upperKings;
                 p.comKingX = x;
                 p.comKingY = y;
             }
         }
-    if (lowerKings != 1) return fail("the lower side has " + std::to_string(lowerKings) + " kings, not 1");
-    if (upperKings != 1) return fail("the upper side has " + std::to_string(upperKings) + " kings, not 1");
     if (const PositionFault f = p.fault(bound); f.broken()) return fail(describe(f));
 
     r.ok = true;
@@ -244,18 +242,6 @@ std::string usiSquare(int x, int y) {
     std::string s;
     s += static_cast<char>('0' + (10 - x));
     s += static_cast<char>('a' + y - 1);
-    return s;
-}
-
-std::string usiMove(int fromX, int fromY, int toX, int toY, bool promote) {
-    if (fromX == kLowerHandCol || fromX == kUpperHandCol) {
-        std::string s;
-        s += usiHandLetter(fromY);
-        s += '*';
-        return s + usiSquare(toX, toY);
-    }
-    std::string s = usiSquare(fromX, fromY) + usiSquare(toX, toY);
-    if (promote) s += '+';
     return s;
 }
 

@@ -3,20 +3,16 @@
 #include <string_view>
 
 #include "core/position.h"
+#include "core/side.h"
 
 namespace xantu {
-
-// The side to move in an SFEN: 'b' is the lower side (MAN, negative codes),
-// 'w' the upper side (COM, positive codes). The value is the sign of that
-// side's piece codes.
-enum class Side : int { Lower = -1, Upper = 1 };
 
 // Result of reading an SFEN. When ok is false, error holds a one-line reason
 // and position/side are unspecified.
 struct SfenResult {
     bool ok = false;
     Position position;
-    Side side = Side::Lower;
+    Side side = Side::Lower;  // to move: 'b' is Lower, 'w' Upper
     std::string error;
 
     explicit operator bool() const { return ok; }
@@ -39,10 +35,5 @@ std::string usiSquare(int x, int y);
 
 // USI letter of a hand kind 1..7 (P L N S G B R), uppercase.
 char usiHandLetter(int kind);
-
-// USI text of a board move ("7g7f", with "+" when promote is true) or of a
-// drop ("P*5e"). A drop is told by fromX = 11 or -1; fromY is then the hand
-// kind 1..7 (not the hand-area row).
-std::string usiMove(int fromX, int fromY, int toX, int toY, bool promote = false);
 
 }  // namespace xantu

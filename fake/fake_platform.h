@@ -90,6 +90,14 @@ public:
         return path;
     }
 
+    // Answers from `newGameChoices` in order; cancelled when it is empty.
+    std::optional<NewGameChoice> chooseNewGame(const NewGameRequest& request) override {
+        newGameRequests.push_back(request);
+        if (newGameChoices.empty()) return std::nullopt;
+        const NewGameChoice choice = newGameChoices.front();
+        newGameChoices.pop_front();
+        return choice;
+    }
     // Answers the 持ち時間 dialog with `timeAnswer` (cancelled when empty).
     bool chooseTimeControls(TimeControls& controls) override {
         ++timeDialogs;
@@ -185,6 +193,8 @@ public:
     std::deque<int> answers;
     std::deque<std::string> chosenFiles;
     std::vector<std::pair<FileChoice, std::string>> fileChoices;
+    std::deque<NewGameChoice> newGameChoices;
+    std::vector<NewGameRequest> newGameRequests;
     std::optional<TimeControls> timeAnswer;
     int timeDialogs = 0;
     std::string dateTime = "2026/12/07 10:00:00";

@@ -25,6 +25,8 @@ enum class SettingKey {
     InfluenceOverlay,
     RecordFolder,
     PromotionQuestion,
+    ComLevel,
+    HumanOrder,
     TimeMan,
     TimeCom
 };
@@ -40,6 +42,10 @@ enum class SettingKey {
 //               and true for any other value.
 //  RecordFolder: "棋譜フォルダ", the folder records were last read from or
 //               written to, in `text` (UTF-8); an empty value is not returned.
+//  ComLevel:    "COM対局ﾚﾍﾞﾙ", the level last chosen for a game against the
+//               computer: "LEVEL1".."LEVEL4" as 1..4 in `number`;
+//  HumanOrder:  "手番", the side the player last chose: "先手" +1 or "後手" −1
+//               in `number`. Other values of these two are not returned.
 //  TimeMan, TimeCom: "持ち時間MAN", "持ち時間COM", the time control of the
 //               lower and the upper side ("10分＋秒読み30秒", "10分＋加算10秒",
 //               "10分") in `time`; a value that does not read as one is not
@@ -49,6 +55,7 @@ struct Setting {
     int theme = 0;
     bool on = false;
     std::string text{};
+    int number = 0;
     TimeControl time{};
     bool operator==(const Setting&) const = default;
 };
@@ -87,6 +94,9 @@ struct SettingsValues {
     bool promotionQuestion = true;
     // Empty until a record has been read or written.
     std::string recordFolder{};
+    // The level and the side of the last new game chosen (3 and 先手 until then).
+    int comLevel = 3;
+    int humanOrder = 1;
     // No clock for either side until the user sets one.
     TimeControls timeControls{};
     bool operator==(const SettingsValues&) const = default;
@@ -103,7 +113,8 @@ std::string_view 背景画の名前(int theme);
 // The file content: the 背景画 line, then 移動指導, 経過時間, BGM, then
 // "棋譜表示=ON" and "利き表示=ON" for those that are on (an off one writes no
 // line, so a file with both off is the same as before they existed),
-// "成・不成を確認=OFF" when that question is off (likewise), and,
+// "成・不成を確認=OFF" when that question is off (likewise), the level and
+// the side when they are not LEVEL3 and 先手 (likewise), and,
 // when there is one, 棋譜フォルダ, then 持ち時間MAN and 持ち時間COM for a side
 // that has a clock (none writes no line), each line ended by CR LF, in CP932. A
 // folder whose name CP932 cannot hold is left out (the panel then opens in

@@ -61,13 +61,6 @@ std::string kifMoveText(MoveRecord m, int prevX, int prevY, NotationView view) {
     return s;
 }
 
-bool kingMissing(const Position& p, int sign) {
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-            if (p.board[x][y] == sign * kKing) return false;
-    return true;
-}
-
 }  // namespace
 
 KifGame 作成_KIF対局(const MoveList& list, const std::optional<FinalPosition>& finalPosition, int lowerSideOrder) {
@@ -92,8 +85,9 @@ KifGame 作成_KIF対局(const MoveList& list, const std::optional<FinalPosition
     game.firstMover = firstSign < 0 ? lowerSideOrder : -lowerSideOrder;
     if (game.positions.size() >= 2) {
         const Position& end = game.positions.back();
-        if (kingMissing(end, 1) && !kingMissing(end, -1)) game.winner = lowerSideOrder;
-        if (kingMissing(end, -1) && !kingMissing(end, 1)) game.winner = -lowerSideOrder;
+        const bool upperKing = kingCount(end, Side::Upper) > 0, lowerKing = kingCount(end, Side::Lower) > 0;
+        if (!upperKing && lowerKing) game.winner = lowerSideOrder;
+        if (!lowerKing && upperKing) game.winner = -lowerSideOrder;
     }
     return game;
 }

@@ -120,6 +120,30 @@ std::optional<MoveRecord> 調査_指し手(const Position& before, const Positio
     return m;
 }
 
+MoveRecord toMoveRecord(const Position& before, const Move& m) {
+    MoveRecord r;
+    r.drop = m.isDrop();
+    r.toX = m.toX;
+    r.toY = m.toY;
+    if (r.drop) {
+        r.piece = m.placed;
+        return r;
+    }
+    r.fromX = m.fromX;
+    r.fromY = m.fromY;
+    r.piece = before.board[m.fromX][m.fromY];
+    r.promote = m.promotes;
+    int promoted = 0;
+    r.mayPromote = 調査_駒成(m.fromX, m.fromY, m.toX, m.toY, r.piece, promoted) == 1;
+    r.captured = before.board[m.toX][m.toY];
+    return r;
+}
+
+std::string 作成_指し手表記(const Position& before, const Move& m, int moverOrder, int prevToX, int prevToY,
+                            NotationView view) {
+    return 作成_指し手表記(toMoveRecord(before, m), moverOrder, prevToX, prevToY, view);
+}
+
 std::string 作成_指し手表記(const MoveRecord& m, int moverOrder, int prevToX, int prevToY, NotationView view) {
     const bool turned = view == NotationView::UpperSideFirst;
     auto file = [turned](int x) { return turned ? x : 10 - x; };

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/move.h"
 #include "core/position.h"
 
 namespace xantu {
@@ -38,6 +39,12 @@ std::optional<MoveRecord> 調査_指し手(const Position& before, const Positio
 // the previous move's (prevToX, prevToY) is written "同　"; pass 0, 0 for the
 // first move. Piece names: 歩 香 桂 銀 金 角 飛 玉, promoted 奔 成香 成桂 成銀 馬 龍.
 std::string 作成_指し手表記(const MoveRecord& m, int moverOrder, int prevToX, int prevToY,
+                            NotationView view = NotationView::AsDrawn);
+
+// A move given as a Move, on the Position it is played from: the same
+// record and notation as the change it makes would give.
+MoveRecord toMoveRecord(const Position& before, const Move& m);
+std::string 作成_指し手表記(const Position& before, const Move& m, int moverOrder, int prevToX, int prevToY,
                             NotationView view = NotationView::AsDrawn);
 
 // The notation name of a piece code, either sign ("歩", "奔", "成香", "玉"…);

@@ -185,16 +185,6 @@ bool emptyBorder(const int (&board)[10][10]) {
     return true;
 }
 
-bool hasBothKings(const Position& p) {
-    int lower = 0, upper = 0;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            if (p.board[x][y] == -kKing) ++lower;
-            if (p.board[x][y] == kKing) ++upper;
-        }
-    return lower == 1 && upper == 1;
-}
-
 bool sameBoardAndHands(const Position& p, const MoveListEntry& e) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
@@ -208,7 +198,7 @@ bool sameBoardAndHands(const Position& p, const MoveListEntry& e) {
 bool consistent(const ResumeState& s) {
     const GameState& g = s.game;
     if (g.comSide != -g.manSide || !調査_再開可能(g)) return false;
-    if (!s.position.ok() || !hasBothKings(s.position) || !emptyBorder(s.position.board)) return false;
+    if (!s.position.ok() || !bothKingsOnBoard(s.position) || !emptyBorder(s.position.board)) return false;
     const MoveList& m = s.moves;
     if (m.recordLength > m.lastEntry + 1) return false;
     const int total = pieceTotal(s.position.board, s.position.ownHand, s.position.enemyHand);
@@ -222,7 +212,7 @@ bool consistent(const ResumeState& s) {
     if (m.lastEntry > 0 || m.recordLength > 0) {
         for (int k = 0; k <= m.lastEntry; ++k) {
             const MoveListEntry& e = m.entries[static_cast<std::size_t>(k)];
-            if (!hasBothKings(positionOf(e)) || pieceTotal(e.board, e.ownHand, e.enemyHand) != total) return false;
+            if (!bothKingsOnBoard(positionOf(e)) || pieceTotal(e.board, e.ownHand, e.enemyHand) != total) return false;
         }
     }
     // Stepped back into the list: the board is the entry stepped to.

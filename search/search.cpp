@@ -329,24 +329,17 @@ namespace {
 
 void fillResult(const Board& b, Move m, Result& r) {
     r.hasMove = true;
-    r.usi = b.usi(m);
-    const int us = b.side;
+    const xantu::Side us = b.side == kBlack ? xantu::Side::Lower : xantu::Side::Upper;
     static constexpr int kCode[kTypeCount] = {0, 10, 20, 30, 100, 110, 800, 900, 950, 11, 21, 31, 101, 801, 901};
     const int to = moveTo(m);
-    r.toX = fileOf(to);
-    r.toY = rankOf(to);
-    int type;
     if (isDrop(m)) {
-        r.fromX = us == kBlack ? 11 : -1;
-        r.fromY = moveDropType(m);
-        type = moveDropType(m);
-    } else {
-        r.fromX = fileOf(moveFrom(m));
-        r.fromY = rankOf(moveFrom(m));
-        type = typeOf(b.sq[moveFrom(m)]);
-        if (isPromotion(m)) type = kPromoted[type];
+        r.move = xantu::Move::drop(us, moveDropType(m), fileOf(to), rankOf(to));
+        return;
     }
-    r.placedCode = us == kBlack ? -kCode[type] : kCode[type];
+    int type = typeOf(b.sq[moveFrom(m)]);
+    if (isPromotion(m)) type = kPromoted[type];
+    r.move = xantu::Move::boardMove(fileOf(moveFrom(m)), rankOf(moveFrom(m)), fileOf(to), rankOf(to),
+                                    xantu::sign(us) * kCode[type], isPromotion(m));
 }
 
 }  // namespace
@@ -381,10 +374,10 @@ Result Searcher::think(const Position& pos, Side toMove, const Limits& limits, c
             // byoyomi; the increment comes only after the move, so it is
             // planned with but never spent ahead. The margin covers what
             // passes between the deadline and the answer being read (the
-            // last node, the pipe, a busy machine): measured at up to
-            // 50-70 ms on a loaded two-core machine.
+            // last node, the pipe, a busy machine): a match on a two-core
+            // machine loaded sixteen-fold saw answers up to 125 ms late.
             const double left = limits.timeLeftMs;
-            const double margin = std::min(150.0, 60.0 + (left + limits.byoyomiMs) / 50.0);
+            const double margin = std::min(1000.0, 250.0 + (left + limits.byoyomiMs) / 20.0);
             double budget = left / 30.0 + limits.incrementMs * 0.8 + limits.byoyomiMs * 0.9;
             const double most = std::max(1.0, left + limits.byoyomiMs - margin);
             if (budget > most) budget = most;
@@ -413,7 +406,7 @@ Result Searcher::think(const Position& pos, Side toMove, const Limits& limits, c
             info.depth = 1;
             info.mateIn = 1;
             info.nodes = 1;
-            info.pv = result.usi;
+            info.pv = result.move.usi();
             onInfo(info);
         }
         return result;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "core/move.h"
 #include "core/position.h"
 
 namespace xantu::search {
@@ -42,14 +43,10 @@ struct Info {
     std::string pv;  // USI moves separated by single spaces
 };
 
-// The chosen move, in USI notation and in the game's own terms: a board move
-// from (fromX, fromY); a drop has fromX = 11 (lower side) or -1 (upper side)
-// and fromY = the hand kind 1..7; placedCode is the signed code that stands
-// on (toX, toY) afterwards (promoted when the move promotes).
+// The chosen move and what the search knows of it.
 struct Result {
     bool hasMove = false;  // false: no move at all (USI "bestmove resign")
-    std::string usi;
-    int fromX = 0, fromY = 0, toX = 0, toY = 0, placedCode = 0;
+    xantu::Move move;
     int scoreCp = 0;
     int mateIn = 0;
     std::uint64_t nodes = 0;

@@ -75,12 +75,13 @@ void GameWindow::com_ban() {
     ++g.moveNumber;
     screen.描画_手数(g.moveNumber, colourWhite);
     // Blink the piece where it starts from.
-    if (r.fromX == kUpperHandCol)
-        描画_駒点滅(r.placed, kUpperHandCol, upperHandRow(r.fromY), 2);
+    const Move& mv = r.move;
+    if (mv.isDrop())
+        描画_駒点滅(mv.placed, kUpperHandCol, upperHandRow(mv.dropKind), 2);
     else
-        描画_駒点滅(r.movedPiece, r.fromX, r.fromY, 2);
+        描画_駒点滅(pos.board[mv.fromX][mv.fromY], mv.fromX, mv.fromY, 2);
     // The move itself, its sound, and the squares shown.
-    駒移動(r.fromX, r.fromY, r.toX, r.toY, r.placed);
+    駒移動(mv.originX(), mv.originY(), mv.toX, mv.toY, mv.placed);
     待ち時間(0.5);
     play(pieceSound);
     ++moves.recordLength;
@@ -108,8 +109,8 @@ void GameWindow::com_ban() {
     }
     // The move's notation, and its square outlined.
     screen.消去_移動結果(g.comSide);
-    screen.描画_移動結果(g.comSide, r.toX, r.toY, r.placed, colourWhite);
-    screen.描画_桝輪郭(colourWhite, r.toX, r.toY);
+    screen.描画_移動結果(g.comSide, mv.toX, mv.toY, mv.placed, colourWhite);
+    screen.描画_桝輪郭(colourWhite, mv.toX, mv.toY);
     // The turn goes back to the human, whose clock starts.
     clk.comSeconds += turnSeconds;
     clk.turnStartTime = plat.clock.now();

@@ -69,8 +69,9 @@ void GameWindow::適用_再開(const ResumeState& s) {
     clk = s.clocks;
     turn = s.turn;
     const ResumeGameInfo& info = s.info;
-    gameInfo = GameInfo{info.startDateTime, info.event,     info.senteName,      info.goteName,
-                        info.upperName,     info.lowerName, info.lowerSideOrder, info.winner};
+    gameInfo = GameInfo{info.startDateTime,  info.event,     info.senteName,
+                        info.goteName,       info.upperName, info.lowerName,
+                        info.lowerSideOrder, info.winner,    {}};
     // Play goes on as after 戻 or 進: the clock stands until the next click,
     // which (at the computer's turn) lets the computer move first.
     g.selectPhase = 0;

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "core/move_check.h"
-#include "core/move_rules.h"
+#include "core/legal_moves.h"
 #include "window/game_window.h"
 
 namespace xantu {
@@ -14,27 +13,11 @@ namespace {
 constexpr double kSlice = 0.01;
 constexpr int kSlicesPerTick = 5;  // Timer1 fires every 50 ms
 
-// Whether the search's answer is a move the rules allow the upper side here,
-// with a placed code that fits it.
-bool allowedForUpperSide(const Position& p, const search::Result& m) {
-    const auto onBoard = [](int v) { return v >= 1 && v <= 9; };
-    if (!onBoard(m.toX) || !onBoard(m.toY)) return false;
-    if (m.fromX == kUpperHandCol) {
-        if (m.fromY < 1 || m.fromY > kHandKinds || p.enemyHand[m.fromY] <= 0) return false;
-        if (m.placedCode != kHandKindCode[m.fromY]) return false;
-        PawnFiles files;
-        調査_2歩フラグ設定(p, files);
-        return 移動チェック(p, files, kUpperHandCol, m.fromY, m.toX, m.toY, m.placedCode) == 1;
-    }
-    if (!onBoard(m.fromX) || !onBoard(m.fromY)) return false;
-    const int piece = p.board[m.fromX][m.fromY];
-    if (!isUpper(piece)) return false;
-    const PawnFiles none;  // board moves do not read the two-pawn flags
-    if (移動チェック(p, none, m.fromX, m.fromY, m.toX, m.toY, piece) == 0) return false;
-    int promoted = 0;
-    const bool may = 調査_駒成(m.fromX, m.fromY, m.toX, m.toY, piece, promoted) == 1;
-    const bool must = may && 移動後チェック(m.toY, piece) == 0;
-    return (m.placedCode == piece && !must) || (may && m.placedCode == promoted);
+// Whether the search's answer is one of the moves the rules allow the upper
+// side here, placed code and promotion included.
+bool allowedForUpperSide(const Position& p, const search::Result& found) {
+    const std::vector<Move> moves = legalMoves(p, Side::Upper);
+    return std::find(moves.begin(), moves.end(), found.move) != moves.end();
 }
 
 }  // namespace
@@ -100,14 +83,7 @@ SearchResult GameWindow::strongSearch() {
             pos, inf, turn, 3, [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
     }
     r.found = true;
-    r.fromX = found.fromX;
-    r.fromY = found.fromY;
-    r.toX = found.toX;
-    r.toY = found.toY;
-    r.placed = found.placedCode;
-    const bool drop = found.fromX == kUpperHandCol;
-    r.movedPiece = drop ? found.placedCode : pos.board[found.fromX][found.fromY];
-    r.promotes = !drop && r.placed != r.movedPiece;
+    r.move = found.move;
     return r;
 }
 

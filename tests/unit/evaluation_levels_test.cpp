@@ -21,8 +21,8 @@ TEST(EvaluationLevels, BareKingStepsAtLevelThree) {
     EXPECT_EQ(r.find(5, 1, 6, 1)->score, 10);
     EXPECT_EQ(r.find(5, 1, 6, 2)->score, 11);
     // (4,2) and (6,2) tie: the one generated first is kept.
-    EXPECT_EQ(r.outcome.search.toX, 4);
-    EXPECT_EQ(r.outcome.search.toY, 2);
+    EXPECT_EQ(r.outcome.search.move.toX, 4);
+    EXPECT_EQ(r.outcome.search.move.toY, 2);
     EXPECT_EQ(r.outcome.search.score, 11);
 }
 

@@ -117,8 +117,8 @@ TEST(EvaluationScope, BoardMateLetsEveryDropBeScored) {
     const Recorded r = thinkRecorded("k8/9/9/9/9/9/1gg6/9/K8 w p 1");
     const SearchResult& s = r.outcome.search;
     EXPECT_EQ(s.score, kScoreMate);
-    EXPECT_EQ(s.fromX, 2);
-    EXPECT_EQ(s.fromY, 7);
+    EXPECT_EQ(s.move.fromX, 2);
+    EXPECT_EQ(s.move.fromY, 7);
     int drops = 0;
     for (const auto& c : r.candidates) drops += c.fx == -1 ? 1 : 0;
     EXPECT_EQ(drops, 77);  // every empty square

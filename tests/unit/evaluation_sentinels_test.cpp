@@ -10,10 +10,10 @@ TEST(EvaluationSentinels, KingCaptureScores9999AndEndsTheSearch) {
     const SearchResult& s = r.outcome.search;
     ASSERT_TRUE(s.found);
     EXPECT_EQ(s.score, kScoreKingCaptured);
-    EXPECT_EQ(s.fromX, 5);
-    EXPECT_EQ(s.fromY, 9);
-    EXPECT_EQ(s.toX, 5);
-    EXPECT_EQ(s.toY, 5);
+    EXPECT_EQ(s.move.fromX, 5);
+    EXPECT_EQ(s.move.fromY, 9);
+    EXPECT_EQ(s.move.toX, 5);
+    EXPECT_EQ(s.move.toY, 5);
     // Nothing is scored after it: not the rook's later squares, no drop.
     ASSERT_FALSE(r.candidates.empty());
     const auto& last = r.candidates.back();
@@ -31,7 +31,7 @@ TEST(EvaluationSentinels, OwnKingLeftAttackedScoresMinus9998EvenWhenTakingARook)
     ASSERT_NE(r.find(1, 4, 1, 5), nullptr);
     EXPECT_EQ(r.find(1, 4, 1, 5)->score, kScoreRefused);
     EXPECT_GT(r.outcome.search.score, kScoreRefused);  // the king stepped off the file
-    EXPECT_NE(r.outcome.search.toX, 5);
+    EXPECT_NE(r.outcome.search.move.toX, 5);
 }
 
 TEST(EvaluationSentinels, GoldDropMateScores9998AndEndsTheDrops) {
@@ -39,10 +39,9 @@ TEST(EvaluationSentinels, GoldDropMateScores9998AndEndsTheDrops) {
     const Recorded r = thinkRecorded("k8/9/9/9/9/9/1g7/9/K8 w g 1");
     const SearchResult& s = r.outcome.search;
     EXPECT_EQ(s.score, kScoreMate);
-    EXPECT_EQ(s.fromX, -1);
-    EXPECT_EQ(s.fromY, 5);
-    EXPECT_EQ(s.toX, 1);
-    EXPECT_EQ(s.toY, 8);
+    EXPECT_EQ(s.move.dropKind, 5);
+    EXPECT_EQ(s.move.toX, 1);
+    EXPECT_EQ(s.move.toY, 8);
     EXPECT_EQ(r.candidates.back().fx, -1);
     EXPECT_EQ(r.candidates.back().tx, 1);
     EXPECT_EQ(r.candidates.back().ty, 8);
@@ -81,10 +80,10 @@ TEST(EvaluationSentinels, BoardMateDoesNotEndTheBoardSearchAndAnEarlierMateStays
     const Recorded r = thinkRecorded("k8/9/9/9/9/9/1gg6/9/K8 w - 1");
     const SearchResult& s = r.outcome.search;
     EXPECT_EQ(s.score, kScoreMate);
-    EXPECT_EQ(s.fromX, 2);
-    EXPECT_EQ(s.fromY, 7);
-    EXPECT_EQ(s.toX, 2);
-    EXPECT_EQ(s.toY, 8);
+    EXPECT_EQ(s.move.fromX, 2);
+    EXPECT_EQ(s.move.fromY, 7);
+    EXPECT_EQ(s.move.toX, 2);
+    EXPECT_EQ(s.move.toY, 8);
     ASSERT_NE(r.find(3, 7, 2, 8), nullptr);
     EXPECT_EQ(r.find(3, 7, 2, 8)->score, kScoreMate);
     EXPECT_EQ(r.candidates.back().fx, 3);  // the second gold's moves were all scored

@@ -9,6 +9,7 @@
 
 #include "core/cp932.h"
 #include "core/hand_rows.h"
+#include "core/legal_moves.h"
 #include "core/move_check.h"
 #include "core/move_rules.h"
 #include "core/sfen.h"
@@ -31,52 +32,31 @@ struct Played {
 // so that the game runs its full length.
 Played playRandom(Position p, int firstSign, int moves, std::uint32_t seed) {
     Played g;
-    GameState scratch;
     int sign = firstSign;
     for (int n = 0; n < moves; ++n) {
-        struct Cand {
-            int fx, fy, tx, ty, placed;
-        };
-        std::vector<Cand> cands;
-        PawnFiles files;
-        調査_2歩フラグ設定(p, files);
-        for (int fx = 1; fx <= 9; ++fx)
-            for (int fy = 1; fy <= 9; ++fy) {
-                const int piece = p.board[fx][fy];
-                if (piece == kEmpty || (piece < 0) != (sign < 0)) continue;
-                for (int tx = 1; tx <= 9; ++tx)
-                    for (int ty = 1; ty <= 9; ++ty) {
-                        if (absCode(p.board[tx][ty]) == kKing) continue;
-                        if (移動チェック(p, files, fx, fy, tx, ty, piece) != 1) continue;
-                        int promoted = 0;
-                        if (調査_駒成(fx, fy, tx, ty, piece, promoted) == 1)
-                            cands.push_back({fx, fy, tx, ty, promoted});
-                        if (移動後チェック(ty, piece) == 1) cands.push_back({fx, fy, tx, ty, piece});
-                    }
-            }
-        const int* hand = sign < 0 ? p.ownHand : p.enemyHand;
-        for (int k = 1; k <= kHandKinds; ++k) {
-            if (hand[k] == 0) continue;
-            const int piece = sign * kHandKindCode[k];
-            const int fx = sign < 0 ? kLowerHandCol : kUpperHandCol, fy = dropFromY(fx, k);
-            for (int tx = 1; tx <= 9; ++tx)
-                for (int ty = 1; ty <= 9; ++ty)
-                    if (移動チェック(p, files, fx, fy, tx, ty, piece) == 1) cands.push_back({fx, fy, tx, ty, piece});
-        }
+        const std::vector<Move> cands = [&] {
+            std::vector<Move> all = legalMoves(p, sign < 0 ? Side::Lower : Side::Upper), kept;
+            for (const Move& m : all)
+                if (absCode(p.board[m.toX][m.toY]) != kKing) kept.push_back(m);
+            return kept;
+        }();
         if (cands.empty()) break;
         seed = seed * 1664525u + 1013904223u;
-        const Cand c = cands[(seed >> 8) % cands.size()];
+        const Move c = cands[(seed >> 8) % cands.size()];
         const double spent = (seed >> 4) % 90;
         const double lb = g.lowerClock, ub = g.upperClock;
         (sign < 0 ? g.lowerClock : g.upperClock) += spent;
         g.list.recordLength = n;
         手順保存(g.list, p, lb, g.lowerClock, ub, g.upperClock);
-        if (c.fx == kLowerHandCol || c.fx == kUpperHandCol)
+        if (c.isDrop())
             ++g.drops;
-        else if (c.placed != p.board[c.fx][c.fy])
+        else if (c.promotes)
             ++g.promotions;
-        if (p.board[c.tx][c.ty] != kEmpty) ++g.captures;
-        駒移動_局面(p, scratch, c.fx, c.fy, c.tx, c.ty, c.placed);
+        if (p.board[c.toX][c.toY] != kEmpty) ++g.captures;
+        const Position before = p;
+        playMove(p, c);
+        // The notation of the move equals that of the change it made.
+        EXPECT_EQ(作成_指し手表記(before, c, 0, 0, 0), 作成_指し手表記(*調査_指し手(before, p), 0, 0, 0));
         sign = -sign;
     }
     g.list.recordLength = g.list.lastEntry + 1;

@@ -77,7 +77,7 @@ TEST(Level4Search, TakesTheKingAndFindsKingCapturesInThreePlies) {
         const Result r = searchSfen(c.sfen, 5);
         EXPECT_TRUE(r.hasMove) << c.sfen;
         if (c.move) {
-            EXPECT_EQ(r.usi, c.move) << c.sfen;
+            EXPECT_EQ(r.move.usi(), c.move) << c.sfen;
         }
         EXPECT_EQ(r.mateIn, c.mateIn) << c.sfen;
     }

@@ -52,10 +52,9 @@ TEST(Search, BestMoveIsKeptInTheTurnState) {
     TurnState t{};
     const SearchResult r = comSearch(p, m, t, 3);
     EXPECT_EQ(t.bestScore, r.score);
-    EXPECT_EQ(t.bestFromX, r.fromX);
-    EXPECT_EQ(t.bestToY, r.toY);
-    EXPECT_EQ(t.bestPlaced, r.placed);
-    EXPECT_EQ(t.bestMovedPiece, r.movedPiece);
+    EXPECT_EQ(t.bestFromX, r.move.originX());
+    EXPECT_EQ(t.bestToY, r.move.toY);
+    EXPECT_EQ(t.bestPlaced, r.move.placed);
     // Work counts: one survey per evaluation plus the turn's first one.
     EXPECT_EQ(r.surveys, r.evaluations + 1);
     EXPECT_GE(r.evaluations, r.candidates);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/move.h"
 #include "core/sfen.h"
 
 using namespace xantu;
@@ -109,8 +110,8 @@ TEST(SfenParse, RejectsMalformedInputWithOneLineMessage) {
 TEST(UsiNotation, SquaresMovesAndDrops) {
     EXPECT_EQ(usiSquare(3, 7), "7g");
     EXPECT_EQ(usiSquare(9, 1), "1a");
-    EXPECT_EQ(usiMove(3, 7, 3, 6), "7g7f");
-    EXPECT_EQ(usiMove(3, 3, 3, 2, true), "7c7b+");
-    EXPECT_EQ(usiMove(kLowerHandCol, 1, 5, 5), "P*5e");
-    EXPECT_EQ(usiMove(kUpperHandCol, 7, 1, 1), "R*9a");
+    EXPECT_EQ(Move::boardMove(3, 7, 3, 6, -kPawn, false).usi(), "7g7f");
+    EXPECT_EQ(Move::boardMove(3, 3, 3, 2, -kPromSilver, true).usi(), "7c7b+");
+    EXPECT_EQ(Move::drop(Side::Lower, 1, 5, 5).usi(), "P*5e");
+    EXPECT_EQ(Move::drop(Side::Upper, 7, 1, 1).usi(), "R*9a");
 }

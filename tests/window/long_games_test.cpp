@@ -3,66 +3,24 @@
 // the rules allow, and the Position must stay sound after every move.
 #include <random>
 
-#include "core/hand_rows.h"
-#include "core/move_check.h"
-#include "core/move_rules.h"
+#include "core/legal_moves.h"
 #include "influence/influence_map.h"
 #include "window_fixture.h"
 
 namespace xantu::testing {
 namespace {
 
-struct HumanMove {
-    int fx, fy, tx, ty;  // fx 11 = a drop from the lower hand, fy its screen row
-    bool right;
-};
-
-// Every move and drop of the lower side the rules allow, as clicks.
-std::vector<HumanMove> lowerMoves(const Position& p) {
-    PawnFiles f;
-    調査_2歩フラグ設定(p, f);
-    std::vector<HumanMove> out;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            const int c = p.board[x][y];
-            if (c > -kPawn) continue;
-            for (int tx = 1; tx <= 9; ++tx)
-                for (int ty = 1; ty <= 9; ++ty)
-                    if (移動チェック(p, f, x, y, tx, ty, c) == 1)
-                        out.push_back({x, y, tx, ty, 移動後チェック(ty, c) == 0});
-        }
-    for (int k = 1; k <= kHandKinds; ++k) {
-        if (p.ownHand[k] <= 0) continue;
-        for (int tx = 1; tx <= 9; ++tx)
-            for (int ty = 1; ty <= 9; ++ty)
-                if (移動チェック(p, f, kLowerHandCol, lowerHandRow(k), tx, ty, -kHandKindCode[k]) == 1)
-                    out.push_back({kLowerHandCol, lowerHandRow(k), tx, ty, false});
-    }
-    return out;
-}
-
 void expectSound(const Position& p, bool kingsPresent) {
     ASSERT_TRUE(p.ok());
-    int lowerKings = 0, upperKings = 0;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            lowerKings += p.board[x][y] == -kKing;
-            upperKings += p.board[x][y] == kKing;
-        }
     if (kingsPresent) {
-        EXPECT_EQ(lowerKings, 1);
-        EXPECT_EQ(upperKings, 1);
+        EXPECT_TRUE(bothKingsOnBoard(p));
     }
 }
 
 // Whether the lower king is safe from every upper piece after the move.
-bool keepsKingSafe(const Position& p, const HumanMove& m) {
+bool keepsKingSafe(const Position& p, const Move& m) {
     Position after = p;
-    GameState g;
-    const int piece = m.fx == kLowerHandCol ? -kHandKindCode[m.fy - 2] : p.board[m.fx][m.fy];
-    int promoted = piece;
-    if (m.right) 調査_駒成(m.fx, m.fy, m.tx, m.ty, piece, promoted);
-    駒移動_局面(after, g, m.fx, m.fy, m.tx, m.ty, promoted);
+    playMove(after, m);
     InfluenceMap map;
     勢力調査(after, map);
     return map.comInfluence[after.manKingX][after.manKingY] == 0;
@@ -78,17 +36,18 @@ TEST_P(LongGames, PlayUntilAKingFallsOr200Moves) {
     std::mt19937 rng(1234 + level * 2 + humanFirst);
     while (w->g.winnerSide == 0 && w->g.moveNumber < 200) {
         ASSERT_EQ(w->g.sideToMove, w->g.manSide);
-        auto moves = lowerMoves(w->pos);
+        auto moves = legalMoves(w->pos, Side::Lower);
         ASSERT_FALSE(moves.empty());
         // A careful human: a random move among those that keep the king safe.
-        std::vector<HumanMove> safe;
-        for (const HumanMove& c : moves)
+        std::vector<Move> safe;
+        for (const Move& c : moves)
             if (keepsKingSafe(w->pos, c)) safe.push_back(c);
         if (!safe.empty()) moves = safe;
-        const HumanMove m = moves[rng() % moves.size()];
+        const Move m = moves[rng() % moves.size()];
         const int before = w->g.moveNumber;
-        click(m.fx, m.fy);
-        click(m.tx, m.ty, m.right ? 2 : 1);
+        // A drop is clicked on the hand's row of its kind; a right click promotes.
+        click(m.originX(), m.originY());
+        click(m.toX, m.toY, m.promotes ? 2 : 1);
         ASSERT_GT(w->g.moveNumber, before) << "the move was not made";
         expectSound(w->pos, w->g.winnerSide == 0);
     }

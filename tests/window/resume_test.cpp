@@ -6,8 +6,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "core/move_check.h"
-#include "core/move_rules.h"
+#include "core/legal_moves.h"
 #include "window_fixture.h"
 
 namespace xantu::testing {
@@ -22,25 +21,14 @@ void clickSomeMove(GameWindow& w, unsigned pick) {
     };
     if (w.g.vsComputer == 1 && w.g.sideToMove == w.g.comSide) clickCell(5, 10);
     if (w.g.winnerSide != 0) return;
-    const int sign = w.g.sideToMove == w.g.manSide ? -1 : 1;
-    struct Move {
-        int fx, fy, tx, ty;
-    };
+    const Side mover = w.g.sideToMove == w.g.manSide ? Side::Lower : Side::Upper;
     std::vector<Move> found;
-    for (int fx = 1; fx <= 9; ++fx)
-        for (int fy = 1; fy <= 9; ++fy) {
-            const int piece = w.pos.board[fx][fy];
-            if (piece * sign <= 0) continue;
-            for (int tx = 1; tx <= 9; ++tx)
-                for (int ty = 1; ty <= 9; ++ty)
-                    if (std::abs(w.pos.board[tx][ty]) != kKing &&
-                        移動チェック(w.pos, w.pawnFiles, fx, fy, tx, ty, piece) == 1 && 移動後チェック(ty, piece) != 0)
-                        found.push_back({fx, fy, tx, ty});
-        }
+    for (const Move& m : legalMoves(w.pos, mover))
+        if (!m.isDrop() && !m.promotes && absCode(w.pos.board[m.toX][m.toY]) != kKing) found.push_back(m);
     ASSERT_FALSE(found.empty());
     const Move m = found[pick % found.size()];
-    clickCell(m.fx, m.fy);
-    clickCell(m.tx, m.ty);
+    clickCell(m.fromX, m.fromY);
+    clickCell(m.toX, m.toY);
 }
 
 template <typename T>

@@ -11,12 +11,7 @@ namespace {
 search::Result pawnForward() {
     search::Result r;
     r.hasMove = true;
-    r.usi = "3c3d";
-    r.fromX = 7;
-    r.fromY = 3;
-    r.toX = 7;
-    r.toY = 4;
-    r.placedCode = kPawn;
+    r.move = Move::boardMove(7, 3, 7, 4, kPawn, false);
     return r;
 }
 
@@ -72,7 +67,7 @@ TEST_F(StrongLevel, TheMenuChecksLevel4AndTheComputerPlaysTheSearchsMove) {
     // A move the rules refuse (a pawn through its own pieces) is never played.
     w->strongThink = [](const Position&, const std::atomic<bool>&) {
         search::Result r = pawnForward();
-        r.fromX = 1, r.fromY = 1, r.toX = 1, r.toY = 5, r.placedCode = kLance;
+        r.move = Move::boardMove(1, 1, 1, 5, kLance, false);
         return r;
     };
     move(2, 7, 2, 6);

@@ -136,7 +136,7 @@ int benchLevel4() {
         totalUs += us;
         ++positions;
         nodes += res.nodes;
-        const std::string move = res.hasMove ? res.usi : "none";
+        const std::string move = res.hasMove ? res.move.usi() : "none";
         const std::string score = std::to_string(res.scoreCp);
         fnv1a(signature, move + ' ' + score + ' ' + std::to_string(res.nodes) + '\n');
         std::printf("%ld %s %s %llu %.0f\n", positions, move.c_str(), score.c_str(),
@@ -178,7 +178,7 @@ int commandBench(const Args& args) {
         totalUs += us;
         ++positions;
         const SearchResult& s = out.search;
-        const std::string move = s.found ? usiMove(s.fromX, s.fromY, s.toX, s.toY, s.promotes) : "none";
+        const std::string move = s.found ? s.move.usi() : "none";
         const std::string score = s.found ? formatScore(s.score) : "none";
         fnv1a(signature, move + ' ' + score + '\n');
         candidates += s.candidates;

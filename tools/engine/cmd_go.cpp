@@ -46,7 +46,7 @@ int commandGo(const Args& args) {
                         info.timeMs, info.pv.c_str());
             std::fflush(stdout);
         });
-    std::printf("bestmove %s\n", res.hasMove ? res.usi.c_str() : "resign");
+    std::printf("bestmove %s\n", res.hasMove ? res.move.usi().c_str() : "resign");
     return 0;
 }
 

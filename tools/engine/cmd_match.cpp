@@ -13,7 +13,7 @@
 #include <sstream>
 #include <thread>
 
-#include "tools/engine/legal_moves.h"
+#include "core/legal_moves.h"
 #include "tools/engine/match_game.h"
 #include "tools/engine/match_stats.h"
 #include "tools/engine/sfen_args.h"
@@ -76,16 +76,16 @@ bool readOpenings(const std::string& file, std::vector<Opening>& out) {
             return false;
         }
         if (o.start != "startpos") o.start = toSfen(r.position, r.side);
-        GameState g = refereeState();
+        bool kingTaken = false;
         for (++i; i < w.size(); ++i) {
-            const std::vector<LegalMove> moves = legalMoves(r.position, r.side);
-            const LegalMove* m = g.winnerSide != 0 ? nullptr : findMove(moves, w[i]);
+            const std::vector<Move> moves = legalMoves(r.position, r.side);
+            const Move* m = kingTaken ? nullptr : findMove(moves, w[i]);
             if (m == nullptr) {
                 std::fprintf(stderr, "xantu-engine: match: %s line %d: illegal move %s\n", file.c_str(), number,
                              w[i].c_str());
                 return false;
             }
-            playMove(r.position, g, *m);
+            kingTaken = absCode(playMove(r.position, *m)) == kKing;
             r.side = opponent(r.side);
             o.moves.push_back(w[i]);
         }

@@ -106,22 +106,9 @@ int commandSelfplay(const Args& args) {
             勢力調査(view, me.map);
             const SearchResult r = comSearch(view, me.map, me.turn, level);
             if (!r.found) break;  // no move at all: the game cannot go on
-            int fx = r.fromX, fy = r.fromY, tx = r.toX, ty = r.toY, placed = r.placed;
-            if (lowerToMove) {
-                if (fx == kUpperHandCol) {
-                    fx = kLowerHandCol;
-                    fy = dropFromY(kLowerHandCol, r.fromY);
-                } else {
-                    fx = 10 - fx;
-                    fy = 10 - fy;
-                }
-                tx = 10 - tx;
-                ty = 10 - ty;
-                placed = -placed;
-            }
-            const int usiFromY = fx == kLowerHandCol ? dropKind(fx, fy) : fy;
-            std::printf(" %s", usiMove(fx, usiFromY, tx, ty, r.promotes).c_str());
-            駒移動_局面(p, gs, fx, fy, tx, ty, placed);
+            const Move m = lowerToMove ? turnedAbout(r.move) : r.move;
+            std::printf(" %s", m.usi().c_str());
+            駒移動_局面(p, gs, m.originX(), m.originY(), m.toX, m.toY, m.placed);
             ++moves;
             lowerToMove = !lowerToMove;
         }

@@ -68,8 +68,7 @@ int commandThink(const Args& args) {
         std::printf("best none\n");
         return 0;
     }
-    std::printf("best %d %d %d %d %d %s %s\n", s.fromX, s.fromY, s.toX, s.toY, s.placed, formatScore(s.score).c_str(),
-                usiMove(s.fromX, s.fromY, s.toX, s.toY, s.promotes).c_str());
+    std::printf("best %s %s %s\n", moveColumns(s.move).c_str(), formatScore(s.score).c_str(), s.move.usi().c_str());
     return 0;
 }
 

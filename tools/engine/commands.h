@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/move.h"
+
 namespace xantu::engine {
 
 using Args = std::vector<std::string>;
@@ -24,6 +26,11 @@ int commandSfen(const Args& args);        // sfen FILE.kif
 int commandUsi(const Args& args);         // usi
 int commandMatch(const Args& args);       // match --engine1 CMD --engine2 CMD …
 int commandResumeInfo(const Args& args);  // resume-info FILE
+
+// A move as the columns of `moves` and `think` print it: "FX FY TX TY CODE",
+// where a drop names the hand's pseudo-column (11 lower, -1 upper) and its
+// hand kind 1..7 as FX FY.
+std::string moveColumns(const Move& m);
 
 // The text of --help: every command, its options and its output columns.
 extern const char* const kHelpText;

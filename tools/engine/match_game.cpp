@@ -4,7 +4,7 @@
 #include <cmath>
 #include <map>
 
-#include "tools/engine/legal_moves.h"
+#include "core/legal_moves.h"
 #include "tools/engine/sfen_args.h"
 
 namespace xantu::engine {
@@ -100,18 +100,18 @@ GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& whi
     SfenResult start = parsePositionText(opening.start);
     Position p = start.position;
     Side side = start.side;
-    GameState g = refereeState();
+    bool kingTaken = false;
     std::map<std::string, int> seen;
     const auto record = [&] { return ++seen[toSfen(p, side)]; };
     record();
-    const auto play = [&](const LegalMove& m) {
-        playMove(p, g, m);
+    const auto play = [&](const Move& m) {
+        kingTaken = absCode(playMove(p, m)) == kKing;
         side = opponent(side);
-        result.moves.push_back(m.usi);
+        result.moves.push_back(m.usi());
     };
     for (const std::string& u : opening.moves) {
-        const std::vector<LegalMove> moves = legalMoves(p, side);
-        const LegalMove* m = findMove(moves, u);
+        const std::vector<Move> moves = legalMoves(p, side);
+        const Move* m = findMove(moves, u);
         if (m == nullptr) {  // openings are checked when read; this is a safety net
             result.reason = "illegal opening move " + u;
             return result;
@@ -182,12 +182,12 @@ GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& whi
         std::string move = line->size() > 9 ? line->substr(9) : std::string();
         if (const std::size_t sp = move.find(' '); sp != std::string::npos) move.resize(sp);
         if (move == "resign") return loses(side, "resigned");
-        const std::vector<LegalMove> moves = legalMoves(p, side);
-        const LegalMove* m = findMove(moves, move);
+        const std::vector<Move> moves = legalMoves(p, side);
+        const Move* m = findMove(moves, move);
         if (m == nullptr) return loses(side, "illegal move " + move);
         const Side mover = side;
         play(*m);
-        if (g.winnerSide != 0) {
+        if (kingTaken) {
             result.winner = mover == blackSide ? 1 : -1;
             result.reason = "king captured";
             return result;

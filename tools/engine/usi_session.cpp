@@ -4,7 +4,7 @@
 #include <charconv>
 #include <vector>
 
-#include "tools/engine/legal_moves.h"
+#include "core/legal_moves.h"
 #include "tools/engine/level_move.h"
 #include "tools/engine/sfen_args.h"
 
@@ -33,16 +33,6 @@ bool readNumber(std::string_view w, T& out) {
     if (ec != std::errc() || end != w.data() + w.size() || v < 0) return false;
     out = v;
     return true;
-}
-
-bool kingsOnBoard(const Position& p) {
-    bool lower = false, upper = false;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            lower = lower || p.board[x][y] == -kKing;
-            upper = upper || p.board[x][y] == kKing;
-        }
-    return lower && upper;
 }
 
 std::string infoLine(const search::Info& i) {
@@ -186,15 +176,15 @@ void UsiSession::commandPosition(std::string_view rest) {
         say("info string 局面の後には moves しか置けません: " + std::string(w[i]));
         return;
     }
-    GameState g = refereeState();
+    bool kingTaken = false;
     for (std::size_t k = i + 1; k < w.size(); ++k) {
-        const std::vector<LegalMove> moves = legalMoves(r.position, r.side);
-        const LegalMove* m = g.winnerSide != 0 ? nullptr : findMove(moves, w[k]);
+        const std::vector<Move> moves = legalMoves(r.position, r.side);
+        const Move* m = kingTaken ? nullptr : findMove(moves, w[k]);
         if (m == nullptr) {
             say("info string " + std::to_string(k - i) + " 手目の " + std::string(w[k]) + " は指せない手です");
             return;
         }
-        playMove(r.position, g, *m);
+        kingTaken = absCode(playMove(r.position, *m)) == kKing;
         r.side = opponent(r.side);
     }
     position_ = r.position;
@@ -214,7 +204,7 @@ void UsiSession::commandGo(std::string_view rest) {
         say("bestmove resign");
         return;
     }
-    if (!kingsOnBoard(position_)) {
+    if (!bothKingsOnBoard(position_)) {
         say("info string 玉が取られていて、この対局は終わっています");
         say("bestmove resign");
         return;
@@ -273,17 +263,17 @@ void UsiSession::commandStop() {
 void UsiSession::searchThread(Position p, Side side, int level, search::Limits limits) {
     std::string best = "resign";
     if (level <= 3) {
-        const LevelMove m = levelMove(p, side, level);
+        const SearchResult m = levelMove(p, side, level);
         if (m.found) {
             say("info depth 1 score cp " + std::to_string(m.score) + " nodes " + std::to_string(m.candidates) + " pv " +
-                m.usi);
-            best = m.usi;
+                m.move.usi());
+            best = m.move.usi();
         }
     } else {
         const search::Side s = side == Side::Lower ? search::Side::Lower : search::Side::Upper;
         const search::Result r =
             searcher_->think(p, s, limits, stop_, [this](const search::Info& i) { say(infoLine(i)); });
-        if (r.hasMove) best = r.usi;
+        if (r.hasMove) best = r.move.usi();
     }
     if (limits.infinite) {
         // Under go infinite the answer waits for stop, however soon the search ends.

@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/move_check.h"
-#include "core/move_rules.h"
+#include "core/legal_moves.h"
 #include "fake/fake_platform.h"
 #include "options/settings_file.h"
 #include "window/game_window.h"
@@ -38,22 +37,14 @@ struct Harness {
     bool move(std::mt19937& rng) {
         if (w.g.vsComputer == 1 && w.g.sideToMove == w.g.comSide) clickCell(5, 10);
         if (w.g.winnerSide != 0 || w.g.sideToMove == 0) return false;
-        const int sign = w.g.sideToMove == w.g.manSide ? -1 : 1;
-        std::vector<int> found;
-        for (int fx = 1; fx <= 9; ++fx)
-            for (int fy = 1; fy <= 9; ++fy) {
-                const int piece = w.pos.board[fx][fy];
-                if (piece * sign <= 0) continue;
-                for (int tx = 1; tx <= 9; ++tx)
-                    for (int ty = 1; ty <= 9; ++ty)
-                        if (移動チェック(w.pos, w.pawnFiles, fx, fy, tx, ty, piece) == 1 &&
-                            移動後チェック(ty, piece) != 0)
-                            found.push_back(((fx * 10 + fy) * 10 + tx) * 10 + ty);
-            }
+        const Side mover = w.g.sideToMove == w.g.manSide ? Side::Lower : Side::Upper;
+        std::vector<Move> found;
+        for (const Move& m : legalMoves(w.pos, mover))
+            if (!m.isDrop() && !m.promotes) found.push_back(m);
         if (found.empty()) return false;
-        const int m = found[rng() % found.size()];
-        clickCell(m / 1000, m / 100 % 10);
-        clickCell(m / 10 % 10, m % 10);
+        const Move& m = found[rng() % found.size()];
+        clickCell(m.fromX, m.fromY);
+        clickCell(m.toX, m.toY);
         if (w.chooser.open) w.choosePromotion(rng() % 2 == 0);
         return true;
     }

@@ -125,7 +125,7 @@ int selfplay(int argc, char** argv) {
                 result = b.side == kBlack ? 0 : 1;
                 break;
             }
-            const Move m = parseUsiMove(b, r.usi);
+            const Move m = parseUsiMove(b, r.move.usi());
             if (!b.kingAttacked(b.side) && std::abs(r.scoreCp) < 20000) positions.push_back(b.toSfen());
             b.make(m);
             b.set(b.toPosition(), b.side);
