@@ -56,7 +56,7 @@ SearchResult GameWindow::strongSearch() {
         if (strongThink) {
             found = strongThink(position, stop);
         } else {
-            found = searcher_->think(position, search::Side::Upper, limits, stop);
+            found = searcher_->go(position, Side::Upper, limits, stop);
         }
         done = true;
     });

@@ -9,7 +9,7 @@
 
 #include "computer/think.h"
 #include "core/sfen.h"
-#include "search/search.h"
+#include "search/searcher.h"
 #include "tools/engine/commands.h"
 
 namespace xantu::engine {
@@ -130,8 +130,7 @@ int benchLevel4() {
         if (!r.ok) return 1;
         searcher.newGame();
         const auto t0 = std::chrono::steady_clock::now();
-        const search::Result res =
-            searcher.think(r.position, r.side == Side::Lower ? search::Side::Lower : search::Side::Upper, limits, stop);
+        const search::Result res = searcher.go(r.position, r.side, limits, stop);
         const double us = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count();
         totalUs += us;
         ++positions;

@@ -270,9 +270,8 @@ void UsiSession::searchThread(Position p, Side side, int level, search::Limits l
             best = m.move.usi();
         }
     } else {
-        const search::Side s = side == Side::Lower ? search::Side::Lower : search::Side::Upper;
         const search::Result r =
-            searcher_->think(p, s, limits, stop_, [this](const search::Info& i) { say(infoLine(i)); });
+            searcher_->go(p, side, limits, stop_, [this](const search::Info& i) { say(infoLine(i)); });
         if (r.hasMove) best = r.move.usi();
     }
     if (limits.infinite) {

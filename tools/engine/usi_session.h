@@ -15,7 +15,7 @@
 
 #include "core/position.h"
 #include "core/sfen.h"
-#include "search/search.h"
+#include "search/searcher.h"
 
 namespace xantu::engine {
 

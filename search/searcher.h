@@ -10,26 +10,10 @@
 
 #include "core/move.h"
 #include "core/position.h"
+#include "core/sfen.h"
+#include "search/limits.h"
 
 namespace xantu::search {
-
-// The side to move. Lower = negative codes = SFEN 'b' (uppercase letters),
-// the side that moves towards y = 1; Upper = positive codes = SFEN 'w'.
-enum class Side { Lower, Upper };
-
-// What bounds one search. Zero means "no bound" for depth, nodes and
-// movetime; a search with no bound at all runs until stop (go infinite).
-struct Limits {
-    int depth = 0;
-    std::uint64_t nodes = 0;
-    int movetimeMs = 0;
-    // Clock of the side to move (USI btime/wtime, binc/winc, byoyomi);
-    // timeLeftMs < 0 means no clock.
-    int timeLeftMs = -1;
-    int incrementMs = 0;
-    int byoyomiMs = 0;
-    bool infinite = false;
-};
 
 // One line of progress, sent after each completed iteration.
 struct Info {
@@ -65,8 +49,10 @@ public:
     Searcher& operator=(const Searcher&) = delete;
 
     void newGame();  // clears the table and the history
-    Result think(const Position& pos, Side toMove, const Limits& limits, const std::atomic<bool>& stop,
-                 const std::function<void(const Info&)>& onInfo = {});
+    // Searches `pos` for the seat `toMove` within `limits`; reports each
+    // completed iteration through onInfo.
+    Result go(const Position& pos, Side toMove, const Limits& limits, const std::atomic<bool>& stop,
+              const std::function<void(const Info&)>& onInfo = {});
 
 private:
     struct Impl;
