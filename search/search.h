@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/move.h"
+#include "core/player.h"
 #include "core/position.h"
 
 namespace xantu::search {
@@ -17,41 +18,12 @@ namespace xantu::search {
 // the side that moves towards y = 1; Upper = positive codes = SFEN 'w'.
 enum class Side { Lower, Upper };
 
-// What bounds one search. Zero means "no bound" for depth, nodes and
-// movetime; a search with no bound at all runs until stop (go infinite).
-struct Limits {
-    int depth = 0;
-    std::uint64_t nodes = 0;
-    int movetimeMs = 0;
-    // Clock of the side to move (USI btime/wtime, binc/winc, byoyomi);
-    // timeLeftMs < 0 means no clock.
-    int timeLeftMs = -1;
-    int incrementMs = 0;
-    int byoyomiMs = 0;
-    bool infinite = false;
-};
-
-// One line of progress, sent after each completed iteration.
-struct Info {
-    int depth = 0;
-    int selDepth = 0;
-    int scoreCp = 0;  // from the side to move's view
-    int mateIn = 0;   // plies to a king capture: > 0 we win, < 0 we lose, 0 none
-    std::uint64_t nodes = 0;
-    std::uint64_t nps = 0;
-    int timeMs = 0;
-    std::string pv;  // USI moves separated by single spaces
-};
+// What bounds one search, and one line of progress (core/player.h).
+using Limits = xantu::Limits;
+using Info = xantu::Info;
 
 // The chosen move and what the search knows of it.
-struct Result {
-    bool hasMove = false;  // false: no move at all (USI "bestmove resign")
-    xantu::Move move;
-    int scoreCp = 0;
-    int mateIn = 0;
-    std::uint64_t nodes = 0;
-    int depth = 0;
-};
+using Result = xantu::Thought;
 
 // One engine instance: owns its transposition table and history, which live
 // across the moves of a game. Not thread-safe; one search at a time. `stop`

@@ -8,9 +8,10 @@
 #include <string_view>
 
 #include "clock/clocks.h"
-#include "computer/search.h"
+#include "computer/one_ply_search.h"
 #include "computer/turn_state.h"
 #include "core/game_state.h"
+#include "core/player.h"
 #include "core/position.h"
 #include "display/move_list_panel.h"
 #include "display/screen.h"
@@ -19,7 +20,6 @@
 #include "platform/platform.h"
 #include "record/move_list.h"
 #include "record/resume_file.h"
-#include "search/search.h"
 #include "sound/sound_module.h"
 
 namespace xantu {
@@ -246,7 +246,7 @@ public:
     // (the computer to move, as the upper side) and a flag that asks it to
     // stop at once. Left empty, the window's own Searcher thinks for
     // kStrongThinkMs; tests put a stub here.
-    std::function<search::Result(const Position&, const std::atomic<bool>&)> strongThink;
+    std::function<Thought(const Position&, const std::atomic<bool>&)> strongThink;
     // The drawing area; a wider screen layout grows it before Form_Load.
     TwipsArea area;
     // All sound is off (the BGM setting is kept as it is).
@@ -296,14 +296,18 @@ private:
     // After an event: the study displays follow what it changed.
     void afterEvent();
     void applyAreaWidth();
-    // The strong search's move in the one-ply search's terms, found on a
-    // worker thread while the window waits (and stays painted). Stops the
-    // search at once when the program is asked to end.
-    SearchResult strongSearch();
+    // The computer's move for the upper side. A player that does not answer
+    // at once thinks on a worker thread while the window waits (and stays
+    // painted), and is stopped at once when the program is asked to end.
+    Thought computerThinks();
+    // The player of a level (kept for LEVEL4, whose table lives across moves).
+    Player& computerPlayer(int level);
+    static void tickClock(void* self);
     // Records the start time and the players of a new game for KIF files.
     void 対局情報設定();
 
-    std::unique_ptr<search::Searcher> searcher_;  // made at the first strong turn
+    std::unique_ptr<Player> strongPlayer_;  // made at the first strong turn
+    std::unique_ptr<Player> onePlyPlayer_;
     bool exitRequested_ = false;
     bool terminated_ = false;
     int busyDepth_ = 0;
