@@ -87,20 +87,7 @@ void CanvasWidget::setArea(double width, double height) {
     area_ = QSizeF(width, height);
     updateGeometry();
     redrawAll();
-    // A shown window of its own size (not maximised, not full screen) keeps
-    // the scale when the area grows or shrinks in width (the move list shown
-    // or hidden beside the board): it widens or narrows with it, within the screen.
-    QWidget* frame = window();
-    if (frame == nullptr || frame == this || !frame->isVisible() || old.width() <= 0 || old.height() != height ||
-        (frame->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0)
-        return;
-    const int grown = static_cast<int>(std::lround(this->width() * width / old.width())) - this->width();
-    int target = frame->width() + grown;
-    if (const QScreen* screen = frame->screen()) {
-        const int room = screen->availableGeometry().width() - (frame->frameGeometry().width() - frame->width());
-        target = std::min(target, room);
-    }
-    frame->resize(std::max(1, target), frame->height());
+    emit areaChanged(old, area_);
 }
 
 void CanvasWidget::setSurround(const Surround& surround) {
@@ -129,7 +116,7 @@ void CanvasWidget::redrawAll() {
         p.setClipRect(view_.areaRect());
         // Whatever later pictures hide is not drawn at all, nor the plain
         // colour where pictures cover everything.
-        if (!list_.prune(QRectF(QPointF(0, 0), area_))) p.fillRect(view_.areaRect(), back_);
+        if (!pruning_ || !list_.prune(QRectF(QPointF(0, 0), area_))) p.fillRect(view_.areaRect(), back_);
         for (const DrawItem& item : list_.items()) renderItem(p, item);
     }
     update();
@@ -151,7 +138,7 @@ void CanvasWidget::keep(DrawItem item) {
         renderItem(p, list_.items().back());
     }
     p.end();
-    list_.pruneIfLong(QRectF(QPointF(0, 0), area_));
+    if (pruning_) list_.pruneIfLong(QRectF(QPointF(0, 0), area_));
     update();
 }
 
@@ -190,14 +177,16 @@ void CanvasWidget::drawPolyline(int colour, const std::vector<Point>& points, do
     item.code = colour;
     item.pen = std::max(pen, kTwipsPerPixel);
     item.filled = filled;
-    QRectF bounds(QPointF(points.front().x, points.front().y), QSizeF(0, 0));
+    // (QRectF::united would skip the empty rectangles of single points.)
+    double left = points.front().x, right = left, top = points.front().y, bottom = top;
     for (const Point& p : points) {
         item.points.emplace_back(p.x, p.y);
-        bounds = bounds.united(QRectF(QPointF(p.x, p.y), QSizeF(0, 0)));
+        left = std::min(left, p.x), right = std::max(right, p.x);
+        top = std::min(top, p.y), bottom = std::max(bottom, p.y);
     }
     // Half the pen on every side, and a pixel for the rounding at any scale.
     const double margin = item.pen / 2 + 2 * kTwipsPerPixel;
-    item.bounds = bounds.adjusted(-margin, -margin, margin, margin);
+    item.bounds = QRectF(QPointF(left - margin, top - margin), QPointF(right + margin, bottom + margin));
     keep(std::move(item));
 }
 

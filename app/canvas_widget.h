@@ -46,6 +46,9 @@ public:
     double logicalScale() const;
     const std::vector<Mark>& marks() const { return marks_; }
     std::size_t drawCallsKept() const { return list_.items().size(); }
+    // With pruning off every drawing call is kept and drawn again (for
+    // checks that pruning changes nothing that shows).
+    void setPruning(bool on) { pruning_ = on; }
 
     // What is drawn, at device resolution (marks not included).
     const QImage& image() const { return image_; }
@@ -65,6 +68,8 @@ signals:
     void mousePressed(int button, int shift, double xTwips, double yTwips);
     // The scale or the placing of the area changed.
     void viewChanged();
+    // The game's area took another size (the window around it may follow).
+    void areaChanged(QSizeF before, QSizeF after);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -87,6 +92,7 @@ private:
     DisplayList list_;
     Surround surround_;
     std::vector<Mark> marks_;
+    bool pruning_ = true;
 };
 
 }  // namespace xantu

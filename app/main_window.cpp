@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 
 #include "canvas_widget.h"
 #include "file_panel_widget.h"
@@ -44,6 +45,7 @@ MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindo
     qApp->installEventFilter(this);
 
     connect(canvas_, &CanvasWidget::viewChanged, this, [this] { panel_->relayout(*canvas_); });
+    connect(canvas_, &CanvasWidget::areaChanged, this, &MainWindow::followArea);
     connect(canvas_, &CanvasWidget::mousePressed, this, [this](int button, int shift, double x, double y) {
         dispatch([=](GameWindow& g) { g.Form_MouseDown(button, shift, x, y); });
     });
@@ -114,6 +116,26 @@ void MainWindow::placeFrame() {
     const QPoint client = *framePlace_ + QPoint(frame.left(), frame.top());
     framePlace_.reset();
     if (native->position() != client) native->setPosition(client);
+}
+
+void MainWindow::followArea(QSizeF before, QSizeF after) {
+    // A shown window of its own size (not maximised, not full screen) keeps
+    // the scale when the area grows or shrinks (a panel shown or hidden beside
+    // or below the board): it grows or shrinks with it in either direction,
+    // within the screen.
+    if (!isVisible() || before.width() <= 0 || before.height() <= 0 ||
+        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0)
+        return;
+    const QSize canvas = canvas_->size();
+    const QSize grown(
+        static_cast<int>(std::lround(canvas.width() * after.width() / before.width())) - canvas.width(),
+        static_cast<int>(std::lround(canvas.height() * after.height() / before.height())) - canvas.height());
+    QSize target = size() + grown;
+    if (const QScreen* s = screen()) {
+        const QSize frame = frameGeometry().size() - size();
+        target = target.boundedTo(s->availableGeometry().size() - frame);
+    }
+    resize(target.expandedTo(QSize(1, 1)));
 }
 
 void MainWindow::quit() {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QSizeF>
 #include <memory>
 #include <optional>
 
@@ -58,6 +59,7 @@ protected:
 
 private:
     void afterCall();
+    void followArea(QSizeF before, QSizeF after);
 
     CanvasWidget* canvas_;
     std::unique_ptr<MenuSet> menus_;

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
+#include "new_game_dialog.h"
+
 namespace xantu {
 
 QString MessageDialogs::displayText(const std::string& text) {
@@ -67,6 +69,16 @@ std::string MessageDialogs::chooseFile(FileChoice kind, const std::string& title
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst().toStdString();
+}
+
+}  // namespace xantu
+
+namespace xantu {
+
+std::optional<NewGameChoice> MessageDialogs::chooseNewGame(const NewGameRequest& request) {
+    NewGameDialog dialog(request, parent_.data());
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.choice();
 }
 
 }  // namespace xantu

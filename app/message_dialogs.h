@@ -17,6 +17,7 @@ public:
 
     int messageBox(const std::string& text, const std::string& title, MsgButtons buttons, bool exclamation) override;
     std::string chooseFile(FileChoice kind, const std::string& title, const std::string& suggestedName) override;
+    std::optional<NewGameChoice> chooseNewGame(const NewGameRequest& request) override;
 
     // The text as shown: CR LF and lone CR become line feeds.
     static QString displayText(const std::string& text);

@@ -20,8 +20,10 @@ struct Limits {
     int depth = 0;
     std::uint64_t nodes = 0;
     int movetimeMs = 0;
-    // Clock of the side to move (USI btime/wtime, binc/winc, byoyomi);
-    // timeLeftMs < 0 means no clock.
+    // The clock of the side to move (USI btime/wtime, binc/winc, byoyomi):
+    // the main time left, the time added after each move (Fischer) and the
+    // time each move may take once the main time is spent. timeLeftMs < 0
+    // means no clock; 0 with a byoyomi means the main time is spent.
     int timeLeftMs = -1;
     int incrementMs = 0;
     int byoyomiMs = 0;

@@ -89,6 +89,15 @@ public:
         return path;
     }
 
+    // Answers from `newGameChoices` in order; cancelled when it is empty.
+    std::optional<NewGameChoice> chooseNewGame(const NewGameRequest& request) override {
+        newGameRequests.push_back(request);
+        if (newGameChoices.empty()) return std::nullopt;
+        const NewGameChoice choice = newGameChoices.front();
+        newGameChoices.pop_front();
+        return choice;
+    }
+
     // ---- Menus
     bool checked(const std::string& item) const override { return checks.count(item) != 0; }
     void setChecked(const std::string& item, bool on) override {
@@ -176,6 +185,8 @@ public:
     std::deque<int> answers;
     std::deque<std::string> chosenFiles;
     std::vector<std::pair<FileChoice, std::string>> fileChoices;
+    std::deque<NewGameChoice> newGameChoices;
+    std::vector<NewGameRequest> newGameRequests;
     std::string dateTime = "2026/12/07 10:00:00";
     std::vector<std::string> sounds;
     std::set<std::string> checks;

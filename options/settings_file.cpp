@@ -57,6 +57,14 @@ std::vector<Setting> 解析_環境設定(std::string_view bytes) {
         } else if (key == "成・不成を確認") {
             s.key = SettingKey::PromotionQuestion;
             s.on = value != "OFF";
+        } else if (key == "COM対局ﾚﾍﾞﾙ") {
+            s.key = SettingKey::ComLevel;
+            if (value.size() != 6 || value.substr(0, 5) != "LEVEL" || value[5] < '1' || value[5] > '4') continue;
+            s.number = value[5] - '0';
+        } else if (key == "手番") {
+            s.key = SettingKey::HumanOrder;
+            if (value != "先手" && value != "後手") continue;
+            s.number = value == "先手" ? 1 : -1;
         } else if (key == "棋譜フォルダ") {
             if (value.empty()) continue;
             s.key = SettingKey::RecordFolder;
@@ -88,6 +96,9 @@ std::string 作成_環境設定(const SettingsValues& values) {
     if (values.moveListPanel) text.append("棋譜表示=ON\r\n");
     if (values.influenceOverlay) text.append("利き表示=ON\r\n");
     if (!values.promotionQuestion) text.append("成・不成を確認=OFF\r\n");
+    if (values.comLevel != kDefaultSettings.comLevel && values.comLevel >= 1 && values.comLevel <= 4)
+        text.append("COM対局ﾚﾍﾞﾙ=LEVEL").append(std::to_string(values.comLevel)).append("\r\n");
+    if (values.humanOrder == -1) text.append("手番=後手\r\n");
     // Fixed texts, all of which CP932 holds.
     std::string bytes = utf8ToCp932(text).value_or(std::string());
     if (!values.recordFolder.empty() && values.recordFolder.find_first_of("\r\n") == std::string::npos) {

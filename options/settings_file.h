@@ -23,6 +23,8 @@ enum class SettingKey {
     InfluenceOverlay,
     RecordFolder,
     PromotionQuestion,
+    ComLevel,
+    HumanOrder,
 };
 
 // One recognised line.
@@ -36,11 +38,16 @@ enum class SettingKey {
 //               and true for any other value.
 //  RecordFolder: "棋譜フォルダ", the folder records were last read from or
 //               written to, in `text` (UTF-8); an empty value is not returned.
+//  ComLevel:    "COM対局ﾚﾍﾞﾙ", the level last chosen for a game against the
+//               computer: "LEVEL1".."LEVEL4" as 1..4 in `number`;
+//  HumanOrder:  "手番", the side the player last chose: "先手" +1 or "後手" −1
+//               in `number`. Other values of these two are not returned.
 struct Setting {
     SettingKey key = SettingKey::Theme;
     int theme = 0;
     bool on = false;
     std::string text{};
+    int number = 0;
     bool operator==(const Setting&) const = default;
 };
 
@@ -78,6 +85,9 @@ struct SettingsValues {
     bool promotionQuestion = true;
     // Empty until a record has been read or written.
     std::string recordFolder{};
+    // The level and the side of the last new game chosen (3 and 先手 until then).
+    int comLevel = 3;
+    int humanOrder = 1;
     bool operator==(const SettingsValues&) const = default;
 };
 
@@ -92,7 +102,8 @@ std::string_view 背景画の名前(int theme);
 // The file content: the 背景画 line, then 移動指導, 経過時間, BGM, then
 // "棋譜表示=ON" and "利き表示=ON" for those that are on (an off one writes no
 // line, so a file with both off is the same as before they existed),
-// "成・不成を確認=OFF" when that question is off (likewise), and,
+// "成・不成を確認=OFF" when that question is off (likewise), the level and
+// the side when they are not LEVEL3 and 先手 (likewise), and,
 // when there is one, 棋譜フォルダ, each line ended by CR LF, in CP932. A
 // folder whose name CP932 cannot hold is left out (the panel then opens in
 // the home folder next time).

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,22 @@ struct Point {
 
 // Message-box buttons and results.
 enum class MsgButtons { Ok, YesNo };
+
+// What the 新規対局 dialog asks. Each setting of a new game is one field with
+// its value as the dialog opens; later settings of a new game go here too.
+struct NewGameChoice {
+    bool vsComputer = true;  // false: two humans on one board
+    int humanOrder = 1;      // the bottom player's order: +1 先手, −1 後手
+    int level = 3;           // the computer's level, 1..4
+    int handicap = 0;        // the handicap ladder's level, −10..+10 (0: none)
+    bool operator==(const NewGameChoice&) const = default;
+};
+// The dialog's texts that the game owns: the handicap ranks by name, from
+// ladder level −10 (first) to +10 (last).
+struct NewGameRequest {
+    NewGameChoice initial;
+    std::vector<std::string> handicapNames;
+};
 
 // The two uses of the file chooser.
 enum class FileChoice { Open, Save };
@@ -91,6 +108,8 @@ public:
                                    const std::string& /*suggestedName*/) {
         return {};
     }
+    // Modal 新規対局 dialog: the choice on OK, no value when cancelled.
+    virtual std::optional<NewGameChoice> chooseNewGame(const NewGameRequest& /*request*/) { return std::nullopt; }
 };
 
 class Menus {

@@ -1,10 +1,8 @@
 #include "record/kif_reader.h"
 
 #include "core/cp932.h"
-#include "core/game_state.h"
-#include "core/hand_rows.h"
 #include "core/handicap.h"
-#include "core/move_check.h"
+#include "core/legal_moves.h"
 #include "core/move_rules.h"
 #include "record/kif_text.h"
 #include "record/record_text.h"
@@ -86,6 +84,10 @@ int takePiece(std::string_view& s) {
         if (take(s, p.name)) return p.code;
     return 0;
 }
+
+// The kind a move line names for a piece code of either side (the second
+// gold code is a gold).
+int namedKind(int code) { return absCode(code) == kGoldAlt ? kGold : absCode(code); }
 
 bool onlyFullWidthDigits(std::string_view s) {
     if (s.empty()) return false;
@@ -371,7 +373,7 @@ struct Reader {
     bool firstMoverGiven = false;
     bool startFixed = false;
     Position pos;
-    GameState g;
+    bool kingTaken = false;  // the last move took a king: the game is over
     int prevX = 0, prevY = 0;
     double total[2]{};  // 0 the lower side (先手), 1 the upper
 
@@ -496,20 +498,17 @@ struct Reader {
             start.ownHandTotal += start.ownHand[k];
             start.enemyHandTotal += start.enemyHand[k];
         }
-        int kings[2] = {0, 0};
+        if (!bothKingsOnBoard(start)) return fail(n, {}, "局面図の玉がそれぞれ1枚ではありません");
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) {
                 const int c = start.board[x][y];
                 if (c == -kKing) {
-                    ++kings[0];
                     start.manKingX = x;
                     start.manKingY = y;
                 }
-                if (c == kKing) ++kings[1];
                 // A piece that could never move again cannot stand there.
                 if (c != kEmpty && 移動後チェック(y, c) == 0) return fail(n, {}, "局面図に動けない駒があります");
             }
-        if (kings[0] != 1 || kings[1] != 1) return fail(n, {}, "局面図の玉がそれぞれ1枚ではありません");
         // A start no game reaches: no more pieces of a kind than a set holds
         // (18 pawns, 4 golds, …), and the Position's other rules.
         if (const PositionFault f = start.fault(); f.broken()) {
@@ -518,9 +517,6 @@ struct Reader {
             return fail(n, {}, tooMany ? "局面図の駒の数が多すぎます" : "局面図が正しくありません");
         }
         pos = start;
-        g = GameState{};
-        g.manSide = kSente;
-        g.comSide = kGote;
         return true;
     }
 
@@ -568,8 +564,8 @@ struct Reader {
         section = Section::Moves;
         if (l.number != r.moveCount + 1) return fail(n, l.text, "手数が順番どおりではありません");
         if (r.moveCount >= kMaxKifMoves) return fail(n, l.text, "指し手が多すぎます");
-        if (g.winnerSide != 0) return fail(n, l.text, "玉が取られた後に指し手があります");
-        const int sign = moverOrder() == kSente ? -1 : 1;  // 先手 is the lower side (negative codes)
+        if (kingTaken) return fail(n, l.text, "玉が取られた後に指し手があります");
+        const Side side = moverOrder() == kSente ? Side::Lower : Side::Upper;  // 先手 is the lower side
         int toX = 0, toY = 0;
         if (pm.same) {
             if (prevX == 0) return fail(n, l.text, "最初の指し手に「同」は使えません");
@@ -579,87 +575,67 @@ struct Reader {
             toX = 10 - pm.file;
             toY = pm.rank;
         }
-        PawnFiles files;
-        調査_2歩フラグ設定(pos, files);
-        const int named = sign * pm.code;
-        int fromX = 0, fromY = 0, piece = 0;
-        bool drop = pm.drop;
+        const int fromX = pm.hasFrom ? 10 - pm.fromFile : 0, fromY = pm.hasFrom ? pm.fromRank : 0;
         if (pm.hasFrom) {
             if (pm.drop) return fail(n, l.text, "打つ駒に移動元があります");
-            fromX = 10 - pm.fromFile;
-            fromY = pm.fromRank;
-            piece = pos.board[fromX][fromY];
-            if (piece == kEmpty || (piece < 0) != (sign < 0)) return fail(n, l.text, "移動元に手番の駒がありません");
-            const int have = absCode(piece) == kGoldAlt ? kGold : absCode(piece);
-            if (have != pm.code) return fail(n, l.text, "移動元の駒が指し手の駒と違います");
-        } else if (!pm.drop) {
-            // No origin written: the one piece of that name that can go there,
-            // or else a drop.
-            int found = 0;
-            for (int x = 1; x <= 9; ++x)
-                for (int y = 1; y <= 9; ++y)
-                    if (pos.board[x][y] == named && 移動チェック(pos, files, x, y, toX, toY, named) == 1) {
-                        ++found;
-                        fromX = x;
-                        fromY = y;
-                    }
-            if (found > 1) return fail(n, l.text, "どの駒が動いたのか分かりません（移動元を書いて下さい）");
-            if (found == 1) {
-                piece = named;
-            } else {
-                const int kind = handKindOf(named);
-                const int* hand = sign < 0 ? pos.ownHand : pos.enemyHand;
-                if (kind == 0 || kHandKindCode[kind] != pm.code || hand[kind] < 1)
-                    return fail(n, l.text, "その駒はそこへ動けません");
-                drop = true;
-            }
+            const int piece = pos.board[fromX][fromY];
+            if (piece == kEmpty || sideOf(piece) != side) return fail(n, l.text, "移動元に手番の駒がありません");
+            if (namedKind(piece) != pm.code) return fail(n, l.text, "移動元の駒が指し手の駒と違います");
         }
-        int placed = 0;
-        if (drop) {
-            const int kind = handKindOf(named);
-            if (kind == 0 || kHandKindCode[kind] != pm.code || pm.promote) return fail(n, l.text, "この駒は打てません");
-            const int* hand = sign < 0 ? pos.ownHand : pos.enemyHand;
-            if (hand[kind] < 1) return fail(n, l.text, "持駒にない駒は打てません");
-            fromX = sign < 0 ? kLowerHandCol : kUpperHandCol;
-            fromY = dropFromY(fromX, kind);
-            piece = named;
-            if (移動チェック(pos, files, fromX, fromY, toX, toY, piece) != 1)
-                return fail(n, l.text, "そこへは打てません");
-            placed = piece;
-        } else {
-            if (移動チェック(pos, files, fromX, fromY, toX, toY, piece) != 1)
+
+        // The allowed moves the line can mean: board moves to the square by a
+        // piece of that name (from the origin, when written), promoting or
+        // not; and the drop of that piece there.
+        const std::vector<Move> legal = legalMoves(pos, side);
+        std::vector<const Move*> promoting, plain;
+        const Move* drop = nullptr;
+        for (const Move& m : legal) {
+            if (m.toX != toX || m.toY != toY) continue;
+            if (m.isDrop()) {
+                if (kHandKindCode[m.dropKind] == pm.code) drop = &m;
+                continue;
+            }
+            if (namedKind(pos.board[m.fromX][m.fromY]) != pm.code) continue;
+            if (pm.hasFrom && (m.fromX != fromX || m.fromY != fromY)) continue;
+            (m.promotes ? promoting : plain).push_back(&m);
+        }
+        const std::vector<const Move*>& meant = pm.promote ? promoting : plain;
+        const Move* chosen = nullptr;
+        if (pm.drop || (!pm.hasFrom && promoting.empty() && plain.empty())) {
+            // A drop, written so or the only way the piece can get there.
+            const int kind = handKindOf(pm.code);
+            if (kind == 0 || kHandKindCode[kind] != pm.code || pm.promote) {
+                if (pm.drop) return fail(n, l.text, "この駒は打てません");
                 return fail(n, l.text, "その駒はそこへ動けません");
-            int promoted = 0;
-            const bool may = 調査_駒成(fromX, fromY, toX, toY, piece, promoted) == 1;
-            if (pm.promote) {
-                if (!may) return fail(n, l.text, "この駒は成れません");
-                placed = promoted;
-            } else {
-                if (移動後チェック(toY, piece) == 0) return fail(n, l.text, "成らなければ動けない駒です");
-                placed = piece;
             }
+            if ((side == Side::Lower ? pos.ownHand : pos.enemyHand)[kind] < 1) {
+                if (pm.drop) return fail(n, l.text, "持駒にない駒は打てません");
+                return fail(n, l.text, "その駒はそこへ動けません");
+            }
+            if (drop == nullptr) return fail(n, l.text, "そこへは打てません");
+            chosen = drop;
+        } else if (meant.size() > 1) {
+            return fail(n, l.text, "どの駒が動いたのか分かりません（移動元を書いて下さい）");
+        } else if (meant.size() == 1) {
+            chosen = meant.front();
+        } else if (pm.promote && !plain.empty()) {
+            return fail(n, l.text, "この駒は成れません");
+        } else if (!pm.promote && !promoting.empty()) {
+            return fail(n, l.text, "成らなければ動けない駒です");
+        } else {
+            return fail(n, l.text, "その駒はそこへ動けません");
         }
-        const int side = sign < 0 ? 0 : 1;
+
+        const int moverSeat = side == Side::Lower ? 0 : 1;
         const double lb = total[0], ub = total[1];
         // The total the file gives wins over the sum of the moves' times.
         if (pm.total >= 0)
-            total[side] = static_cast<double>(pm.total);
+            total[moverSeat] = static_cast<double>(pm.total);
         else if (pm.spent > 0)
-            total[side] += static_cast<double>(pm.spent);
+            total[moverSeat] += static_cast<double>(pm.spent);
         saveEntry(r.moveCount, lb, total[0], ub, total[1]);
-        MoveRecord rec;
-        rec.drop = drop;
-        rec.fromX = drop ? 0 : fromX;
-        rec.fromY = drop ? 0 : fromY;
-        rec.toX = toX;
-        rec.toY = toY;
-        rec.piece = piece;
-        rec.promote = placed != piece;
-        int unused = 0;
-        rec.mayPromote = !drop && 調査_駒成(fromX, fromY, toX, toY, piece, unused) == 1;
-        rec.captured = pos.board[toX][toY];
-        駒移動_局面(pos, g, fromX, fromY, toX, toY, placed);
-        r.moves.push_back(rec);
+        r.moves.push_back(toMoveRecord(pos, *chosen));
+        kingTaken = absCode(playMove(pos, *chosen)) == kKing;
         ++r.moveCount;
         prevX = toX;
         prevY = toY;

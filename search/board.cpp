@@ -1,5 +1,6 @@
 #include "search/board.h"
 
+#include <cassert>
 #include <cstring>
 
 #include "core/sfen.h"
@@ -79,11 +80,9 @@ int typeOfCode(int code) {
     }
 }
 
-constexpr int kCodeOfType[kTypeCount] = {0, 10, 20, 30, 100, 110, 800, 900, 950, 11, 21, 31, 101, 801, 901};
-
 }  // namespace
 
-void Board::set(const Position& p, int sideToMove) {
+void Board::set(const Position& p, Side toMove) {
     std::memset(sq, kWall, sizeof sq);
     std::memset(hand, 0, sizeof hand);
     std::memset(pawnsOnFile, 0, sizeof pawnsOnFile);
@@ -97,16 +96,16 @@ void Board::set(const Position& p, int sideToMove) {
                 sq[s] = 0;
                 continue;
             }
-            const int c = code < 0 ? kBlack : kWhite;
+            const int c = code < 0 ? kLower : kUpper;
             sq[s] = static_cast<std::uint8_t>(makePiece(c, t));
             if (t == kK) king[c] = static_cast<std::uint8_t>(s);
             if (t == kP) ++pawnsOnFile[c][x];
         }
     for (int k = 1; k <= 7; ++k) {
-        hand[kBlack][k] = static_cast<std::uint8_t>(p.ownHand[k]);
-        hand[kWhite][k] = static_cast<std::uint8_t>(p.enemyHand[k]);
+        hand[kLower][k] = static_cast<std::uint8_t>(p.ownHand[k]);
+        hand[kUpper][k] = static_cast<std::uint8_t>(p.enemyHand[k]);
     }
-    side = sideToMove;
+    side = colourOf(toMove);
     histLen_ = 0;
     key = computeKey();
     computePsq(psq);
@@ -130,19 +129,19 @@ Position Board::toPosition() const {
             const int pc = sq[squareOf(x, y)];
             if (pc == 0) continue;
             const int code = kCodeOfType[typeOf(pc)];
-            p.board[x][y] = colourOf(pc) == kBlack ? -code : code;
+            p.board[x][y] = colourOf(pc) == kLower ? -code : code;
             if (typeOf(pc) == kK) {
-                if (colourOf(pc) == kBlack)
+                if (colourOf(pc) == kLower)
                     p.manKingX = x, p.manKingY = y;
                 else
                     p.comKingX = x, p.comKingY = y;
             }
         }
     for (int k = 1; k <= 7; ++k) {
-        p.ownHand[k] = hand[kBlack][k];
-        p.enemyHand[k] = hand[kWhite][k];
-        p.ownHandTotal += hand[kBlack][k];
-        p.enemyHandTotal += hand[kWhite][k];
+        p.ownHand[k] = hand[kLower][k];
+        p.enemyHand[k] = hand[kUpper][k];
+        p.ownHandTotal += hand[kLower][k];
+        p.enemyHandTotal += hand[kUpper][k];
     }
     return p;
 }
@@ -150,13 +149,11 @@ Position Board::toPosition() const {
 bool Board::fromSfen(const std::string& text) {
     const SfenResult r = parseSfen(text);
     if (!r.ok) return false;
-    set(r.position, r.side == xantu::Side::Lower ? kBlack : kWhite);
+    set(r.position, r.side);
     return true;
 }
 
-std::string Board::toSfen() const {
-    return xantu::toSfen(toPosition(), side == kBlack ? xantu::Side::Lower : xantu::Side::Upper);
-}
+std::string Board::toSfen() const { return xantu::toSfen(toPosition(), sideOfColour(side)); }
 
 std::uint64_t Board::computeKey() const {
     std::uint64_t k = 0;
@@ -168,8 +165,29 @@ std::uint64_t Board::computeKey() const {
     for (int c = 0; c < 2; ++c)
         for (int t = 1; t <= 7; ++t)
             for (int n = 1; n <= hand[c][t]; ++n) k ^= zobrist::hand[c][t][n];
-    if (side == kWhite) k ^= zobrist::sideKey;
+    if (side == kUpper) k ^= zobrist::sideKey;
     return k;
+}
+
+bool Board::ok() const {
+    if (key != computeKey()) return false;
+    int sums[2];
+    computePsq(sums);
+    if (sums[0] != psq[0] || sums[1] != psq[1]) return false;
+    std::uint8_t pawns[2][10] = {};
+    std::uint8_t kings[2] = {0, 0};
+    for (int y = 1; y <= 9; ++y)
+        for (int x = 1; x <= 9; ++x) {
+            const int pc = sq[squareOf(x, y)];
+            if (pc == 0) continue;
+            if (pc == kWall || typeOf(pc) == kNoType || colourOf(pc) > 1) return false;
+            if (typeOf(pc) == kP) ++pawns[colourOf(pc)][x];
+            if (typeOf(pc) == kK) {
+                if (kings[colourOf(pc)] != 0) return false;  // two kings of one side
+                kings[colourOf(pc)] = static_cast<std::uint8_t>(squareOf(x, y));
+            }
+        }
+    return std::memcmp(pawns, pawnsOnFile, sizeof pawns) == 0 && kings[0] == king[0] && kings[1] == king[1];
 }
 
 void Board::make(Move m) {
@@ -225,6 +243,7 @@ void Board::make(Move m) {
     }
     side ^= 1;
     key ^= zobrist::sideKey;
+    assert(ok());
 }
 
 void Board::unmake(Move m) {
@@ -263,6 +282,7 @@ void Board::unmake(Move m) {
     key = u.key;
     psq[0] = u.psq[0];
     psq[1] = u.psq[1];
+    assert(ok());
 }
 
 void Board::makeNull() {
@@ -291,7 +311,7 @@ int Board::repetitions() const {
 }
 
 bool Board::attacked(int s, int by) const {
-    const int sign = by == kBlack ? 1 : -1;
+    const int sign = by == kLower ? 1 : -1;
     // Steps and slides: look outward from s in each direction; a piece of
     // `by` standing there attacks s when it moves in the opposite direction.
     for (int d = 0; d < 8; ++d) {
@@ -300,7 +320,7 @@ bool Board::attacked(int s, int by) const {
         const int pc = sq[t];
         // The attacker moves from t to s: direction -delta, which for an
         // upper piece is the lower-side direction +delta.
-        const int bit = 1 << (by == kBlack ? kOpposite[d] : d);
+        const int bit = 1 << (by == kLower ? kOpposite[d] : d);
         if (pc != 0) {
             if (pc != kWall && colourOf(pc) == by) {
                 const TypeMoves& tm = kTypeMoves[typeOf(pc)];

@@ -7,11 +7,15 @@
 #include <string>
 
 #include "core/position.h"
+#include "core/sfen.h"
 
 namespace xantu::search {
 
-// Colours: 0 = the lower side (SFEN 'b', moves towards y = 1), 1 = the upper.
-enum : int { kBlack = 0, kWhite = 1 };
+// Colours are indices: 0 for the lower seat (Side::Lower: negative codes,
+// SFEN 'b', moving towards y = 1), 1 for the upper seat (Side::Upper).
+enum : int { kLower = 0, kUpper = 1 };
+inline constexpr int colourOf(Side s) { return s == Side::Lower ? kLower : kUpper; }
+inline constexpr Side sideOfColour(int colour) { return colour == kLower ? Side::Lower : Side::Upper; }
 
 // Piece types. Hand kinds 1..7 are the unpromoted types of the same number.
 enum PieceType : int {
@@ -40,6 +44,8 @@ inline constexpr int colourOf(int piece) { return piece >> 4; }  // only for rea
 
 inline constexpr int kPromoted[kTypeCount] = {0, kPP, kPL, kPN, kPS, 0, kHorse, kDragon, 0, 0, 0, 0, 0, 0, 0};
 inline constexpr int kUnpromoted[kTypeCount] = {0, kP, kL, kN, kS, kG, kB, kR, kK, kP, kL, kN, kS, kB, kR};
+// The game's piece code of each type (unsigned: negate it for the lower seat).
+inline constexpr int kCodeOfType[kTypeCount] = {0, 10, 20, 30, 100, 110, 800, 900, 950, 11, 21, 31, 101, 801, 901};
 
 // Squares: sq = (y + 1) * 11 + x for the board's x, y in 1..9.
 inline constexpr int kSquares = 143;
@@ -81,7 +87,7 @@ public:
     std::uint8_t hand[2][8];
     std::uint8_t pawnsOnFile[2][10];  // unpromoted pawns per file x
     std::uint8_t king[2];             // 0 once the king has been captured
-    int side = kBlack;
+    int side = kLower;
     std::uint64_t key = 0;
     // Material and piece-square value of each side's board and hand, kept
     // up to date by make/unmake (the evaluation's tables, search/eval.h).
@@ -89,7 +95,7 @@ public:
     void computePsq(int out[2]) const;
 
     // Sets the board from the game's Position (negative codes = lower side).
-    void set(const Position& p, int sideToMove);
+    void set(const Position& p, Side toMove);
     Position toPosition() const;
     bool fromSfen(const std::string& sfen);  // false when malformed
     std::string toSfen() const;
@@ -104,6 +110,11 @@ public:
     bool kingAttacked(int colour) const { return king[colour] != 0 && attacked(king[colour], colour ^ 1); }
 
     std::uint64_t computeKey() const;  // from scratch, for checking
+    // Whether everything kept up to date move by move (the key, both sides'
+    // material and square sums, the pawns per file, the king squares) equals
+    // what a rebuild from the squares and hands gives. make and unmake assert
+    // it, so a build with assertions checks every move the search plays.
+    bool ok() const;
     int gamePly() const { return histLen_; }
     // Times the current key occurred before, back to the last capture or drop.
     int repetitions() const;

@@ -19,7 +19,7 @@ int gCaptureValue[kTypeCount];
 
 namespace {
 
-inline int relativeRank(int colour, int sq) { return colour == kBlack ? 9 - rankOf(sq) : rankOf(sq) - 1; }
+inline int relativeRank(int colour, int sq) { return colour == kLower ? 9 - rankOf(sq) : rankOf(sq) - 1; }
 inline int centreDistance(int sq) {
     const int x = fileOf(sq);
     return x - 1 < 9 - x ? x - 1 : 9 - x;
@@ -63,7 +63,7 @@ inline void scan(const Board& b, Sink& sink) {
                 int reach = 0;
                 for (int d = 0; d < 8; ++d) {
                     if (!(slides & (1 << d))) continue;
-                    const int delta = c == kBlack ? kDelta[d] : -kDelta[d];
+                    const int delta = c == kLower ? kDelta[d] : -kDelta[d];
                     for (int to = s + delta;; to += delta) {
                         const int q = b.sq[to];
                         if (q == 0) {
@@ -99,13 +99,13 @@ struct ScoreSink {
 struct FeatureSink {
     int value[feature::kCount] = {};
     void piece(int c, int t, int s) {
-        const int sign = c == kBlack ? 1 : -1;
+        const int sign = c == kLower ? 1 : -1;
         value[feature::kMaterial + t] += sign;
         value[feature::kRank + t * 9 + relativeRank(c, s)] += sign;
         value[feature::kFile + t * 5 + centreDistance(s)] += sign;
     }
     void hand(int c, int k, int n) { add(c, feature::kHand + k, n); }
-    void add(int c, int index, int n) { value[index] += c == kBlack ? n : -n; }
+    void add(int c, int index, int n) { value[index] += c == kLower ? n : -n; }
 };
 
 }  // namespace

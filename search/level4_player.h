@@ -4,7 +4,7 @@
 #include <cstddef>
 
 #include "core/player.h"
-#include "search/search.h"
+#include "search/searcher.h"
 
 namespace xantu::search {
 
@@ -14,7 +14,7 @@ public:
     void newGame() override { searcher_.newGame(); }
     Thought think(const Position& p, xantu::Side side, const Limits& limits, const std::atomic<bool>& stop,
                   const InfoSink& onInfo = {}) override {
-        return searcher_.think(p, side == xantu::Side::Lower ? Side::Lower : Side::Upper, limits, stop, onInfo);
+        return searcher_.go(p, side, limits, stop, onInfo);
     }
 
 private:

@@ -6,11 +6,11 @@ namespace {
 
 inline bool inZone(int colour, int sq) {
     const int r = rankOf(sq);
-    return colour == kBlack ? r <= 3 : r >= 7;
+    return colour == kLower ? r <= 3 : r >= 7;
 }
 
 // Ranks counted from the mover's far edge: 1 is the last rank.
-inline int farRank(int colour, int sq) { return colour == kBlack ? rankOf(sq) : 10 - rankOf(sq); }
+inline int farRank(int colour, int sq) { return colour == kLower ? rankOf(sq) : 10 - rankOf(sq); }
 
 inline bool canPromote(int type) { return type <= kR && type != kG && type != kNoType; }
 
@@ -21,7 +21,7 @@ inline bool mustPromote(int colour, int type, int to) {
 }
 
 template <bool Tactical>
-inline void addBoardMove(int us, int type, int from, int to, bool capture, bool promotions, MoveList& out) {
+inline void addBoardMove(int us, int type, int from, int to, bool capture, bool promotions, MoveBuffer& out) {
     if (canPromote(type) && (inZone(us, to) || inZone(us, from))) {
         if (Tactical) {
             // Quiescence takes the promoted choice only, and promotes without
@@ -37,9 +37,9 @@ inline void addBoardMove(int us, int type, int from, int to, bool capture, bool 
 }
 
 template <bool Tactical>
-void generate(const Board& b, MoveList& out, bool promotions) {
+void generate(const Board& b, MoveBuffer& out, bool promotions) {
     const int us = b.side;
-    const int knightBase = us == kBlack ? -22 : 22;
+    const int knightBase = us == kLower ? -22 : 22;
     for (int y = 1; y <= 9; ++y)
         for (int from = squareOf(1, y), end = squareOf(9, y); from <= end; ++from) {
             const int pc = b.sq[from];
@@ -57,7 +57,7 @@ void generate(const Board& b, MoveList& out, bool promotions) {
             for (int d = 0; d < 8; ++d) {
                 const int bit = 1 << d;
                 if (!((tm.steps | tm.slides) & bit)) continue;
-                const int delta = us == kBlack ? kDelta[d] : -kDelta[d];
+                const int delta = us == kLower ? kDelta[d] : -kDelta[d];
                 const bool slide = tm.slides & bit;
                 for (int to = from + delta;; to += delta) {
                     const int t = b.sq[to];
@@ -74,7 +74,7 @@ void generate(const Board& b, MoveList& out, bool promotions) {
         if (hand[t]) kinds[nk++] = t;
     if (nk == 0) return;
     for (int y = 1; y <= 9; ++y) {
-        const int far = us == kBlack ? y : 10 - y;
+        const int far = us == kLower ? y : 10 - y;
         for (int x = 1; x <= 9; ++x) {
             const int to = squareOf(x, y);
             if (b.sq[to] != 0) continue;
@@ -91,12 +91,12 @@ void generate(const Board& b, MoveList& out, bool promotions) {
 
 }  // namespace
 
-void generateAll(const Board& b, MoveList& out) {
+void generateAll(const Board& b, MoveBuffer& out) {
     out.size = 0;
     generate<false>(b, out, true);
 }
 
-void generateTactical(const Board& b, MoveList& out, bool withPromotions) {
+void generateTactical(const Board& b, MoveBuffer& out, bool withPromotions) {
     out.size = 0;
     generate<true>(b, out, withPromotions);
 }
@@ -105,7 +105,7 @@ Move kingCapture(const Board& b) {
     const int them = b.side ^ 1;
     const int target = b.king[them];
     if (target == 0 || !b.attacked(target, b.side)) return 0;
-    MoveList list;
+    MoveBuffer list;
     generateTactical(b, list, false);
     for (int i = 0; i < list.size; ++i)
         if (moveTo(list.moves[i]) == target) return list.moves[i];
@@ -113,7 +113,7 @@ Move kingCapture(const Board& b) {
 }
 
 Move parseUsiMove(const Board& b, const std::string& text) {
-    MoveList list;
+    MoveBuffer list;
     generateAll(b, list);
     for (int i = 0; i < list.size; ++i)
         if (b.usi(list.moves[i]) == text) return list.moves[i];

@@ -8,7 +8,9 @@
 
 namespace xantu::search {
 
-struct MoveList {
+// The moves of one node with their ordering scores, in a fixed array so that
+// generating them allocates nothing.
+struct MoveBuffer {
     static constexpr int kCapacity = 1200;
     Move moves[kCapacity];
     int scores[kCapacity];
@@ -17,9 +19,9 @@ struct MoveList {
 };
 
 // Every move and drop.
-void generateAll(const Board& b, MoveList& out);
+void generateAll(const Board& b, MoveBuffer& out);
 // Captures, and promotions when withPromotions (quiescence).
-void generateTactical(const Board& b, MoveList& out, bool withPromotions);
+void generateTactical(const Board& b, MoveBuffer& out, bool withPromotions);
 // Whether the side to move can capture the enemy king; sets the move if so.
 Move kingCapture(const Board& b);
 

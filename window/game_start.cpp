@@ -1,3 +1,6 @@
+#include <algorithm>
+
+#include "core/handicap.h"
 #include "window/game_window.h"
 
 namespace xantu {
@@ -36,10 +39,12 @@ void GameWindow::START_Click() {
     // A new game starts with 先手; a game under way names the side to move.
     // The turn's time starts once the box is closed.
     if (isNew) {
-        g.manSide = kSente;
-        g.comSide = kGote;
+        // The bottom player is 先手, unless 新規対局 seated 後手 there.
+        g.manSide = startLowerOrder_;
+        g.comSide = -startLowerOrder_;
         g.sideToMove = kSente;
         対局情報設定();
+        描画_手番();
         announceHumanTurn("先手の番です", " ", false);
     } else {
         announceHumanTurn(g.sideToMove == kSente ? "先手の番です" : "後手の番です", " ", false);
@@ -126,6 +131,55 @@ void GameWindow::GOTE_Click() {
         com_ban();
     }
     保存_対局();
+}
+
+void GameWindow::NEW_GAME_Click() {
+    hideRecordPanel(1);
+    NewGameRequest request;
+    request.initial.vsComputer = !(g.sideToMove != 0 && g.vsComputer == 0);
+    request.initial.humanOrder = preferredOrder;
+    request.initial.level = g.comLevel;
+    request.initial.handicap = g.handicapSet == 1 ? g.handicapLevel : 0;
+    for (int level = -kHandicapSteps; level <= kHandicapSteps; ++level) {
+        // The rank's name, and whose pieces its layout lacks.
+        std::string name = handicapLabel(level);
+        const std::string prefix = "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:";
+        if (name.compare(0, prefix.size(), prefix) == 0) name.erase(0, prefix.size());
+        if (level == 0)
+            name += "（平手）";
+        else
+            name += (level < 0 ? "（下側 " : "（上側 ") + std::to_string(level < 0 ? -level : level) + "枚落ち）";
+        request.handicapNames.push_back(name);
+    }
+    const std::optional<NewGameChoice> choice = plat.dialogs.chooseNewGame(request);
+    if (!choice) return;
+    // A game under way (or a record on the board) is given up only when the
+    // player says so.
+    if (!askToAbandon(true)) return;
+
+    const int order = choice->humanOrder == kGote ? kGote : kSente;
+    preferredOrder = order;
+    初期設定();
+    レベル_設定(std::clamp(choice->level, 1, kStrongLevel));
+    const int handicap = std::clamp(choice->handicap, -kHandicapSteps, kHandicapSteps);
+    if (handicap != 0) {
+        applyHandicap(pos, handicap);
+        g.handicapLevel = handicap;
+        g.handicapSet = 1;
+        screen.描画_盤();
+        screen.描画_ハンデレベル(handicap);
+    }
+    moves.lastEntry = 0;
+    書込_環境設定ファイル();
+    if (!choice->vsComputer) {
+        startLowerOrder_ = order;
+        START_Click();
+        startLowerOrder_ = kSente;
+    } else if (order == kSente) {
+        SENTE_Click();
+    } else {
+        GOTE_Click();
+    }
 }
 
 }  // namespace xantu

@@ -291,6 +291,7 @@ void GameWindow::menuCommand(std::string_view name) {
         void (GameWindow::*handler)();
     };
     static constexpr Entry kHandlers[] = {
+        {"NEW_GAME", &GameWindow::NEW_GAME_Click},
         {"START", &GameWindow::START_Click},
         {"SENTE", &GameWindow::SENTE_Click},
         {"GOTE", &GameWindow::GOTE_Click},

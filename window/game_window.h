@@ -96,6 +96,9 @@ public:
 
     // ---- Menu handlers -------------------------------------------------
     void TAIKYOKU_Click();
+    // 新規対局…: one dialog for the opponent, the side, the level and the
+    // handicap; OK starts that game from the starting layout.
+    void NEW_GAME_Click();
     void START_Click();
     void SENTE_Click();
     void GOTE_Click();
@@ -249,6 +252,8 @@ public:
     std::function<Thought(const Position&, const std::atomic<bool>&)> strongThink;
     // The drawing area; a wider screen layout grows it before Form_Load.
     TwipsArea area;
+    // The side the player chose last in 新規対局 (kept in the settings file).
+    int preferredOrder = kSente;
     // All sound is off (the BGM setting is kept as it is).
     bool muted = false;
     // Sound handles; 0 = none.
@@ -313,6 +318,8 @@ private:
     int busyDepth_ = 0;
     bool exitAfterBusy_ = false;
     bool steppingList_ = false;
+    // The bottom player's order for the next new game of two humans.
+    int startLowerOrder_ = kSente;
 };
 
 }  // namespace xantu

@@ -81,9 +81,9 @@ void GameWindow::KIF_READ_Click() {
         message(kif.message, kKifReadTitle);
         return;
     }
-    // A game in progress is given up only when the player says so.
-    const bool gameInProgress = g.recordMode == 0 && g.sideToMove != 0 && g.winnerSide == 0 && g.moveNumber > 0;
-    if (gameInProgress && message("対局を中止して棋譜を読み込みますか？", kKifReadTitle, MsgButtons::YesNo) != kMsgYes)
+    // A game in progress is given up only when the player says so, as 最初 asks.
+    if (gameUnderWay() && g.moveNumber > 0 &&
+        message("対局を中止して棋譜を読み込みますか？", kKifReadTitle, MsgButtons::YesNo) != kMsgYes)
         return;
     初期設定();
     g.recordMode = 1;

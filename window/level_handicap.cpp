@@ -30,6 +30,7 @@ void GameWindow::LEVEL4_Click() {
 }
 
 void GameWindow::レベル_設定(int IN_LEVEL) {
+    const int before = g.comLevel;
     plat.menus.setChecked("LEVEL1", false);
     plat.menus.setChecked("LEVEL2", false);
     plat.menus.setChecked("LEVEL3", false);
@@ -39,6 +40,8 @@ void GameWindow::レベル_設定(int IN_LEVEL) {
         g.comLevel = IN_LEVEL;
     }
     if (g.vsComputer == 1) screen.描画_レベル(g.comLevel);
+    // The level chosen is kept for the next start.
+    if (g.comLevel != before) 書込_環境設定ファイル();
     保存_対局();
 }
 

@@ -14,6 +14,7 @@ struct MenuItemDef {
 
 inline constexpr MenuItemDef kMenuItems[] = {
     {"TAIKYOKU", "対局", "", false},
+    {"NEW_GAME", "新規対局…", "TAIKYOKU", false},
     {"MATCH_MAN", "対局(人間)", "TAIKYOKU", false},
     {"START", "スタート", "MATCH_MAN", false},
     {"START2", "対局(COM)", "TAIKYOKU", false},

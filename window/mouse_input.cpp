@@ -270,13 +270,13 @@ void GameWindow::handOverAfterHumanMove(int captured) {
         com_ban();
         return;
     }
-    if (g.sideToMove == kSente) {
-        g.sideToMove = kGote;
+    // The time goes to the clock of the side that moved: the bottom one's
+    // (manSide) or the top one's.
+    if (g.sideToMove == g.manSide)
         clk.manSeconds += turnSeconds;
-    } else {
-        g.sideToMove = kSente;
+    else
         clk.comSeconds += turnSeconds;
-    }
+    g.sideToMove = -g.sideToMove;
     clk.turnStartTime = plat.clock.now();
     // A captured king has decided the game: winnerSide is the order value of
     // the side that took it (the lower side plays as manSide, which is 後手

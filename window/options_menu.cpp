@@ -56,6 +56,12 @@ void GameWindow::読込_環境設定ファイル() {
         case SettingKey::InfluenceOverlay: plat.menus.setChecked("KIKI", s.on); break;
         case SettingKey::PromotionQuestion: plat.menus.setChecked("NARI_KAKUNIN", s.on); break;
         case SettingKey::RecordFolder: recordFolder = s.text; break;
+        case SettingKey::ComLevel:
+            g.comLevel = s.number;
+            for (int level = 1; level <= kStrongLevel; ++level)
+                plat.menus.setChecked("LEVEL" + std::to_string(level), level == s.number);
+            break;
+        case SettingKey::HumanOrder: preferredOrder = s.number; break;
         }
     }
     // The record panel opens where records were last read or written.
@@ -84,6 +90,8 @@ void GameWindow::書込_環境設定ファイル() {
     v.influenceOverlay = plat.menus.checked("KIKI");
     v.promotionQuestion = plat.menus.checked("NARI_KAKUNIN");
     v.recordFolder = recordFolder;
+    v.comLevel = g.comLevel;
+    v.humanOrder = preferredOrder;
     // A file that cannot be written leaves the choices of this run as they are.
     書込_環境設定(v, settingsPath);
 }

@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <random>
 
 #include "canvas_widget.h"
 #include "dialog_answerer.h"
@@ -83,6 +84,38 @@ TEST(Canvas, OutlinesShareEdgesAndTextIsAnchoredAtItsTop) {
             if (canvas.pixelAt(x, y) != QColor(0, 0, 0)) firstInk = y;
     EXPECT_NEAR(firstInk, inkTop, 1);
     EXPECT_EQ(QFontInfo(QFont(QStringLiteral("ＭＳ Ｐ明朝"))).family(), QStringLiteral("IPAPMincho"));
+}
+
+// The list of drawing calls drops what later pictures hide, so that a long
+// game does not make it grow without end. A game-like mess of calls, the
+// whole drawing made again at another scale: what shows must be the same
+// pixels as with every call kept.
+TEST(Canvas, PruningTheDrawingCallsChangesNoPixel) {
+    CanvasWidget pruned, full;
+    full.setPruning(false);
+    std::mt19937 rng(7);
+    const auto r = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    for (CanvasWidget* c : {&pruned, &full}) c->setBackColour(2);
+    for (int i = 0; i < 4000; ++i) {
+        const double x = 1050 + 495 * (r(13) - 2), y = 100 + 615 * (r(12) - 1);
+        const int kind = r(10), colour = r(16), tile = 7 + r(3), piece = r(2) ? -10 : 0;
+        for (CanvasWidget* c : {&pruned, &full}) {
+            if (kind < 5)
+                c->paintPicture(kind == 0 ? tile : piece, x, y);
+            else if (kind < 8)
+                c->drawBox(colour, x, y, x + 495, y + 615, kind == 7 ? 45 : 15);
+            else if (kind == 8)
+                c->printText("歩", x + 100, y + 100, 12, true, colour);
+            else
+                c->drawPolyline(colour, {{x, y}, {x + 495, y + 300}, {x + 200, y + 615}}, 30, i % 2 == 0);
+        }
+    }
+    EXPECT_LT(pruned.drawCallsKept(), full.drawCallsKept() / 4);
+    for (const QSize size : {QSize(613, 533), QSize(920, 800)}) {
+        for (CanvasWidget* c : {&pruned, &full}) c->resize(size);
+        for (CanvasWidget* c : {&pruned, &full}) c->redrawAll();
+        EXPECT_EQ(pruned.image(), full.image()) << size.width();
+    }
 }
 
 // Qt falls back to another face without a word when a family is missing:

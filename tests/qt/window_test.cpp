@@ -26,6 +26,7 @@
 #include "picture_store.h"
 #include "timer_clock.h"
 #include "window/game_window.h"
+#include "window/menu_table.h"
 
 using namespace xantu;
 
@@ -336,6 +337,23 @@ TEST_F(WindowTest, AClickLandsOnTheSameSquareAtEveryScale) {
         EXPECT_EQ(game->g.selFromY, 7) << size.width() << "x" << size.height();
         ++column;
     }
+}
+
+TEST_F(WindowTest, TheWindowFollowsTheAreaInBothDirectionsAtTheSameScale) {
+    const double scale = canvas().view().scale();
+    const QSize before = canvas().size();
+    // Narrower and shorter (the offscreen screen leaves no room to grow at
+    // first), then back to the first size.
+    canvas().setArea(kWindowWidthTwips * 0.8, kWindowHeightTwips * 0.75);
+    QApplication::processEvents();
+    EXPECT_NEAR(canvas().width(), before.width() * 0.8, 2);
+    EXPECT_NEAR(canvas().height(), before.height() * 0.75, 2);
+    EXPECT_NEAR(canvas().view().scale(), scale, 0.01);
+    canvas().setArea(kWindowWidthTwips, kWindowHeightTwips);
+    QApplication::processEvents();
+    EXPECT_NEAR(canvas().width(), before.width(), 2);
+    EXPECT_NEAR(canvas().height(), before.height(), 2);
+    EXPECT_NEAR(canvas().view().scale(), scale, 0.01);
 }
 
 TEST_F(WindowTest, KeysDoWhatTheMenuCommandsDo) {

@@ -106,6 +106,7 @@ TEST_F(TwoHumansGame, FromStartToACapturedKing) {
     move(5, 3, 5, 1);
     EXPECT_EQ(w->g.winnerSide, w->g.manSide);
     EXPECT_EQ(lastDialog(), "先手の勝ちです");
+    EXPECT_EQ(w->screen.shownResult(), "先手の勝ち（王を取る）");
     EXPECT_EQ(fake.dialogs.back().title, "終了");
     EXPECT_EQ(w->g.moveNumber, 11);
     EXPECT_EQ(w->moves.recordLength, 11);

@@ -290,14 +290,5 @@ TEST_F(VsComputer, ClickBeforeAnyGame) {
     EXPECT_EQ(fake.sounds.back(), play(w->forbiddenSound));
 }
 
-TEST_F(VsComputer, ExitReleasesTheSounds) {
-    w->Form_KeyPress(27);
-    EXPECT_TRUE(w->exitRequested());
-    ASSERT_GE(fake.sounds.size(), 5u);
-    const std::size_t n = fake.sounds.size();
-    EXPECT_EQ(fake.sounds[n - 5], "free:100");  // その他.wav first
-    EXPECT_EQ(fake.sounds[n - 1], "terminate:1");
-}
-
 }  // namespace
 }  // namespace xantu::testing

@@ -16,11 +16,11 @@ namespace xantu::engine {
 namespace {
 
 using search::Board;
-using search::MoveList;
+using search::MoveBuffer;
 
-std::uint64_t perft(Board& b, MoveList* lists, int depth) {
+std::uint64_t perft(Board& b, MoveBuffer* lists, int depth) {
     if (b.king[0] == 0 || b.king[1] == 0) return 0;
-    MoveList& list = lists[0];
+    MoveBuffer& list = lists[0];
     search::generateAll(b, list);
     if (depth == 1) return static_cast<std::uint64_t>(list.size);
     std::uint64_t n = 0;
@@ -54,8 +54,8 @@ int commandPerft(const Args& args) {
     const std::optional<SfenResult> r = readSfenArgs(words);
     if (!r) return kExitBadInput;
     static Board board;
-    static MoveList lists[16];
-    board.set(r->position, r->side == Side::Lower ? search::kBlack : search::kWhite);
+    static MoveBuffer lists[16];
+    board.set(r->position, r->side);
     const auto t0 = std::chrono::steady_clock::now();
     std::uint64_t total = 0;
     if (!divide) {

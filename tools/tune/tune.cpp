@@ -31,7 +31,7 @@
 #include "core/sfen.h"
 #include "search/eval.h"
 #include "search/movegen.h"
-#include "search/search.h"
+#include "search/searcher.h"
 
 using namespace xantu::search;
 
@@ -102,7 +102,7 @@ int selfplay(int argc, char** argv) {
     Limits limits;
     limits.nodes = static_cast<std::uint64_t>(nodes);
     long written = 0, blackWins = 0, whiteWins = 0, draws = 0;
-    static MoveList list;
+    static MoveBuffer list;
     for (long g = 0; g < games; ++g) {
         Board b;
         b.fromSfen("lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
@@ -112,7 +112,7 @@ int selfplay(int argc, char** argv) {
             for (int i = 0; i < list.size; ++i)
                 if (b.sq[moveTo(list.moves[i])] == 0 && !isPromotion(list.moves[i])) quiet.push_back(list.moves[i]);
             b.make(quiet[rng() % quiet.size()]);
-            b.set(b.toPosition(), b.side);
+            b.set(b.toPosition(), sideOfColour(b.side));
         }
         searcher.newGame();
         std::vector<std::string> positions;
@@ -120,15 +120,15 @@ int selfplay(int argc, char** argv) {
         double result = 0.5;
         for (int ply = 0; ply < kMaxGamePlies; ++ply) {
             if (++seen[b.key] >= 4) break;  // fourfold repetition: a draw
-            const Result r = searcher.think(b.toPosition(), b.side == kBlack ? Side::Lower : Side::Upper, limits, stop);
+            const Result r = searcher.go(b.toPosition(), sideOfColour(b.side), limits, stop);
             if (!r.hasMove) {
-                result = b.side == kBlack ? 0 : 1;
+                result = b.side == kLower ? 0 : 1;
                 break;
             }
             const Move m = parseUsiMove(b, r.move.usi());
             if (!b.kingAttacked(b.side) && std::abs(r.scoreCp) < 20000) positions.push_back(b.toSfen());
             b.make(m);
-            b.set(b.toPosition(), b.side);
+            b.set(b.toPosition(), sideOfColour(b.side));
             if (b.king[0] == 0 || b.king[1] == 0) {
                 result = b.king[1] == 0 ? 1 : 0;
                 break;
@@ -156,7 +156,7 @@ int settle(Board& b, int alpha, int beta, int depth, Move* line, int& length) {
     int best = evaluate(b);
     if (depth == 0 || best >= beta) return best;
     if (best > alpha) alpha = best;
-    MoveList list;
+    MoveBuffer list;
     generateTactical(b, list, false);
     Move childLine[8];
     int childLength = 0;
@@ -210,12 +210,12 @@ int tune(int argc, char** argv) {
         int length = 0;
         if (std::abs(settle(b, -30000, 30000, 4, pv, length)) >= 20000) continue;
         for (int j = 0; j < length; ++j) b.make(pv[j]);
-        b.set(b.toPosition(), b.side);
+        b.set(b.toPosition(), sideOfColour(b.side));
         if (b.king[0] == 0 || b.king[1] == 0) continue;
         int n = extractFeatures(b, idx, val);
         // The tempo belongs to the side to move.
         idx[n] = feature::kTempo;
-        val[n] = b.side == kBlack ? 1 : -1;
+        val[n] = b.side == kLower ? 1 : -1;
         ++n;
         samples.push_back({static_cast<std::uint32_t>(index.size()), static_cast<std::uint16_t>(n),
                            std::stof(line.substr(0, space))});

@@ -11,15 +11,12 @@
 #include "core/move.h"
 #include "core/player.h"
 #include "core/position.h"
+#include "core/sfen.h"
+#include "search/limits.h"
 
 namespace xantu::search {
 
-// The side to move. Lower = negative codes = SFEN 'b' (uppercase letters),
-// the side that moves towards y = 1; Upper = positive codes = SFEN 'w'.
-enum class Side { Lower, Upper };
-
-// What bounds one search, and one line of progress (core/player.h).
-using Limits = xantu::Limits;
+// One line of progress (core/player.h).
 using Info = xantu::Info;
 
 // The chosen move and what the search knows of it.
@@ -37,8 +34,10 @@ public:
     Searcher& operator=(const Searcher&) = delete;
 
     void newGame();  // clears the table and the history
-    Result think(const Position& pos, Side toMove, const Limits& limits, const std::atomic<bool>& stop,
-                 const std::function<void(const Info&)>& onInfo = {});
+    // Searches `pos` for the seat `toMove` within `limits`; reports each
+    // completed iteration through onInfo.
+    Result go(const Position& pos, Side toMove, const Limits& limits, const std::atomic<bool>& stop,
+              const std::function<void(const Info&)>& onInfo = {});
 
 private:
     struct Impl;

@@ -1,12 +1,14 @@
-#include "search/search.h"
+#include "search/searcher.h"
 
 #include <chrono>
 #include <cmath>
 #include <cstring>
-#include <vector>
 
 #include "search/eval.h"
+#include "search/mate_score.h"
 #include "search/movegen.h"
+#include "search/time_budget.h"
+#include "search/transposition_table.h"
 
 namespace xantu::search {
 
@@ -14,10 +16,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kInfinity = 32000;
-constexpr int kMate = 31000;              // a king captured at the root
-constexpr int kMateBound = kMate - 1000;  // scores beyond this are king captures
-constexpr int kLazyMargin = 300;          // the most the slow evaluation terms usually add
+constexpr int kLazyMargin = 300;  // the most the slow evaluation terms usually add
 constexpr int kDeltaMargin = 200;
 // Each pruning kept only while a match shows it gains. Measured with the
 // tuned weights, 40 games each: null move lost 14-24-2 at 100 ms a move;
@@ -26,41 +25,15 @@ constexpr bool kNullMove = false;
 constexpr bool kLateMoveReductions = true;
 constexpr int kMaxQuiescence = 8;  // capture plies before standing pat regardless
 
-enum Bound : std::uint8_t { kNone, kUpperBound, kLowerBound, kExact };
-
-struct TTEntry {
-    std::uint32_t check;
-    Move move;
-    std::int16_t score;
-    std::int8_t depth;
-    std::uint8_t bound;
-    std::uint8_t age;
-    std::uint8_t pad[3];
-};
-static_assert(sizeof(TTEntry) == 16);
-
-// Mate scores are stored relative to the node, so that they stay right when
-// the same position is met at another ply.
-int toTT(int score, int ply) { return score > kMateBound ? score + ply : score < -kMateBound ? score - ply : score; }
-int fromTT(int score, int ply) { return score > kMateBound ? score - ply : score < -kMateBound ? score + ply : score; }
-
-// A score of kMate - p means the king falls with the move after p plies.
-int mateInPlies(int score) {
-    if (score > kMateBound) return kMate - score + 1;
-    if (score < -kMateBound) return -(kMate + score + 1);
-    return 0;
-}
-
 int capturedType(const Board& b, Move m) { return isDrop(m) ? 0 : typeOf(b.sq[moveTo(m)]); }
+int movedType(const Board& b, Move m) { return isDrop(m) ? moveDropType(m) : typeOf(b.sq[moveFrom(m)]); }
 
 }  // namespace
 
 struct Searcher::Impl {
     Board board;
-    std::vector<TTEntry> table;
-    std::uint64_t tableMask = 0;
-    std::uint8_t age = 0;
-    MoveList lists[kMaxPly + 1];
+    TranspositionTable table;
+    MoveBuffer lists[kMaxPly + 1];
     Move killers[kMaxPly + 1][2];
     int history[2][kTypeCount][kSquares];
     Move pv[kMaxPly + 1][kMaxPly + 1];
@@ -69,23 +42,16 @@ struct Searcher::Impl {
     std::uint64_t nodes = 0;
     std::uint64_t nodeLimit = 0;
     Clock::time_point start;
-    Clock::time_point hardDeadline;
-    bool hasDeadline = false;
+    TimeBudget budget;
     bool aborted = false;
     const std::atomic<bool>* stop = nullptr;
     int selDepth = 0;
     int rootDepth = 0;
 
-    explicit Impl(std::size_t megabytes) {
-        std::size_t entries = 1;
-        while (entries * 2 * sizeof(TTEntry) <= megabytes * 1024 * 1024) entries *= 2;
-        table.assign(entries, TTEntry{});
-        tableMask = entries - 1;
-        clear();
-    }
+    explicit Impl(std::size_t megabytes) : table(megabytes) { clear(); }
 
     void clear() {
-        std::fill(table.begin(), table.end(), TTEntry{});
+        table.clear();
         std::memset(history, 0, sizeof history);
         std::memset(killers, 0, sizeof killers);
     }
@@ -95,31 +61,12 @@ struct Searcher::Impl {
         if (nodeLimit != 0 && nodes >= nodeLimit) return aborted = true;
         if ((nodes & 511) == 0) {
             if (stop->load(std::memory_order_relaxed)) return aborted = true;
-            if (hasDeadline && Clock::now() >= hardDeadline) return aborted = true;
+            if (budget.hasDeadline && Clock::now() >= budget.hardDeadline) return aborted = true;
         }
         return false;
     }
 
-    TTEntry* probe(std::uint64_t key, bool& hit) {
-        TTEntry* e = &table[key & tableMask];
-        hit = e->check == static_cast<std::uint32_t>(key >> 32) && e->bound != kNone;
-        return e;
-    }
-
-    void store(TTEntry* e, std::uint64_t key, Move m, int score, int depth, Bound bound, int ply) {
-        const auto check = static_cast<std::uint32_t>(key >> 32);
-        if (e->check == check && m == 0) m = e->move;
-        if (e->check != check || e->age != age || depth >= e->depth - 2 || bound == kExact) {
-            e->check = check;
-            e->move = m;
-            e->score = static_cast<std::int16_t>(toTT(score, ply));
-            e->depth = static_cast<std::int8_t>(depth < 127 ? depth : 127);
-            e->bound = bound;
-            e->age = age;
-        }
-    }
-
-    void scoreMoves(MoveList& list, Move hashMove, int ply) {
+    void scoreMoves(MoveBuffer& list, Move hashMove, int ply) {
         const int us = board.side;
         for (int i = 0; i < list.size; ++i) {
             const Move m = list.moves[i];
@@ -137,14 +84,13 @@ struct Searcher::Impl {
             } else if (m == killers[ply][1]) {
                 s = 1 << 26;
             } else {
-                const int t = isDrop(m) ? moveDropType(m) : typeOf(board.sq[moveFrom(m)]);
-                s = history[us][t][moveTo(m)];
+                s = history[us][movedType(board, m)][moveTo(m)];
             }
             list.scores[i] = s;
         }
     }
 
-    static Move pick(MoveList& list, int i) {
+    static Move pick(MoveBuffer& list, int i) {
         int best = i;
         for (int j = i + 1; j < list.size; ++j)
             if (list.scores[j] > list.scores[best]) best = j;
@@ -162,7 +108,7 @@ struct Searcher::Impl {
         if (board.king[us ^ 1] != 0 && board.attacked(board.king[us ^ 1], us)) return kMate - ply;
         if (ply >= kMaxPly) return evaluate(board);
         const bool threatened = qply == 0 && board.kingAttacked(us);
-        MoveList& list = lists[ply];
+        MoveBuffer& list = lists[ply];
         int standPatValue = -kInfinity;
         if (threatened) {
             // The king stands attacked: standing pat would lose it, so every
@@ -209,17 +155,55 @@ struct Searcher::Impl {
         return best;
     }
 
-    int search(int alpha, int beta, int depth, int ply, bool pvNode, bool allowNull) {
-        pvLength[ply] = ply;
+    // Whether the game is already decided here, and its score: the side to
+    // move can take the king, or the position repeats (a draw by the search's
+    // reckoning, so that a winning side looks for progress instead).
+    bool decided(int ply, int& score) {
         const int us = board.side;
         if (board.king[us ^ 1] != 0 && board.attacked(board.king[us ^ 1], us)) {
             ++nodes;
-            return kMate - ply;
+            score = kMate - ply;
+            return true;
         }
         if (ply > 0 && board.repetitions() > 0) {
             ++nodes;
-            return 0;
+            score = 0;
+            return true;
         }
+        return false;
+    }
+
+    // How much shallower a late quiet move is searched first: the later in
+    // the order and the deeper the node, the less likely such a move is best.
+    static int lateMoveReduction(int depth, int index, bool pvNode) {
+        int r = static_cast<int>(0.5 + std::log(depth) * std::log(index) / 2.2);
+        if (pvNode && r > 0) --r;
+        if (r > depth - 2) r = depth - 2;
+        return r < 0 ? 0 : r;
+    }
+
+    // A quiet move that refuted the node is tried early in its siblings
+    // (killers) and wherever the same piece may go there (history).
+    void rememberCutoff(Move m, int type, int depth, int ply) {
+        if (killers[ply][0] != m) {
+            killers[ply][1] = killers[ply][0];
+            killers[ply][0] = m;
+        }
+        int& h = history[board.side][type][moveTo(m)];
+        h += depth * depth;
+        if (h > (1 << 20)) {
+            for (auto& side : history)
+                for (auto& row : side)
+                    for (int& v : row) v /= 2;
+        }
+    }
+
+    int search(int alpha, int beta, int depth, int ply, bool pvNode, bool allowNull) {
+        pvLength[ply] = ply;
+        // A king that can be taken ends the game: nothing below matters.
+        if (int score; decided(ply, score)) return score;
+        // At the horizon, captures are played out so that the evaluation is
+        // not read in the middle of an exchange.
         if (depth <= 0 || ply >= kMaxPly) return quiesce(alpha, beta, ply, 0);
         ++nodes;
         if (timeUp()) return 0;
@@ -230,18 +214,23 @@ struct Searcher::Impl {
         beta = std::min(beta, kMate - ply - 1);
         if (alpha >= beta) return alpha;
 
+        // The table: a result as deep as needed ends the node off the
+        // principal line; otherwise its move is tried first.
         bool hit = false;
-        TTEntry* entry = probe(board.key, hit);
-        Move hashMove = hit ? entry->move : 0;
+        TTEntry* entry = table.probe(board.key, hit);
+        const Move hashMove = hit ? entry->move : 0;
         if (hit && !pvNode && entry->depth >= depth) {
-            const int s = fromTT(entry->score, ply);
+            const int s = TranspositionTable::scoreAt(*entry, ply);
             if (entry->bound == kExact || (entry->bound == kLowerBound && s >= beta) ||
                 (entry->bound == kUpperBound && s <= alpha))
                 return s;
         }
 
-        const bool threatened = board.kingAttacked(us);
+        // A king under attack is searched a ply deeper: the threat must be met
+        // before the horizon hides it (bounded, so chains of checks end).
+        const bool threatened = board.kingAttacked(board.side);
         if (threatened && ply < 2 * rootDepth) ++depth;
+
         // Null move: when even passing keeps us above beta, cut.
         if (kNullMove && allowNull && !pvNode && !threatened && depth >= 3 && beta > -kMateBound &&
             evaluate(board) >= beta) {
@@ -253,31 +242,31 @@ struct Searcher::Impl {
             if (score >= beta) return score > kMateBound ? beta : score;
         }
 
-        MoveList& list = lists[ply];
+        // Every move, best guesses first: the table's move, captures of the
+        // most valuable pieces, promotions, killers, then by history.
+        MoveBuffer& list = lists[ply];
         generateAll(board, list);
         if (list.size == 0) return -kMate + ply;
         scoreMoves(list, hashMove, ply);
 
+        // Principal variation search: the first move with the full window,
+        // the others with a null window that only asks "better than alpha?",
+        // re-searched when the answer is yes.
         const int alphaStart = alpha;
         int best = -kInfinity;
         Move bestMove = 0;
         for (int i = 0; i < list.size; ++i) {
             const Move m = pick(list, i);
             const bool quiet = capturedType(board, m) == 0 && !isPromotion(m);
-            const int movedType = isDrop(m) ? moveDropType(m) : typeOf(board.sq[moveFrom(m)]);
+            const int type = movedType(board, m);
             board.make(m);
             int score;
             if (i == 0) {
                 score = -search(-beta, -alpha, depth - 1, ply + 1, pvNode, true);
             } else {
-                int reduction = 0;
-                if (kLateMoveReductions && quiet && depth >= 3 && i >= 3 && !threatened && m != killers[ply][0] &&
-                    m != killers[ply][1]) {
-                    reduction = static_cast<int>(0.5 + std::log(depth) * std::log(i) / 2.2);
-                    if (pvNode && reduction > 0) --reduction;
-                    if (reduction > depth - 2) reduction = depth - 2;
-                    if (reduction < 0) reduction = 0;
-                }
+                const bool reducible = kLateMoveReductions && quiet && depth >= 3 && i >= 3 && !threatened &&
+                                       m != killers[ply][0] && m != killers[ply][1];
+                const int reduction = reducible ? lateMoveReduction(depth, i, pvNode) : 0;
                 score = -search(-alpha - 1, -alpha, depth - 1 - reduction, ply + 1, false, true);
                 if (score > alpha && reduction > 0)
                     score = -search(-alpha - 1, -alpha, depth - 1, ply + 1, false, true);
@@ -285,39 +274,64 @@ struct Searcher::Impl {
             }
             board.unmake(m);
             if (aborted) return 0;
-            if (score > best) {
-                best = score;
-                bestMove = m;
-                if (score > alpha) {
-                    alpha = score;
-                    pv[ply][ply] = m;
-                    for (int j = ply + 1; j < pvLength[ply + 1]; ++j) pv[ply][j] = pv[ply + 1][j];
-                    pvLength[ply] = pvLength[ply + 1];
-                    if (score >= beta) {
-                        if (quiet) {
-                            if (killers[ply][0] != m) {
-                                killers[ply][1] = killers[ply][0];
-                                killers[ply][0] = m;
-                            }
-                            int& h = history[us][movedType][moveTo(m)];
-                            h += depth * depth;
-                            if (h > (1 << 20)) {
-                                for (auto& side : history)
-                                    for (auto& row : side)
-                                        for (int& v : row) v /= 2;
-                            }
-                        }
-                        break;
-                    }
-                }
+            if (score <= best) continue;
+            best = score;
+            bestMove = m;
+            if (score <= alpha) continue;
+            alpha = score;
+            pv[ply][ply] = m;
+            for (int j = ply + 1; j < pvLength[ply + 1]; ++j) pv[ply][j] = pv[ply + 1][j];
+            pvLength[ply] = pvLength[ply + 1];
+            if (score >= beta) {
+                if (quiet) rememberCutoff(m, type, depth, ply);
+                break;
             }
         }
-        store(entry, board.key, bestMove, best, depth,
-              best >= beta        ? kLowerBound
-              : best > alphaStart ? kExact
-                                  : kUpperBound,
-              ply);
+
+        // What was learnt, for the next visit and the next iteration.
+        table.store(entry, board.key, bestMove, best, depth,
+                    best >= beta        ? kLowerBound
+                    : best > alphaStart ? kExact
+                                        : kUpperBound,
+                    ply);
         return best;
+    }
+
+    // One iteration at the root: a narrow window around the last
+    // iteration's score, widened on the side that fails until the score
+    // falls inside it. The result is meaningless once `aborted` is set.
+    int searchRoot(int depth, int prevScore) {
+        int delta = 40;
+        int alpha = -kInfinity, beta = kInfinity;
+        if (depth >= 4 && std::abs(prevScore) < kMateBound) {
+            alpha = prevScore - delta;
+            beta = prevScore + delta;
+        }
+        for (;;) {
+            const int score = search(alpha, beta, depth, 0, true, false);
+            if (aborted) return score;
+            if (score <= alpha) {
+                alpha = std::max(-kInfinity, score - delta);
+            } else if (score >= beta) {
+                beta = std::min(kInfinity, score + delta);
+            } else {
+                return score;
+            }
+            delta *= 2;
+            if (delta > 1000) alpha = -kInfinity, beta = kInfinity;
+        }
+    }
+
+    std::string pvText(Move best) const {
+        Board copy = board;
+        std::string text;
+        for (int i = 0; i < pvLength[0]; ++i) {
+            const Move m = pv[0][i];
+            if (!text.empty()) text += ' ';
+            text += copy.usi(m);
+            copy.make(m);
+        }
+        return text.empty() ? board.usi(best) : text;
     }
 };
 
@@ -329,8 +343,7 @@ namespace {
 
 void fillResult(const Board& b, Move m, Result& r) {
     r.hasMove = true;
-    const xantu::Side us = b.side == kBlack ? xantu::Side::Lower : xantu::Side::Upper;
-    static constexpr int kCode[kTypeCount] = {0, 10, 20, 30, 100, 110, 800, 900, 950, 11, 21, 31, 101, 801, 901};
+    const xantu::Side us = sideOfColour(b.side);
     const int to = moveTo(m);
     if (isDrop(m)) {
         r.move = xantu::Move::drop(us, moveDropType(m), fileOf(to), rankOf(to));
@@ -339,16 +352,16 @@ void fillResult(const Board& b, Move m, Result& r) {
     int type = typeOf(b.sq[moveFrom(m)]);
     if (isPromotion(m)) type = kPromoted[type];
     r.move = xantu::Move::boardMove(fileOf(moveFrom(m)), rankOf(moveFrom(m)), fileOf(to), rankOf(to),
-                                    xantu::sign(us) * kCode[type], isPromotion(m));
+                                    xantu::sign(us) * kCodeOfType[type], isPromotion(m));
 }
 
 }  // namespace
 
-Result Searcher::think(const Position& pos, Side toMove, const Limits& limits, const std::atomic<bool>& stop,
-                       const std::function<void(const Info&)>& onInfo) {
+Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, const std::atomic<bool>& stop,
+                    const std::function<void(const Info&)>& onInfo) {
     Impl& s = *impl_;
     Board& b = s.board;
-    b.set(pos, toMove == Side::Lower ? kBlack : kWhite);
+    b.set(pos, toMove);
     Result result;
     if (b.king[0] == 0 || b.king[1] == 0) return result;  // the game is over
 
@@ -357,33 +370,12 @@ Result Searcher::think(const Position& pos, Side toMove, const Limits& limits, c
     s.nodeLimit = limits.nodes;
     s.aborted = false;
     s.stop = &stop;
-    ++s.age;
+    s.table.newSearch();
     std::memset(s.killers, 0, sizeof s.killers);
-
-    // Time: a hard deadline where the search stops at once, and a softer
-    // budget after which no new iteration starts.
-    double softMs = 0;
-    s.hasDeadline = false;
-    if (!limits.infinite) {
-        if (limits.movetimeMs > 0) {
-            s.hasDeadline = true;
-            s.hardDeadline = s.start + std::chrono::milliseconds(std::max(1, limits.movetimeMs - 3));
-            softMs = limits.movetimeMs;
-        } else if (limits.timeLeftMs >= 0) {
-            const double left = limits.timeLeftMs;
-            const double margin = 30;
-            double budget = left / 30.0 + limits.incrementMs * 0.8 + limits.byoyomiMs * 0.9;
-            const double most = std::max(1.0, left + limits.byoyomiMs + limits.incrementMs - margin);
-            if (budget > most) budget = most;
-            const double hard = std::min(most, std::max(budget * 3.0, (double)limits.byoyomiMs - margin));
-            s.hasDeadline = true;
-            s.hardDeadline = s.start + std::chrono::milliseconds(static_cast<long>(std::max(1.0, hard)));
-            softMs = budget * 0.6;
-        }
-    }
+    s.budget = TimeBudget::plan(limits, s.start);
     const int maxDepth = limits.depth > 0 ? std::min(limits.depth, kMaxPly - 10) : kMaxPly - 10;
 
-    MoveList rootList;
+    MoveBuffer rootList;
     generateAll(b, rootList);
     if (rootList.size == 0) return result;
     Move best = rootList.moves[0];
@@ -406,36 +398,14 @@ Result Searcher::think(const Position& pos, Side toMove, const Limits& limits, c
         return result;
     }
 
+    // Iterative deepening: each iteration orders the next one's moves through
+    // the table, and an iteration cut short still leaves a finished choice.
     int completed = 0;
     int prevScore = 0;
     for (int depth = 1; depth <= maxDepth; ++depth) {
         s.rootDepth = depth;
         s.selDepth = 0;
-        int delta = 40;
-        int alpha = -kInfinity, beta = kInfinity;
-        if (depth >= 4 && std::abs(prevScore) < kMateBound) {
-            alpha = prevScore - delta;
-            beta = prevScore + delta;
-        }
-        int score;
-        for (;;) {
-            score = s.search(alpha, beta, depth, 0, true, false);
-            if (s.aborted) {
-                // A root move that raised alpha was searched with the full
-                // window: it may replace the last iteration's choice.
-                if (s.pvLength[0] > 0 && s.pv[0][0] != 0) best = s.pv[0][0];
-                break;
-            }
-            if (score <= alpha) {
-                alpha = std::max(-kInfinity, score - delta);
-            } else if (score >= beta) {
-                beta = std::min(kInfinity, score + delta);
-            } else {
-                break;
-            }
-            delta *= 2;
-            if (delta > 1000) alpha = -kInfinity, beta = kInfinity;
-        }
+        const int score = s.searchRoot(depth, prevScore);
         if (s.aborted) {
             // A root move that raised alpha was searched with the full
             // window: it may replace the last iteration's choice.
@@ -446,8 +416,7 @@ Result Searcher::think(const Position& pos, Side toMove, const Limits& limits, c
         prevScore = score;
         if (s.pvLength[0] > 0) best = s.pv[0][0];
         bestScore = score;
-        const auto elapsed = Clock::now() - s.start;
-        const long ms = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
+        const long ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - s.start).count();
         if (onInfo) {
             Info info;
             info.depth = depth;
@@ -457,19 +426,11 @@ Result Searcher::think(const Position& pos, Side toMove, const Limits& limits, c
             info.nps = ms > 0 ? s.nodes * 1000 / static_cast<std::uint64_t>(ms) : s.nodes * 1000;
             info.mateIn = mateInPlies(score);
             info.scoreCp = score;
-            Board copy = b;
-            std::string pv;
-            for (int i = 0; i < s.pvLength[0]; ++i) {
-                const Move m = s.pv[0][i];
-                if (!pv.empty()) pv += ' ';
-                pv += copy.usi(m);
-                copy.make(m);
-            }
-            info.pv = pv.empty() ? b.usi(best) : pv;
+            info.pv = s.pvText(best);
             onInfo(info);
         }
         if (score > kMateBound && depth >= mateInPlies(score)) break;  // a forced king capture is found
-        if (softMs > 0 && ms >= softMs) break;
+        if (s.budget.softMs > 0 && ms >= s.budget.softMs) break;
         if (stop.load()) break;
     }
     fillResult(b, best, result);

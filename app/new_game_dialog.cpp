@@ -1,0 +1,59 @@
+#include "new_game_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace xantu {
+
+NewGameDialog::NewGameDialog(const NewGameRequest& request, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("新規対局"));
+    auto* form = new QFormLayout;
+    opponent_ = new QComboBox(this);
+    opponent_->addItems({QStringLiteral("コンピュータ"), QStringLiteral("人間（二人で対局）")});
+    form->addRow(QStringLiteral("対局相手"), opponent_);
+    side_ = new QComboBox(this);
+    side_->addItems({QStringLiteral("先手"), QStringLiteral("後手")});
+    form->addRow(QStringLiteral("手番（盤の下側）"), side_);
+    level_ = new QComboBox(this);
+    for (int level = 1; level <= 4; ++level) level_->addItem(QStringLiteral("LEVEL%1").arg(level));
+    form->addRow(QStringLiteral("COMのﾚﾍﾞﾙ"), level_);
+    handicap_ = new QComboBox(this);
+    for (const std::string& name : request.handicapNames) handicap_->addItem(QString::fromStdString(name));
+    form->addRow(QStringLiteral("ﾊﾝﾃﾞｨｷｬｯﾌﾟ"), handicap_);
+
+    const NewGameChoice& c = request.initial;
+    opponent_->setCurrentIndex(c.vsComputer ? 0 : 1);
+    side_->setCurrentIndex(c.humanOrder < 0 ? 1 : 0);
+    level_->setCurrentIndex(std::clamp(c.level, 1, 4) - 1);
+    // The names run from ladder level −10; the middle one is level 0.
+    const int middle = static_cast<int>(request.handicapNames.size()) / 2;
+    handicap_->setCurrentIndex(std::clamp(middle + c.handicap, 0, std::max(0, handicap_->count() - 1)));
+    followOpponent();
+    connect(opponent_, &QComboBox::currentIndexChanged, this, [this] { followOpponent(); });
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+void NewGameDialog::followOpponent() {
+    // Two humans need no level.
+    level_->setEnabled(opponent_->currentIndex() == 0);
+}
+
+NewGameChoice NewGameDialog::choice() const {
+    NewGameChoice c;
+    c.vsComputer = opponent_->currentIndex() == 0;
+    c.humanOrder = side_->currentIndex() == 1 ? -1 : 1;
+    c.level = level_->currentIndex() + 1;
+    c.handicap = handicap_->currentIndex() - handicap_->count() / 2;
+    return c;
+}
+
+}  // namespace xantu

@@ -1,0 +1,28 @@
+#pragma once
+#include <QDialog>
+
+#include "platform/platform.h"
+
+class QComboBox;
+
+namespace xantu {
+
+// 新規対局: the opponent, the bottom player's side, the computer's level and
+// the handicap, one row each; OK starts the game. A later setting of a new
+// game is one more row of the form.
+class NewGameDialog : public QDialog {
+    Q_OBJECT
+public:
+    NewGameDialog(const NewGameRequest& request, QWidget* parent);
+    NewGameChoice choice() const;
+
+private:
+    void followOpponent();
+
+    QComboBox* opponent_;
+    QComboBox* side_;
+    QComboBox* level_;
+    QComboBox* handicap_;
+};
+
+}  // namespace xantu
