@@ -1,4 +1,8 @@
 #pragma once
+#include <concepts>
+#include <cstddef>
+#include <type_traits>
+
 #include "computer/score.h"
 #include "core/position.h"
 
@@ -39,5 +43,44 @@ struct TurnState {
     int bestPlaced = 0;
     int bestMovedPiece = 0;
 };
+
+// The fields of the memory kept with an unfinished game, for any archive
+// with integer/piece runs (the kept-game file): squares and codes within
+// their ranges, so that no value read back can lead the next search off the
+// board. `retired` marks slots of the first file version that nothing read.
+template <class A, class T>
+requires std::same_as<std::remove_const_t<T>, TurnState>
+void fields(A& a, T& t) {
+    constexpr long long kAny = 100000000;
+    constexpr std::size_t kCells = 10 * 10;
+    a.section("turn");
+    a.pieces(&t.savedBoard[0][0], kCells);
+    a.retired(8, 0, 18);  // copies of the two hands
+    a.retired(8, 0, 18);
+    a.retired(2, 0, 9);  // a king square
+    a.integer(t.savedEnemyHandTotal, 0, 40);
+    a.retired(1, 0, 40);
+    a.ints(&t.startManInfluence[0][0], kCells, -kAny, kAny);
+    a.ints(&t.startComInfluence[0][0], kCells, -kAny, kAny);
+    a.ints(&t.startComThreatX[0][0], kCells, -1, 11);
+    a.ints(&t.startComThreatY[0][0], kCells, -1, 11);
+    a.integer(t.startEscapeCount, 0, 9);
+    a.ints(&t.manPinned[0][0], kCells, 0, 1);
+    a.ints(&t.comPinned[0][0], kCells, 0, 1);
+    a.integer(t.comPinExists, 0, 1);
+    a.ints(&t.manBishopCheckSquares[0][0], kCells, 0, 1);
+    a.ints(t.pawnFiles.man, 10, 0, 1);
+    a.ints(t.pawnFiles.com, 10, 0, 1);
+    a.piece(t.candidatePiece);
+    a.integer(t.originKingDistance, 0, 9);
+    a.retiredPiece();  // the last promotable code
+    a.integer(t.bestScore, kScoreNone, -static_cast<long long>(kScoreNone));
+    a.integer(t.bestFromX, -2, 11);
+    a.integer(t.bestFromY, -2, 11);
+    a.integer(t.bestToX, -2, 11);
+    a.integer(t.bestToY, -2, 11);
+    a.piece(t.bestPlaced);
+    a.piece(t.bestMovedPiece);
+}
 
 }  // namespace xantu

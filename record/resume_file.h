@@ -3,12 +3,23 @@
 // unfinished game after quitting or a crash, in one versioned text file
 // beside the settings file. The window rewrites it after every move and
 // every change of the game, and removes it once nothing is left to resume.
+//
+// The file is a list of fields, written and read by one field list per part
+// of the game (`fields(archive, part)`), so that no field can be written in
+// one order and read in another. The record layer knows the parts it owns
+// (the game values, the Position, the clocks, the names, the move list);
+// the computer's memory between its turns is whatever type `Memory` the
+// caller gives, with its own `fields` found beside that type.
+#include <algorithm>
+#include <concepts>
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <type_traits>
 
 #include "clock/clocks.h"
-#include "computer/turn_state.h"
 #include "core/game_state.h"
 #include "core/position.h"
 #include "record/move_list.h"
@@ -16,8 +27,9 @@
 namespace xantu {
 
 inline constexpr const char* kResumeFileName = "Xantuペカナ将棋.resume";
-// The first line of the file; another line there is another format.
-inline constexpr std::string_view kResumeHeader = "XantuResume 1";
+// The version written; version 1 files (before the checksum line, with
+// slots that nothing read) are still read.
+inline constexpr int kResumeVersion = 2;
 
 // What a game record names besides the moves: when the game began, the
 // event and the players (texts in UTF-8).
@@ -27,13 +39,14 @@ struct ResumeGameInfo {
     int winner = 0;          // -1, 0 or +1
 };
 
-struct ResumeState {
+template <class Memory>
+struct KeptGame {
     GameState game;
     Position position;
     MoveList moves;
     Clocks clocks;
     // The computer player's memory between its turns: its next move reads it.
-    TurnState turn;
+    Memory turn;
     ResumeGameInfo info{};
 };
 
@@ -44,29 +57,272 @@ bool 調査_再開可能(const GameState& g);
 // Move-list entries worth keeping: 0 .. max(lastEntry, recordLength).
 int 調査_保存する手順数(const MoveList& list);
 
-std::string 作成_再開ファイル(const ResumeState& s);
-
 enum class ResumeReadStatus {
     Ok,
     NotFound,      // no file: nothing to resume
-    CannotRead,    // a folder, no permission, too large
-    OtherFormat,   // not this program's file, or another version of it
-    Broken,        // cut short, malformed, or a value out of range
+    CannotRead,    // a folder, no permission, an input error
+    OtherFormat,   // not this program's file (no header of it)
+    Newer,         // written by a newer version of the program
+    Broken,        // cut short, malformed, a checksum that does not match, a value out of range
     Inconsistent,  // a Position that cannot stand or a move list that does not fit together
 };
 
-struct ResumeReadResult {
-    ResumeReadStatus status = ResumeReadStatus::CannotRead;
-    ResumeState state;
+// ---- The two archives: one field list drives both ----------------------
+
+// Every value goes through integer/real/piece/text (or their runs) with the
+// range the reader accepts; a section name starts a line of the file.
+class ResumeWriter {
+public:
+    static constexpr bool reading = false;
+    int version() const { return kResumeVersion; }
+    bool failed() const { return false; }
+    void fail() {}
+
+    void section(const char* name);
+    void integer(long long v, long long lo, long long hi);
+    void real(double v, double lo, double hi);
+    void piece(int v);
+    void ints(const int* p, std::size_t n, long long lo, long long hi);
+    void pieces(const int* p, std::size_t n);
+    void text(const std::string& s);
+    // Slots of version 1 that nothing read: not written any more.
+    void retired(std::size_t, long long, long long) {}
+    void retiredPiece() {}
+
+    // The whole file: header, fields, "end" and the checksum line.
+    std::string finish() const;
+    // `content` (header to "end" line) with its checksum line added.
+    static std::string seal(std::string content);
+
+private:
+    std::string text_;
 };
+
+class ResumeReader {
+public:
+    static constexpr bool reading = true;
+    // `body`: the file after its header line, line ends as LF.
+    ResumeReader(std::string_view body, int version) : text_(body), version_(version) {}
+    int version() const { return version_; }
+    bool failed() const { return failed_; }
+    void fail() { failed_ = true; }
+
+    void section(const char* name);
+    template <std::integral T>
+    void integer(T& v, long long lo, long long hi) {
+        v = static_cast<T>(readInteger(lo, hi));
+    }
+    void real(double& v, double lo, double hi);
+    void piece(int& v);
+    void ints(int* p, std::size_t n, long long lo, long long hi);
+    void pieces(int* p, std::size_t n);
+    void text(std::string& s);
+    void retired(std::size_t n, long long lo, long long hi);
+    void retiredPiece();
+
+    // True when every field was read and "end" closes the file.
+    bool finish();
+
+private:
+    long long readInteger(long long lo, long long hi);
+    std::string_view word();
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    int version_ = kResumeVersion;
+    bool failed_ = false;
+};
+
+// ---- The field lists of the record layer's parts -----------------------
+
+template <class T, class U>
+concept KeptPart = std::same_as<std::remove_const_t<T>, U>;
+
+inline constexpr int kResumeCells = 10 * 10;
+inline constexpr int kResumeHandSlots = 8;
+inline constexpr double kResumeMaxSeconds = 1e9;
+inline constexpr int kResumeMaxEntries = 20000;
+
+template <class A, KeptPart<GameState> G>
+void fields(A& a, G& g) {
+    a.section("game");
+    a.integer(g.sideToMove, -1, 1);
+    a.integer(g.manSide, -1, 1);
+    a.integer(g.comSide, -1, 1);
+    a.integer(g.winnerSide, -1, 1);
+    a.integer(g.vsComputer, 0, 1);
+    a.integer(g.moveNumber, 0, 1000000);
+    a.retired(1, 0, 1000000);  // the move a game started at
+    a.integer(g.handicapLevel, -10, 10);
+    a.integer(g.comLevel, 1, 4);
+    a.integer(g.handicapSet, 0, 1);
+    a.integer(g.flipped, 0, 1);
+    a.integer(g.recordMode, 0, 1);
+    a.integer(g.paused, 0, 1);
+    a.integer(g.selectPhase, 0, 1);
+    a.integer(g.selFromX, -2, 11);
+    a.integer(g.selFromY, -2, 11);
+    a.integer(g.selToX, -2, 11);
+    a.integer(g.selToY, -2, 11);
+    a.piece(g.selPiece);
+    a.retiredPiece();  // the last promotable code
+}
+
+template <class A, KeptPart<Clocks> C>
+void fields(A& a, C& c) {
+    a.section("clocks");
+    a.real(c.turnStartTime, 0, kResumeMaxSeconds);
+    a.real(c.turnSeconds, 0, kResumeMaxSeconds);
+    a.real(c.manSeconds, 0, kResumeMaxSeconds);
+    a.real(c.comSeconds, 0, kResumeMaxSeconds);
+    a.integer(c.shownSecond, 0, static_cast<long long>(kResumeMaxSeconds));
+}
+
+template <class A, KeptPart<Position> P>
+void fields(A& a, P& p) {
+    a.section("position");
+    a.pieces(&p.board[0][0], kResumeCells);
+    a.ints(p.ownHand, kResumeHandSlots, 0, 18);
+    a.ints(p.enemyHand, kResumeHandSlots, 0, 18);
+    a.integer(p.manKingX, 0, 9);
+    a.integer(p.manKingY, 0, 9);
+    a.integer(p.comKingX, 0, 9);
+    a.integer(p.comKingY, 0, 9);
+    if constexpr (A::reading) {
+        p.ownHandTotal = p.enemyHandTotal = 0;
+        for (int k = 1; k < kResumeHandSlots; ++k) {
+            p.ownHandTotal += p.ownHand[k];
+            p.enemyHandTotal += p.enemyHand[k];
+        }
+    }
+}
+
+template <class A, KeptPart<ResumeGameInfo> I>
+void fields(A& a, I& info) {
+    a.section("info");
+    a.text(info.startDateTime);
+    a.text(info.event);
+    a.text(info.senteName);
+    a.text(info.goteName);
+    a.text(info.upperName);
+    a.text(info.lowerName);
+    a.integer(info.lowerSideOrder, -1, 1);
+    a.integer(info.winner, -1, 1);
+}
+
+// The entries worth keeping (調査_保存する手順数), each a Position with its
+// clock values and the code of the piece moved.
+template <class A, KeptPart<MoveList> M>
+void fields(A& a, M& m) {
+    a.section("moves");
+    a.integer(m.recordLength, 0, kResumeMaxEntries - 1);
+    a.integer(m.lastEntry, 0, kResumeMaxEntries - 1);
+    int count = 調査_保存する手順数(m);
+    a.integer(count, 1, kResumeMaxEntries);
+    if constexpr (A::reading) {
+        if (a.failed() || count != std::max(m.lastEntry, m.recordLength) + 1) {
+            a.fail();
+            return;
+        }
+        m.entries.assign(static_cast<std::size_t>(std::max(count, 501)), MoveListEntry{});
+    }
+    for (int k = 0; k < count && !a.failed(); ++k) {
+        auto& e = m.entries[static_cast<std::size_t>(k)];
+        a.section("entry");
+        a.pieces(&e.board[0][0], kResumeCells);
+        a.ints(e.ownHand, kResumeHandSlots, 0, 18);
+        a.ints(e.enemyHand, kResumeHandSlots, 0, 18);
+        a.real(e.manSecondsBefore, 0, kResumeMaxSeconds);
+        a.real(e.manSecondsAfter, 0, kResumeMaxSeconds);
+        a.real(e.comSecondsBefore, 0, kResumeMaxSeconds);
+        a.real(e.comSecondsAfter, 0, kResumeMaxSeconds);
+        a.piece(e.movedPiece);
+    }
+}
+
+// The whole game, in the order of the file. `fields(a, s.turn)` is the
+// computer's own list, found beside its memory type.
+template <class A, class S>
+requires requires(S& s) {
+    s.turn;
+    s.info;
+}
+void fields(A& a, S& s) {
+    fields(a, s.game);
+    fields(a, s.clocks);
+    fields(a, s.position);
+    fields(a, s.turn);
+    fields(a, s.info);
+    fields(a, s.moves);
+}
+
+// ---- Whole files -------------------------------------------------------
+
+// The checks a game read back must pass before any of it is used: a game
+// that can go on, a Position that can stand, a move list that fits it.
+bool 調査_再開局面の整合(const GameState& g, const Position& p, const MoveList& m);
+
+// A file's bytes made ready for the field list: a leading BOM and every CR
+// dropped (an editor of another system may have added them), the header and
+// version read, the checksum line checked. On Ok, `body` is what follows the
+// header line, ready for a ResumeReader of `version`.
+struct ResumeBody {
+    ResumeReadStatus status = ResumeReadStatus::Broken;
+    int version = 0;
+    std::string body;
+};
+ResumeBody 開封_再開ファイル(std::string_view bytes);
+
+template <class Memory>
+struct KeptGameRead {
+    ResumeReadStatus status = ResumeReadStatus::CannotRead;
+    KeptGame<Memory> state;
+};
+
+template <class Memory>
+std::string writeKeptGame(const KeptGame<Memory>& s) {
+    ResumeWriter w;
+    fields(w, s);
+    return w.finish();
+}
 
 // Parses and checks a whole file content; on any status but Ok the state
 // is not to be used.
-ResumeReadResult 解析_再開ファイル(std::string_view bytes);
-ResumeReadResult 読込_再開ファイル(const std::filesystem::path& file);
+template <class Memory>
+KeptGameRead<Memory> parseKeptGame(std::string_view bytes) {
+    KeptGameRead<Memory> result;
+    const ResumeBody opened = 開封_再開ファイル(bytes);
+    result.status = opened.status;
+    if (opened.status != ResumeReadStatus::Ok) return result;
+    ResumeReader r(opened.body, opened.version);
+    fields(r, result.state);
+    if (!r.finish()) {
+        result.status = ResumeReadStatus::Broken;
+        return result;
+    }
+    const KeptGame<Memory>& s = result.state;
+    if (!調査_再開局面の整合(s.game, s.position, s.moves)) result.status = ResumeReadStatus::Inconsistent;
+    return result;
+}
 
-// Writes the file whole (temporary file, flushed to the disk, renamed).
-bool 書込_再開ファイル(const ResumeState& s, const std::filesystem::path& file);
+// The bytes of a kept file: Ok, NotFound, or CannotRead (a folder, no
+// permission; a file far larger than any game is Broken).
+struct ResumeBytes {
+    ResumeReadStatus status = ResumeReadStatus::CannotRead;
+    std::string bytes;
+};
+ResumeBytes 読込_再開ファイルの中身(const std::filesystem::path& file);
+
+template <class Memory>
+KeptGameRead<Memory> readKeptGame(const std::filesystem::path& file) {
+    ResumeBytes read = 読込_再開ファイルの中身(file);
+    if (read.status != ResumeReadStatus::Ok) {
+        KeptGameRead<Memory> result;
+        result.status = read.status;
+        return result;
+    }
+    return parseKeptGame<Memory>(read.bytes);
+}
 
 // The one message shown when a file is there but cannot be used.
 std::string_view 再開ファイル破損メッセージ(ResumeReadStatus status);

@@ -19,8 +19,8 @@
 #include "options/options.h"
 #include "platform/platform.h"
 #include "record/move_list.h"
-#include "record/resume_file.h"
 #include "sound/sound_module.h"
+#include "window/kept_game.h"
 
 namespace xantu {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "record/resume_file.h"
+#include "window/kept_game.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -2,12 +2,12 @@
 // can be checked from outside: the moves, whose turn it is, the level and
 // the SFEN of the Position on the board. A file the game would refuse gives
 // one line on stderr with the reason (not-found, cannot-read, other-format,
-// broken, inconsistent) and exit status 2.
+// newer-version, broken, inconsistent) and exit status 2.
 #include <cstdio>
 
 #include "core/sfen.h"
-#include "record/resume_file.h"
 #include "tools/engine/commands.h"
+#include "window/kept_game.h"
 
 namespace xantu::engine {
 
@@ -19,6 +19,7 @@ const char* statusName(ResumeReadStatus s) {
     case ResumeReadStatus::NotFound: return "not-found";
     case ResumeReadStatus::CannotRead: return "cannot-read";
     case ResumeReadStatus::OtherFormat: return "other-format";
+    case ResumeReadStatus::Newer: return "newer-version";
     case ResumeReadStatus::Broken: return "broken";
     case ResumeReadStatus::Inconsistent: return "inconsistent";
     }
