@@ -227,6 +227,14 @@ public:
     void 再開_確認();
     // Puts a kept game on the board as stepping through the moves would.
     void 適用_再開(const ResumeState& s);
+    // Renames a kept file that cannot be used to "….unreadable-YYYYMMDD-HHMMSS"
+    // beside it (the newest three stay); its new path, or empty when it
+    // could not be renamed.
+    std::string setAside(const std::filesystem::path& file);
+    // A game kept by a newer version of the program is not written over.
+    bool keepNewerGame_ = false;
+    // The failure to keep the game was told for the game under way.
+    bool saveFailureShown_ = false;
 
     // ---- State (plain structs, public for the tests) -------------------
     Platform& plat;
