@@ -89,6 +89,8 @@ public:
     // Marks over the drawing: the mark of the side to move (0: none) beside
     // its clock, and the squares of the last move. Only changes reach the window.
     void 描画_手番と直前の手(int 手番, const LastMove& 直前の手);
+    // A small mark while keeping the unfinished game fails.
+    void 描画_保存不可(bool failing);
 
     bool fontBold() const { return bold_; }
 
@@ -152,6 +154,7 @@ private:
     int shownTurn_ = 0;
     LastMove shownMove_;
     bool marksShown_ = false;
+    bool saveFailing_ = false;
     int shownCounter_ = -1;  // -1: no counter on the window
     ShownNotation notations_[2];
     std::vector<ShownHeader> headers_;

@@ -1,7 +1,7 @@
 #include <cassert>
 
 #include "computer/mate_search.h"
-#include "computer/search.h"
+#include "computer/one_ply_search.h"
 #include "core/hand_rows.h"
 #include "core/move_rules.h"
 #include "window/game_window.h"
@@ -44,16 +44,12 @@ void GameWindow::com_ban() {
     plat.canvas.refresh();
 
     // The search; the clock keeps running through the ticks.
-    const SearchResult r = g.comLevel == kStrongLevel
-                               ? strongSearch()
-                               : comSearch(
-                                     pos, inf, turn, g.comLevel,
-                                     [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
+    const Thought r = computerThinks();
     assert(pos.ok(SetBound::Waived));
     // Esc or closing the window during the strong search: the program ends
     // as soon as this turn is left, without making a move.
     if (g.comLevel == kStrongLevel && (exitAfterBusy_ || exitRequested_)) return;
-    if (!r.found) {
+    if (!r.hasMove) {
         // Nothing can move and nothing is in hand: the human has won.
         plat.clock.setTimerEnabled(false);
         screen.消去_移動結果(g.comSide);

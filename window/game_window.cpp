@@ -219,6 +219,7 @@ bool GameWindow::askToLeave() {
 // ---- Initial setup and full redraw --------------------------------------
 
 void GameWindow::初期設定() {
+    saveFailureShown_ = false;  // a new game is told of its own failures
     // No game, no handicap, no moves.
     g.handicapLevel = 0;
     g.handicapSet = 0;

@@ -8,9 +8,10 @@
 #include <string_view>
 
 #include "clock/clocks.h"
-#include "computer/search.h"
+#include "computer/one_ply_search.h"
 #include "computer/turn_state.h"
 #include "core/game_state.h"
+#include "core/player.h"
 #include "core/position.h"
 #include "display/move_list_panel.h"
 #include "display/screen.h"
@@ -18,7 +19,6 @@
 #include "options/options.h"
 #include "platform/platform.h"
 #include "record/move_list.h"
-#include "search/searcher.h"
 #include "sound/sound_module.h"
 #include "window/kept_game.h"
 
@@ -249,6 +249,14 @@ public:
     void 再開_確認();
     // Puts a kept game on the board as stepping through the moves would.
     void 適用_再開(const ResumeState& s);
+    // Renames a kept file that cannot be used to "….unreadable-YYYYMMDD-HHMMSS"
+    // beside it (the newest three stay); its new path, or empty when it
+    // could not be renamed.
+    std::string setAside(const std::filesystem::path& file);
+    // A game kept by a newer version of the program is not written over.
+    bool keepNewerGame_ = false;
+    // The failure to keep the game was told for the game under way.
+    bool saveFailureShown_ = false;
 
     // ---- State (plain structs, public for the tests) -------------------
     Platform& plat;
@@ -285,7 +293,7 @@ public:
     // (the computer to move, as the upper side) and a flag that asks it to
     // stop at once. Left empty, the window's own Searcher thinks for
     // kStrongThinkMs; tests put a stub here.
-    std::function<search::Result(const Position&, const std::atomic<bool>&)> strongThink;
+    std::function<Thought(const Position&, const std::atomic<bool>&)> strongThink;
     // The drawing area; a wider screen layout grows it before Form_Load.
     TwipsArea area;
     // The side the player chose last in 新規対局 (kept in the settings file).
@@ -343,12 +351,15 @@ private:
     // After an event: the study displays follow what it changed.
     void afterEvent();
     void applyAreaWidth();
-    // The strong search's move in the one-ply search's terms, found on a
-    // worker thread while the window waits (and stays painted). Stops the
-    // search at once when the program is asked to end.
-    SearchResult strongSearch();
+    // The computer's move for the upper side. A player that does not answer
+    // at once thinks on a worker thread while the window waits (and stays
+    // painted), and is stopped at once when the program is asked to end.
+    Thought computerThinks();
+    // The player of a level (kept for LEVEL4, whose table lives across moves).
+    Player& computerPlayer(int level);
+    static void tickClock(void* self);
     // The strong search's bounds: 1 s, or the computer's clock in a timed game.
-    search::Limits 時計_探索制限() const;
+    Limits 時計_探索制限() const;
     // Records the start time and the players of a new game for KIF files.
     void 対局情報設定();
     // The file chooser for a KIF or CSA file, opened in the folder last used
@@ -364,7 +375,8 @@ private:
     // The lower side's order value (+1 when it is 先手) of the game shown.
     int lowerSideOrder() const;
 
-    std::unique_ptr<search::Searcher> searcher_;  // made at the first strong turn
+    std::unique_ptr<Player> strongPlayer_;  // made at the first strong turn
+    std::unique_ptr<Player> onePlyPlayer_;
     bool exitRequested_ = false;
     bool terminated_ = false;
     int busyDepth_ = 0;

@@ -1,9 +1,12 @@
-// The computer's move at the strong level: the search runs on a worker
-// thread, the window keeps its clock moving and stays painted meanwhile.
+// The computer's move: the one-ply player answers at once on the game's own
+// state; LEVEL4 runs on a worker thread while the window keeps its clock
+// moving and stays painted.
 #include <algorithm>
 #include <thread>
 
+#include "computer/one_ply_player.h"
 #include "core/legal_moves.h"
+#include "search/level4_player.h"
 #include "window/game_window.h"
 
 namespace xantu {
@@ -15,15 +18,15 @@ constexpr int kSlicesPerTick = 5;  // Timer1 fires every 50 ms
 
 // Whether the search's answer is one of the moves the rules allow the upper
 // side here, placed code and promotion included.
-bool allowedForUpperSide(const Position& p, const search::Result& found) {
+bool allowedForUpperSide(const Position& p, const Thought& found) {
     const std::vector<Move> moves = legalMoves(p, Side::Upper);
     return std::find(moves.begin(), moves.end(), found.move) != moves.end();
 }
 
 }  // namespace
 
-search::Limits GameWindow::時計_探索制限() const {
-    search::Limits limits;
+Limits GameWindow::時計_探索制限() const {
+    Limits limits;
     const TimeControl& t = 時計_持ち時間(g.comSide);
     if (!clk.control.timed() || !t.timed()) {
         limits.movetimeMs = kStrongThinkMs;
@@ -46,17 +49,33 @@ search::Limits GameWindow::時計_探索制限() const {
     return limits;
 }
 
-SearchResult GameWindow::strongSearch() {
-    if (!strongThink && !searcher_) searcher_ = std::make_unique<search::Searcher>();
+void GameWindow::tickClock(void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }
+
+Player& GameWindow::computerPlayer(int level) {
+    if (level == kStrongLevel) {
+        if (!strongPlayer_) strongPlayer_ = std::make_unique<search::Level4Player>();
+        return *strongPlayer_;
+    }
+    // The one-ply player thinks on the game's own state, kept across turns.
+    onePlyPlayer_ = std::make_unique<OnePlyPlayer>(level, pos, inf, turn, &GameWindow::tickClock, this);
+    return *onePlyPlayer_;
+}
+
+Thought GameWindow::computerThinks() {
+    Player& player = computerPlayer(g.comLevel);
+    if (player.answersAtOnce()) {
+        const std::atomic<bool> never{false};
+        return player.think(pos, Side::Upper, Limits{}, never);
+    }
     std::atomic<bool> stop{false}, done{false};
-    search::Result found;
+    Thought found;
     const Position position = pos;
-    const search::Limits limits = 時計_探索制限();
+    const Limits limits = 時計_探索制限();
     std::thread worker([&] {
         if (strongThink) {
             found = strongThink(position, stop);
         } else {
-            found = searcher_->go(position, Side::Upper, limits, stop);
+            found = player.think(position, Side::Upper, limits, stop);
         }
         done = true;
     });
@@ -75,16 +94,12 @@ SearchResult GameWindow::strongSearch() {
     }
     worker.join();
 
-    SearchResult r;
-    if (exitAfterBusy_ || exitRequested_ || !found.hasMove) return r;
+    if (exitAfterBusy_ || exitRequested_ || !found.hasMove) return Thought{};
     if (!allowedForUpperSide(pos, found)) {
         // Never play a move the rules refuse: the one-ply player answers instead.
-        return comSearch(
-            pos, inf, turn, 3, [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
+        return computerPlayer(3).think(pos, Side::Upper, Limits{}, stop);
     }
-    r.found = true;
-    r.move = found.move;
-    return r;
+    return found;
 }
 
 }  // namespace xantu
