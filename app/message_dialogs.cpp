@@ -9,6 +9,7 @@
 #include <QSpacerItem>
 
 #include "new_game_dialog.h"
+#include "time_control_dialog.h"
 
 namespace xantu {
 
@@ -94,5 +95,7 @@ std::optional<NewGameChoice> MessageDialogs::chooseNewGame(const NewGameRequest&
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.choice();
 }
+
+bool MessageDialogs::chooseTimeControls(TimeControls& controls) { return editTimeControls(parent_.data(), controls); }
 
 }  // namespace xantu

@@ -83,12 +83,17 @@ public:
     void 消去_移動結果(int IN_手番);
 
     // Clocks
+    // A countdown clock of a timed game: `text` in `colour` where
+    // 描画_所有時間 draws the side's total (only while 経過時間 is checked).
+    void 描画_残り時間(int IN_手番, const std::string& text, int colour);
     void 描画_所有時間(int IN_手番, double IN_思考時間);
     void 消去_所有時間(int IN_手番);
 
     // Marks over the drawing: the mark of the side to move (0: none) beside
     // its clock, and the squares of the last move. Only changes reach the window.
     void 描画_手番と直前の手(int 手番, const LastMove& 直前の手);
+    // A small mark while keeping the unfinished game fails.
+    void 描画_保存不可(bool failing);
 
     bool fontBold() const { return bold_; }
 
@@ -156,6 +161,7 @@ private:
     LastMove shownMove_;
     bool marksShown_ = false;
     bool marksOverOverlay_ = false;
+    bool saveFailing_ = false;
     int shownCounter_ = -1;  // -1: no counter on the window
     ShownNotation notations_[2];
     std::vector<ShownHeader> headers_;

@@ -128,7 +128,17 @@ void Screen::描画_手番と直前の手(int 手番, const LastMove& 直前の�
         marks.push_back(
             {Mark::Kind::Badge, cellX(left), cellY(10.1), cellX(left + 1.4), cellY(10.6), colourSelect, "手番", 3});
     }
+    if (saveFailing_)
+        marks.push_back(
+            {Mark::Kind::Badge, cellX(-1.6), cellY(10.7), cellX(-0.2), cellY(11.2), colourSelect, "未保存"});
     plat_.canvas.setMarks(marks);
+}
+
+void Screen::描画_保存不可(bool failing) {
+    if (failing == saveFailing_) return;
+    saveFailing_ = failing;
+    marksShown_ = false;
+    描画_手番と直前の手(shownTurn_, shownMove_);
 }
 
 }  // namespace xantu

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -97,6 +98,13 @@ public:
         const NewGameChoice choice = newGameChoices.front();
         newGameChoices.pop_front();
         return choice;
+    }
+    // Answers the 持ち時間 dialog with `timeAnswer` (cancelled when empty).
+    bool chooseTimeControls(TimeControls& controls) override {
+        ++timeDialogs;
+        if (!timeAnswer) return false;
+        controls = *timeAnswer;
+        return true;
     }
 
     // ---- Menus
@@ -195,6 +203,8 @@ public:
     std::string clipboardText;
     std::deque<NewGameChoice> newGameChoices;
     std::vector<NewGameRequest> newGameRequests;
+    std::optional<TimeControls> timeAnswer;
+    int timeDialogs = 0;
     std::string dateTime = "2026/12/07 10:00:00";
     std::vector<std::string> sounds;
     std::set<std::string> checks;

@@ -1,6 +1,7 @@
 #include "options/settings_file.h"
 
 #include <optional>
+#include <utility>
 
 #include "core/cp932.h"
 
@@ -99,6 +100,11 @@ std::vector<Setting> 解析_環境設定(std::string_view bytes) {
             if (value.empty()) continue;
             s.key = SettingKey::RecordFolder;
             s.text = std::string(value);
+        } else if (key == "持ち時間MAN" || key == "持ち時間COM") {
+            const std::optional<TimeControl> t = 解析_持ち時間文字列(value);
+            if (!t) continue;
+            s.key = key == "持ち時間MAN" ? SettingKey::TimeMan : SettingKey::TimeCom;
+            s.time = 調整_持ち時間(*t);
         } else {
             continue;
         }
@@ -139,6 +145,11 @@ std::string 作成_環境設定(const SettingsValues& values) {
         if (const std::optional<std::string> folder = utf8ToCp932("棋譜フォルダ=" + values.recordFolder + "\r\n"))
             bytes += *folder;
     }
+    std::string times;
+    for (const auto& [key, t] :
+         {std::pair{"持ち時間MAN=", values.timeControls.man}, std::pair{"持ち時間COM=", values.timeControls.com}})
+        if (t.timed()) times.append(key).append(作成_持ち時間文字列(t)).append("\r\n");
+    bytes += utf8ToCp932(times).value_or(std::string());
     return bytes;
 }
 

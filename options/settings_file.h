@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "clock/time_control.h"
+
 namespace xantu {
 
 inline constexpr const char* kSettingsFileName = "Xantuペカナ将棋.ini";
@@ -27,6 +29,8 @@ enum class SettingKey {
     HumanOrder,
     WindowPlace,
     WindowMaximised,
+    TimeMan,
+    TimeCom
 };
 
 // One recognised line.
@@ -47,12 +51,17 @@ enum class SettingKey {
 //  WindowPlace: "ウィンドウ", the window's corner and size in pixels as
 //               "x,y,width,height" in `text` (any other value is not returned);
 //  WindowMaximised: "最大化": `on` for "ON".
+//  TimeMan, TimeCom: "持ち時間MAN", "持ち時間COM", the time control of the
+//               lower and the upper side ("10分＋秒読み30秒", "10分＋加算10秒",
+//               "10分") in `time`; a value that does not read as one is not
+//               returned.
 struct Setting {
     SettingKey key = SettingKey::Theme;
     int theme = 0;
     bool on = false;
     std::string text{};
     int number = 0;
+    TimeControl time{};
     bool operator==(const Setting&) const = default;
 };
 
@@ -97,6 +106,8 @@ struct SettingsValues {
     // pixels, empty before the first end; and whether it was maximised.
     std::string windowPlace{};
     bool windowMaximised = false;
+    // No clock for either side until the user sets one.
+    TimeControls timeControls{};
     bool operator==(const SettingsValues&) const = default;
 };
 
@@ -117,7 +128,8 @@ bool 解析_ウィンドウ位置(std::string_view text, int& x, int& y, int& wi
 // "成・不成を確認=OFF" when that question is off (likewise), the level and
 // the side when they are not LEVEL3 and 先手 (likewise), the window's place
 // once it has one and "最大化=ON" when it was maximised, and,
-// when there is one, 棋譜フォルダ, each line ended by CR LF, in CP932. A
+// when there is one, 棋譜フォルダ, then 持ち時間MAN and 持ち時間COM for a side
+// that has a clock (none writes no line), each line ended by CR LF, in CP932. A
 // folder whose name CP932 cannot hold is left out (the panel then opens in
 // the home folder next time).
 std::string 作成_環境設定(const SettingsValues& values);

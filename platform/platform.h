@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "clock/time_control.h"
+
 namespace xantu {
 
 // The one boundary between the game and the desktop. The Qt front end
@@ -55,6 +57,7 @@ struct NewGameChoice {
     int humanOrder = 1;      // the bottom player's order: +1 先手, −1 後手
     int level = 3;           // the computer's level, 1..4
     int handicap = 0;        // the handicap ladder's level, −10..+10 (0: none)
+    TimeControls time{};     // each side's clock (none: the clocks count up)
     bool operator==(const NewGameChoice&) const = default;
 };
 // The dialog's texts that the game owns: the handicap ranks by name, from
@@ -121,6 +124,10 @@ public:
     virtual std::string chooseFile(const FileRequest& /*request*/) { return {}; }
     // Modal 新規対局 dialog: the choice on OK, no value when cancelled.
     virtual std::optional<NewGameChoice> chooseNewGame(const NewGameRequest& /*request*/) { return std::nullopt; }
+    // Modal 持ち時間 dialog: each side's time control, shown as `controls`
+    // holds them. True with the new values on OK; false, `controls`
+    // untouched, on cancel.
+    virtual bool chooseTimeControls(TimeControls& /*controls*/) { return false; }
 };
 
 // The desktop's clipboard, as text.

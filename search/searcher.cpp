@@ -430,7 +430,7 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
             onInfo(info);
         }
         if (score > kMateBound && depth >= mateInPlies(score)) break;  // a forced king capture is found
-        if (s.budget.softMs > 0 && ms >= s.budget.softMs) break;
+        if (s.budget.softMs > 0 && ms >= s.budget.softLimitMs(score)) break;
         if (stop.load()) break;
     }
     fillResult(b, best, result);

@@ -9,33 +9,18 @@
 #include <string>
 
 #include "core/move.h"
+#include "core/player.h"
 #include "core/position.h"
 #include "core/sfen.h"
 #include "search/limits.h"
 
 namespace xantu::search {
 
-// One line of progress, sent after each completed iteration.
-struct Info {
-    int depth = 0;
-    int selDepth = 0;
-    int scoreCp = 0;  // from the side to move's view
-    int mateIn = 0;   // plies to a king capture: > 0 we win, < 0 we lose, 0 none
-    std::uint64_t nodes = 0;
-    std::uint64_t nps = 0;
-    int timeMs = 0;
-    std::string pv;  // USI moves separated by single spaces
-};
+// One line of progress (core/player.h).
+using Info = xantu::Info;
 
 // The chosen move and what the search knows of it.
-struct Result {
-    bool hasMove = false;  // false: no move at all (USI "bestmove resign")
-    xantu::Move move;
-    int scoreCp = 0;
-    int mateIn = 0;
-    std::uint64_t nodes = 0;
-    int depth = 0;
-};
+using Result = xantu::Thought;
 
 // One engine instance: owns its transposition table and history, which live
 // across the moves of a game. Not thread-safe; one search at a time. `stop`

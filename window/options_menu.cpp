@@ -66,6 +66,8 @@ void GameWindow::読込_環境設定ファイル() {
             解析_ウィンドウ位置(s.text, windowPlace.x, windowPlace.y, windowPlace.width, windowPlace.height);
             break;
         case SettingKey::WindowMaximised: windowPlace.maximised = s.on; break;
+        case SettingKey::TimeMan: opt.timeControls.man = s.time; break;
+        case SettingKey::TimeCom: opt.timeControls.com = s.time; break;
         }
     }
     // The record panel opens where records were last read or written.
@@ -100,6 +102,7 @@ void GameWindow::書込_環境設定ファイル() {
         v.windowPlace = std::to_string(windowPlace.x) + "," + std::to_string(windowPlace.y) + "," +
                         std::to_string(windowPlace.width) + "," + std::to_string(windowPlace.height);
     v.windowMaximised = windowPlace.valid() && windowPlace.maximised;
+    v.timeControls = opt.timeControls;
     // A file that cannot be written leaves the choices of this run as they are.
     書込_環境設定(v, settingsPath);
 }
@@ -141,14 +144,14 @@ void GameWindow::SIDOU_Click() {
 void GameWindow::KEIKA_Click() {
     if (plat.menus.checked("KEIKA")) {
         plat.menus.setChecked("KEIKA", false);
-        plat.clock.setTimerEnabled(false);
+        // A timed game's clock keeps running unseen: time still runs out.
+        if (!clk.control.timed()) plat.clock.setTimerEnabled(false);
         screen.消去_所有時間(g.manSide);
         screen.消去_所有時間(g.comSide);
     } else {
         plat.menus.setChecked("KEIKA", true);
         plat.clock.setTimerEnabled(true);
-        screen.描画_所有時間(g.comSide, clk.comSeconds);
-        screen.描画_所有時間(g.manSide, clk.manSeconds);
+        描画_両時計();
     }
     書込_環境設定ファイル();
 }
