@@ -95,7 +95,7 @@ void MainWindow::place(double left, double top, double width, double height) {
     adjustSize();
     canvas_->setMinimumSize(canvas_->minimumSizeHint());
     canvas_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    // Centred on the free area (the game's own corner is the spec's 0, 0,
+    // Centred on the free area (the classic place is the screen's corner 0, 0,
     // which the centring replaces on a screen with room to spare).
     const QSize whole = size() + frame;
     const QPoint centred(free.left() + std::max(0, (free.width() - whole.width()) / 2),

@@ -214,7 +214,7 @@ public:
     double 調査_残り持ち時間(int side) const;
     // What `side`'s clock shows now (the running turn counted for the side to move).
     ClockReading 時計_読み(int side) const;
-    // A clock: the countdown in a timed game, the spec's total otherwise.
+    // A clock: the countdown in a timed game, the counting-up total otherwise.
     void 描画_時計(int side);
     void 描画_両時計();
     // A new game takes the time controls of the options.
