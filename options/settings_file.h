@@ -25,6 +25,7 @@ enum class SettingKey {
     PromotionQuestion,
     ComLevel,
     HumanOrder,
+    Level4Strength,
 };
 
 // One recognised line.
@@ -42,6 +43,9 @@ enum class SettingKey {
 //               computer: "LEVEL1".."LEVEL4" as 1..4 in `number`;
 //  HumanOrder:  "手番", the side the player last chose: "先手" +1 or "後手" −1
 //               in `number`. Other values of these two are not returned.
+//  Level4Strength: "LEVEL4の強さ", the step of LEVEL4 last chosen: "入門"
+//               0, "初級" 1, "中級" 2, "上級" 3, "最強" 4 in `number`; other
+//               values are not returned.
 struct Setting {
     SettingKey key = SettingKey::Theme;
     int theme = 0;
@@ -88,6 +92,8 @@ struct SettingsValues {
     // The level and the side of the last new game chosen (3 and 先手 until then).
     int comLevel = 3;
     int humanOrder = 1;
+    // The step of LEVEL4, 0 (入門) .. 4 (最強, full strength, until chosen).
+    int level4Strength = 4;
     bool operator==(const SettingsValues&) const = default;
 };
 
@@ -103,7 +109,8 @@ std::string_view 背景画の名前(int theme);
 // "棋譜表示=ON" and "利き表示=ON" for those that are on (an off one writes no
 // line, so a file with both off is the same as before they existed),
 // "成・不成を確認=OFF" when that question is off (likewise), the level and
-// the side when they are not LEVEL3 and 先手 (likewise), and,
+// the side when they are not LEVEL3 and 先手 (likewise), the step of LEVEL4
+// when it is not 最強 (likewise), and,
 // when there is one, 棋譜フォルダ, each line ended by CR LF, in CP932. A
 // folder whose name CP932 cannot hold is left out (the panel then opens in
 // the home folder next time).

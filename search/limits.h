@@ -1,7 +1,9 @@
 #pragma once
 // What bounds one LEVEL4 search: depth, nodes, a fixed time, or the clock of
-// the side to move, the way USI `go` gives them.
+// the side to move, the way USI `go` gives them, and the strength asked for.
 #include <cstdint>
+
+#include "search/strength.h"
 
 namespace xantu::search {
 
@@ -19,6 +21,9 @@ struct Limits {
     int incrementMs = 0;
     int byoyomiMs = 0;
     bool infinite = false;
+    // Below full strength the search also keeps to the step's own budget
+    // and picks among near-best moves (search/strength.h).
+    Strength strength = kFullStrength;
 };
 
 }  // namespace xantu::search

@@ -107,6 +107,8 @@ public:
     void LEVEL2_Click();
     void LEVEL3_Click();
     void LEVEL4_Click();
+    // LEVEL4の強さ: the step of LEVEL4, STRENGTH1 (入門) .. STRENGTH5 (最強).
+    void selectStrength(search::Strength s);
     void STOP_Click();
     void CANCEL_Click();
     void REVERSE_Click();
@@ -254,6 +256,9 @@ public:
     TwipsArea area;
     // The side the player chose last in 新規対局 (kept in the settings file).
     int preferredOrder = kSente;
+    // The step of LEVEL4 (its check mark under LEVEL4の強さ), kept in the
+    // settings file.
+    search::Strength strength_ = search::kFullStrength;
     // All sound is off (the BGM setting is kept as it is).
     bool muted = false;
     // Sound handles; 0 = none.

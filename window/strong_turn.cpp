@@ -33,6 +33,7 @@ SearchResult GameWindow::strongSearch() {
         } else {
             search::Limits limits;
             limits.movetimeMs = kStrongThinkMs;
+            limits.strength = strength_;
             found = searcher_->go(position, Side::Upper, limits, stop);
         }
         done = true;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <vector>
 
 #include "core/legal_moves.h"
@@ -108,6 +109,10 @@ void UsiSession::commandUsi() {
     say("id name Xantu ペカナ将棋");
     say("id author Xantu ペカナ将棋 開発チーム");
     say("option name Level type spin default 4 min 1 max 4");
+    std::string strengths =
+        "option name Strength type combo default " + std::string(search::strengthName(search::kFullStrength));
+    for (const std::string_view name : search::kStrengthNames) strengths += " var " + std::string(name);
+    say(strengths);
     say("option name USI_Hash type spin default " + std::to_string(hashMegabytes_) + " min 1 max " +
         std::to_string(config_.maxHashMegabytes));
     say("usiok");
@@ -129,6 +134,13 @@ void UsiSession::commandSetOption(std::string_view rest) {
             return;
         }
         level_ = v;
+    } else if (name == "Strength") {
+        const std::optional<search::Strength> s = search::strengthNamed(value);
+        if (!s) {
+            say("info string Strength は 入門 初級 中級 上級 最強 のどれかです: " + std::string(value));
+            return;
+        }
+        strength_ = *s;
     } else if (name == "USI_Hash") {
         std::size_t v = 0;
         if (!readNumber(value, v) || v < 1 || v > config_.maxHashMegabytes) {
@@ -245,6 +257,7 @@ void UsiSession::commandGo(std::string_view rest) {
     }
     limits.timeLeftMs = side_ == Side::Lower ? btime : wtime;
     limits.incrementMs = side_ == Side::Lower ? binc : winc;
+    limits.strength = strength_;
 
     if (level_ == 4 && !searcher_) searcher_ = std::make_unique<search::Searcher>(hashMegabytes_);
     stop_ = false;

@@ -52,6 +52,7 @@ private:
     std::mutex outMutex_;
 
     int level_ = 4;
+    search::Strength strength_ = search::kFullStrength;  // LEVEL4's step
     std::size_t hashMegabytes_;
     std::unique_ptr<search::Searcher> searcher_;  // made when LEVEL4 first searches
 
