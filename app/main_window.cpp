@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "canvas_widget.h"
+#include "clipboard_qt.h"
 #include "file_panel_widget.h"
 #include "install_paths.h"
 #include "menu_set.h"
@@ -37,7 +38,8 @@ MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindo
 
     // The WAV files: the current folder first (the game looks there itself),
     // then beside the program, its installed data folder and the source tree.
-    platform_.emplace(Platform{*canvas_, *dialogs_, *menus_, *clock_, *panel_, *sound_, *this,
+    clipboard_ = std::make_unique<ClipboardQt>();
+    platform_.emplace(Platform{*canvas_, *dialogs_, *menus_, *clock_, *panel_, *sound_, *this, *clipboard_,
                                static_cast<std::intptr_t>(winId()), soundFolders()});
 
     // Sees every event first, so that input for this window can be thrown

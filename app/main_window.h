@@ -9,6 +9,7 @@
 namespace xantu {
 
 class CanvasWidget;
+class ClipboardQt;
 class FilePanelWidget;
 class GameWindow;
 class MenuSet;
@@ -67,6 +68,7 @@ private:
     std::unique_ptr<TimerClockQt> clock_;
     std::unique_ptr<FilePanelWidget> panel_;
     std::unique_ptr<SoundLibrary> sound_;
+    std::unique_ptr<ClipboardQt> clipboard_;
     std::optional<Platform> platform_;
     GameWindow* game_ = nullptr;
     bool exiting_ = false;

@@ -54,15 +54,20 @@ int MessageDialogs::messageBox(const std::string& text, const std::string& title
     return kMsgOk;
 }
 
-std::string MessageDialogs::chooseFile(FileChoice kind, const std::string& title, const std::string& suggestedName) {
-    QFileDialog dialog(parent_.data(), QString::fromStdString(title), QDir::currentPath(),
-                       QStringLiteral("KIF (*.kif *.kifu);;すべてのファイル (*)"));
-    if (kind == FileChoice::Save) {
+std::string MessageDialogs::chooseFile(const FileRequest& request) {
+    const bool csa = request.format == RecordFormat::Csa;
+    const QString folder = request.folder.empty() || !QDir(QString::fromStdString(request.folder)).exists()
+                               ? QDir::currentPath()
+                               : QString::fromStdString(request.folder);
+    QFileDialog dialog(parent_.data(), QString::fromStdString(request.title), folder,
+                       csa ? QStringLiteral("CSA (*.csa);;すべてのファイル (*)")
+                           : QStringLiteral("KIF (*.kif *.kifu);;すべてのファイル (*)"));
+    if (request.kind == FileChoice::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        // A name typed without an ending becomes .kif before the overwrite question.
-        dialog.setDefaultSuffix(QStringLiteral("kif"));
-        dialog.selectFile(QString::fromStdString(suggestedName));
+        // A name typed without an ending gets the format's before the overwrite question.
+        dialog.setDefaultSuffix(csa ? QStringLiteral("csa") : QStringLiteral("kif"));
+        dialog.selectFile(QString::fromStdString(request.suggestedName));
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

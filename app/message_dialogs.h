@@ -16,7 +16,7 @@ public:
     explicit MessageDialogs(QWidget* parent) : parent_(parent) {}
 
     int messageBox(const std::string& text, const std::string& title, MsgButtons buttons, bool exclamation) override;
-    std::string chooseFile(FileChoice kind, const std::string& title, const std::string& suggestedName) override;
+    std::string chooseFile(const FileRequest& request) override;
     std::optional<NewGameChoice> chooseNewGame(const NewGameRequest& request) override;
 
     // The text as shown: CR LF and lone CR become line feeds.

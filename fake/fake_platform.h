@@ -40,9 +40,10 @@ class FakePlatform : public Canvas,
                      public TimerClock,
                      public FilePanel,
                      public SoundLibrary,
-                     public WindowFrame {
+                     public WindowFrame,
+                     public Clipboard {
 public:
-    FakePlatform() : platform{*this, *this, *this, *this, *this, *this, *this, 0, {}} {}
+    FakePlatform() : platform{*this, *this, *this, *this, *this, *this, *this, *this, 0, {}} {}
 
     // ---- Canvas
     void paintPicture(int code, double x, double y) override {
@@ -81,8 +82,8 @@ public:
         return kMsgOk;
     }
     // Answers from `chosenFiles` in order; cancelled when it is empty.
-    std::string chooseFile(FileChoice kind, const std::string& title, const std::string&) override {
-        fileChoices.push_back({kind, title});
+    std::string chooseFile(const FileRequest& request) override {
+        fileChoices.push_back(request);
         if (chosenFiles.empty()) return {};
         std::string path = chosenFiles.front();
         chosenFiles.pop_front();
@@ -153,6 +154,10 @@ public:
     void quit() override { quitCalled = true; }
     void discardUserInput() override { ++inputDiscards; }
 
+    // ---- Clipboard
+    std::string text() const override { return clipboardText; }
+    void setText(const std::string& s) override { clipboardText = s; }
+
     // ---- Queries used by the tests
     // The last picture painted with its top-left corner on cell (x, y), or -1.
     int pictureAt(double cx, double cy) const {
@@ -184,7 +189,8 @@ public:
     std::vector<Dialog> dialogs;
     std::deque<int> answers;
     std::deque<std::string> chosenFiles;
-    std::vector<std::pair<FileChoice, std::string>> fileChoices;
+    std::vector<FileRequest> fileChoices;
+    std::string clipboardText;
     std::deque<NewGameChoice> newGameChoices;
     std::vector<NewGameRequest> newGameRequests;
     std::string dateTime = "2026/12/07 10:00:00";

@@ -63,6 +63,17 @@ struct NewGameRequest {
 
 // The two uses of the file chooser.
 enum class FileChoice { Open, Save };
+// The kinds of game record the file chooser offers.
+enum class RecordFormat { Kif, Csa };
+
+// What the file chooser is asked for.
+struct FileRequest {
+    FileChoice kind = FileChoice::Open;
+    std::string title;
+    std::string suggestedName;  // for Save: the name offered
+    std::string folder;         // the folder it opens in; empty: the current folder
+    RecordFormat format = RecordFormat::Kif;
+};
 inline constexpr int kMsgOk = 1;
 inline constexpr int kMsgYes = 6;
 inline constexpr int kMsgNo = 7;
@@ -101,15 +112,21 @@ public:
     virtual ~Dialogs() = default;
     // Modal box; returns kMsgOk, kMsgYes or kMsgNo. Text lines are separated by "\r".
     virtual int messageBox(const std::string& text, const std::string& title, MsgButtons buttons, bool exclamation) = 0;
-    // Modal file chooser for game records in KIF (*.kif, *.kifu): opening an
-    // existing file or naming one to write, starting from `suggestedName`.
-    // Returns the chosen path, or an empty text when the user cancelled.
-    virtual std::string chooseFile(FileChoice /*kind*/, const std::string& /*title*/,
-                                   const std::string& /*suggestedName*/) {
-        return {};
-    }
+    // Modal file chooser for game records, KIF (*.kif, *.kifu) or CSA
+    // (*.csa): opening an existing file or naming one to write. Returns the
+    // chosen path, or an empty text when the user cancelled.
+    virtual std::string chooseFile(const FileRequest& /*request*/) { return {}; }
     // Modal 新規対局 dialog: the choice on OK, no value when cancelled.
     virtual std::optional<NewGameChoice> chooseNewGame(const NewGameRequest& /*request*/) { return std::nullopt; }
+};
+
+// The desktop's clipboard, as text.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    // The text it holds (UTF-8), empty when it holds none.
+    virtual std::string text() const = 0;
+    virtual void setText(const std::string& text) = 0;
 };
 
 class Menus {
@@ -187,6 +204,7 @@ struct Platform {
     FilePanel& filePanel;
     SoundLibrary& sound;
     WindowFrame& frame;
+    Clipboard& clipboard;
     std::intptr_t windowHandle = 0;
     // Folders searched for the WAV files after the current folder.
     std::vector<std::string> assetFolders;

@@ -292,7 +292,10 @@ RecordReadResult 解析_棋譜(std::string_view bytes) {
         result.status = RecordReadStatus::NotRecord;
         return result;
     }
-    const std::vector<std::string_view> lines = splitLines(bytes);
+    std::vector<std::string_view> lines = splitLines(bytes);
+    // An editor may leave blank lines after the last entry; a blank line
+    // between entries is still refused.
+    while (lines.size() > 3 && lines.back().find_first_not_of(" \t") == std::string_view::npos) lines.pop_back();
     const int entryLines = lines.size() > 3 ? static_cast<int>(lines.size()) - 3 : 0;
     if (entryLines > kMaxRecordEntries) {
         result.status = RecordReadStatus::TooLarge;

@@ -19,6 +19,9 @@
 // after the last move. Entry 0 (the starting layout) is never written;
 // reading puts the starting layout there.
 //
+// Blank lines after the last entry line are left out; a blank line between
+// entry lines is refused like any other line that is not an entry.
+//
 // Reading parses the whole file into a result of its own, so a refused file
 // leaves the game untouched; writing goes through a temporary file, so a
 // failed write leaves no half-written record.

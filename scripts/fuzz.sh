@@ -7,7 +7,7 @@ seconds=${1:-60}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 pids=()
-for t in record settings kif usi resume; do
+for t in record settings kif csa usi resume; do
   mkdir -p "$work/$t"
   cp tests/fuzz/corpus/$t/* "$work/$t/"
   ./build-fuzz/tests/fuzz/${t}_reader_fuzz -max_total_time="$seconds" -print_final_stats=0 \
@@ -16,9 +16,9 @@ for t in record settings kif usi resume; do
 done
 status=0
 for pid in "${pids[@]}"; do wait "$pid" || status=1; done
-for t in record settings kif usi resume; do echo "fuzz $t: $(grep -E '^Done [0-9]+ runs' "$work/$t.log" || echo 'no summary')"; done
+for t in record settings kif csa usi resume; do echo "fuzz $t: $(grep -E '^Done [0-9]+ runs' "$work/$t.log" || echo 'no summary')"; done
 if [ "$status" -ne 0 ]; then
-  for t in record settings kif usi resume; do tail -n 40 "$work/$t.log"; done >&2
+  for t in record settings kif csa usi resume; do tail -n 40 "$work/$t.log"; done >&2
   echo "fuzzing found a fault" >&2
 fi
 exit "$status"

@@ -24,6 +24,9 @@
 
 namespace xantu {
 
+struct KifGame;
+struct KifReadResult;
+
 // The level of the strong search, after the one-ply levels 1..3.
 inline constexpr int kStrongLevel = 4;
 // How long the strong search thinks for one move, in milliseconds.
@@ -121,6 +124,15 @@ public:
     // KIF書出し / KIF読込: the game (or the loaded record) as a KIF file.
     void KIF_WRITE_Click();
     void KIF_READ_Click();
+    // CSA書出し / CSA読込: the same in CSA.
+    void CSA_WRITE_Click();
+    void CSA_READ_Click();
+    // 棋譜をコピー puts the game on the clipboard as KIF, 局面をコピー the
+    // Position shown as SFEN; 貼り付け loads a KIF, CSA or SFEN (with its
+    // moves) from the clipboard as KIF読込 loads a file.
+    void KIF_COPY_Click();
+    void SFEN_COPY_Click();
+    void PASTE_Click();
     void OPTION_Click();
     void MIDORI_Click();
     void TATAMI_Click();
@@ -312,6 +324,18 @@ private:
     SearchResult strongSearch();
     // Records the start time and the players of a new game for KIF files.
     void 対局情報設定();
+    // The file chooser for a KIF or CSA file, opened in the folder last used
+    // for records; the folder of the file chosen becomes that folder.
+    std::string chooseRecordFile(FileChoice kind, const char* title, const std::string& suggestedName,
+                                 RecordFormat format);
+    // The game (or the loaded record) as the KIF and CSA writers take it;
+    // false when it has no move.
+    bool 作成_書出し対局(KifGame& game);
+    // Puts a game read from a KIF, CSA or SFEN text on the board as a record
+    // to step through; `noMoves` is said when it holds only a Position.
+    void 読込_対局(KifReadResult& kif, const std::string& title, const std::string& noMoves);
+    // The lower side's order value (+1 when it is 先手) of the game shown.
+    int lowerSideOrder() const;
 
     std::unique_ptr<search::Searcher> searcher_;  // made at the first strong turn
     bool exitRequested_ = false;

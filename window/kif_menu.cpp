@@ -1,8 +1,13 @@
 #include <cctype>
 
+#include "core/sfen.h"
+#include "record/csa_reader.h"
+#include "record/csa_writer.h"
 #include "record/kif_reader.h"
 #include "record/kif_writer.h"
+#include "record/move_notation.h"
 #include "record/record_file.h"
+#include "record/sfen_record.h"
 #include "window/game_window.h"
 
 namespace xantu {
@@ -10,15 +15,22 @@ namespace xantu {
 namespace {
 
 constexpr const char* kKifWriteTitle = "KIF書出し";
+constexpr const char* kKifCopyTitle = "棋譜をコピー";
+constexpr const char* kPasteTitle = "貼り付け";
 
-// A chosen name without a KIF ending gets ".kif", the form every program reads.
-std::string withKifEnding(std::string name) {
+// A chosen name without one of the format's endings gets the usual one
+// (".kif" is what every program reads).
+std::string withEnding(std::string name, RecordFormat format) {
     std::string lower = name;
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     auto endsWith = [&lower](const std::string& e) {
         return lower.size() >= e.size() && lower.compare(lower.size() - e.size(), e.size(), e) == 0;
     };
-    if (!endsWith(".kif") && !endsWith(".kifu")) name += ".kif";
+    if (format == RecordFormat::Csa) {
+        if (!endsWith(".csa")) name += ".csa";
+    } else if (!endsWith(".kif") && !endsWith(".kifu")) {
+        name += ".kif";
+    }
     return name;
 }
 
@@ -37,20 +49,34 @@ void GameWindow::対局情報設定() {
     }
 }
 
-void GameWindow::KIF_WRITE_Click() {
-    hideRecordPanel(1);
+std::string GameWindow::chooseRecordFile(FileChoice kind, const char* title, const std::string& suggestedName,
+                                         RecordFormat format) {
+    FileRequest request;
+    request.kind = kind;
+    request.title = title;
+    request.suggestedName = suggestedName;
+    request.folder = recordFolder.empty() ? plat.filePanel.folder() : recordFolder;
+    request.format = format;
+    const std::string chosen = plat.dialogs.chooseFile(request);
+    if (chosen.empty()) return chosen;
+    // The record panel and the next chooser open where this file is.
+    const std::string folder = std::filesystem::path(chosen).parent_path().string();
+    if (!folder.empty() && folder != recordFolder) {
+        recordFolder = folder;
+        plat.filePanel.openFolder(folder);
+        書込_環境設定ファイル();
+    }
+    return chosen;
+}
+
+int GameWindow::lowerSideOrder() const { return g.recordMode == 1 ? gameInfo.lowerSideOrder : g.manSide; }
+
+bool GameWindow::作成_書出し対局(KifGame& game) {
     std::optional<FinalPosition> final;
     if (g.recordMode == 0 && 調査_最終局面が未保存(moves)) final = FinalPosition{pos, clk.manSeconds, clk.comSeconds};
-    if (moves.lastEntry < 1 && !final) {
-        play(forbiddenSound);
-        message(std::string(KIF書出しメッセージ(KifWriteStatus::NoMoves)), kKifWriteTitle);
-        return;
-    }
-    const std::string chosen = plat.dialogs.chooseFile(FileChoice::Save, kKifWriteTitle, "棋譜.kif");
-    if (chosen.empty()) return;
-
+    if (moves.lastEntry < 1 && !final) return false;
     // A record file says nothing of who sat where: its first mover is 先手.
-    KifGame game = 作成_KIF対局(moves, final, g.recordMode == 1 ? gameInfo.lowerSideOrder : g.manSide);
+    game = 作成_KIF対局(moves, final, lowerSideOrder());
     game.startDateTime = gameInfo.startDateTime;
     game.event = gameInfo.event;
     game.senteName = gameInfo.senteName;
@@ -65,30 +91,53 @@ void GameWindow::KIF_WRITE_Click() {
         if (gameEnd == GameEnd::TimeUp) game.endWord = "切れ負け";
     }
     if (g.recordMode == 1 && gameInfo.winner != 0) game.winner = gameInfo.winner;
-    const KifWriteStatus status = 書込_KIF(withKifEnding(chosen), game);
+    return true;
+}
+
+void GameWindow::KIF_WRITE_Click() {
+    hideRecordPanel(1);
+    KifGame game;
+    if (!作成_書出し対局(game)) {
+        play(forbiddenSound);
+        message(std::string(KIF書出しメッセージ(KifWriteStatus::NoMoves)), kKifWriteTitle);
+        return;
+    }
+    const std::string chosen = chooseRecordFile(FileChoice::Save, kKifWriteTitle, "棋譜.kif", RecordFormat::Kif);
+    if (chosen.empty()) return;
+    const KifWriteStatus status = 書込_KIF(withEnding(chosen, RecordFormat::Kif), game);
     if (status != KifWriteStatus::Ok) play(forbiddenSound);
     message(std::string(KIF書出しメッセージ(status)), kKifWriteTitle);
 }
 
-void GameWindow::KIF_READ_Click() {
+void GameWindow::CSA_WRITE_Click() {
     hideRecordPanel(1);
-    const std::string chosen = plat.dialogs.chooseFile(FileChoice::Open, kKifReadTitle, "");
+    KifGame game;
+    if (!作成_書出し対局(game)) {
+        play(forbiddenSound);
+        message(std::string(CSA書出しメッセージ(CsaWriteStatus::NoMoves)), kCsaWriteTitle);
+        return;
+    }
+    const std::string chosen = chooseRecordFile(FileChoice::Save, kCsaWriteTitle, "棋譜.csa", RecordFormat::Csa);
     if (chosen.empty()) return;
-    // The whole file is read and every move checked before the game is touched.
-    KifReadResult kif = 読込_KIF(chosen);
+    const CsaWriteStatus status = 書込_CSA(withEnding(chosen, RecordFormat::Csa), game);
+    if (status != CsaWriteStatus::Ok) play(forbiddenSound);
+    message(std::string(CSA書出しメッセージ(status)), kCsaWriteTitle);
+}
+
+void GameWindow::読込_対局(KifReadResult& kif, const std::string& title, const std::string& noMoves) {
     if (!kif.ok) {
         play(forbiddenSound);
-        message(kif.message, kKifReadTitle);
+        message(kif.message, title);
         return;
     }
     // A game in progress is given up only when the player says so, as 最初 asks.
     if (gameUnderWay() && g.moveNumber > 0 &&
-        message("対局を中止して棋譜を読み込みますか？", kKifReadTitle, MsgButtons::YesNo) != kMsgYes)
+        message("対局を中止して棋譜を読み込みますか？", title, MsgButtons::YesNo) != kMsgYes)
         return;
     初期設定();
     g.recordMode = 1;
     保存_対局();
-    // KIF numbers squares from 先手's seat: 先手 is the lower side.
+    // Every record numbers squares from 先手's seat: 先手 is the lower side.
     g.manSide = kSente;
     g.comSide = kGote;
     gameInfo = GameInfo{};
@@ -113,12 +162,82 @@ void GameWindow::KIF_READ_Click() {
     screen.描画_棋譜見出し(取得_棋譜のX座標(gameInfo.goteName), 100, gameInfo.goteName, colourWhite);
     screen.描画_棋譜見出し(取得_棋譜のX座標(gameInfo.senteName), 6350, gameInfo.senteName, colourWhite);
     if (kif.moveCount == 0) {
-        message("KIFファイルに指し手がありません", kKifReadTitle);
+        message(noMoves, title);
         return;
     }
-    message(KIF読込メッセージ(kif), kKifReadTitle);
-    message("棋譜を '進 'で進めて下さい", kKifReadTitle);
+    message(KIF読込メッセージ(kif), title);
+    message("棋譜を '進 'で進めて下さい", title);
     g.sideToMove = kSente;
+}
+
+void GameWindow::KIF_READ_Click() {
+    hideRecordPanel(1);
+    const std::string chosen = chooseRecordFile(FileChoice::Open, kKifReadTitle, "", RecordFormat::Kif);
+    if (chosen.empty()) return;
+    // The whole file is read and every move checked before the game is touched.
+    KifReadResult kif = 読込_KIF(chosen);
+    読込_対局(kif, kKifReadTitle, "KIFファイルに指し手がありません");
+}
+
+void GameWindow::CSA_READ_Click() {
+    hideRecordPanel(1);
+    const std::string chosen = chooseRecordFile(FileChoice::Open, kCsaReadTitle, "", RecordFormat::Csa);
+    if (chosen.empty()) return;
+    KifReadResult csa = 読込_CSA(chosen);
+    読込_対局(csa, kCsaReadTitle, "CSAファイルに指し手がありません");
+}
+
+void GameWindow::KIF_COPY_Click() {
+    hideRecordPanel(1);
+    KifGame game;
+    const KifText kif = 作成_書出し対局(game) ? 作成_KIF(game) : KifText{};
+    if (!kif.ok) {
+        play(forbiddenSound);
+        message(std::string(KIF書出しメッセージ(kif.badMove != 0 ? KifWriteStatus::BadMove : KifWriteStatus::NoMoves)),
+                kKifCopyTitle);
+        return;
+    }
+    plat.clipboard.setText(kif.text);
+}
+
+void GameWindow::SFEN_COPY_Click() {
+    hideRecordPanel(1);
+    // Whose move it is in the Position shown: the mover of the next move of
+    // the list, or the other side than the mover of the last one.
+    bool lowerToMove = true;
+    const int n = moves.recordLength;
+    Position before;
+    if (n < moves.lastEntry) {
+        局面復元(moves, n, before);
+        Position after;
+        局面復元(moves, n + 1, after);
+        if (const auto m = 調査_指し手(before, after)) lowerToMove = m->piece < 0;
+    } else if (n >= 1) {
+        局面復元(moves, n - 1, before);
+        if (const auto m = 調査_指し手(before, pos)) lowerToMove = m->piece > 0;
+    } else if (g.sideToMove != 0 && g.recordMode == 0) {
+        lowerToMove = g.sideToMove == g.manSide;
+    }
+    // SFEN, as other programs read it, is written from 先手's seat.
+    int lower = lowerSideOrder();
+    if (lower == 0) lower = kSente;
+    const bool lowerIsSente = lower == kSente;
+    std::string sfen =
+        toSfen(lowerIsSente ? pos : turnedAbout(pos), lowerToMove == lowerIsSente ? Side::Lower : Side::Upper);
+    sfen.resize(sfen.size() - 1);  // the move number
+    plat.clipboard.setText(sfen + std::to_string(n + 1));
+}
+
+void GameWindow::PASTE_Click() {
+    hideRecordPanel(1);
+    const std::string text = plat.clipboard.text();
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
+        play(forbiddenSound);
+        message("クリップボードに棋譜も局面もありません", kPasteTitle);
+        return;
+    }
+    KifReadResult game = isSfenText(text) ? 解析_SFEN棋譜(text) : isCsaText(text) ? 解析_CSA(text) : 解析_KIF(text);
+    読込_対局(game, kPasteTitle, "局面を貼り付けました");
 }
 
 }  // namespace xantu

@@ -7,7 +7,7 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 help=$("$engine" --help 2>/dev/null) || fail "--help: exit status $?"
-for cmd in moves survey think bench go perft selfplay kif sfen usi match; do
+for cmd in moves survey think bench go perft selfplay kif sfen resume-info usi match; do
     grep -q "^  $cmd" <<<"$help" || fail "--help does not describe '$cmd'"
 done
 grep -q -- '--level 4' <<<"$help" || fail "--help does not describe bench --level 4"

@@ -311,6 +311,9 @@ TEST(棋譜ファイル, 読込の失敗は状態で返す) {
     EXPECT_EQ(threeRooks.status, RecordReadStatus::BadPosition);
     EXPECT_EQ(棋譜読込メッセージ(threeRooks), "棋譜ﾌｧｲﾙの局面が正しくありません\r\r5行目: 飛が3枚あります（2枚まで）");
     EXPECT_EQ(parse(good + " \r\n").status, RecordReadStatus::NotRecord);  // 359 characters
+    // Blank lines an editor left at the end are no entries; one between entries refuses the file.
+    EXPECT_EQ(parse(good + "\r\n\r\n \r\n").entryCount, 2);
+    EXPECT_EQ(parse("\r\n" + good).badLine, 5);
     EXPECT_EQ(parse(with(30, "歩")).status, RecordReadStatus::NotRecord);
     EXPECT_EQ(解析_棋譜("\x89\x50\x4e\x47\r\n\x1a\n\0\0\0\rIHDR"s).status, RecordReadStatus::NotRecord);
     EXPECT_EQ(解析_棋譜("\x81\r\nb\r\nc\r\n" + good).status, RecordReadStatus::NotRecord);  // header not CP932

@@ -118,5 +118,69 @@ TEST_F(KifMenu, RefusalsLeaveTheGameAsItWas) {
     EXPECT_EQ(fake.dialogs.size(), dialogs);
 }
 
+// The clipboard: the game copied as KIF and pasted back, a Position copied
+// as SFEN and pasted; CSA written and read; the choosers open in the folder
+// last used for records.
+TEST_F(KifMenu, ClipboardCsaAndTheRecordFolder) {
+    load();
+    w->menuCommand("START");
+    move(3, 7, 3, 6);     // ▲７六歩
+    move(7, 3, 7, 4);     // △３四歩
+    move(2, 8, 8, 2, 2);  // ▲２二角成
+    move(7, 1, 8, 2);     // △同　銀
+    const std::string end = "lnsgkg1nl/1r5s1/pppppp1pp/6p2/9/2P6/PP1PPPPPP/7R1/LNSGKGSNL b Bb 5";
+
+    w->menuCommand("KIF_COPY");
+    const std::string kif = fake.clipboardText;
+    EXPECT_NE(kif.find("   4 同　銀(31)"), std::string::npos) << kif;
+    w->menuCommand("SFEN_COPY");
+    EXPECT_EQ(fake.clipboardText, end);
+
+    const std::filesystem::path folder = dir / "棋譜";
+    std::filesystem::create_directories(folder);
+    fake.chosenFiles.push_back((folder / "対局").string());
+    w->menuCommand("CSA_WRITE");
+    ASSERT_EQ(lastDialog(), "CSAを書き出しました");
+    EXPECT_EQ(fake.fileChoices.back().format, RecordFormat::Csa);
+    EXPECT_EQ(fake.fileChoices.back().folder, dir.string());
+    EXPECT_EQ(fake.folderPath, folder.string());  // the record panel follows
+
+    // KIF pasted: a record to step through, to the same end.
+    w->menuCommand("CANCEL");
+    fake.clipboardText = kif;
+    w->menuCommand("PASTE");
+    EXPECT_EQ(lastDialog(), "棋譜を '進 'で進めて下さい");
+    for (int i = 0; i < 4; ++i) w->menuCommand("AFTER");
+    w->menuCommand("SFEN_COPY");
+    EXPECT_EQ(fake.clipboardText, end);
+
+    // The CSA file read back, from the folder last used.
+    w->menuCommand("CANCEL");
+    fake.chosenFiles.push_back((folder / "対局.csa").string());
+    w->menuCommand("CSA_READ");
+    EXPECT_EQ(fake.fileChoices.back().folder, folder.string());
+    for (int i = 0; i < 4; ++i) w->menuCommand("AFTER");
+    EXPECT_EQ(toSfen(w->pos, Side::Lower).substr(0, end.size() - 2), end.substr(0, end.size() - 2));
+
+    // An SFEN with moves; then one that cannot be read leaves the record shown.
+    fake.clipboardText = "position startpos moves 7g7f 3c3d\n";
+    w->menuCommand("PASTE");
+    w->menuCommand("AFTER");
+    w->menuCommand("AFTER");
+    EXPECT_EQ(toSfen(w->pos, Side::Lower), "lnsgkgsnl/1r5b1/pppppp1pp/6p2/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL b - 1");
+    fake.clipboardText = "startpos moves 7g6f";
+    w->menuCommand("PASTE");
+    EXPECT_EQ(lastDialog(), "1手目「7g6f」：その駒はそこへ動けません");
+    EXPECT_EQ(w->moves.lastEntry, 2);
+
+    // Against the computer as 後手, the SFEN is still written from 先手's seat.
+    w->menuCommand("CANCEL");
+    w->menuCommand("GOTE");
+    w->menuCommand("SFEN_COPY");
+    EXPECT_EQ(fake.clipboardText.substr(0, 16), "lnsgkgsnl/1r5b1/");
+    EXPECT_NE(fake.clipboardText.find(" w "), std::string::npos) << fake.clipboardText;
+    EXPECT_EQ(fake.clipboardText.back(), '2');
+}
+
 }  // namespace
 }  // namespace xantu::testing

@@ -21,8 +21,8 @@ int commandBench(const Args& args);       // bench [--level N]
 int commandGo(const Args& args);          // go [--depth N] [--nodes N] [--movetime MS] SFEN
 int commandPerft(const Args& args);       // perft SFEN DEPTH [divide]
 int commandSelfplay(const Args& args);    // selfplay [--level N] [--games G] [--seed S] [--positions]
-int commandKif(const Args& args);         // kif RECORD.棋譜
-int commandSfen(const Args& args);        // sfen FILE.kif
+int commandKif(const Args& args);         // kif [--encoding cp932|utf8] FILE
+int commandSfen(const Args& args);        // sfen FILE.kif|FILE.csa
 int commandUsi(const Args& args);         // usi
 int commandMatch(const Args& args);       // match --engine1 CMD --engine2 CMD …
 int commandResumeInfo(const Args& args);  // resume-info FILE

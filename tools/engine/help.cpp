@@ -30,10 +30,16 @@ SFEN を取るところでは、どこでも "startpos"（平手の初期局面�
   selfplay [--level N] [--games G] [--seed S] [--positions]
       コンピュータ同士の対局: 対局ごとに  game / moves: USI… / result / final SFEN、
       最後に games / upper_wins / lower_wins / unfinished / moves / time_ms / ms_per_move
-  kif RECORD.棋譜
-      棋譜ファイルを KIF（UTF-8）にして標準出力へ
-  sfen FILE.kif
-      KIF の対局の各局面を開始から終局まで一行ずつ:  BOARD SIDE HANDS MOVENUMBER
+  kif [--encoding cp932|utf8] FILE
+      棋譜ファイル（.棋譜）、KIF（.kif/.kifu）か CSA（.csa）の対局を、この将棋の KIF にして標準出力へ
+      （既定は UTF-8、--encoding cp932 で Shift-JIS）
+  sfen FILE
+      KIF（.kif/.kifu）か CSA（.csa）の対局の各局面を開始から終局まで一行ずつ:  BOARD SIDE HANDS MOVENUMBER
+  resume-info FILE
+      残された中断対局（.resume）の中身を一行ずつ:  status ok / moves / record-length / last-entry /
+      side-to-move / human-side / opponent / level / handicap / flipped / record-mode / clocks / sfen。
+      ゲームが受け付けないファイルは標準エラーに理由（not-found, cannot-read, other-format, broken,
+      inconsistent）を出して終了コード 2
   usi
       標準入出力で USI プロトコルを話す（usi, isready, setoption name Level value 1..4,
       setoption name USI_Hash value MB, usinewgame, position startpos|sfen … [moves …],

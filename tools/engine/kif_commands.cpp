@@ -1,11 +1,15 @@
-// kif RECORD.棋譜: the record as KIF (UTF-8) on stdout.
-// sfen FILE.kif: every Position of a KIF game as SFEN, one per line, from
-// the start to the end, each with the side to move and its move number.
+// kif [--encoding cp932|utf8] FILE: a record (.棋譜), a KIF/KIFU or a CSA
+// game as this program's KIF on stdout (UTF-8 unless CP932 is asked for).
+// sfen FILE: every Position of a KIF/KIFU or CSA game as SFEN, one per line,
+// from the start to the end, each with the side to move and its move number.
 #include <cstdio>
 #include <iostream>
 #include <string>
 
+#include "core/cp932.h"
 #include "core/sfen.h"
+#include "record/csa_reader.h"
+#include "record/game_builder.h"
 #include "record/kif_reader.h"
 #include "record/kif_writer.h"
 #include "record/record_file.h"
@@ -13,37 +17,84 @@
 
 namespace xantu::engine {
 
+namespace {
+
+bool endsWith(const std::string& name, std::string_view ending) {
+    if (name.size() < ending.size()) return false;
+    for (std::size_t i = 0; i < ending.size(); ++i) {
+        const char c = name[name.size() - ending.size() + i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != ending[i]) return false;
+    }
+    return true;
+}
+
+// A KIF/KIFU or CSA game, told by the file's ending.
+KifReadResult readGame(const std::string& file) { return endsWith(file, ".csa") ? 読込_CSA(file) : 読込_KIF(file); }
+
+}  // namespace
+
 int commandKif(const Args& args) {
-    if (args.size() != 1) {
-        std::cerr << "xantu-engine: kif takes one record file (kif RECORD.棋譜)\n";
+    std::string file;
+    bool cp932 = false;
+    bool usage = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--encoding" && i + 1 < args.size() && (args[i + 1] == "cp932" || args[i + 1] == "utf8")) {
+            cp932 = args[++i] == "cp932";
+        } else if (file.empty() && args[i].rfind("--", 0) != 0) {
+            file = args[i];
+        } else {
+            usage = true;
+        }
+    }
+    if (usage || file.empty()) {
+        std::cerr << "xantu-engine: kif takes one record, KIF or CSA file (kif [--encoding cp932|utf8] FILE)\n";
         return kExitBadInput;
     }
-    const RecordReadResult record = 読込_棋譜(args[0]);
-    if (record.status != RecordReadStatus::Ok) {
-        std::cerr << "xantu-engine: " << args[0] << ": " << 棋譜読込メッセージ(record.status) << '\n';
-        return kExitBadInput;
+    KifGame game;
+    if (endsWith(file, kRecordExtension)) {
+        const RecordReadResult record = 読込_棋譜(file);
+        if (record.status != RecordReadStatus::Ok) {
+            std::cerr << "xantu-engine: " << file << ": " << 棋譜読込メッセージ(record.status) << '\n';
+            return kExitBadInput;
+        }
+        game = 作成_KIF対局(record.list, std::nullopt, 0);
+        // The record's second line is the upper side's player, the third the lower's.
+        const bool lowerIsSente = !game.senteIsUpper;
+        game.event = record.headers[0];
+        game.senteName = lowerIsSente ? record.headers[2] : record.headers[1];
+        game.goteName = lowerIsSente ? record.headers[1] : record.headers[2];
+    } else {
+        const KifReadResult read = readGame(file);
+        if (!read.ok) {
+            std::cerr << "xantu-engine: " << file << ": " << read.message << '\n';
+            return kExitBadInput;
+        }
+        game = 作成_読込対局(read);
     }
-    KifGame game = 作成_KIF対局(record.list, std::nullopt, 0);
-    // The record's second line is the upper side's player, the third the lower's.
-    const bool lowerIsSente = !game.senteIsUpper;
-    game.event = record.headers[0];
-    game.senteName = lowerIsSente ? record.headers[2] : record.headers[1];
-    game.goteName = lowerIsSente ? record.headers[1] : record.headers[2];
     const KifText kif = 作成_KIF(game);
     if (!kif.ok) {
-        std::cerr << "xantu-engine: " << args[0] << ": move " << kif.badMove << " is not one move of the game\n";
+        std::cerr << "xantu-engine: " << file << ": move " << kif.badMove << " is not one move of the game\n";
         return kExitBadInput;
     }
-    std::cout << kif.text;
+    if (!cp932) {
+        std::cout << kif.text;
+        return 0;
+    }
+    const std::optional<std::string> bytes = utf8ToCp932(kif.text);
+    if (!bytes) {
+        std::cerr << "xantu-engine: " << file << ": a name cannot be written in CP932\n";
+        return kExitBadInput;
+    }
+    std::cout << *bytes;
     return 0;
 }
 
 int commandSfen(const Args& args) {
     if (args.size() != 1) {
-        std::cerr << "xantu-engine: sfen takes one KIF file (sfen FILE.kif)\n";
+        std::cerr << "xantu-engine: sfen takes one KIF or CSA file (sfen FILE.kif|FILE.csa)\n";
         return kExitBadInput;
     }
-    const KifReadResult kif = 読込_KIF(args[0]);
+    const KifReadResult kif = readGame(args[0]);
     if (!kif.ok) {
         std::cerr << "xantu-engine: " << args[0] << ": " << kif.message << '\n';
         return kExitBadInput;

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Checks the layering of the source folders: a folder may include its own
+# headers and those of lower layers only, never a folder of its own layer or
+# a higher one, so no two folders can include each other and nothing below the
+# front end can reach up into it. A folder that is not in the table below is an
+# error: a new folder is given its layer here on purpose.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+declare -A layer=(
+  [core]=0 [platform]=0 [soundlib]=0
+  [clock]=1 [influence]=1 [options]=1 [search]=1 [sound]=1
+  [computer]=2 [record]=2
+  [display]=3
+  [window]=4 [fake]=4
+  [app]=5
+  [tools]=6
+  [bench]=7 [tests]=7
+)
+
+status=0
+while IFS= read -r file; do
+  from=${file%%/*}
+  if [ -z "${layer[$from]+x}" ]; then
+    echo "check_layers: $file: folder '$from' has no layer in scripts/check_layers.sh" >&2
+    status=1
+    continue
+  fi
+  while IFS= read -r to; do
+    [ "$to" = "$from" ] && continue
+    if [ -z "${layer[$to]+x}" ]; then
+      echo "check_layers: $file includes '$to/', a folder with no layer" >&2
+      status=1
+    elif [ "${layer[$to]}" -ge "${layer[$from]}" ]; then
+      echo "check_layers: $file ($from, layer ${layer[$from]}) includes $to/ (layer ${layer[$to]})" >&2
+      status=1
+    fi
+  done < <(sed -nE 's/^[[:space:]]*#[[:space:]]*include[[:space:]]+"([A-Za-z0-9_]+)\/.*/\1/p' "$file" | sort -u)
+done < <(find . \( -path './build*' -o -path './.git' \) -prune -o -type f \( -name '*.h' -o -name '*.cpp' \) -print |
+  sed 's|^\./||' | sort)
+
+if [ "$status" -eq 0 ]; then echo "check_layers: every include points to a lower layer"; fi
+exit "$status"

@@ -1,0 +1,161 @@
+// CSA files and SFEN texts with moves, read into the same game as KIF: one
+// small hand-written text per case, and KIF → CSA → the same Positions.
+#include <gtest/gtest.h>
+
+#include "core/sfen.h"
+#include "record/csa_reader.h"
+#include "record/csa_writer.h"
+#include "record/game_builder.h"
+#include "record/kif_reader.h"
+#include "record/sfen_record.h"
+
+namespace xantu::testing {
+namespace {
+
+std::string finalSfen(const KifReadResult& r) {
+    Position p;
+    局面復元(r.list, r.moveCount, p);
+    const int order = r.moveCount % 2 == 0 ? r.firstMover : -r.firstMover;
+    return toSfen(p, order == kSente ? Side::Lower : Side::Upper);
+}
+
+constexpr const char* kEmptyRows =
+    "P2 *  *  *  *  *  *  *  *  * \n"
+    "P3 *  *  *  *  *  *  *  *  * \n"
+    "P4 *  *  *  *  *  *  *  *  * \n"
+    "P5 *  *  *  *  *  *  *  *  * \n"
+    "P6 *  *  *  *  *  *  *  *  * \n"
+    "P7 *  *  *  *  *  *  *  *  * \n"
+    "P8 *  *  *  *  *  *  *  *  *\n";  // the last blank stripped, as editors do
+
+TEST(CSA, HandWrittenTexts) {
+    enum Format { Csa, Sfen };
+    struct Case {
+        const char* what;
+        Format format;
+        std::string text;
+        std::string want;  // the final Position as SFEN, or the refusal
+        int moves = 0;
+        int winner = 0;
+        double lowerSeconds = 0, upperSeconds = 0;
+    };
+    const std::string rows =
+        std::string("P1 *  *  *  * -OU *  *  *  * \n") + kEmptyRows + "P9 *  *  *  * +OU *  *  *  * \n";
+    const Case cases[] = {
+        {"standard start, times on their own lines and after a comma, resigned", Csa,
+         "'a comment\nV2.2\nN+甲\nN-乙\n$EVENT:練習\n$START_TIME:2026/12/07 10:00:00\nPI\n+\n+7776FU\nT12\n-3334FU,T3\n"
+         "+8822UM\nT1\n-3122GI\n%TORYO\n'after the end\n",
+         "lnsgkg1nl/1r5s1/pppppp1pp/6p2/9/2P6/PP1PPPPPP/7R1/LNSGKGSNL b Bb 1", 4, kGote, 13, 3},
+        {"handicap without rook and bishop, 後手 first, interrupted", Csa,
+         "V2.2\nPI82HI22KA\n-\n-3334FU\n+7776FU\n%CHUDAN\n",
+         "lnsgkgsnl/9/pppppp1pp/6p2/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 1", 2, 0},
+        {"a promoted pawn is TO", Csa, "PI\n+\n+2723TO\n-4132KI\n",
+         "lnsgk1snl/1r4gb1/ppppppp+Pp/9/9/9/PPPPPPP1P/1B5R1/LNSGKGSNL b P 1", 2, 0},
+        {"board rows, a hand and the rest to 後手, a drop, a win declared", Csa,
+         rows + "P+00KI\nP-00AL\n+\n+0052KI\n-5152OU\n%KACHI\n", "9/4k4/9/9/9/9/9/9/4K4 b 2r2b4g4s4n4l18p 1", 2,
+         kSente},
+        {"only the first game of several", Csa, "PI\n+\n+7776FU\n/\nPI\n+\n+2726FU\n",
+         "lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 1", 1, 0},
+        {"先手 at fault", Csa, "PI\n+\n+7776FU\n%+ILLEGAL_ACTION\n",
+         "lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 1", 1, kGote},
+        {"a move the rules refuse", Csa, "V2.2\nPI\n+\n+7766FU\n", "4行目「+7766FU」：その駒はそこへ動けません"},
+        {"the other side's move", Csa, "PI\n+\n-3334FU\n", "3行目「-3334FU」：手番ではない側の指し手です"},
+        {"a name that is not the piece there", Csa, "PI\n+\n+7776KY\n",
+         "3行目「+7776KY」：移動元の駒が指し手の駒と違います"},
+        {"promotion outside the zone", Csa, "PI\n+\n+7776TO\n", "3行目「+7776TO」：この駒は成れません"},
+        {"a drop of a piece not held", Csa, "PI\n+\n+0055KA\n", "3行目「+0055KA」：持駒にない駒は打てません"},
+        {"a line of no kind", Csa, "PI\n+\nhello\n", "3行目「hello」：読めない行です"},
+        {"a removal of a piece not there", Csa, "PI55FU\n+\n", "1行目「PI55FU」：落とす駒が初期配置にありません"},
+        {"a time before any move", Csa, "PI\n+\nT10\n", "3行目「T10」：指し手の前に消費時間があります"},
+        {"two kings of one side", Csa,
+         "P1 *  *  *  * +OU *  *  *  * \n" + std::string(kEmptyRows) + "P9 *  *  *  * +OU *  *  *  * \n+\n",
+         "10行目：開始局面の玉がそれぞれ1枚ではありません"},
+        {"a version not known", Csa, "V9\nPI\n+\n", "1行目「V9」：このCSAの版は読めません"},
+        {"nothing but comments", Csa, "'nothing\n", "CSAファイルではありません（開始局面も指し手もありません）"},
+        {"SFEN with moves", Sfen, "position startpos moves 7g7f 3c3d 8h2b+ 3a2b",
+         "lnsgkg1nl/1r5s1/pppppp1pp/6p2/9/2P6/PP1PPPPPP/7R1/LNSGKGSNL b Bb 1", 4},
+        {"SFEN with 後手 to move and a drop", Sfen, "sfen 4k4/9/9/9/9/9/9/9/4K4 w G 1 moves 5a4a G*5b",
+         "5k3/4G4/9/9/9/9/9/9/4K4 w - 1", 2},
+        {"SFEN alone", Sfen, "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1",
+         "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1", 0},
+        {"SFEN with a move the rules refuse", Sfen, "startpos moves 7g7f 3c3d 7f6e",
+         "3手目「7f6e」：その駒はそこへ動けません"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.format == Sfen, isSfenText(c.text));
+        const KifReadResult r = c.format == Csa ? 解析_CSA(c.text) : 解析_SFEN棋譜(c.text);
+        if (c.want.find('/') == std::string::npos) {
+            EXPECT_FALSE(r.ok);
+            EXPECT_EQ(r.message, c.want);
+            EXPECT_TRUE(r.list.entries.empty());
+            continue;
+        }
+        ASSERT_TRUE(r.ok) << r.message;
+        EXPECT_EQ(c.format == Csa, isCsaText(c.text));
+        EXPECT_EQ(r.moveCount, c.moves);
+        EXPECT_EQ(finalSfen(r), c.want);
+        EXPECT_EQ(r.winner, c.winner);
+        const MoveListEntry& end = r.list.entries[static_cast<std::size_t>(r.moveCount)];
+        EXPECT_EQ(end.manSecondsAfter, c.lowerSeconds);
+        EXPECT_EQ(end.comSecondsAfter, c.upperSeconds);
+    }
+    const KifReadResult named = 解析_CSA(cases[0].text);
+    EXPECT_EQ(named.senteName, "甲");
+    EXPECT_EQ(named.goteName, "乙");
+    EXPECT_EQ(named.event, "練習");
+    EXPECT_EQ(named.startDateTime, "2026/12/07 10:00:00");
+    EXPECT_EQ(named.ending, "投了");
+    EXPECT_EQ(解析_CSA("PI\n+\n%SOMETHING_NEW\n").ending, "終局理由不明");
+}
+
+// A KIF game with a handicap start, 後手 moving first, a promotion, a
+// capture and a drop, written as CSA (also turned about, as a game whose
+// 先手 sat on the upper side is) and read back to the same Positions.
+TEST(CSA, KifWrittenAsCsaReadsBackToTheSamePositions) {
+    const KifReadResult kif = 解析_KIF(
+        "手合割：角落ち\n先手：下手\n後手：上手\n"
+        "   1 ３四歩(33)   ( 0:05/00:00:05)\n"
+        "   2 ７六歩(77)   ( 0:03/00:00:03)\n"
+        "   3 ８四歩(83)\n"
+        "   4 ２二角成(88)\n"
+        "   5 同　銀(31)\n"
+        "   6 ４八銀(39)\n"
+        "   7 ５五角打\n"
+        "   8 ５六歩(57)\n"
+        "   9 ７七角成(55)\n");
+    ASSERT_TRUE(kif.ok) << kif.message;
+    KifGame game = 作成_読込対局(kif);
+    const CsaText csa = 作成_CSA(game);
+    ASSERT_TRUE(csa.ok);
+    EXPECT_NE(csa.text.find("V2.2\r\nN+下手\r\nN-上手\r\n"), std::string::npos) << csa.text;
+    EXPECT_NE(csa.text.find("PI22KA\r\n-\r\n-3334FU\r\nT5\r\n+7776FU\r\nT3\r\n"), std::string::npos) << csa.text;
+    EXPECT_NE(csa.text.find("+8822UM\r\nT0\r\n-3122GI\r\n"), std::string::npos);
+    EXPECT_NE(csa.text.find("-0055KA\r\n"), std::string::npos);
+    EXPECT_NE(csa.text.find("%CHUDAN\r\n"), std::string::npos);
+
+    auto samePositions = [&](const KifReadResult& back) {
+        ASSERT_TRUE(back.ok) << back.message;
+        ASSERT_EQ(back.moveCount, kif.moveCount);
+        EXPECT_EQ(back.firstMover, kGote);
+        for (int k = 0; k <= kif.moveCount; ++k) {
+            Position want, got;
+            局面復元(kif.list, k, want);
+            局面復元(back.list, k, got);
+            EXPECT_EQ(toSfen(got, Side::Lower), toSfen(want, Side::Lower)) << "Position " << k;
+        }
+    };
+    samePositions(解析_CSA(csa.text));
+
+    // The same game kept with 先手 on the upper side: CSA is written from 先手's seat.
+    for (Position& p : game.positions) p = turnedAbout(p);
+    for (KifClock& c : game.clocks) c = {c.upperBefore, c.upperAfter, c.lowerBefore, c.lowerAfter};
+    game.senteIsUpper = true;
+    const CsaText turned = 作成_CSA(game);
+    ASSERT_TRUE(turned.ok);
+    EXPECT_EQ(turned.text, csa.text);
+    samePositions(解析_CSA(turned.text));
+}
+
+}  // namespace
+}  // namespace xantu::testing
