@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -224,7 +225,10 @@ void CanvasWidget::renderItem(QPainter& p, const DrawItem& item) {
     }
     case DrawItem::Kind::Box: {
         const int thin = thinLine(view_.scale());
-        const int wide = std::max(thin, view_.length(item.pen));
+        // A line wider than the grid's stays at least two pixels wide at
+        // every scale, so that it never looks like a grid line.
+        int wide = std::max(thin, view_.length(item.pen));
+        if (item.pen > kTwipsPerPixel) wide = std::max(wide, 2);
         const int left = view_.x(item.x), top = view_.y(item.y);
         const int right = view_.x(item.x2) + thin, bottom = view_.y(item.y2) + thin;  // excluded
         const QColor colour = paletteColour(item.code);
@@ -311,7 +315,7 @@ void CanvasWidget::renderMarks(QPainter& p) const {
         const QColor colour = paletteColour(m.colour);
         if (m.kind == Mark::Kind::Square) {
             // Inside the square's own outline, clear of the guidance lines.
-            const int inset = std::max(3, static_cast<int>(std::lround(3 * s)));
+            const int inset = std::max(m.inset, static_cast<int>(std::lround(m.inset * s)));
             const int wide = std::max(2, static_cast<int>(std::lround(2 * s)));
             const QRect r = box.adjusted(inset, inset, -inset, -inset);
             p.fillRect(QRect(r.left(), r.top(), r.width(), wide), colour);
@@ -382,6 +386,17 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
     if (event->modifiers() & Qt::AltModifier) shift |= 4;
     const QPointF twips = view_.twips(event->position() * devicePixelRatioF());
     emit mousePressed(button, shift, twips.x(), twips.y());
+}
+
+void CanvasWidget::wheelEvent(QWheelEvent* event) {
+    // 120 eighths of a degree make a notch; a fine-grained wheel adds up.
+    wheelEighths_ += event->angleDelta().y();
+    const int steps = wheelEighths_ / 120;
+    wheelEighths_ -= steps * 120;
+    event->accept();
+    if (steps == 0) return;
+    const QPointF twips = view_.twips(event->position() * devicePixelRatioF());
+    emit wheelTurned(steps, twips.x(), twips.y());
 }
 
 }  // namespace xantu

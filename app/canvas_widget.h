@@ -66,6 +66,8 @@ public:
 signals:
     // Button 1 left, 2 right; shift as 1 Shift, 2 Ctrl, 4 Alt; position in twips.
     void mousePressed(int button, int shift, double xTwips, double yTwips);
+    // The wheel turned by whole notches (positive: away from the user).
+    void wheelTurned(int steps, double xTwips, double yTwips);
     // The scale or the placing of the area changed.
     void viewChanged();
     // The game's area took another size (the window around it may follow).
@@ -74,6 +76,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -92,6 +95,7 @@ private:
     DisplayList list_;
     Surround surround_;
     std::vector<Mark> marks_;
+    int wheelEighths_ = 0;  // a turn of less than a notch so far
     bool pruning_ = true;
 };
 

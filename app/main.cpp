@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdlib>
 
@@ -29,7 +31,14 @@ int main(int argc, char* argv[]) {
         window.repaint();
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
     } else {
-        // Once the window is on the screen: offer to continue an unfinished game.
+        // Once the window is on the screen and drawn (a window manager may
+        // take a moment to frame and place it): offer to continue an
+        // unfinished game, which then stands behind the question.
+        QElapsedTimer waited;
+        waited.start();
+        while ((window.windowHandle() == nullptr || !window.windowHandle()->isExposed()) && waited.elapsed() < 2000)
+            app.processEvents(QEventLoop::AllEvents, 50);
+        app.processEvents(QEventLoop::AllEvents, 50);
         QTimer::singleShot(0, &window, [&window] { window.dispatch([](xantu::GameWindow& g) { g.再開_確認(); }); });
     }
     return app.exec();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -51,6 +52,9 @@ MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindo
     connect(canvas_, &CanvasWidget::mousePressed, this, [this](int button, int shift, double x, double y) {
         dispatch([=](GameWindow& g) { g.Form_MouseDown(button, shift, x, y); });
     });
+    connect(canvas_, &CanvasWidget::wheelTurned, this, [this](int steps, double x, double y) {
+        dispatch([=](GameWindow& g) { g.Form_MouseWheel(x, y, steps); });
+    });
     connect(menus_.get(), &MenuSet::menuOpened, this,
             [this](const QString& name) { dispatch([&](GameWindow& g) { g.menuOpened(name.toStdString()); }); });
     connect(menus_.get(), &MenuSet::command, this,
@@ -72,24 +76,66 @@ double MainWindow::top() const { return CanvasWidget::toTwips(frameGeometry().to
 
 void MainWindow::place(double left, double top, double width, double height) {
     canvas_->setArea(width, height);
-    // As large as 100 % allows, and never larger than the screen's free area
-    // with the window's frame and menu bar.
+    // The largest whole or half scale (1×, 1.5×, 2×…) whose drawing fits in
+    // about 80 % of the screen's free area; below 1× only where even 1× does
+    // not fit the free area with the window's frame and menu bar.
     const QRect free = screen() ? screen()->availableGeometry() : QRect(0, 0, 1 << 14, 1 << 14);
     QSize frame = frameGeometry().size() - geometry().size();
     if (frame.isEmpty()) frame = QSize(10, 40);  // not yet framed: room for a usual title bar
     const int menuHeight = menuBar()->sizeHint().height();
     const QSize natural = canvas_->naturalSize();
     const QSize room(free.width() - frame.width(), free.height() - frame.height() - menuHeight);
-    const double fit =
-        std::min({1.0, double(room.width()) / natural.width(), double(room.height()) / natural.height()});
-    const QSize first(std::max(1, int(natural.width() * fit)), std::max(1, int(natural.height() * fit)));
+    double scale = std::min({1.0, double(room.width()) / natural.width(), double(room.height()) / natural.height()});
+    for (double s = 1.5; natural.width() * s <= 0.8 * free.width() && natural.height() * s <= 0.8 * free.height() &&
+                         natural.width() * s <= room.width() && natural.height() * s <= room.height();
+         s += 0.5)
+        scale = s;
+    const QSize first(std::max(1, int(natural.width() * scale)), std::max(1, int(natural.height() * scale)));
     canvas_->setFixedSize(first);
     adjustSize();
     canvas_->setMinimumSize(canvas_->minimumSizeHint());
     canvas_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    framePlace_ = free.topLeft() + QPoint(CanvasWidget::toPixels(left), CanvasWidget::toPixels(top));
+    // Centred on the free area (the classic place is the screen's corner 0, 0,
+    // which the centring replaces on a screen with room to spare).
+    const QSize whole = size() + frame;
+    const QPoint centred(free.left() + std::max(0, (free.width() - whole.width()) / 2),
+                         free.top() + std::max(0, (free.height() - whole.height()) / 2));
+    framePlace_ = centred + QPoint(CanvasWidget::toPixels(left), CanvasWidget::toPixels(top));
     move(*framePlace_);
     placeFrame();
+}
+
+WindowPlacement MainWindow::placement() const {
+    const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+    WindowPlacement p;
+    if (!normal.isValid()) return p;
+    p.x = normal.x();
+    p.y = normal.y();
+    p.width = normal.width();
+    p.height = normal.height();
+    p.maximised = isMaximized();
+    return p;
+}
+
+void MainWindow::restorePlacement(const WindowPlacement& placement) {
+    if (!placement.valid()) return;
+    QRect wanted(placement.x, placement.y, placement.width, placement.height);
+    // The screen the window was on, or the one nearest to it gone: the
+    // primary screen. The window lands there whole, frame included.
+    QScreen* target = QGuiApplication::screenAt(wanted.center());
+    if (target == nullptr) target = QGuiApplication::primaryScreen();
+    if (target != nullptr) {
+        QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+        if (frame.isNull()) frame = QMargins(5, 30, 5, 10);
+        const QRect free = target->availableGeometry().marginsRemoved(frame);
+        wanted.setSize(wanted.size().boundedTo(free.size()).expandedTo(minimumSizeHint()));
+        wanted.moveLeft(
+            std::clamp(wanted.left(), free.left(), std::max(free.left(), free.right() - wanted.width() + 1)));
+        wanted.moveTop(std::clamp(wanted.top(), free.top(), std::max(free.top(), free.bottom() - wanted.height() + 1)));
+    }
+    framePlace_.reset();
+    setGeometry(wanted);
+    if (placement.maximised) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 bool MainWindow::event(QEvent* event) {

@@ -40,6 +40,8 @@ public:
     double top() const override;
     void place(double left, double top, double width, double height) override;
     void quit() override;
+    WindowPlacement placement() const override;
+    void restorePlacement(const WindowPlacement& placement) override;
     void discardUserInput() override;
     // F11: full screen and back.
     void toggleFullScreen();

@@ -5,9 +5,11 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSpacerItem>
 
 #include "new_game_dialog.h"
+#include "time_control_dialog.h"
 
 namespace xantu {
 
@@ -72,6 +74,14 @@ std::string MessageDialogs::chooseFile(const FileRequest& request) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    // Large enough that the name, size, type and date columns all show.
+    dialog.setViewMode(QFileDialog::Detail);
+    QSize size(900, 560);
+    if (const QWidget* parent = parent_.data(); parent != nullptr && parent->screen() != nullptr) {
+        const QSize room = parent->screen()->availableGeometry().size() * 9 / 10;
+        size = size.boundedTo(room);
+    }
+    dialog.resize(size);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst().toStdString();
 }
@@ -85,5 +95,7 @@ std::optional<NewGameChoice> MessageDialogs::chooseNewGame(const NewGameRequest&
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.choice();
 }
+
+bool MessageDialogs::chooseTimeControls(TimeControls& controls) { return editTimeControls(parent_.data(), controls); }
 
 }  // namespace xantu

@@ -18,6 +18,7 @@ public:
     int messageBox(const std::string& text, const std::string& title, MsgButtons buttons, bool exclamation) override;
     std::string chooseFile(const FileRequest& request) override;
     std::optional<NewGameChoice> chooseNewGame(const NewGameRequest& request) override;
+    bool chooseTimeControls(TimeControls& controls) override;
 
     // The text as shown: CR LF and lone CR become line feeds.
     static QString displayText(const std::string& text);

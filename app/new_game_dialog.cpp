@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "time_control_dialog.h"
+
 namespace xantu {
 
 NewGameDialog::NewGameDialog(const NewGameRequest& request, QWidget* parent) : QDialog(parent) {
@@ -23,6 +25,8 @@ NewGameDialog::NewGameDialog(const NewGameRequest& request, QWidget* parent) : Q
     handicap_ = new QComboBox(this);
     for (const std::string& name : request.handicapNames) handicap_->addItem(QString::fromStdString(name));
     form->addRow(QStringLiteral("ﾊﾝﾃﾞｨｷｬｯﾌﾟ"), handicap_);
+    time_ = new TimeControlFields(request.initial.time, this);
+    form->addRow(QStringLiteral("持ち時間"), time_);
 
     const NewGameChoice& c = request.initial;
     opponent_->setCurrentIndex(c.vsComputer ? 0 : 1);
@@ -53,6 +57,7 @@ NewGameChoice NewGameDialog::choice() const {
     c.humanOrder = side_->currentIndex() == 1 ? -1 : 1;
     c.level = level_->currentIndex() + 1;
     c.handicap = handicap_->currentIndex() - handicap_->count() / 2;
+    c.time = time_->value();
     return c;
 }
 

@@ -23,6 +23,7 @@ private:
     QComboBox* side_;
     QComboBox* level_;
     QComboBox* handicap_;
+    class TimeControlFields* time_;
 };
 
 }  // namespace xantu

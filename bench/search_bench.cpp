@@ -2,7 +2,7 @@
 // drop surveyed and evaluated) on a few positions of different weight.
 #include <benchmark/benchmark.h>
 
-#include "computer/search.h"
+#include "computer/one_ply_search.h"
 #include "core/sfen.h"
 #include "influence/influence_map.h"
 

@@ -20,16 +20,16 @@ namespace xantu {
 
 namespace {
 
-// Sides of a mate test, told by the defending king's sign.
+// Sides of a mate test, told by the defending king's seat.
 struct Defender {
-    int sign;       // -1: the lower king (MAN), +1: the upper king (COM)
+    Side side;      // Lower: MAN's king, Upper: COM's king
     int kingCode;   // -950 or +950
     int pawnCode;   // the blocker dropped for the test
     int handCol;    // 11 or -1
     int pawnFromY;  // the origin a pawn drop from that hand names
 };
-constexpr Defender kLowerDefender{-1, -kKing, -kPawn, kLowerHandCol, lowerHandRow(1)};
-constexpr Defender kUpperDefender{+1, kKing, kPawn, kUpperHandCol, 1};
+constexpr Defender kLowerDefender{Side::Lower, -kKing, -kPawn, kLowerHandCol, lowerHandRow(1)};
+constexpr Defender kUpperDefender{Side::Upper, kKing, kPawn, kUpperHandCol, 1};
 
 // Does some checking piece (a square marked 9) still reach the king?
 bool checkerStillReaches(const Position& p, const PawnFiles& f, const int (&checkMap)[10][10], int kx, int ky) {
@@ -74,7 +74,7 @@ bool kingEscapes(const Position& p, const PawnFiles& f, const Defender& d, const
 
 inline bool isDefendingPiece(const Defender& d, int code) {
     // Every piece of the defender except its king.
-    return d.sign < 0 ? (code >= -kDragon && code <= -kPawn) : (code >= kPawn && code <= kDragon);
+    return d.side == Side::Lower ? (code >= -kDragon && code <= -kPawn) : (code >= kPawn && code <= kDragon);
 }
 
 }  // namespace

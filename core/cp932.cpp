@@ -127,40 +127,57 @@ FileReadResult readWholeFile(const std::filesystem::path& file, std::uintmax_t m
 }
 
 bool writeWholeFile(const std::filesystem::path& file, std::string_view bytes) {
+    return !replaceWholeFile(file, bytes);
+}
+
+std::error_code replaceWholeFile(const std::filesystem::path& file, std::string_view bytes,
+                                 const std::filesystem::path& previous) {
     namespace fs = std::filesystem;
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    auto lastError = [] { return std::error_code(errno, std::generic_category()); };
     // A hidden, unique name beside the target, so that the final rename
     // stays within one file system and cannot clobber another file.
     std::random_device seed;
     std::mt19937_64 rng(seed());
+    auto tempName = [&] {
+        return folder / ("." + file.filename().string() + "." + std::to_string(rng() % 1000000000ULL) + ".tmp");
+    };
     std::FILE* f = nullptr;
     fs::path temp;
     for (int attempt = 0; attempt < 16 && f == nullptr; ++attempt) {
-        temp = folder / ("." + file.filename().string() + "." + std::to_string(rng() % 1000000000ULL) + ".tmp");
+        temp = tempName();
         f = std::fopen(temp.c_str(), "wbx");  // exclusive: never reuse an existing file
-        if (f == nullptr && errno != EEXIST) return false;
+        if (f == nullptr && errno != EEXIST) return lastError();
     }
-    if (f == nullptr) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fflush(f) == 0 && ok;
+    if (f == nullptr) return std::make_error_code(std::errc::file_exists);
+    std::error_code why;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || std::fflush(f) != 0) why = lastError();
     // On the disk before it replaces the old file: a crash then leaves the
     // old file or the new one, never an empty one.
-    ok = ok && ::fsync(::fileno(f)) == 0;
-    ok = std::fclose(f) == 0 && ok;
-    std::error_code ec;
-    if (ok) {
-        fs::rename(temp, file, ec);
-        ok = !ec;
+    if (!why && ::fsync(::fileno(f)) != 0) why = lastError();
+    if (std::fclose(f) != 0 && !why) why = lastError();
+    // The file about to be replaced stays as `previous`: a second name for
+    // it, put in place in one step. Without it the write still goes on.
+    if (!why && !previous.empty()) {
+        std::error_code ec;
+        const fs::path link = tempName();
+        fs::create_hard_link(file, link, ec);
+        if (!ec) fs::rename(link, previous, ec);
+        if (ec) fs::remove(link, ec);
     }
-    if (ok) {  // the rename itself
+    if (!why) fs::rename(temp, file, why);
+    if (!why) {  // the rename itself
         const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
         if (dir >= 0) {
             ::fsync(dir);
             ::close(dir);
         }
     }
-    if (!ok) fs::remove(temp, ec);
-    return ok;
+    if (why) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+    }
+    return why;
 }
 
 }  // namespace xantu

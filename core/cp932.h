@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace xantu {
@@ -57,5 +58,11 @@ FileReadResult readWholeFile(const std::filesystem::path& file, std::uintmax_t m
 // folder) returns false, removes the temporary file and leaves any earlier
 // `file` exactly as it was.
 bool writeWholeFile(const std::filesystem::path& file, std::string_view bytes);
+
+// The same, with the reason of a failure (none on success). With `previous`
+// given, the file replaced stays under that name as well (put there in one
+// step before the new content takes its place).
+std::error_code replaceWholeFile(const std::filesystem::path& file, std::string_view bytes,
+                                 const std::filesystem::path& previous = {});
 
 }  // namespace xantu

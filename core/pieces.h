@@ -24,9 +24,6 @@ inline constexpr int kHandKindCode[8] = {0, kPawn, kLance, kKnight, kSilver, kGo
 inline constexpr int kLowerHandCol = 11;  // rows 3..9 = kinds 1..7
 inline constexpr int kUpperHandCol = -1;  // rows 1..7 = kinds 7..1
 
-// Order values: +1 moves first (先手), -1 second (後手).
-inline constexpr int kSente = 1, kGote = -1;
-
 inline constexpr bool isUpper(int code) { return code >= kPawn; }
 inline constexpr bool isLower(int code) { return code <= -kPawn; }
 inline constexpr int absCode(int code) { return iabs(code); }

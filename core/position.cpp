@@ -39,12 +39,11 @@ PositionFault Position::fault(SetBound bound) const {
                 return f;
             }
             if (c == -kKing || c == kKing) {
-                const int side = c < 0 ? -1 : 1;
                 if (++kings[c < 0 ? 0 : 1] > 1) {
                     f.rule = PositionRule::KingCount;
                     f.x = x;
                     f.y = y;
-                    f.side = side;
+                    f.side = sideOf(c);
                     f.found = 2;
                     f.allowed = 1;
                     return f;
@@ -52,9 +51,9 @@ PositionFault Position::fault(SetBound bound) const {
             }
             ++inSet[handKindOf(c)];
         }
-    for (int side = -1; side <= 1; side += 2) {
-        const int* hand = side < 0 ? ownHand : enemyHand;
-        const int total = side < 0 ? ownHandTotal : enemyHandTotal;
+    for (const Side side : {Side::Lower, Side::Upper}) {
+        const int* hand = side == Side::Lower ? ownHand : enemyHand;
+        const int total = side == Side::Lower ? ownHandTotal : enemyHandTotal;
         int sum = 0;
         for (int k = 1; k <= kHandKinds; ++k) {
             if (hand[k] < 0 || hand[k] > 18) {
@@ -129,5 +128,14 @@ int kingCount(const Position& p, Side side) {
 }
 
 bool bothKingsOnBoard(const Position& p) { return kingCount(p, Side::Lower) == 1 && kingCount(p, Side::Upper) == 1; }
+
+Position turnedAboutWithKings(const Position& p) {
+    Position q = turnedAbout(p);
+    q.manKingX = p.comKingX == 0 ? 0 : 10 - p.comKingX;
+    q.manKingY = p.comKingY == 0 ? 0 : 10 - p.comKingY;
+    q.comKingX = p.manKingX == 0 ? 0 : 10 - p.manKingX;
+    q.comKingY = p.manKingY == 0 ? 0 : 10 - p.manKingY;
+    return q;
+}
 
 }  // namespace xantu

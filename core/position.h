@@ -47,6 +47,10 @@ bool bothKingsOnBoard(const Position& p);
 // through the centre with its owner exchanged, and the two hands exchanged.
 // The king squares are copied unchanged (only moves and surveys set them).
 Position turnedAbout(const Position& p);
+// The same, with the two king squares turned and exchanged as well, so that
+// they hold before any survey: the one-ply player only ever plays the upper
+// side, and finds the lower side's move on the board turned about.
+Position turnedAboutWithKings(const Position& p);
 
 // Empties the board and hands and lays out the standard starting position.
 // The king squares are not touched (see Position).

@@ -4,7 +4,7 @@ namespace xantu {
 
 namespace {
 
-const char* sideName(int side) { return side < 0 ? "the lower side" : "the upper side"; }
+const char* sideName(Side side) { return side == Side::Lower ? "the lower side" : "the upper side"; }
 
 const char* kindName(int kind, bool plural) {
     static const char* const singular[8] = {"?", "pawn", "lance", "knight", "silver", "gold", "bishop", "rook"};

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "core/side.h"
+
 namespace xantu {
 
 // The rules a Position keeps, as its check names them.
@@ -17,11 +19,11 @@ enum class PositionRule : unsigned char {
 // check allocates nothing; describe() puts it into words when asked.
 struct PositionFault {
     PositionRule rule = PositionRule::None;
-    int x = 0, y = 0;  // the square (PieceCode; the second king for KingCount)
-    int side = 0;      // -1 the lower side, +1 the upper side (KingCount, HandCount, HandTotal)
-    int kind = 0;      // hand kind 1..7 (HandCount, PieceSet)
-    int found = 0;     // the code, count or total found
-    int allowed = 0;   // the most the rule allows (KingCount, HandCount, PieceSet), or the sum (HandTotal)
+    int x = 0, y = 0;         // the square (PieceCode; the second king for KingCount)
+    Side side = Side::Lower;  // whose king or hand (KingCount, HandCount, HandTotal)
+    int kind = 0;             // hand kind 1..7 (HandCount, PieceSet)
+    int found = 0;            // the code, count or total found
+    int allowed = 0;          // the most the rule allows (KingCount, HandCount, PieceSet), or the sum (HandTotal)
 
     bool broken() const { return rule != PositionRule::None; }
 };

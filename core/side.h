@@ -17,8 +17,9 @@ namespace xantu {
 // moves first, Gote (後手, "△", -1) second. Either seat may move first: the
 // human chooses, and a handicap game lets the upper side begin. GameState
 // keeps the order value of each seat (manSide for Lower, comSide for Upper)
-// and of the side to move, so a seat's order is looked up there, never
-// assumed.
+// and of the side to move as plain order values (kSente, kGote, 0 for none),
+// so a seat's order is looked up there, never assumed. The record files and
+// KIF name players by order; SFEN and USI name the side to move by seat.
 enum class Side : int { Lower = -1, Upper = 1 };
 enum class Order : int { Sente = 1, Gote = -1 };
 
@@ -33,5 +34,6 @@ inline constexpr Side sideOf(int code) { return code < 0 ? Side::Lower : Side::U
 // The order value GameState stores (+1 先手, -1 後手), and back (0 is no order).
 inline constexpr int orderValue(Order o) { return static_cast<int>(o); }
 inline constexpr Order orderOf(int value) { return value > 0 ? Order::Sente : Order::Gote; }
+inline constexpr int kSente = orderValue(Order::Sente), kGote = orderValue(Order::Gote);
 
 }  // namespace xantu

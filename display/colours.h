@@ -8,6 +8,7 @@ inline constexpr int colourGreen = 2;
 inline constexpr int outlineColour = 2;
 inline constexpr int colourSelect = 12;
 inline constexpr int colourYellow = 14;
+inline constexpr int colourLightRed = 12;
 inline constexpr int colourWhite = 15;
 inline constexpr int listColour = 15;
 

@@ -33,9 +33,9 @@ void MoveListPanel::scrollTo(const MoveListView& view, int rows) {
     top_ = std::clamp(top_, 0, std::max(0, rows - kRows));
 }
 
-void MoveListPanel::scrollPage(int direction) {
-    top_ = std::clamp(top_ + direction * (kRows - 2), 0, std::max(0, rows_ - kRows));
-}
+void MoveListPanel::scrollPage(int direction) { scrollRows(direction * (kRows - 2)); }
+
+void MoveListPanel::scrollRows(int rows) { top_ = std::clamp(top_ + rows, 0, std::max(0, rows_ - kRows)); }
 
 int MoveListPanel::scrollMarkAt(double xTwips, double yTwips) const {
     if (!shown_ || xTwips < kMarkLeft - 100 || xTwips >= kAreaWidth) return 0;
@@ -54,32 +54,36 @@ void MoveListPanel::erase() {
 }
 
 void MoveListPanel::描画_棋譜一覧(const MoveListView& view, bool force) {
-    const int rows = view.game ? static_cast<int>(view.moves.size()) + 1 : 0;
+    // The starting Position, the moves and the result line of a game that has ended.
+    const int moveRows = view.game ? static_cast<int>(view.moves.size()) + 1 : 0;
+    const int rows = moveRows + (view.game && !view.result.empty() ? 1 : 0);
     const int oldTop = top_;
     scrollTo(view, rows);
-    if (!force && shown_ && top_ == oldTop && drawn_.game == view.game && drawn_.current == view.current &&
-        drawn_.moves == view.moves)
-        return;
+    if (!force && shown_ && top_ == oldTop && drawn_ == view) return;
     erase();
-    screen_.printShadowed(kTextLeft, kTitleTop, "棋譜", colourWhite, kTitleSize);
+    screen_.printOutlined(kTextLeft, kTitleTop, "棋譜", colourWhite, kTitleSize);
     for (int i = 0; i < kRows && top_ + i < rows; ++i) {
         const int row = top_ + i;
         const bool current = row == view.current;
         const int colour = current ? colourYellow : colourWhite;
         const double y = rowTop(i);
+        if (row == moveRows) {
+            screen_.printOutlined(kTextLeft, y, view.result, colourYellow, kListSize);
+            continue;
+        }
         if (row == 0) {
-            screen_.printShadowed(kTextLeft, y, "開始局面", colour, kListSize);
+            screen_.printOutlined(kTextLeft, y, "開始局面", colour, kListSize);
         } else {
             const std::string number = std::to_string(row);
             const double digits = static_cast<double>(std::min<std::size_t>(number.size(), 3));
-            screen_.printShadowed(kTextLeft + (3 - digits) * kDigitWidth, y, number, colour, kListSize);
-            screen_.printShadowed(kMoveLeft, y, view.moves[static_cast<std::size_t>(row - 1)], colour, kListSize);
+            screen_.printOutlined(kTextLeft + (3 - digits) * kDigitWidth, y, number, colour, kListSize);
+            screen_.printOutlined(kMoveLeft, y, view.moves[static_cast<std::size_t>(row - 1)], colour, kListSize);
         }
         if (current) screen_.描画_枠(colourYellow, kLeft + 20, y - 40, kAreaWidth - 60, y + kRowHeight - 40);
     }
     // More rows than fit: a mark at the end that has more.
-    if (top_ > 0) screen_.printShadowed(kMarkLeft, kTitleTop, "▲", colourWhite, kListSize);
-    if (top_ + kRows < rows) screen_.printShadowed(kMarkLeft, rowTop(kRows), "▼", colourWhite, kListSize);
+    if (top_ > 0) screen_.printOutlined(kMarkLeft, kTitleTop, "▲", colourWhite, kListSize);
+    if (top_ + kRows < rows) screen_.printOutlined(kMarkLeft, rowTop(kRows), "▼", colourWhite, kListSize);
     drawn_ = view;
     rows_ = rows;
     shown_ = true;

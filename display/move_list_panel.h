@@ -38,6 +38,8 @@ public:
     int scrollMarkAt(double xTwips, double yTwips) const;
     // Scrolls the view by a page up (−1) or down (+1); the next drawing shows it.
     void scrollPage(int direction);
+    // Scrolls the view by `rows` rows (negative: up), as the mouse wheel does.
+    void scrollRows(int rows);
 
 private:
     // Brings the current row into view when the list or the current row has

@@ -50,6 +50,9 @@ public:
     void 描画_文字列(double 入力X, double 入力Y, int 数値, int 色, int サイズ);
     void printAt(double xTwips, double yTwips, const std::string& text, int colour, int size);
     void printShadowed(double xTwips, double yTwips, const std::string& text, int colour, int size);
+    // Text with a dark outline all round (one pixel at 100 %), readable on
+    // every background theme.
+    void printOutlined(double xTwips, double yTwips, const std::string& text, int colour, int size);
     void 描画_影付き数値(double 入力X, double 入力Y, const std::string& 数値, int 色, int フォントサイズ);
     void 描画_影付き数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ);
     // An unfilled box given in twips.
@@ -80,12 +83,17 @@ public:
     void 消去_移動結果(int IN_手番);
 
     // Clocks
+    // A countdown clock of a timed game: `text` in `colour` where
+    // 描画_所有時間 draws the side's total (only while 経過時間 is checked).
+    void 描画_残り時間(int IN_手番, const std::string& text, int colour);
     void 描画_所有時間(int IN_手番, double IN_思考時間);
     void 消去_所有時間(int IN_手番);
 
     // Marks over the drawing: the mark of the side to move (0: none) beside
     // its clock, and the squares of the last move. Only changes reach the window.
     void 描画_手番と直前の手(int 手番, const LastMove& 直前の手);
+    // A small mark while keeping the unfinished game fails.
+    void 描画_保存不可(bool failing);
 
     bool fontBold() const { return bold_; }
 
@@ -110,6 +118,8 @@ public:
     // Takes new counts; repaints only the squares whose counts changed.
     void 描画_利き(const InfluenceCounts& counts);
     const InfluenceCounts& shownInfluence() const { return overlay_; }
+    // The overlay's legend below the board, drawn while the overlay is on.
+    static constexpr const char* kInfluenceLegend = "赤＝上手の利き　青＝下手の利き";
 
     // Texts the window keeps showing until they are erased: the move counter,
     // the last notation on either side of the board and a loaded record's
@@ -139,6 +149,7 @@ private:
     const GameState& g_;
     const Options& opt_;
     void 描画_利き数(int x, int y);
+    void 描画_利き凡例(bool on);
     void repaintSquare(int x, int y);
 
     bool bold_ = false;
@@ -149,6 +160,8 @@ private:
     int shownTurn_ = 0;
     LastMove shownMove_;
     bool marksShown_ = false;
+    bool marksOverOverlay_ = false;
+    bool saveFailing_ = false;
     int shownCounter_ = -1;  // -1: no counter on the window
     ShownNotation notations_[2];
     std::vector<ShownHeader> headers_;

@@ -106,14 +106,18 @@ namespace xantu {
 void Screen::描画_手番と直前の手(int 手番, const LastMove& 直前の手) {
     // No turn mark while a record is viewed: its header lines take that row.
     if (g_.recordMode != 0) 手番 = 0;
-    if (marksShown_ && 手番 == shownTurn_ && 直前の手 == shownMove_) return;
+    if (marksShown_ && 手番 == shownTurn_ && 直前の手 == shownMove_ && overlayOn_ == marksOverOverlay_) return;
     marksShown_ = true;
+    marksOverOverlay_ = overlayOn_;
     shownTurn_ = 手番;
     shownMove_ = 直前の手;
     std::vector<Mark> marks;
-    auto square = [&marks](int x, int y) {
+    // Over the influence counts, which sit in the corners, the frame keeps
+    // to the square's edge.
+    const int inset = overlayOn_ ? 0 : 3;
+    auto square = [&marks, inset](int x, int y) {
         if (x < 1 || x > boardSize || y < 1 || y > boardSize) return;
-        marks.push_back({Mark::Kind::Square, cellX(x), cellY(y), cellX(x + 1), cellY(y + 1), colourYellow, {}});
+        marks.push_back({Mark::Kind::Square, cellX(x), cellY(y), cellX(x + 1), cellY(y + 1), colourYellow, {}, inset});
     };
     square(直前の手.fromX, 直前の手.fromY);
     square(直前の手.toX, 直前の手.toY);
@@ -122,9 +126,19 @@ void Screen::描画_手番と直前の手(int 手番, const LastMove& 直前の�
     if (手番 != 0 && (手番 == g_.manSide || 手番 == g_.comSide)) {
         const double left = 手番 == g_.manSide ? 13.0 : -1.6;
         marks.push_back(
-            {Mark::Kind::Badge, cellX(left), cellY(10.1), cellX(left + 1.4), cellY(10.6), colourSelect, "手番"});
+            {Mark::Kind::Badge, cellX(left), cellY(10.1), cellX(left + 1.4), cellY(10.6), colourSelect, "手番", 3});
     }
+    if (saveFailing_)
+        marks.push_back(
+            {Mark::Kind::Badge, cellX(-1.6), cellY(10.7), cellX(-0.2), cellY(11.2), colourSelect, "未保存"});
     plat_.canvas.setMarks(marks);
+}
+
+void Screen::描画_保存不可(bool failing) {
+    if (failing == saveFailing_) return;
+    saveFailing_ = failing;
+    marksShown_ = false;
+    描画_手番と直前の手(shownTurn_, shownMove_);
 }
 
 }  // namespace xantu

@@ -54,7 +54,23 @@ void Screen::repaintSquare(int x, int y) {
     描画_桝輪郭(outlineColour, x, y);
 }
 
+namespace {
+// The legend's place: below the board, under a record's header line.
+constexpr double kLegendX = cellX(1), kLegendY = cellY(10.6);
+constexpr int kLegendSize = 10;
+}  // namespace
+
+void Screen::描画_利き凡例(bool on) {
+    if (on) {
+        printOutlined(kLegendX, kLegendY, kInfluenceLegend, colourWhite, kLegendSize);
+        return;
+    }
+    for (int x = 1; x <= boardSize; ++x) 背景桝(x, 10);
+    for (const ShownHeader& h : headers_) printAt(h.x, h.y, h.text, h.colour, 12);
+}
+
 void Screen::表示_利き(bool on, const InfluenceCounts& counts) {
+    if (on != overlayOn_) 描画_利き凡例(on);
     overlayOn_ = on;
     overlay_ = counts;
     for (int x = 1; x <= boardSize; ++x)

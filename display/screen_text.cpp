@@ -51,6 +51,14 @@ void Screen::printShadowed(double xTwips, double yTwips, const std::string& text
     printAt(xTwips, yTwips, text, colour, size);
 }
 
+void Screen::printOutlined(double xTwips, double yTwips, const std::string& text, int colour, int size) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (dx != 0 || dy != 0)
+                printAt(xTwips + dx * kShadowTwips, yTwips + dy * kShadowTwips, text, colourBlack, size);
+    printAt(xTwips, yTwips, text, colour, size);
+}
+
 void Screen::描画_影付き数値(double 入力X, double 入力Y, const std::string& 数値, int 色, int フォントサイズ) {
     printShadowed(cellX(入力X), cellY(入力Y), 数値, 色, フォントサイズ);
 }
@@ -69,9 +77,9 @@ void Screen::描画_桝_数値() {
     const bool fromGote = lowerOrder_ == kGote;
     for (int i = 1; i <= 9; ++i) {
         背景桝(i, 0);
-        描画_影付き数値(i + 0.1, 0.4, fromGote ? i : 10 - i, colourYellow, 0, 16);
+        printOutlined(cellX(i + 0.1), cellY(0.4), 数値文字(fromGote ? i : 10 - i, 0), colourYellow, 16);
         背景桝(10, i);
-        描画_影付き数値(10.1, i + 0.3, fromGote ? 10 - i : i, colourYellow, 1, 12);
+        printOutlined(cellX(10.1), cellY(i + 0.3), 数値文字(fromGote ? 10 - i : i, 1), colourYellow, 12);
         描画_桝輪郭(outlineColour, 9, i);
     }
 }
@@ -243,6 +251,7 @@ void Screen::redrawShownTexts() {
     }
     for (const ShownHeader& h : headers_) printAt(h.x, h.y, h.text, h.colour, 12);
     if (!result_.empty()) 描画_対局結果(result_);
+    if (overlayOn_) 描画_利き凡例(true);
 }
 
 }  // namespace xantu

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -98,6 +99,13 @@ public:
         newGameChoices.pop_front();
         return choice;
     }
+    // Answers the 持ち時間 dialog with `timeAnswer` (cancelled when empty).
+    bool chooseTimeControls(TimeControls& controls) override {
+        ++timeDialogs;
+        if (!timeAnswer) return false;
+        controls = *timeAnswer;
+        return true;
+    }
 
     // ---- Menus
     bool checked(const std::string& item) const override { return checks.count(item) != 0; }
@@ -152,6 +160,8 @@ public:
         frameTop = t;
     }
     void quit() override { quitCalled = true; }
+    WindowPlacement placement() const override { return framePlacement; }
+    void restorePlacement(const WindowPlacement& p) override { restoredPlacements.push_back(p); }
     void discardUserInput() override { ++inputDiscards; }
 
     // ---- Clipboard
@@ -193,6 +203,8 @@ public:
     std::string clipboardText;
     std::deque<NewGameChoice> newGameChoices;
     std::vector<NewGameRequest> newGameRequests;
+    std::optional<TimeControls> timeAnswer;
+    int timeDialogs = 0;
     std::string dateTime = "2026/12/07 10:00:00";
     std::vector<std::string> sounds;
     std::set<std::string> checks;
@@ -221,6 +233,8 @@ public:
     double frameTop = 0;
     std::vector<double> placed;
     bool quitCalled = false;
+    WindowPlacement framePlacement;  // what placement() answers; none by default
+    std::vector<WindowPlacement> restoredPlacements;
 };
 
 }  // namespace xantu

@@ -1,4 +1,5 @@
 #pragma once
+#include "clock/time_control.h"
 
 namespace xantu {
 
@@ -10,6 +11,8 @@ struct Options {
     int backgroundTheme = kThemePekana;
     int guidance = 0;     // 移動指導
     int guideColour = 2;  // 15 when guidance is on
+    // The clocks the next game is played with (持ち時間…).
+    TimeControls timeControls{};
 };
 
 }  // namespace xantu

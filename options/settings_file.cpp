@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
+#include <utility>
 
 #include "core/cp932.h"
 
@@ -34,6 +35,28 @@ std::string_view 背景画の名前(int theme) {
     for (const ThemeName& t : kThemeNames)
         if (theme == t.theme) return t.name;
     return {};
+}
+
+bool 解析_ウィンドウ位置(std::string_view text, int& x, int& y, int& width, int& height) {
+    int values[4] = {};
+    std::size_t at = 0;
+    for (int i = 0; i < 4; ++i) {
+        const bool negative = at < text.size() && text[at] == '-';
+        if (negative) ++at;
+        const std::size_t start = at;
+        long v = 0;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9' && at - start < 6)
+            v = v * 10 + (text[at++] - '0');
+        if (at == start) return false;
+        values[i] = static_cast<int>(negative ? -v : v);
+        if (i < 3 && (at >= text.size() || text[at++] != ',')) return false;
+    }
+    if (at != text.size() || values[2] <= 0 || values[3] <= 0) return false;
+    x = values[0];
+    y = values[1];
+    width = values[2];
+    height = values[3];
+    return true;
 }
 
 std::vector<Setting> 解析_環境設定(std::string_view bytes) {
@@ -75,10 +98,23 @@ std::vector<Setting> 解析_環境設定(std::string_view bytes) {
             s.key = SettingKey::HumanOrder;
             if (value != "先手" && value != "後手") continue;
             s.number = value == "先手" ? 1 : -1;
+        } else if (key == "ウィンドウ") {
+            s.key = SettingKey::WindowPlace;
+            int x, y, w, h;
+            if (!解析_ウィンドウ位置(value, x, y, w, h)) continue;
+            s.text = std::string(value);
+        } else if (key == "最大化") {
+            s.key = SettingKey::WindowMaximised;
+            s.on = value == "ON";
         } else if (key == "棋譜フォルダ") {
             if (value.empty()) continue;
             s.key = SettingKey::RecordFolder;
             s.text = std::string(value);
+        } else if (key == "持ち時間MAN" || key == "持ち時間COM") {
+            const std::optional<TimeControl> t = 解析_持ち時間文字列(value);
+            if (!t) continue;
+            s.key = key == "持ち時間MAN" ? SettingKey::TimeMan : SettingKey::TimeCom;
+            s.time = 調整_持ち時間(*t);
         } else {
             continue;
         }
@@ -111,12 +147,21 @@ std::string 作成_環境設定(const SettingsValues& values) {
     if (values.humanOrder == -1) text.append("手番=後手\r\n");
     if (values.level4Strength >= 0 && values.level4Strength < 4)
         text.append("LEVEL4の強さ=").append(kLevel4Steps[values.level4Strength]).append("\r\n");
+    int x, y, w, h;
+    if (解析_ウィンドウ位置(values.windowPlace, x, y, w, h))
+        text.append("ウィンドウ=").append(values.windowPlace).append("\r\n");
+    if (values.windowMaximised) text.append("最大化=ON\r\n");
     // Fixed texts, all of which CP932 holds.
     std::string bytes = utf8ToCp932(text).value_or(std::string());
     if (!values.recordFolder.empty() && values.recordFolder.find_first_of("\r\n") == std::string::npos) {
         if (const std::optional<std::string> folder = utf8ToCp932("棋譜フォルダ=" + values.recordFolder + "\r\n"))
             bytes += *folder;
     }
+    std::string times;
+    for (const auto& [key, t] :
+         {std::pair{"持ち時間MAN=", values.timeControls.man}, std::pair{"持ち時間COM=", values.timeControls.com}})
+        if (t.timed()) times.append(key).append(作成_持ち時間文字列(t)).append("\r\n");
+    bytes += utf8ToCp932(times).value_or(std::string());
     return bytes;
 }
 

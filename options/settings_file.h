@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "clock/time_control.h"
+
 namespace xantu {
 
 inline constexpr const char* kSettingsFileName = "Xantuペカナ将棋.ini";
@@ -26,6 +28,10 @@ enum class SettingKey {
     ComLevel,
     HumanOrder,
     Level4Strength,
+    WindowPlace,
+    WindowMaximised,
+    TimeMan,
+    TimeCom,
 };
 
 // One recognised line.
@@ -46,12 +52,20 @@ enum class SettingKey {
 //  Level4Strength: "LEVEL4の強さ", the step of LEVEL4 last chosen: "入門"
 //               0, "初級" 1, "中級" 2, "上級" 3, "最強" 4 in `number`; other
 //               values are not returned.
+//  WindowPlace: "ウィンドウ", the window's corner and size in pixels as
+//               "x,y,width,height" in `text` (any other value is not returned);
+//  WindowMaximised: "最大化": `on` for "ON".
+//  TimeMan, TimeCom: "持ち時間MAN", "持ち時間COM", the time control of the
+//               lower and the upper side ("10分＋秒読み30秒", "10分＋加算10秒",
+//               "10分") in `time`; a value that does not read as one is not
+//               returned.
 struct Setting {
     SettingKey key = SettingKey::Theme;
     int theme = 0;
     bool on = false;
     std::string text{};
     int number = 0;
+    TimeControl time{};
     bool operator==(const Setting&) const = default;
 };
 
@@ -94,6 +108,12 @@ struct SettingsValues {
     int humanOrder = 1;
     // The step of LEVEL4, 0 (入門) .. 4 (最強, full strength, until chosen).
     int level4Strength = 4;
+    // Where the window stood when the program ended: "x,y,width,height" in
+    // pixels, empty before the first end; and whether it was maximised.
+    std::string windowPlace{};
+    bool windowMaximised = false;
+    // No clock for either side until the user sets one.
+    TimeControls timeControls{};
     bool operator==(const SettingsValues&) const = default;
 };
 
@@ -105,13 +125,18 @@ inline const SettingsValues kDefaultSettings{};
 int 背景画の番号(std::string_view name);
 std::string_view 背景画の名前(int theme);
 
+// "x,y,width,height" with a positive width and height: true, and the four.
+bool 解析_ウィンドウ位置(std::string_view text, int& x, int& y, int& width, int& height);
+
 // The file content: the 背景画 line, then 移動指導, 経過時間, BGM, then
 // "棋譜表示=ON" and "利き表示=ON" for those that are on (an off one writes no
 // line, so a file with both off is the same as before they existed),
 // "成・不成を確認=OFF" when that question is off (likewise), the level and
 // the side when they are not LEVEL3 and 先手 (likewise), the step of LEVEL4
-// when it is not 最強 (likewise), and,
-// when there is one, 棋譜フォルダ, each line ended by CR LF, in CP932. A
+// when it is not 最強 (likewise), the window's place
+// once it has one and "最大化=ON" when it was maximised, and,
+// when there is one, 棋譜フォルダ, then 持ち時間MAN and 持ち時間COM for a side
+// that has a clock (none writes no line), each line ended by CR LF, in CP932. A
 // folder whose name CP932 cannot hold is left out (the panel then opens in
 // the home folder next time).
 std::string 作成_環境設定(const SettingsValues& values);

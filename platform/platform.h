@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "clock/time_control.h"
+
 namespace xantu {
 
 // The one boundary between the game and the desktop. The Qt front end
@@ -23,6 +25,9 @@ struct Mark {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     int colour = 0;
     std::string text;
+    // A Square's outline lies this many pixels (at 100 %) inside the box;
+    // 0 puts it on the box's edge.
+    int inset = 3;
 };
 
 // The pictures that fill the window around the drawn area when the window is
@@ -52,6 +57,7 @@ struct NewGameChoice {
     int humanOrder = 1;      // the bottom player's order: +1 先手, −1 後手
     int level = 3;           // the computer's level, 1..4
     int handicap = 0;        // the handicap ladder's level, −10..+10 (0: none)
+    TimeControls time{};     // each side's clock (none: the clocks count up)
     bool operator==(const NewGameChoice&) const = default;
 };
 // The dialog's texts that the game owns: the handicap ranks by name, from
@@ -118,6 +124,10 @@ public:
     virtual std::string chooseFile(const FileRequest& /*request*/) { return {}; }
     // Modal 新規対局 dialog: the choice on OK, no value when cancelled.
     virtual std::optional<NewGameChoice> chooseNewGame(const NewGameRequest& /*request*/) { return std::nullopt; }
+    // Modal 持ち時間 dialog: each side's time control, shown as `controls`
+    // holds them. True with the new values on OK; false, `controls`
+    // untouched, on cancel.
+    virtual bool chooseTimeControls(TimeControls& /*controls*/) { return false; }
 };
 
 // The desktop's clipboard, as text.
@@ -185,12 +195,25 @@ public:
     virtual void dsTerminate(std::int32_t device) = 0;
 };
 
+// Where the window stood, in pixels of the desktop: its client area's
+// corner and size while not maximised, and whether it was maximised.
+struct WindowPlacement {
+    int x = 0, y = 0, width = 0, height = 0;
+    bool maximised = false;
+    bool valid() const { return width > 0 && height > 0; }
+    bool operator==(const WindowPlacement&) const = default;
+};
+
 class WindowFrame {
 public:
     virtual ~WindowFrame() = default;
     virtual double top() const = 0;  // twips
     virtual void place(double left, double top, double width, double height) = 0;
     virtual void quit() = 0;
+    // The window's placement now (no value where there is no desktop), and
+    // putting it back: kept on the screen it lands on, whole.
+    virtual WindowPlacement placement() const { return {}; }
+    virtual void restorePlacement(const WindowPlacement& /*placement*/) {}
     // Throws away the clicks and keys that have arrived for the window and
     // not been handled yet (input made while the computer was busy).
     virtual void discardUserInput() = 0;

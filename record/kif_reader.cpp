@@ -455,6 +455,8 @@ struct Reader {
             r.goteName = value;
         else if (key == "棋戦")
             r.event = value;
+        else if (key == "持ち時間")
+            r.timeControl = value;
         else if (key == "開始日時")
             r.startDateTime = value;
         else if (key == "先手の持駒" || key == "下手の持駒") {

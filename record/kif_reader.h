@@ -32,7 +32,8 @@ struct KifReadResult {
     int badLine = 0;      // line (from 1) that was refused, 0 when the whole file was
     std::string message;  // when !ok: the Japanese reason, naming the line
     std::string startDateTime, event, senteName, goteName;
-    int firstMover = 1;  // order value of the side that makes move 1
+    std::string timeControl;  // the 持ち時間 header as written, or empty
+    int firstMover = 1;       // order value of the side that makes move 1
     int winner = 0;  // order value of the winner the file names (投了, 反則勝ち, "まで…の勝ち"), else 0
     int moveCount = 0;
     // How the file says the game ended ("投了", "時間切れ", "終局理由不明" for a

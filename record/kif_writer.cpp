@@ -76,13 +76,13 @@ KifGame 作成_KIF対局(const MoveList& list, const std::optional<FinalPosition
     if (finalPosition) game.positions.push_back(finalPosition->position);
     game.clocks.resize(game.positions.empty() ? 0 : game.positions.size() - 1);
 
-    // Who moved first: the sign of the first piece that moved.
-    int firstSign = -1;
+    // Who moved first: the seat of the first piece that moved.
+    Side firstSeat = Side::Lower;
     if (game.positions.size() >= 2)
-        if (const auto m = 調査_指し手(game.positions[0], game.positions[1])) firstSign = m->piece < 0 ? -1 : 1;
-    if (lowerSideOrder == 0) lowerSideOrder = firstSign < 0 ? kSente : kGote;
+        if (const auto m = 調査_指し手(game.positions[0], game.positions[1])) firstSeat = sideOf(m->piece);
+    if (lowerSideOrder == 0) lowerSideOrder = firstSeat == Side::Lower ? kSente : kGote;
     game.senteIsUpper = lowerSideOrder == kGote;
-    game.firstMover = firstSign < 0 ? lowerSideOrder : -lowerSideOrder;
+    game.firstMover = firstSeat == Side::Lower ? lowerSideOrder : -lowerSideOrder;
     if (game.positions.size() >= 2) {
         const Position& end = game.positions.back();
         const bool upperKing = kingCount(end, Side::Upper) > 0, lowerKing = kingCount(end, Side::Lower) > 0;
@@ -124,6 +124,7 @@ KifText 作成_KIF(const KifGame& game) {
     s += "# ---- Xantu ペカナ将棋 棋譜ファイル ----\r\n";
     if (!game.startDateTime.empty()) s += "開始日時：" + game.startDateTime + "\r\n";
     if (!game.event.empty()) s += "棋戦：" + game.event + "\r\n";
+    if (!game.timeControl.empty()) s += "持ち時間：" + game.timeControl + "\r\n";
     const Position* start = game.positions.empty() ? nullptr : &game.positions[0];
     // The standard layout looks the same from either seat.
     if (start == nullptr || (sameStart(*start) && game.firstMover == kSente)) {

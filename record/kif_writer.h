@@ -28,6 +28,7 @@ struct KifGame {
     int firstMover = 1;               // order value of the side that makes move 1 (+1 先手, −1 後手)
     std::string startDateTime;        // "2026/12/07 10:00:00", or empty to leave the line out
     std::string event;                // 棋戦, or empty
+    std::string timeControl;          // 持ち時間 ("各10分＋秒読み30秒"), or empty
     std::string senteName, goteName;
     int winner = 0;  // order value of the winner, 0 when the game was not decided
     // How a game ended other than by its last move ("投了", "切れ負け"): a

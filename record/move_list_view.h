@@ -16,6 +16,8 @@ struct MoveListView {
     bool game = false;               // false: no game and no record, nothing to list
     std::vector<std::string> moves;  // moves[k - 1] is move k
     int current = 0;                 // moves that led to the Position on the board
+    std::string result;              // the result line of a game that has ended, shown after the moves
+    bool operator==(const MoveListView&) const = default;
 };
 
 // Built from the move list alone (and the board, for the last move of a game

@@ -8,14 +8,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 declare -A layer=(
-  [core]=0 [platform]=0 [soundlib]=0
-  [clock]=1 [influence]=1 [options]=1 [search]=1 [sound]=1
-  [computer]=2 [record]=2
-  [display]=3
-  [window]=4 [fake]=4
-  [app]=5
-  [tools]=6
-  [bench]=7 [tests]=7
+  [clock]=0
+  [core]=1 [platform]=1 [soundlib]=1
+  [influence]=2 [options]=2 [search]=2 [sound]=2
+  [computer]=3 [record]=3
+  [display]=4
+  [window]=5 [fake]=5
+  [app]=6
+  [tools]=7
+  [bench]=8 [tests]=8
 )
 
 status=0

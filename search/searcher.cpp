@@ -51,6 +51,7 @@ struct Searcher::Impl {
     int selDepth = 0;
     int rootDepth = 0;
     std::mt19937_64 rng{0x5EEDULL};  // the weaker steps' choices
+    Strength strength = kFullStrength;
 
     explicit Impl(std::size_t megabytes) : table(megabytes) { clear(); }
 
@@ -409,6 +410,8 @@ Searcher::Searcher(std::size_t hashMegabytes) : impl_(std::make_unique<Impl>(has
 Searcher::~Searcher() = default;
 void Searcher::newGame() { impl_->clear(); }
 
+void Searcher::setStrength(Strength s) { impl_->strength = s; }
+
 namespace {
 
 void fillResult(const Board& b, Move m, Result& r) {
@@ -444,7 +447,7 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
     std::memset(s.killers, 0, sizeof s.killers);
     s.budget = TimeBudget::plan(limits, s.start);
     int maxDepth = limits.depth > 0 ? std::min(limits.depth, kMaxPly - 10) : kMaxPly - 10;
-    const StrengthPlan plan = planFor(limits.strength);
+    const StrengthPlan plan = planFor(s.strength);
     if (plan.depth > 0) maxDepth = std::min(maxDepth, plan.depth);
     if (plan.nodes > 0) {
         // A king capture found on the last node is counted without a look at
@@ -529,7 +532,7 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
             onInfo(info);
         }
         if (score > kMateBound && depth >= mateInPlies(score)) break;  // a forced king capture is found
-        if (s.budget.softMs > 0 && ms >= s.budget.softMs) break;
+        if (s.budget.softMs > 0 && ms >= s.budget.softLimitMs(score)) break;
         if (stop.load()) break;
     }
     fillResult(b, best, result);

@@ -9,33 +9,19 @@
 #include <string>
 
 #include "core/move.h"
+#include "core/player.h"
 #include "core/position.h"
 #include "core/sfen.h"
 #include "search/limits.h"
+#include "search/strength.h"
 
 namespace xantu::search {
 
-// One line of progress, sent after each completed iteration.
-struct Info {
-    int depth = 0;
-    int selDepth = 0;
-    int scoreCp = 0;  // from the side to move's view
-    int mateIn = 0;   // plies to a king capture: > 0 we win, < 0 we lose, 0 none
-    std::uint64_t nodes = 0;
-    std::uint64_t nps = 0;
-    int timeMs = 0;
-    std::string pv;  // USI moves separated by single spaces
-};
+// One line of progress (core/player.h).
+using Info = xantu::Info;
 
 // The chosen move and what the search knows of it.
-struct Result {
-    bool hasMove = false;  // false: no move at all (USI "bestmove resign")
-    xantu::Move move;
-    int scoreCp = 0;
-    int mateIn = 0;
-    std::uint64_t nodes = 0;
-    int depth = 0;
-};
+using Result = xantu::Thought;
 
 // One engine instance: owns its transposition table and history, which live
 // across the moves of a game. Not thread-safe; one search at a time. `stop`
@@ -49,6 +35,8 @@ public:
     Searcher& operator=(const Searcher&) = delete;
 
     void newGame();  // clears the table and the history
+    // The step searched from the next go on (full strength until set).
+    void setStrength(Strength s);
     // Searches `pos` for the seat `toMove` within `limits`; reports each
     // completed iteration through onInfo.
     Result go(const Position& pos, Side toMove, const Limits& limits, const std::atomic<bool>& stop,

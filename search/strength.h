@@ -26,10 +26,10 @@ inline std::optional<Strength> strengthNamed(std::string_view name) {
 }
 
 struct StrengthPlan {
-    int depth;              // 0: no bound of its own
-    std::uint64_t nodes;    // 0: no bound of its own
-    int marginCp;           // moves this far below the best are never chosen
-    int temperatureCp;      // 0: always the best move
+    int depth;            // 0: no bound of its own
+    std::uint64_t nodes;  // 0: no bound of its own
+    int marginCp;         // moves this far below the best are never chosen
+    int temperatureCp;    // 0: always the best move
 };
 
 StrengthPlan planFor(Strength s);

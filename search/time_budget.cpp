@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "search/mate_score.h"
+
 namespace xantu::search {
 
 TimeBudget TimeBudget::plan(const Limits& limits, Clock::time_point start) {
@@ -13,10 +15,16 @@ TimeBudget TimeBudget::plan(const Limits& limits, Clock::time_point start) {
         t.hardDeadline = start + std::chrono::milliseconds(std::max(1, limits.movetimeMs - 3));
         t.softMs = limits.movetimeMs;
     } else if (limits.timeLeftMs >= 0) {
+        // This move may use the main time left and the byoyomi; the
+        // increment comes only after the move, so it is planned with but
+        // never spent ahead. The margin covers what passes between the
+        // deadline and the answer being read (the last node, the pipe, a
+        // busy machine): a match on a two-core machine loaded sixteen-fold
+        // saw answers up to 125 ms late.
         const double left = limits.timeLeftMs;
-        const double margin = 30;  // for the answer to reach the other side
+        const double margin = std::min(1000.0, 250.0 + (left + limits.byoyomiMs) / 20.0);
         double budget = left / 30.0 + limits.incrementMs * 0.8 + limits.byoyomiMs * 0.9;
-        const double most = std::max(1.0, left + limits.byoyomiMs + limits.incrementMs - margin);
+        const double most = std::max(1.0, left + limits.byoyomiMs - margin);
         if (budget > most) budget = most;
         // An iteration under way may run on to three times the budget, or to
         // the end of the byoyomi, which is lost if not used.
@@ -24,8 +32,14 @@ TimeBudget TimeBudget::plan(const Limits& limits, Clock::time_point start) {
         t.hasDeadline = true;
         t.hardDeadline = start + std::chrono::milliseconds(static_cast<long>(std::max(1.0, hard)));
         t.softMs = budget * 0.6;
+        t.onClock = true;
     }
     return t;
+}
+
+double TimeBudget::softLimitMs(int scoreCp) const {
+    const bool farAhead = scoreCp > 1500 && scoreCp < kMateBound;
+    return onClock && farAhead ? softMs / 3 : softMs;
 }
 
 }  // namespace xantu::search

@@ -20,6 +20,13 @@ struct TimeBudget {
     // whole time is used; on a clock, about a thirtieth of the main time plus
     // most of the increment and byoyomi, never more than is left.
     static TimeBudget plan(const Limits& limits, Clock::time_point start);
+
+    // The soft limit after an iteration that scored `scoreCp`: a won ending
+    // needs less thought than a middle game in the balance, so far ahead on
+    // a clock only a third of it is used.
+    double softLimitMs(int scoreCp) const;
+
+    bool onClock = false;
 };
 
 }  // namespace xantu::search

@@ -1,7 +1,7 @@
 #include <cassert>
 
 #include "computer/mate_search.h"
-#include "computer/search.h"
+#include "computer/one_ply_search.h"
 #include "core/hand_rows.h"
 #include "core/move_rules.h"
 #include "window/game_window.h"
@@ -36,7 +36,7 @@ void GameWindow::com_ban() {
     BusyScope busy(*this);
     // The computer's clock starts.
     clk.turnStartTime = plat.clock.now();
-    if (plat.menus.checked("KEIKA")) plat.clock.setTimerEnabled(true);
+    if (時計を動かす()) plat.clock.setTimerEnabled(true);
     // "思考中" where the computer's move will be written.
     screen.消去_移動結果(g.comSide);
     screen.描画_影付き数値(-1.6, 8.4, std::string("思考中"), colourWhite, 12);
@@ -44,16 +44,12 @@ void GameWindow::com_ban() {
     plat.canvas.refresh();
 
     // The search; the clock keeps running through the ticks.
-    const SearchResult r = g.comLevel == kStrongLevel
-                               ? strongSearch()
-                               : comSearch(
-                                     pos, inf, turn, g.comLevel,
-                                     [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
+    const Thought r = computerThinks();
     assert(pos.ok(SetBound::Waived));
     // Esc or closing the window during the strong search: the program ends
     // as soon as this turn is left, without making a move.
     if (g.comLevel == kStrongLevel && (exitAfterBusy_ || exitRequested_)) return;
-    if (!r.found) {
+    if (!r.hasMove) {
         // Nothing can move and nothing is in hand: the human has won.
         plat.clock.setTimerEnabled(false);
         screen.消去_移動結果(g.comSide);
@@ -64,6 +60,13 @@ void GameWindow::com_ban() {
 
     // Record the Position before the move.
     const double turnSeconds = refreshTurnSeconds();
+    if (時計_時間切れ(g.comSide, turnSeconds)) {
+        時間切れ(g.comSide);
+        return;
+    }
+    // The computer's time ends with its answer: showing the move is not
+    // counted against it.
+    if (clk.control.timed()) plat.clock.setTimerEnabled(false);
     手順保存(moves, pos, clk.manSeconds, clk.manSeconds, clk.comSeconds, clk.comSeconds + turnSeconds);
     ++g.moveNumber;
     screen.描画_手数(g.moveNumber, colourWhite);
@@ -108,7 +111,7 @@ void GameWindow::com_ban() {
     clk.comSeconds += turnSeconds;
     clk.turnStartTime = plat.clock.now();
     g.sideToMove = g.manSide;
-    if (plat.menus.checked("KEIKA")) plat.clock.setTimerEnabled(true);
+    if (時計を動かす()) plat.clock.setTimerEnabled(true);
     保存_対局();
 }
 

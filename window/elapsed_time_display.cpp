@@ -14,6 +14,10 @@ void GameWindow::Timer1_Timer() {
     // Nothing runs once the game is over or while the timer is off.
     if (g.winnerSide != 0 || !plat.clock.timerEnabled()) return;
     refreshTurnSeconds();
+    if (clk.control.timed()) {
+        時計_監視();
+        return;
+    }
     // Only a new whole second is drawn.
     const long whole = static_cast<long>(std::floor(clk.turnSeconds));
     if (whole == clk.shownSecond) return;

@@ -125,14 +125,14 @@ void GameWindow::takeBack(bool fromKey) {
     screen.消去_移動結果(g.comSide);
     screen.消去_移動結果(g.manSide);
     setPosition(before);
-    screen.描画_所有時間(g.comSide, clk.comSeconds);
-    screen.描画_所有時間(g.manSide, clk.manSeconds);
+    描画_両時計();
     screen.描画_手数(g.moveNumber, colourWhite);
     play(pieceSound);
     // The human's turn again, with the clock running from now.
     clk.turnStartTime = plat.clock.now();
     clk.shownSecond = 0;
-    if (plat.menus.checked("KEIKA")) plat.clock.setTimerEnabled(true);
+    clk.shownLeft = -1;
+    if (時計を動かす()) plat.clock.setTimerEnabled(true);
     保存_対局();
 }
 

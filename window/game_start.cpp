@@ -10,7 +10,7 @@ void GameWindow::announceHumanTurn(const std::string& text, const std::string& t
     plat.clock.setTimerEnabled(false);
     message(text, title);
     clk.turnStartTime = plat.clock.now();
-    if (timerAlways || plat.menus.checked("KEIKA")) plat.clock.setTimerEnabled(true);
+    if (timerAlways || 時計を動かす()) plat.clock.setTimerEnabled(true);
 }
 
 void GameWindow::START_Click() {
@@ -140,6 +140,7 @@ void GameWindow::NEW_GAME_Click() {
     request.initial.humanOrder = preferredOrder;
     request.initial.level = g.comLevel;
     request.initial.handicap = g.handicapSet == 1 ? g.handicapLevel : 0;
+    request.initial.time = opt.timeControls;
     for (int level = -kHandicapSteps; level <= kHandicapSteps; ++level) {
         // The rank's name, and whose pieces its layout lacks.
         std::string name = handicapLabel(level);
@@ -159,6 +160,7 @@ void GameWindow::NEW_GAME_Click() {
 
     const int order = choice->humanOrder == kGote ? kGote : kSente;
     preferredOrder = order;
+    opt.timeControls = {調整_持ち時間(choice->time.man), 調整_持ち時間(choice->time.com)};
     初期設定();
     レベル_設定(std::clamp(choice->level, 1, kStrongLevel));
     const int handicap = std::clamp(choice->handicap, -kHandicapSteps, kHandicapSteps);

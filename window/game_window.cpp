@@ -109,6 +109,11 @@ LastMove GameWindow::調査_直前の手() const {
 void GameWindow::描画_手番() {
     同期_視点();
     screen.描画_手番と直前の手(g.winnerSide == 0 ? g.sideToMove : 0, 調査_直前の手());
+    // In a timed game the clock of the side to move is the highlighted one.
+    if (clk.control.timed()) {
+        clk.shownLeft = -1;
+        描画_両時計();
+    }
 }
 
 int GameWindow::調査_下側の手番() const { return xantu::調査_下側の手番(moves, g, gameInfo.lowerSideOrder); }
@@ -169,15 +174,22 @@ void GameWindow::Form_Load() {
     描画_手番();
     // Place and size the window.
     if (plat.frame.top() != -60) plat.frame.place(0, 0, area.width, area.height);
+    // Where the window stood at the last end, as far as this screen allows.
+    if (windowPlace.valid()) plat.frame.restorePlacement(windowPlace);
 }
 
 void GameWindow::終了処理() {
     if (terminated_) return;
     terminated_ = true;
+    // The window's place for the next start.
+    if (const WindowPlacement now = plat.frame.placement(); now.valid() && !(now == windowPlace)) {
+        windowPlace = now;
+        書込_環境設定ファイル();
+    }
     保存_対局();
-    for (std::int32_t h : {otherSound, forbiddenSound, pieceSound, bgmSound})
+    for (std::int32_t h : {otherSound, forbiddenSound, pieceSound, bgmSound, tickSound})
         if (h != 0) plat.sound.dsFree(h);
-    otherSound = forbiddenSound = pieceSound = bgmSound = 0;
+    otherSound = forbiddenSound = pieceSound = bgmSound = tickSound = 0;
     Module1.soundClose();
 }
 
@@ -216,6 +228,7 @@ bool GameWindow::askToLeave() {
 // ---- Initial setup and full redraw --------------------------------------
 
 void GameWindow::初期設定() {
+    saveFailureShown_ = false;  // a new game is told of its own failures
     // No game, no handicap, no moves.
     g.handicapLevel = 0;
     g.handicapSet = 0;
@@ -232,6 +245,8 @@ void GameWindow::初期設定() {
     g.paused = 0;
     g.recordMode = 0;
     clk.shownSecond = 0;
+    clk.control = {};
+    clk.shownLeft = -1;
     moves.entry(0).movedPiece = kPawn;
     g.selectPhase = 0;
     chooser.open = false;
@@ -251,8 +266,7 @@ void GameWindow::画面_再描画() {
     screen.描画_自持盤();
     screen.描画_敵持盤();
     screen.描画_盤();
-    screen.描画_所有時間(g.comSide, clk.comSeconds);
-    screen.描画_所有時間(g.manSide, clk.manSeconds);
+    描画_両時計();
     if (g.vsComputer == 1) screen.描画_レベル(g.comLevel);
     if (g.handicapSet == 1) screen.描画_ハンデレベル(g.handicapLevel);
     screen.描画_絵(kPicTitle, 10.8, 0);
@@ -331,6 +345,7 @@ void GameWindow::menuCommand(std::string_view name) {
         {"NARI_KAKUNIN", &GameWindow::NARI_KAKUNIN_Click},
         {"TOURYOU", &GameWindow::TOURYOU_Click},
         {"MATTA", &GameWindow::MATTA_Click},
+        {"JIKAN", &GameWindow::JIKAN_Click},
     };
     if (name.size() == 9 && name.substr(0, 8) == "STRENGTH" && name[8] >= '1' && name[8] <= '5') {
         selectStrength(static_cast<search::Strength>(name[8] - '1'));

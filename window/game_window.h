@@ -8,9 +8,10 @@
 #include <string_view>
 
 #include "clock/clocks.h"
-#include "computer/search.h"
+#include "computer/one_ply_search.h"
 #include "computer/turn_state.h"
 #include "core/game_state.h"
+#include "core/player.h"
 #include "core/position.h"
 #include "display/move_list_panel.h"
 #include "display/screen.h"
@@ -18,7 +19,7 @@
 #include "options/options.h"
 #include "platform/platform.h"
 #include "record/move_list.h"
-#include "search/searcher.h"
+#include "search/level4_player.h"
 #include "sound/sound_module.h"
 #include "window/kept_game.h"
 
@@ -31,6 +32,8 @@ struct KifReadResult;
 inline constexpr int kStrongLevel = 4;
 // How long the strong search thinks for one move, in milliseconds.
 inline constexpr int kStrongThinkMs = 1000;
+// On a clock, the strong search plans with this much less than it has.
+inline constexpr int kStrongClockMarginMs = 300;
 // Keys that work as menu commands, and the key that mutes all sound.
 enum class GameKey { Back, Forward, First, Last, TakeBack, Mute };
 // How a game ended.
@@ -59,6 +62,9 @@ public:
     void Form_KeyPress(int KeyAscii);
     // Button 1 left, 2 right; X, Y in twips of the client area.
     void Form_MouseDown(int Button, int Shift, double X, double Y);
+    // The mouse wheel turned by `steps` notches (positive: away from the
+    // user) over X, Y in twips: over the move list it scrolls the list.
+    void Form_MouseWheel(double X, double Y, int steps);
     void Timer1_Timer();
     // ← 戻 and → 進 as from the menu, but where the command would refuse with
     // a box the key only sounds; Home and End step to the first and the last
@@ -150,6 +156,7 @@ public:
     void TOURYOU_Click();
     // 待った: takes back the computer's reply and the human's move before it.
     void MATTA_Click();
+    void JIKAN_Click();
 
     // ---- Procedures ----------------------------------------------------
     void 初期設定();
@@ -203,6 +210,25 @@ public:
     // both hands; the Position must pass its own check.
     void setPosition(const Position& p);
 
+    // ---- The clocks of a timed game -------------------------------------
+    // The time control of `side` (manSide or comSide) in this game.
+    const TimeControl& 時計_持ち時間(int side) const;
+    // Main time `side` has left at the Position shown, from the move list.
+    double 調査_残り持ち時間(int side) const;
+    // What `side`'s clock shows now (the running turn counted for the side to move).
+    ClockReading 時計_読み(int side) const;
+    // A clock: the countdown in a timed game, the counting-up total otherwise.
+    void 描画_時計(int side);
+    void 描画_両時計();
+    // A new game takes the time controls of the options.
+    void 時計_開始();
+    // Whether a turn's start runs Timer1: 経過時間 is on or the game is timed.
+    bool 時計を動かす() const;
+    // True when `side`, having used `turnSeconds` this turn, is out of time.
+    bool 時計_時間切れ(int side, double turnSeconds) const;
+    // `loser` ran out of time: the game ends.
+    void 時間切れ(int loser);
+
     // ---- The move-list panel and the influence overlay -----------------
     // Brings both up to date with the Position and the move list; `force`
     // draws the panel even where it already shows the same.
@@ -229,6 +255,14 @@ public:
     void 再開_確認();
     // Puts a kept game on the board as stepping through the moves would.
     void 適用_再開(const ResumeState& s);
+    // Renames a kept file that cannot be used to "….unreadable-YYYYMMDD-HHMMSS"
+    // beside it (the newest three stay); its new path, or empty when it
+    // could not be renamed.
+    std::string setAside(const std::filesystem::path& file);
+    // A game kept by a newer version of the program is not written over.
+    bool keepNewerGame_ = false;
+    // The failure to keep the game was told for the game under way.
+    bool saveFailureShown_ = false;
 
     // ---- State (plain structs, public for the tests) -------------------
     Platform& plat;
@@ -252,6 +286,8 @@ public:
         // says it (a KIF: +1), else 0; the winner the file names, else 0.
         int lowerSideOrder = 0;
         int winner = 0;
+        // The KIF 持ち時間 text: of the game's clocks, or as a loaded KIF says it.
+        std::string timeControl;
     } gameInfo;
     SoundModule Module1;
     // The settings file; the current folder's unless the program or a test
@@ -263,7 +299,7 @@ public:
     // (the computer to move, as the upper side) and a flag that asks it to
     // stop at once. Left empty, the window's own Searcher thinks for
     // kStrongThinkMs; tests put a stub here.
-    std::function<search::Result(const Position&, const std::atomic<bool>&)> strongThink;
+    std::function<Thought(const Position&, const std::atomic<bool>&)> strongThink;
     // The drawing area; a wider screen layout grows it before Form_Load.
     TwipsArea area;
     // The side the player chose last in 新規対局 (kept in the settings file).
@@ -271,10 +307,15 @@ public:
     // The step of LEVEL4 (its check mark under LEVEL4の強さ), kept in the
     // settings file.
     search::Strength strength_ = search::kFullStrength;
+    // Where the window stood at the last end (kept in the settings file);
+    // not valid before the first.
+    WindowPlacement windowPlace;
     // All sound is off (the BGM setting is kept as it is).
     bool muted = false;
     // Sound handles; 0 = none.
     std::int32_t otherSound = 0, forbiddenSound = 0, pieceSound = 0, bgmSound = 0;
+    // The tick of a clock's last seconds, loaded with the first timed game.
+    std::int32_t tickSound = 0;
 
 private:
     int message(const std::string& text, const std::string& title, MsgButtons buttons = MsgButtons::Ok);
@@ -308,6 +349,10 @@ private:
     // Seconds of the running turn, read from the clock now (also while the
     // elapsed-time display is off, so totals keep growing).
     double refreshTurnSeconds();
+    // On a tick of a timed game: the countdown, its warning and a loss on time.
+    void 時計_監視();
+    // The clock runs: a timed game is being played and its turn is under way.
+    bool 時計_進行中() const;
     void applyHandicapStep(int delta);
     void showRestoredPosition();
     void selectTheme(int theme, const char* item);
@@ -318,10 +363,15 @@ private:
     // After an event: the study displays follow what it changed.
     void afterEvent();
     void applyAreaWidth();
-    // The strong search's move in the one-ply search's terms, found on a
-    // worker thread while the window waits (and stays painted). Stops the
-    // search at once when the program is asked to end.
-    SearchResult strongSearch();
+    // The computer's move for the upper side. A player that does not answer
+    // at once thinks on a worker thread while the window waits (and stays
+    // painted), and is stopped at once when the program is asked to end.
+    Thought computerThinks();
+    // The player of a level (kept for LEVEL4, whose table lives across moves).
+    Player& computerPlayer(int level);
+    static void tickClock(void* self);
+    // The strong search's bounds: 1 s, or the computer's clock in a timed game.
+    Limits 時計_探索制限() const;
     // Records the start time and the players of a new game for KIF files.
     void 対局情報設定();
     // The file chooser for a KIF or CSA file, opened in the folder last used
@@ -337,7 +387,8 @@ private:
     // The lower side's order value (+1 when it is 先手) of the game shown.
     int lowerSideOrder() const;
 
-    std::unique_ptr<search::Searcher> searcher_;  // made at the first strong turn
+    std::unique_ptr<search::Level4Player> strongPlayer_;  // made at the first strong turn
+    std::unique_ptr<Player> onePlyPlayer_;
     bool exitRequested_ = false;
     bool terminated_ = false;
     int busyDepth_ = 0;

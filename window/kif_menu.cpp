@@ -39,6 +39,10 @@ std::string withEnding(std::string name, RecordFormat format) {
 void GameWindow::対局情報設定() {
     gameInfo = GameInfo{};
     gameInfo.startDateTime = plat.clock.localDateTime();
+    時計_開始();
+    const bool manSente = g.manSide == kSente;
+    gameInfo.timeControl =
+        作成_持ち時間見出し(manSente ? clk.control.man : clk.control.com, manSente ? clk.control.com : clk.control.man);
     const std::string human = "人間";
     const std::string computer = "コンピュータ LEVEL" + std::to_string(g.comLevel);
     if (g.vsComputer == 1) {
@@ -79,6 +83,7 @@ bool GameWindow::作成_書出し対局(KifGame& game) {
     game = 作成_KIF対局(moves, final, lowerSideOrder());
     game.startDateTime = gameInfo.startDateTime;
     game.event = gameInfo.event;
+    game.timeControl = gameInfo.timeControl;
     game.senteName = gameInfo.senteName;
     game.goteName = gameInfo.goteName;
     if (game.senteName.empty() && game.goteName.empty()) {
@@ -143,6 +148,7 @@ void GameWindow::読込_対局(KifReadResult& kif, const std::string& title, con
     gameInfo = GameInfo{};
     gameInfo.startDateTime = kif.startDateTime;
     gameInfo.event = kif.event;
+    gameInfo.timeControl = kif.timeControl;
     gameInfo.senteName = kif.senteName;
     gameInfo.goteName = kif.goteName;
     gameInfo.lowerSideOrder = kSente;
@@ -160,6 +166,11 @@ void GameWindow::読込_対局(KifReadResult& kif, const std::string& title, con
     if (!gameInfo.event.empty())
         screen.描画_棋譜見出し(取得_棋譜のX座標(gameInfo.event) - 3000, 6350, gameInfo.event, colourSelect);
     screen.描画_棋譜見出し(取得_棋譜のX座標(gameInfo.goteName), 100, gameInfo.goteName, colourWhite);
+    // The time the players had, above the board beside 後手's name.
+    if (!gameInfo.timeControl.empty()) {
+        const std::string shown = "持ち時間：" + gameInfo.timeControl;
+        screen.描画_棋譜見出し(取得_棋譜のX座標(shown) - 3000, 100, shown, colourSelect);
+    }
     screen.描画_棋譜見出し(取得_棋譜のX座標(gameInfo.senteName), 6350, gameInfo.senteName, colourWhite);
     if (kif.moveCount == 0) {
         message(noMoves, title);

@@ -64,6 +64,7 @@ inline constexpr MenuItemDef kMenuItems[] = {
     {"KIFU_LIST", "棋譜表示", "OPTION", true},
     {"KIKI", "利き表示", "OPTION", true},
     {"NARI_KAKUNIN", "成・不成を確認", "OPTION", true},
+    {"JIKAN", "持ち時間…", "OPTION", false},
     {"VER", "その他", "", false},
 };
 

@@ -218,8 +218,13 @@ void GameWindow::dropOn(int col, int row, int Button) {
 // Makes the move chosen by the selection and the destination: records it,
 // draws it and hands the turn over.
 void GameWindow::commitMove(bool promote) {
-    // Record the Position before the move.
+    // Record the Position before the move, unless the time ran out before
+    // the tick that would have said so.
     const double turnSeconds = refreshTurnSeconds();
+    if (時計_時間切れ(g.sideToMove, turnSeconds)) {
+        時間切れ(g.sideToMove);
+        return;
+    }
     手順保存(moves, pos, clk.manSeconds, clk.manSeconds + turnSeconds, clk.comSeconds, clk.comSeconds);
     // The move counter.
     ++g.moveNumber;

@@ -67,6 +67,12 @@ void GameWindow::読込_環境設定ファイル() {
             for (int i = 0; i < search::kStrengthCount; ++i)
                 plat.menus.setChecked("STRENGTH" + std::to_string(i + 1), i == s.number);
             break;
+        case SettingKey::WindowPlace:
+            解析_ウィンドウ位置(s.text, windowPlace.x, windowPlace.y, windowPlace.width, windowPlace.height);
+            break;
+        case SettingKey::WindowMaximised: windowPlace.maximised = s.on; break;
+        case SettingKey::TimeMan: opt.timeControls.man = s.time; break;
+        case SettingKey::TimeCom: opt.timeControls.com = s.time; break;
         }
     }
     // The record panel opens where records were last read or written.
@@ -98,6 +104,11 @@ void GameWindow::書込_環境設定ファイル() {
     v.comLevel = g.comLevel;
     v.humanOrder = preferredOrder;
     v.level4Strength = static_cast<int>(strength_);
+    if (windowPlace.valid())
+        v.windowPlace = std::to_string(windowPlace.x) + "," + std::to_string(windowPlace.y) + "," +
+                        std::to_string(windowPlace.width) + "," + std::to_string(windowPlace.height);
+    v.windowMaximised = windowPlace.valid() && windowPlace.maximised;
+    v.timeControls = opt.timeControls;
     // A file that cannot be written leaves the choices of this run as they are.
     書込_環境設定(v, settingsPath);
 }
@@ -139,14 +150,14 @@ void GameWindow::SIDOU_Click() {
 void GameWindow::KEIKA_Click() {
     if (plat.menus.checked("KEIKA")) {
         plat.menus.setChecked("KEIKA", false);
-        plat.clock.setTimerEnabled(false);
+        // A timed game's clock keeps running unseen: time still runs out.
+        if (!clk.control.timed()) plat.clock.setTimerEnabled(false);
         screen.消去_所有時間(g.manSide);
         screen.消去_所有時間(g.comSide);
     } else {
         plat.menus.setChecked("KEIKA", true);
         plat.clock.setTimerEnabled(true);
-        screen.描画_所有時間(g.comSide, clk.comSeconds);
-        screen.描画_所有時間(g.manSide, clk.manSeconds);
+        描画_両時計();
     }
     書込_環境設定ファイル();
 }

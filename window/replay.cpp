@@ -29,8 +29,7 @@ int GameWindow::調査_持駒数(int IN_手番) const {
 
 // Shows the clocks, the hands and the board of a Position restored from the list.
 void GameWindow::showRestoredPosition() {
-    screen.描画_所有時間(g.comSide, clk.comSeconds);
-    screen.描画_所有時間(g.manSide, clk.manSeconds);
+    描画_両時計();
     screen.描画_自持盤();
     screen.描画_敵持盤();
     screen.描画_盤();

@@ -1,35 +1,39 @@
+#include <algorithm>
+#include <cerrno>
 #include <system_error>
+#include <vector>
 
 #include "window/game_window.h"
 
 namespace xantu {
 
-std::filesystem::path GameWindow::resumePath() const {
-    return std::filesystem::path(settingsPath).parent_path() / kResumeFileName;
-}
+namespace fs = std::filesystem;
 
-ResumeState GameWindow::再開状態() const {
-    const ResumeGameInfo info{gameInfo.startDateTime, gameInfo.event,     gameInfo.senteName,      gameInfo.goteName,
-                              gameInfo.upperName,     gameInfo.lowerName, gameInfo.lowerSideOrder, gameInfo.winner};
-    return ResumeState{g, pos, moves, clk, turn, info};
-}
-
-void GameWindow::保存_対局() { 保存_対局(再開状態()); }
-
-void GameWindow::保存_対局(const ResumeState& s) {
-    std::error_code ec;
-    if (!調査_再開可能(s.game)) {
-        std::filesystem::remove(resumePath(), ec);
-        return;
-    }
-    // A file that cannot be written keeps the last one: the game itself goes on.
-    書込_再開ファイル(s, resumePath());
-}
+std::filesystem::path GameWindow::resumePath() const { return fs::path(settingsPath).parent_path() / kResumeFileName; }
 
 namespace {
+
+fs::path besideAs(const fs::path& file, const std::string& suffix) {
+    return file.parent_path() / (file.filename().string() + suffix);
+}
+
+// Why a file could not be written, in the player's words.
+std::string writeFailureReason(std::error_code ec) {
+    switch (ec.value()) {
+    case ENOSPC:
+    case EDQUOT: return "空き容量がありません";
+    case EACCES:
+    case EPERM: return "書き込みが許可されていません";
+    case EROFS: return "読み取り専用の場所です";
+    case EISDIR: return "同じ名前のフォルダがあります";
+    case ENOENT:
+    case ENOTDIR: return "保存先のフォルダがありません";
+    default: return "書き込みに失敗しました（" + std::to_string(ec.value()) + "）";
+    }
+}
+
 // Temporary files of writes cut short by a crash: no one else writes them.
-void removeLeftOverTemporaries(const std::filesystem::path& file) {
-    namespace fs = std::filesystem;
+void removeLeftOverTemporaries(const fs::path& file) {
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     const std::string prefix = "." + file.filename().string() + ".";
     std::error_code ec;
@@ -42,24 +46,156 @@ void removeLeftOverTemporaries(const std::filesystem::path& file) {
         }
     }
 }
+
+// "YYYY/MM/DD hh:mm:ss" → "YYYYMMDD-HHMMSS".
+std::string stamp(const std::string& localDateTime) {
+    std::string digits;
+    for (const char c : localDateTime)
+        if (c >= '0' && c <= '9') digits += c;
+    if (digits.size() != 14) return "00000000-000000";
+    return digits.substr(0, 8) + "-" + digits.substr(8);
+}
+
+// Files set aside under `prefix`: the newest `keep` stay (their names sort
+// by time), older ones go.
+void keepNewestAside(const fs::path& folder, const std::string& prefix, std::size_t keep) {
+    std::vector<fs::path> aside;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (it->path().filename().string().starts_with(prefix)) aside.push_back(it->path());
+    std::sort(aside.begin(), aside.end());
+    for (std::size_t i = 0; i + keep < aside.size(); ++i) fs::remove(aside[i], ec);
+}
+
 }  // namespace
 
-void GameWindow::再開_確認() {
-    const std::filesystem::path file = resumePath();
-    removeLeftOverTemporaries(file);
-    ResumeReadResult read = 読込_再開ファイル(file);
-    if (read.status == ResumeReadStatus::NotFound) return;
+ResumeState GameWindow::再開状態() const {
+    const ResumeGameInfo info{gameInfo.startDateTime, gameInfo.event,     gameInfo.senteName,      gameInfo.goteName,
+                              gameInfo.upperName,     gameInfo.lowerName, gameInfo.lowerSideOrder, gameInfo.winner};
+    return ResumeState{g, pos, moves, clk, turn, info};
+}
+
+void GameWindow::保存_対局() { 保存_対局(再開状態()); }
+
+void GameWindow::保存_対局(const ResumeState& s) {
+    const fs::path file = resumePath();
     std::error_code ec;
-    if (read.status != ResumeReadStatus::Ok) {
-        std::filesystem::remove(file, ec);
-        message(std::string(再開ファイル破損メッセージ(read.status)), "再開");
+    if (!調査_再開可能(s.game)) {
+        // The previous file first: alone it is never offered.
+        fs::remove(besideAs(file, ".prev"), ec);
+        fs::remove(file, ec);
+        saveFailureShown_ = false;
         return;
     }
-    if (message("前回の対局を続けますか？", "再開", MsgButtons::YesNo) != kMsgYes) {
-        std::filesystem::remove(file, ec);
+    // A game kept by a newer version stays for that version.
+    if (keepNewerGame_) return;
+    ec = replaceWholeFile(file, 作成_再開ファイル(s), besideAs(file, ".prev"));
+    if (ec) {
+        // The game goes on; the player hears of it once per game, and the
+        // mark stays until a save succeeds again (tried after every move).
+        screen.描画_保存不可(true);
+        if (!saveFailureShown_) {
+            saveFailureShown_ = true;
+            message("対局を自動保存できません：" + writeFailureReason(ec), "保存");
+        }
         return;
     }
+    screen.描画_保存不可(false);
+}
+
+std::string GameWindow::setAside(const fs::path& file) {
+    const std::string prefix = file.filename().string() + ".unreadable-";
+    fs::path aside = file.parent_path() / (prefix + stamp(plat.clock.localDateTime()));
+    std::error_code ec;
+    for (int n = 2; fs::exists(aside, ec) && n < 100; ++n)
+        aside = file.parent_path() / (prefix + stamp(plat.clock.localDateTime()) + "-" + std::to_string(n));
+    fs::rename(file, aside, ec);
+    if (ec) return {};
+    keepNewestAside(file.parent_path(), prefix, 3);
+    return aside.string();
+}
+
+void GameWindow::再開_確認() {
+    const fs::path file = resumePath();
+    removeLeftOverTemporaries(file);
+    std::error_code ec;
+    const fs::file_status st = fs::status(file, ec);
+    if (st.type() == fs::file_type::not_found) return;
+    if (st.type() != fs::file_type::regular) {
+        // A folder or another non-file: nothing of it is touched.
+        message("前回の対局を読めません（ファイルを開けません）\r" + file.string(), "再開");
+        return;
+    }
+    ResumeReadResult read = 読込_再開ファイル(file);
+    switch (read.status) {
+    case ResumeReadStatus::Ok: break;
+    case ResumeReadStatus::NotFound: return;
+    case ResumeReadStatus::Newer:
+        keepNewerGame_ = true;
+        message("新しい版で保存された対局です\r" + file.string() + " はそのまま残し、この対局は保存しません。", "再開");
+        return;
+    case ResumeReadStatus::CannotRead: {
+        const std::string aside = setAside(file);
+        message("前回の対局を読めません（ファイルを開けません）\r" +
+                    (aside.empty() ? file.string() : aside + " として残しました。"),
+                "再開");
+        return;
+    }
+    default: {
+        const std::string aside = setAside(file);
+        std::string text =
+            "前回の対局の記録が壊れています\r" + (aside.empty() ? file.string() : aside + " として残しました。");
+        // The file before the last one written, if it is whole.
+        const fs::path prevFile = besideAs(file, ".prev");
+        ResumeReadResult prev = 読込_再開ファイル(prevFile);
+        if (prev.status != ResumeReadStatus::Ok) {
+            message(text, "再開");
+            return;
+        }
+        text += "\r一つ前の記録から再開しますか？\r最後の手が失われている可能性があります";
+        if (message(text, "再開", MsgButtons::YesNo) != kMsgYes) {
+            fs::remove(prevFile, ec);
+            return;
+        }
+        適用_再開(prev.state);
+        保存_対局();
+        return;
+    }
+    }
+    // The kept game stands on the board behind the question; いいえ puts
+    // back what the window held and starts afresh.
+    const GameState gameBefore = g;
+    const Position positionBefore = pos;
+    const MoveList movesBefore = moves;
+    const Clocks clocksBefore = clk;
+    const TurnState turnBefore = turn;
+    const GameInfo infoBefore = gameInfo;
     適用_再開(read.state);
+    描画_学習表示(false);
+    plat.canvas.refresh();
+    if (message("前回の対局を続けますか？", "再開", MsgButtons::YesNo) == kMsgYes) return;
+    g = gameBefore;
+    pos = positionBefore;
+    moves = movesBefore;
+    clk = clocksBefore;
+    turn = turnBefore;
+    gameInfo = infoBefore;
+    for (int level = 1; level <= kStrongLevel; ++level)
+        plat.menus.setChecked("LEVEL" + std::to_string(level), level == g.comLevel);
+    初期設定();
+    描画_手番();
+    描画_学習表示(false);
+    fs::remove(besideAs(file, ".prev"), ec);
+    if (fs::remove(file, ec); !ec) return;
+    // Not offered again: set aside under another name.
+    const std::string prefix = file.filename().string() + ".declined-";
+    const fs::path aside = file.parent_path() / (prefix + stamp(plat.clock.localDateTime()));
+    std::error_code renamed;
+    fs::rename(file, aside, renamed);
+    if (!renamed) keepNewestAside(file.parent_path(), prefix, 3);
+    message("前回の対局を削除できませんでした（" + writeFailureReason(ec) + "）\r" +
+                (renamed ? file.string() : aside.string() + " として残しました。"),
+            "再開");
 }
 
 void GameWindow::適用_再開(const ResumeState& s) {
@@ -69,8 +205,9 @@ void GameWindow::適用_再開(const ResumeState& s) {
     clk = s.clocks;
     turn = s.turn;
     const ResumeGameInfo& info = s.info;
-    gameInfo = GameInfo{info.startDateTime, info.event,     info.senteName,      info.goteName,
-                        info.upperName,     info.lowerName, info.lowerSideOrder, info.winner};
+    gameInfo = GameInfo{info.startDateTime,  info.event,     info.senteName,
+                        info.goteName,       info.upperName, info.lowerName,
+                        info.lowerSideOrder, info.winner,    {}};
     // Play goes on as after 戻 or 進: the clock stands until the next click,
     // which (at the computer's turn) lets the computer move first.
     g.selectPhase = 0;

@@ -1,9 +1,12 @@
-// The computer's move at the strong level: the search runs on a worker
-// thread, the window keeps its clock moving and stays painted meanwhile.
+// The computer's move: the one-ply player answers at once on the game's own
+// state; LEVEL4 runs on a worker thread while the window keeps its clock
+// moving and stays painted.
 #include <algorithm>
 #include <thread>
 
+#include "computer/one_ply_player.h"
 #include "core/legal_moves.h"
+#include "search/level4_player.h"
 #include "window/game_window.h"
 
 namespace xantu {
@@ -15,26 +18,65 @@ constexpr int kSlicesPerTick = 5;  // Timer1 fires every 50 ms
 
 // Whether the search's answer is one of the moves the rules allow the upper
 // side here, placed code and promotion included.
-bool allowedForUpperSide(const Position& p, const search::Result& found) {
+bool allowedForUpperSide(const Position& p, const Thought& found) {
     const std::vector<Move> moves = legalMoves(p, Side::Upper);
     return std::find(moves.begin(), moves.end(), found.move) != moves.end();
 }
 
 }  // namespace
 
-SearchResult GameWindow::strongSearch() {
-    if (!strongThink && !searcher_) searcher_ = std::make_unique<search::Searcher>();
+Limits GameWindow::時計_探索制限() const {
+    Limits limits;
+    const TimeControl& t = 時計_持ち時間(g.comSide);
+    if (!clk.control.timed() || !t.timed()) {
+        limits.movetimeMs = kStrongThinkMs;
+        return limits;
+    }
+    // What the clock allows, less what passes between the search's answer
+    // and the moment the move is charged (the worker's end, the wait's
+    // slices, a busy desktop): taken from the main time first, then from
+    // the byoyomi.
+    double leftMs = 1000 * (調査_残り持ち時間(g.comSide) - clk.turnSeconds);
+    double byoyomiMs = t.kind == TimeKind::Byoyomi ? 1000.0 * t.periodSeconds : 0;
+    double margin = kStrongClockMarginMs;
+    const double fromMain = std::min(std::max(0.0, leftMs), margin);
+    leftMs -= fromMain;
+    margin -= fromMain;
+    byoyomiMs = std::max(0.0, byoyomiMs - margin);
+    limits.timeLeftMs = static_cast<int>(std::max(0.0, leftMs));
+    limits.byoyomiMs = static_cast<int>(byoyomiMs);
+    limits.incrementMs = t.kind == TimeKind::Increment ? 1000 * t.periodSeconds : 0;
+    return limits;
+}
+
+void GameWindow::tickClock(void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }
+
+Player& GameWindow::computerPlayer(int level) {
+    if (level == kStrongLevel) {
+        if (!strongPlayer_) strongPlayer_ = std::make_unique<search::Level4Player>();
+        strongPlayer_->setStrength(strength_);
+        return *strongPlayer_;
+    }
+    // The one-ply player thinks on the game's own state, kept across turns.
+    onePlyPlayer_ = std::make_unique<OnePlyPlayer>(level, pos, inf, turn, &GameWindow::tickClock, this);
+    return *onePlyPlayer_;
+}
+
+Thought GameWindow::computerThinks() {
+    Player& player = computerPlayer(g.comLevel);
+    if (player.answersAtOnce()) {
+        const std::atomic<bool> never{false};
+        return player.think(pos, Side::Upper, Limits{}, never);
+    }
     std::atomic<bool> stop{false}, done{false};
-    search::Result found;
+    Thought found;
     const Position position = pos;
+    const Limits limits = 時計_探索制限();
     std::thread worker([&] {
         if (strongThink) {
             found = strongThink(position, stop);
         } else {
-            search::Limits limits;
-            limits.movetimeMs = kStrongThinkMs;
-            limits.strength = strength_;
-            found = searcher_->go(position, Side::Upper, limits, stop);
+            found = player.think(position, Side::Upper, limits, stop);
         }
         done = true;
     });
@@ -53,16 +95,12 @@ SearchResult GameWindow::strongSearch() {
     }
     worker.join();
 
-    SearchResult r;
-    if (exitAfterBusy_ || exitRequested_ || !found.hasMove) return r;
+    if (exitAfterBusy_ || exitRequested_ || !found.hasMove) return Thought{};
     if (!allowedForUpperSide(pos, found)) {
         // Never play a move the rules refuse: the one-ply player answers instead.
-        return comSearch(
-            pos, inf, turn, 3, [](void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }, this, nullptr);
+        return computerPlayer(3).think(pos, Side::Upper, Limits{}, stop);
     }
-    r.found = true;
-    r.move = found.move;
-    return r;
+    return found;
 }
 
 }  // namespace xantu

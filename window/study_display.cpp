@@ -37,8 +37,11 @@ void GameWindow::描画_学習表示(bool force) {
         screen.表示_利き(overlay, 調査_利き());
     else if (overlay)
         screen.描画_利き(調査_利き());
-    if (plat.menus.checked("KIFU_LIST"))
-        movePanel.描画_棋譜一覧(作成_棋譜一覧(moves, pos, g, 調査_下側の手番()), force);
+    if (plat.menus.checked("KIFU_LIST")) {
+        MoveListView view = 作成_棋譜一覧(moves, pos, g, 調査_下側の手番());
+        view.result = 結果行();
+        movePanel.描画_棋譜一覧(view, force);
+    }
 }
 
 void GameWindow::afterEvent() {
@@ -58,6 +61,13 @@ void GameWindow::KIKI_Click() {
     plat.menus.setChecked("KIKI", !plat.menus.checked("KIKI"));
     書込_環境設定ファイル();
     描画_学習表示(false);
+}
+
+void GameWindow::Form_MouseWheel(double X, double Y, int steps) {
+    if (computerBusy() || steps == 0 || !plat.menus.checked("KIFU_LIST") || X < MoveListPanel::kLeft || Y < 0) return;
+    // Three rows a notch, as lists usually scroll.
+    movePanel.scrollRows(-3 * steps);
+    描画_学習表示(true);
 }
 
 bool GameWindow::moveListMouseDown(double X, double Y) {

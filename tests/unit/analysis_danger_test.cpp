@@ -9,7 +9,7 @@ using xantu::testing::Surveyed;
 // Without pieces in MAN's hand: 0.5 for each attacked square beside the
 // king, 0.1 for (4,3) and (6,3) (attacked, undefended, row 3), and 300 for
 // the king on row 1 whose square ahead MAN attacks as often as COM defends it.
-TEST(COM危険座標, KingOnItsBackRankWithoutDropThreats) {
+TEST(ComDangerSquares, KingOnItsBackRankWithoutDropThreats) {
     Surveyed s("4k4/9/4G4/9/9/9/9/9/8K w - 1");
     EXPECT_EQ(盤評価_COM危険座標(s.context(), kKing, 5, 1), -(15 + 2 + 3000));
 }
@@ -17,7 +17,7 @@ TEST(COM危険座標, KingOnItsBackRankWithoutDropThreats) {
 // The same with a gold in MAN's hand: 10 more for each attacked square
 // beside the king, 0.1 for each of the 20 undefended empty squares of rows
 // 1-3, and 700 more for the king: 1033.7 in all.
-TEST(COM危険座標, KingOnItsBackRankWithAGoldInMansHand) {
+TEST(ComDangerSquares, KingOnItsBackRankWithAGoldInMansHand) {
     Surveyed s("4k4/9/4G4/9/9/9/9/9/8K w G 1");
     EXPECT_EQ(盤評価_COM危険座標(s.context(), kKing, 5, 1), -(3 * 105 + 2 + 20 + 10000));
 }
@@ -25,7 +25,7 @@ TEST(COM危険座標, KingOnItsBackRankWithAGoldInMansHand) {
 // A COM rook on (5,5) that attacks two undefended MAN knights: 0.1 each,
 // and the smaller prize (30) for the fork; minus 0.1 for each of (1,3) and
 // (3,3), which the knight on (2,5) attacks.
-TEST(COM危険座標, ForkOfTwoUndefendedPieces) {
+TEST(ComDangerSquares, ForkOfTwoUndefendedPieces) {
     Surveyed two("k8/9/9/9/1N2r4/9/9/4N4/8K w - 1");
     EXPECT_EQ(盤評価_COM危険座標(two.context(), kRook, 5, 5), 300);
     Surveyed one("k8/9/9/9/4r4/9/9/4N4/8K w - 1");
@@ -34,7 +34,7 @@ TEST(COM危険座標, ForkOfTwoUndefendedPieces) {
 
 // A COM piece attacked and not defended loses its value (and 10 more on
 // rows 1-3); one that has just captured there gets the captured value back.
-TEST(COM危険座標, HangingComPiece) {
+TEST(ComDangerSquares, HangingComPiece) {
     // The MAN rook on (5,8) attacks the COM silver on (5,5), which nothing
     // defends; the rook is worth more, so there is no exchange term.
     Surveyed s("k8/9/9/9/4s4/9/9/4R4/8K w - 1");
@@ -52,7 +52,7 @@ TEST(COM危険座標, HangingComPiece) {
 // the knight and then reach the COM promoted silver on (5,1): 100 + 101/2,
 // the half counted exactly. Each of the 17 undefended empty squares of
 // rows 1-3 costs 0.1 more while MAN holds a piece.
-TEST(COM危険座標, LanceDropThreatCountsHalfThePieceExactly) {
+TEST(ComDangerSquares, LanceDropThreatCountsHalfThePieceExactly) {
     Surveyed s("4+s3k/4n4/9/9/9/9/9/9/4K4 w L 1");
     EXPECT_EQ(盤評価_COM危険座標(s.context(), kKnight, 5, 2), -(1505 + 17));
 }

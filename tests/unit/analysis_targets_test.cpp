@@ -5,7 +5,7 @@
 using namespace xantu;
 using xantu::testing::Surveyed;
 
-TEST(桂狙い, ForkOfTheAttackerSideways) {
+TEST(KnightTargets, ForkOfTheAttackerSideways) {
     // A COM pawn on (5,7) attacked by a MAN rook from (5,9); a knight dropped
     // on (4,5) would reach the MAN bishop on (3,7). The gold on (7,7) is no
     // prize.
@@ -17,13 +17,13 @@ TEST(桂狙い, ForkOfTheAttackerSideways) {
     EXPECT_EQ(調査_桂狙い(back.context(), 5, 5), 0);
 }
 
-TEST(桂狙い, TheAttackerItselfIsNoSecondTarget) {
+TEST(KnightTargets, TheAttackerItselfIsNoSecondTarget) {
     Surveyed s("k8/9/9/9/9/9/4p1R2/9/8K w - 1");
     EXPECT_EQ(s.m.manThreatX[5][7], 7);
     EXPECT_EQ(調査_桂狙い(s.context(), 5, 7), 0);
 }
 
-TEST(香狙い, LanceBehindAPawnTheRookAttacks) {
+TEST(LanceTargets, LanceBehindAPawnTheRookAttacks) {
     // The COM rook on (5,1) defends (5,6); the MAN rook's ray stops at the pawn.
     Surveyed s("k3r4/9/9/9/9/9/4p4/9/4R3K w - 1");
     EXPECT_EQ(調査_香狙い(s.context(), 5, 7), points(900));
@@ -36,7 +36,7 @@ TEST(香狙い, LanceBehindAPawnTheRookAttacks) {
     EXPECT_EQ(調査_香狙い(attacked.context(), 5, 7), 0);
 }
 
-TEST(自守駒MAN_直進駒, LanceOrRookBelowOnTheColumn) {
+TEST(ManStraightGuards, LanceOrRookBelowOnTheColumn) {
     Surveyed s("k8/9/9/9/9/9/9/4P4/4L3K w - 1");
     // (5,6): walk past the MAN pawn to the lance, which the pawn blocks.
     EXPECT_FALSE(調査_自守駒MAN_直進駒(s.context(), 5, 6));
@@ -51,7 +51,7 @@ TEST(自守駒MAN_直進駒, LanceOrRookBelowOnTheColumn) {
     EXPECT_TRUE(調査_自守駒MAN_直進駒(blocked.context(), 5, 8));
 }
 
-TEST(自角注意_COM, PieceOnAFreeDiagonalToABishopCheckSquare) {
+TEST(ComBishopWatch, PieceOnAFreeDiagonalToABishopCheckSquare) {
     // COM's gold on (5,5) shares a diagonal with (3,3), from where a MAN
     // bishop would check COM's king on (5,1).
     Surveyed hand("4k4/9/9/9/4g4/9/9/9/8K w B 1");

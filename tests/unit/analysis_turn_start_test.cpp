@@ -5,7 +5,7 @@
 using namespace xantu;
 using xantu::testing::Surveyed;
 
-TEST(自王逃道, CountsEmptyUnreachedSquaresAroundTheKing) {
+TEST(KingEscapes, CountsEmptyUnreachedSquaresAroundTheKing) {
     Surveyed bare("k8/9/9/9/9/9/9/9/4K4 w - 1");
     EXPECT_EQ(調査_自王逃道(bare.p, bare.m), 5);
     // A COM gold on (5,7) reaches (4,8), (5,8) and (6,8).
@@ -18,14 +18,14 @@ TEST(自王逃道, CountsEmptyUnreachedSquaresAroundTheKing) {
     EXPECT_EQ(調査_自王逃道(c.p, c.m), 2);
 }
 
-TEST(自王逃道, ReadsTheMapItIsGiven) {
+TEST(KingEscapes, ReadsTheMapItIsGiven) {
     Surveyed s("k8/9/9/9/9/9/9/9/4K4 w - 1");
     s.m.comInfluence[4][8] = 1;
     s.m.comInfluence[6][9] = 2;
     EXPECT_EQ(調査_自王逃道(s.p, s.m), 3);
 }
 
-TEST(移動不可駒, PieceShieldingItsKingFromASlider) {
+TEST(ImmobilePieces, PieceShieldingItsKingFromASlider) {
     Surveyed s("4k4/9/9/9/4r4/9/4S4/9/4K4 w - 1");
     調査_移動不可駒(s.p, s.t);
     EXPECT_EQ(s.t.manPinned[5][7], 1);
@@ -39,14 +39,14 @@ TEST(移動不可駒, PieceShieldingItsKingFromASlider) {
     EXPECT_EQ(s.p.board[5][7], -kSilver);
 }
 
-TEST(移動不可駒, TwoPiecesOnTheLineAreNeitherPinned) {
+TEST(ImmobilePieces, TwoPiecesOnTheLineAreNeitherPinned) {
     Surveyed s("4k4/9/9/9/4r4/9/4S4/4P4/4K4 w - 1");
     調査_移動不可駒(s.p, s.t);
     EXPECT_EQ(s.t.manPinned[5][7], 0);
     EXPECT_EQ(s.t.manPinned[5][8], 0);
 }
 
-TEST(移動不可駒, ComPieceBeforeAManLanceAndDiagonalPins) {
+TEST(ImmobilePieces, ComPieceBeforeAManLanceAndDiagonalPins) {
     Surveyed s("4k4/4g4/9/9/4L4/9/9/9/4K4 w - 1");
     調査_移動不可駒(s.p, s.t);
     EXPECT_EQ(s.t.comPinned[5][2], 1);
@@ -66,7 +66,7 @@ TEST(移動不可駒, ComPieceBeforeAManLanceAndDiagonalPins) {
     EXPECT_EQ(none.t.comPinExists, 0);
 }
 
-TEST(持角狙座標, EmptyUnreachedSquaresOnTheKingsDiagonals) {
+TEST(HeldBishopTargets, EmptyUnreachedSquaresOnTheKingsDiagonals) {
     Surveyed s("4k4/9/9/9/9/9/9/9/4K4 w - 1");
     調査_持角狙座標(s.p, s.m, s.t);
     int count = 0;
@@ -87,7 +87,7 @@ TEST(持角狙座標, EmptyUnreachedSquaresOnTheKingsDiagonals) {
     EXPECT_EQ(b.t.manBishopCheckSquares[7][3], 1);
 }
 
-TEST(周辺状況, CountsComMajorPiecesAndKingAround) {
+TEST(Surroundings, CountsComMajorPiecesAndKingAround) {
     // Corner (1,1): three neighbours, a rook, a bishop and a dragon.
     Surveyed s("1r2k4/b+r7/9/9/9/9/9/9/4K4 w - 1");
     EXPECT_EQ(調査_周辺状況(s.context(), 1, 1), points(-3));
@@ -96,7 +96,7 @@ TEST(周辺状況, CountsComMajorPiecesAndKingAround) {
     EXPECT_EQ(調査_周辺状況(t.context(), 4, 2), points(-1));
 }
 
-TEST(移動可場所数, SquaresTheOtherSideDoesNotReach) {
+TEST(MobilityCount, SquaresTheOtherSideDoesNotReach) {
     // A COM rook on (5,5): 16 destinations, (5,8) reached by MAN's king.
     Surveyed s("k8/9/9/9/4r4/9/9/9/4K4 w - 1");
     EXPECT_EQ(調査_移動可場所数(s.context(), 5, 5, kRook), 15);

@@ -12,7 +12,7 @@ using namespace xantu;
 using namespace xantu::testing;
 namespace fs = std::filesystem;
 
-TEST(文字コード, 往復変換) {
+TEST(CharacterCodes, 往復変換) {
     // Texts the program writes or users type: full-width, half-width kana,
     // and characters plain SHIFT_JIS refuses.
     for (const char* text : {"背景画=ペカナ", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ＭＳ Ｐ明朝", "～－∥①髙", "BGM=OFF", ""}) {
@@ -27,7 +27,7 @@ TEST(文字コード, 往復変換) {
     EXPECT_EQ(*utf8ToCp932("～"), "\x81\x60");
 }
 
-TEST(文字コード, 変換できない文字は失敗) {
+TEST(CharacterCodes, 変換できない文字は失敗) {
     EXPECT_FALSE(utf8ToCp932("王😀"));  // no CP932 form
     EXPECT_FALSE(canEncodeCp932("¦"));
     EXPECT_FALSE(
@@ -39,7 +39,7 @@ TEST(文字コード, 変換できない文字は失敗) {
     EXPECT_TRUE(canEncodeCp932("対局 名人"));
 }
 
-TEST(文字コード, 文字数と行分割) {
+TEST(CharacterCodes, 文字数と行分割) {
     EXPECT_EQ(utf8Length(""), 0u);
     EXPECT_EQ(utf8Length("abc"), 3u);
     EXPECT_EQ(utf8Length("ＣＯＭ対局ﾊﾝ"), 7u);
@@ -53,7 +53,7 @@ TEST(文字コード, 文字数と行分割) {
     EXPECT_EQ(splitLines("a\r\r\n"), (V{"a\r"}));  // only the CR of the line end goes
 }
 
-TEST(テキストファイル, 読込の失敗) {
+TEST(TextFile, 読込の失敗) {
     ScratchFolder dir;
     EXPECT_EQ(readWholeFile(dir.path / "none", 100).status, FileReadStatus::NotFound);
     EXPECT_EQ(readWholeFile(dir.path, 100).status, FileReadStatus::CannotRead);
@@ -64,7 +64,7 @@ TEST(テキストファイル, 読込の失敗) {
     EXPECT_EQ(ok.bytes, "0123456789");
 }
 
-TEST(テキストファイル, 書込は全体を置き換える) {
+TEST(TextFile, 書込は全体を置き換える) {
     ScratchFolder dir;
     const fs::path file = dir.path / "設定.ini";
     ASSERT_TRUE(writeWholeFile(file, "first, a longer content\r\n"));
@@ -73,7 +73,7 @@ TEST(テキストファイル, 書込は全体を置き換える) {
     EXPECT_EQ(dir.names(), std::vector<std::string>{"設定.ini"});  // no temporary file left
 }
 
-TEST(テキストファイル, 書込の失敗は何も残さない) {
+TEST(TextFile, 書込の失敗は何も残さない) {
     ScratchFolder dir;
     EXPECT_FALSE(writeWholeFile(dir.path / "missing" / "a.txt", "x"));
     // A folder standing where the file should go: the write fails and the

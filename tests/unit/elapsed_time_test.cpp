@@ -6,7 +6,7 @@
 
 using namespace xantu;
 
-TEST(経過時間, 時分秒の表示) {
+TEST(ElapsedTime, 時分秒の表示) {
     EXPECT_EQ(調査_時間秒追加結果(0), "00:00:00");
     EXPECT_EQ(調査_時間秒追加結果(59), "00:00:59");
     EXPECT_EQ(調査_時間秒追加結果(3599), "00:59:59");
@@ -24,14 +24,14 @@ TEST(経過時間, 時分秒の表示) {
     EXPECT_EQ(調査_時間秒追加結果(std::numeric_limits<double>::quiet_NaN()), "00:00:00");
 }
 
-TEST(経過時間, 経過秒と日付の変わり目) {
+TEST(ElapsedTime, 経過秒と日付の変わり目) {
     EXPECT_DOUBLE_EQ(調査_経過秒(100, 160.5), 60.5);
     EXPECT_DOUBLE_EQ(調査_経過秒(100, 100), 0);
     // 23:59:50 to 00:00:05.
     EXPECT_DOUBLE_EQ(調査_経過秒(86390, 5), 15);
 }
 
-TEST(経過時間, 二桁の文字) {
+TEST(ElapsedTime, 二桁の文字) {
     EXPECT_EQ(変換_数字から文字(0), "00");
     EXPECT_EQ(変換_数字から文字(7), "07");
     EXPECT_EQ(変換_数字から文字(42), "42");

@@ -134,10 +134,11 @@ TEST(Level4Strength, EachStepStaysWithinItsNodeBudget) {
             ASSERT_TRUE(r.ok);
             Limits limits;
             limits.movetimeMs = 60000;
-            limits.strength = static_cast<Strength>(step);
+            const auto strength = static_cast<Strength>(step);
+            s.setStrength(strength);
             const Result res = s.go(r.position, r.side, limits, stop);
             EXPECT_TRUE(res.hasMove);
-            EXPECT_LE(res.nodes, planFor(limits.strength).nodes) << strengthName(limits.strength) << " " << sfen;
+            EXPECT_LE(res.nodes, planFor(strength).nodes) << strengthName(strength) << " " << sfen;
         }
 }
 

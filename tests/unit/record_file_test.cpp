@@ -73,7 +73,7 @@ const RecordTexts kTexts{"練習対局", "山田", "ＣＯＭ"};
 
 }  // namespace
 
-TEST(棋譜ファイル, 短い対局のバイト列) {
+TEST(RecordFile, 短い対局のバイト列) {
     const ShortGame g;
     ASSERT_TRUE(調査_最終局面が未保存(g.list));
     const RecordContent c = 作成_棋譜(kTexts, kSente, g.list, g.end);
@@ -103,7 +103,7 @@ TEST(棋譜ファイル, 短い対局のバイト列) {
     EXPECT_EQ(slurp(dir.path / "短い対局.棋譜"), expected);
 }
 
-TEST(棋譜ファイル, 見出しの順と表示位置) {
+TEST(RecordFile, 見出しの順と表示位置) {
     EXPECT_EQ(作成_棋譜見出し(kTexts, kSente), (std::array<std::string, 3>{"練習対局", "ＣＯＭ", "山田"}));
     EXPECT_EQ(作成_棋譜見出し(kTexts, kGote), (std::array<std::string, 3>{"練習対局", "山田", "ＣＯＭ"}));
     EXPECT_DOUBLE_EQ(取得_棋譜のX座標(""), 1050 + (13.0 / 5 + 3) * 495);
@@ -112,7 +112,7 @@ TEST(棋譜ファイル, 見出しの順と表示位置) {
     EXPECT_LT(取得_棋譜のX座標("12345678901234"), 1050 + 3 * 495);
 }
 
-TEST(棋譜ファイル, 持駒十枚以上と大きな時計) {
+TEST(RecordFile, 持駒十枚以上と大きな時計) {
     // Only pawns reach ten in a hand: every pawn is off the board.
     MoveListEntry e = startEntry();
     for (int x = 1; x <= 9; ++x) e.board[x][7] = e.board[x][3] = kEmpty;
@@ -134,7 +134,7 @@ TEST(棋譜ファイル, 持駒十枚以上と大きな時計) {
     EXPECT_EQ(back.comSecondsBefore, 1234);
 }
 
-TEST(棋譜ファイル, 長い対局の往復) {
+TEST(RecordFile, 長い対局の往復) {
     // 250 saved entries plus the final Position, with up to 18 pawns in hand:
     // every pawn is off the board, in a hand or promoted on (5,5); the lower
     // bishop stands there promoted instead on even entries; up to two upper
@@ -195,7 +195,7 @@ TEST(棋譜ファイル, 長い対局の往復) {
     EXPECT_EQ(r.list.entries[0].movedPiece, kPawn);
 }
 
-TEST(棋譜ファイル, 最終局面を含める条件) {
+TEST(RecordFile, 最終局面を含める条件) {
     MoveList list;
     EXPECT_FALSE(調査_最終局面が未保存(list));  // no move yet
     list.recordLength = 1;
@@ -231,7 +231,7 @@ TEST(棋譜ファイル, 最終局面を含める条件) {
     EXPECT_EQ(slurp(dir.path / "b.棋譜"), slurp(dir.path / "a.棋譜"));
 }
 
-TEST(棋譜ファイル, 書込の拒否と失敗) {
+TEST(RecordFile, 書込の拒否と失敗) {
     const ShortGame g;
     ScratchFolder dir;
     auto write = [&](const std::string& name, const RecordTexts& t = kTexts) {
@@ -269,7 +269,7 @@ TEST(棋譜ファイル, 書込の拒否と失敗) {
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"  .棋譜", "taken.棋譜"}));
 }
 
-TEST(棋譜ファイル, 書込めないフォルダ) {
+TEST(RecordFile, 書込めないフォルダ) {
     const ShortGame g;
     ScratchFolder dir;
     ASSERT_EQ(書込_棋譜(dir.path, "x", kTexts, kSente, g.list, g.end), RecordWriteStatus::Ok);
@@ -284,7 +284,7 @@ TEST(棋譜ファイル, 書込めないフォルダ) {
     EXPECT_EQ(dir.names(), std::vector<std::string>{"x.棋譜"});
 }
 
-TEST(棋譜ファイル, 読込の失敗は状態で返す) {
+TEST(RecordFile, 読込の失敗は状態で返す) {
     ScratchFolder dir;
     EXPECT_EQ(読込_棋譜(dir.path / "消えた.棋譜").status, RecordReadStatus::NotFound);
     EXPECT_EQ(読込_棋譜(dir.path).status, RecordReadStatus::CannotRead);
@@ -326,7 +326,7 @@ TEST(棋譜ファイル, 読込の失敗は状態で返す) {
 
 // What the writer never writes is refused, whole, before anything is loaded;
 // the message names what is wrong.
-TEST(棋譜ファイル, 書かれない物は読まない) {
+TEST(RecordFile, 書かれない物は読まない) {
     for (const std::string& noEntry : {""s, "a\r\nb\r\nc\r\n"s, "\x97\xfb\x8f\x4b\r\n"s}) {
         const RecordReadResult r = 解析_棋譜(noEntry);
         EXPECT_EQ(r.status, RecordReadStatus::NoEntries);
@@ -367,7 +367,7 @@ TEST(棋譜ファイル, 書かれない物は読まない) {
     EXPECT_EQ(解析_棋譜("a\nb\nc\n" + good + "\n" + good).status, S::Ok);
 }
 
-TEST(棋譜ファイル, メッセージ) {
+TEST(RecordFile, メッセージ) {
     EXPECT_EQ(棋譜書込メッセージ(RecordWriteStatus::Ok), "棋譜を書き込みました");
     EXPECT_EQ(棋譜書込タイトル(RecordWriteStatus::Ok), "  ");
     EXPECT_EQ(棋譜書込メッセージ(RecordWriteStatus::NoFileName), "ﾌｧｲﾙ名が入力されていません");

@@ -8,7 +8,7 @@
 
 #include "computer/eval_context.h"
 #include "computer/evaluation_terms.h"
-#include "computer/think.h"
+#include "computer/one_ply_player.h"
 #include "computer/trace.h"
 #include "core/move_rules.h"
 #include "core/sfen.h"

@@ -1,6 +1,6 @@
 // The search as a whole: restoring the board, the start of the turn, ticks,
 // the case of no move at all, and reproducibility.
-#include "computer/search.h"
+#include "computer/one_ply_search.h"
 #include "tests/unit/search_fixture.h"
 
 using namespace xantu;

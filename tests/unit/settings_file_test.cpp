@@ -23,7 +23,7 @@ Setting flag(SettingKey k, bool on) { return {k, 0, on}; }
 
 }  // namespace
 
-TEST(環境設定, 書込の内容) {
+TEST(Settings, 書込の内容) {
     EXPECT_EQ(作成_環境設定(kDefaultSettings), sjis("背景画=ペカナ\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n"));
     // The default file starts with the bytes of "背景画=ペカナ" in CP932.
     EXPECT_EQ(作成_環境設定(kDefaultSettings).substr(0, 15), "\x94\x77\x8c\x69\x89\xe6=\x83\x79\x83\x4a\x83\x69\r\n");
@@ -33,7 +33,7 @@ TEST(環境設定, 書込の内容) {
     EXPECT_EQ(作成_環境設定({0, false, true, true}), sjis("移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n"));
 }
 
-TEST(環境設定, 全ての値の往復) {
+TEST(Settings, 全ての値の往復) {
     ScratchFolder dir;
     const fs::path file = dir.path / kSettingsFileName;
     for (const int t : {6, 2, 3, 4, 5})
@@ -49,7 +49,7 @@ TEST(環境設定, 全ての値の往復) {
         }
 }
 
-TEST(環境設定, 棋譜表示と利き表示) {
+TEST(Settings, 棋譜表示と利き表示) {
     // Written only when on, after the four lines of the other options; an
     // older file without them reads as both off.
     SettingsValues v = kDefaultSettings;
@@ -64,7 +64,7 @@ TEST(環境設定, 棋譜表示と利き表示) {
     EXPECT_EQ(作成_環境設定(v), sjis("背景画=ペカナ\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n棋譜表示=ON\r\n"));
 }
 
-TEST(環境設定, 棋譜フォルダ) {
+TEST(Settings, 棋譜フォルダ) {
     SettingsValues v;
     v.recordFolder = "/home/対局者/棋譜";
     const std::string text = 作成_環境設定(v);
@@ -76,7 +76,7 @@ TEST(環境設定, 棋譜フォルダ) {
     EXPECT_EQ(作成_環境設定(v), 作成_環境設定(kDefaultSettings));
 }
 
-TEST(環境設定, 行の解釈) {
+TEST(Settings, 行の解釈) {
     // Only one line: only that setting is reported.
     EXPECT_EQ(解析_環境設定(sjis("BGM=OFF\r\n")), std::vector<Setting>{flag(SettingKey::Bgm, false)});
     // A trailing space, another case, a doubled "=": not recognised values.
@@ -93,7 +93,7 @@ TEST(環境設定, 行の解釈) {
               std::vector<Setting>{flag(SettingKey::ElapsedTime, true)});
 }
 
-TEST(環境設定, 読めないファイル) {
+TEST(Settings, 読めないファイル) {
     ScratchFolder dir;
     EXPECT_EQ(読込_環境設定(dir.path / kSettingsFileName).status, SettingsReadStatus::CannotRead);
     fs::create_directory(dir.path / "folder.ini");
@@ -105,7 +105,7 @@ TEST(環境設定, 読めないファイル) {
     EXPECT_TRUE(r.settings.empty());
 }
 
-TEST(環境設定, 書けないときは失敗を返す) {
+TEST(Settings, 書けないときは失敗を返す) {
     ScratchFolder dir;
     EXPECT_EQ(書込_既定の環境設定(dir.path / "missing" / kSettingsFileName), SettingsWriteStatus::CannotWrite);
     EXPECT_FALSE(環境設定書込メッセージ(SettingsWriteStatus::CannotWrite).empty());

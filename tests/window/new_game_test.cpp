@@ -72,5 +72,21 @@ TEST_F(NewGame, TheDialogStartsTheChosenGameAndIsRemembered) {
     EXPECT_EQ(settingsText(again.settingsPath), defaults);
 }
 
+// The window's place at the end is kept and given back at the next start;
+// with no desktop to ask (no placement) the file stays as it was.
+TEST_F(NewGame, TheWindowPlaceIsKeptForTheNextStart) {
+    load();
+    fake.setChecked("NARI_KAKUNIN", true);
+    const std::string defaults = settingsText(w->settingsPath);
+    fake.framePlacement = {120, 60, 1226, 1066, true};
+    w->menuCommand("OWARI");
+    EXPECT_EQ(settingsText(w->settingsPath), defaults + "ウィンドウ=120,60,1226,1066\r\n最大化=ON\r\n");
+    GameWindow again(fake.platform);
+    again.settingsPath = w->settingsPath;
+    again.Form_Load();
+    ASSERT_EQ(fake.restoredPlacements.size(), 1u);
+    EXPECT_EQ(fake.restoredPlacements[0], fake.framePlacement);
+}
+
 }  // namespace
 }  // namespace xantu::testing

@@ -125,7 +125,6 @@ TEST_F(Options, AboutBox) {
     w->menuCommand("VER");
     ASSERT_EQ(fake.dialogs.size(), 1u);
     const std::string& text = fake.dialogs[0].text;
-    EXPECT_EQ(text.rfind("Xantu ペカナ将棋  Version 1.0    [05/2001]\r", 0), 0u);
     // No invented contact data: the licence and the folder the settings are in.
     EXPECT_NE(text.find("MIT ライセンス\r"), std::string::npos) << text;
     EXPECT_NE(text.find(dir.lexically_normal().string() + "\r"), std::string::npos) << text;

@@ -12,6 +12,8 @@
 namespace xantu::testing {
 namespace {
 
+namespace fs = std::filesystem;
+
 // Clicks a legal board move of the side to move (the pick-th, counting round
 // the board), never one that takes a king or must promote. At the
 // computer's turn a click off the board first lets the computer move.
@@ -171,10 +173,15 @@ TEST_F(ResumeStart, TheStrongLevelComesBack) {
     EXPECT_FALSE(again->fake.checked("LEVEL3"));
 }
 
-TEST_F(ResumeStart, UnusableFilesAreDiscardedWithOneMessage) {
+// A kept file that cannot be used is never deleted: it is set aside under a
+// name the message gives (a newer version's file stays where it is), and a
+// damaged one offers the file written before it.
+TEST_F(ResumeStart, UnusableFilesAreKeptAsideAndNamed) {
     load();
     w->menuCommand("START");
     for (unsigned i = 0; i < 3; ++i) clickSomeMove(*w, i);
+    const std::string prevGood = 作成_再開ファイル({w->g, w->pos, w->moves, w->clk, w->turn});
+    clickSomeMove(*w, 3);
     const std::string good = 作成_再開ファイル({w->g, w->pos, w->moves, w->clk, w->turn});
     ASSERT_EQ(解析_再開ファイル(good).status, ResumeReadStatus::Ok);
     // An edit with a checksum made for it: only the reader's other checks can catch it.
@@ -182,26 +189,92 @@ TEST_F(ResumeStart, UnusableFilesAreDiscardedWithOneMessage) {
         text.replace(text.find(from), from.size(), to);
         return ResumeWriter::seal(text.substr(0, text.rfind("check ")));
     };
+    std::string flipped = good;
+    flipped[good.size() / 3] ^= 0x04;  // one bit, somewhere in the middle
+    std::string crlf;
+    for (const char c : good) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     ResumeState impossible{w->g, w->pos, w->moves, w->clk, w->turn};
     impossible.position.board[5][5] = kKing;  // a second king of the upper side
-    const std::string twoKings = 作成_再開ファイル(impossible);
-    const std::string hostile[] = {
-        good.substr(0, good.size() / 2),                  // cut short
-        std::string("\x89\x00\xff garbage \x01", 13),     // random bytes
-        replace(good, "XantuResume 2", "XantuResume 0"),  // no version of this program
-        twoKings,                                         // a Position that cannot stand
-        replace(good, "moves 3 2 4", "moves 3 1 4"),      // a move list that does not fit
-        replace(good, "\nend", "\nentry 1 2 3\nend"),     // more than it says
+    struct Case {
+        std::string text;
+        const char* message;  // its first line; empty: the game is offered
+        bool keptAside;
     };
-    for (const std::string& text : hostile) {
-        std::ofstream(w->resumePath(), std::ios::binary) << text;
-        auto run = restart(kMsgYes);
-        ASSERT_EQ(run->fake.dialogs.size(), 1u) << text.substr(0, 40);
+    const std::string damaged = "前回の対局の記録が壊れています";
+    const Case cases[] = {
+        {good.substr(0, good.size() / 2), damaged.c_str(), true},                  // cut short
+        {std::string("\x89\x00\xff garbage \x01", 13), damaged.c_str(), true},     // random bytes
+        {flipped, damaged.c_str(), true},                                          // a flipped bit
+        {replace(good, "XantuResume 2", "XantuResume 0"), damaged.c_str(), true},  // no version of ours
+        {作成_再開ファイル(impossible), damaged.c_str(), true},                    // a Position that cannot stand
+        {replace(good, "\nend", "\nentry 1 2 3\nend"), damaged.c_str(), true},     // more than it says
+        {replace(good, "XantuResume 2", "XantuResume 3"), "新しい版で保存された対局です", false},  // left in place
+        {crlf, "", false},                                                                         // edited elsewhere
+        {"\xEF\xBB\xBF" + good, "", false},                                                        // with a BOM
+    };
+    const fs::path prev = w->resumePath().string() + ".prev";
+    for (const Case& c : cases) {
+        for (const auto& e : fs::directory_iterator(dir))
+            if (e.path().filename().string().find(".resume") != std::string::npos) fs::remove(e.path());
+        std::ofstream(w->resumePath(), std::ios::binary) << c.text;
+        auto run = restart(kMsgNo);
+        ASSERT_EQ(run->fake.dialogs.size(), 1u) << c.message;
+        const std::string& text = run->fake.dialogs[0].text;
         EXPECT_EQ(run->fake.dialogs[0].title, "再開");
-        EXPECT_EQ(run->fake.dialogs[0].buttons, MsgButtons::Ok);
+        if (*c.message == 0) {
+            EXPECT_EQ(text, "前回の対局を続けますか？");
+            continue;
+        }
+        EXPECT_EQ(text.rfind(c.message, 0), 0u) << text;
         EXPECT_EQ(run->w->g.sideToMove, 0);
-        EXPECT_FALSE(std::filesystem::exists(w->resumePath()));
+        EXPECT_EQ(fs::exists(w->resumePath()), !c.keptAside);
+        if (!c.keptAside) continue;
+        std::vector<fs::path> aside;
+        for (const auto& e : fs::directory_iterator(dir))
+            if (e.path().filename().string().find(".resume.unreadable-") != std::string::npos)
+                aside.push_back(e.path());
+        ASSERT_EQ(aside.size(), 1u);
+        EXPECT_NE(text.find(aside[0].string()), std::string::npos) << text;  // the message names it
     }
+
+    // A damaged file with the one before it: that one is offered and plays on.
+    std::ofstream(w->resumePath(), std::ios::binary) << flipped;
+    std::ofstream(prev, std::ios::binary) << prevGood;
+    auto run = restart(kMsgYes);
+    ASSERT_EQ(run->fake.dialogs.size(), 1u);
+    EXPECT_NE(run->fake.dialogs[0].text.find("最後の手が失われている可能性があります"), std::string::npos);
+    EXPECT_EQ(run->w->g.moveNumber, 解析_再開ファイル(prevGood).state.game.moveNumber);
+    EXPECT_TRUE(fs::exists(w->resumePath()));  // kept again at once
+
+    // A folder where the file should be: said once at the start, and once
+    // when the game cannot be kept; the game goes on, and the mark shows.
+    fs::remove(w->resumePath());
+    fs::remove(prev);
+    fs::create_directories(w->resumePath() / "x");
+    auto blocked = restart(kMsgYes);
+    ASSERT_EQ(blocked->fake.dialogs.size(), 1u);
+    EXPECT_EQ(blocked->fake.dialogs[0].text.rfind("前回の対局を読めません（ファイルを開けません）", 0), 0u);
+    blocked->w->menuCommand("START");
+    for (unsigned i = 0; i < 3; ++i) clickSomeMove(*blocked->w, i);
+    EXPECT_EQ(blocked->w->g.moveNumber, 3);
+    auto failures = [&blocked] {
+        int n = 0;
+        for (const Dialog& d : blocked->fake.dialogs) n += d.text.rfind("対局を自動保存できません：", 0) == 0;
+        return n;
+    };
+    EXPECT_EQ(failures(), 1);
+    auto badge = [&blocked] {
+        for (const Mark& m : blocked->fake.marks)
+            if (m.text == "未保存") return true;
+        return false;
+    };
+    EXPECT_TRUE(badge());
+    // Room again: the next move keeps the game and the mark goes.
+    fs::remove_all(w->resumePath());
+    clickSomeMove(*blocked->w, 4);
+    EXPECT_TRUE(fs::exists(w->resumePath()));
+    EXPECT_FALSE(badge());
+    EXPECT_EQ(failures(), 1);
 }
 
 }  // namespace

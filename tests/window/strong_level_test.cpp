@@ -10,9 +10,9 @@
 namespace xantu::testing {
 namespace {
 
-// The upper pawn of file 3 one square forward (3c3d), in the search's terms.
-search::Result pawnForward() {
-    search::Result r;
+// The upper pawn of file 3 one square forward (3c3d), as a player answers.
+Thought pawnForward() {
+    Thought r;
     r.hasMove = true;
     r.move = Move::boardMove(7, 3, 7, 4, kPawn, false);
     return r;
@@ -69,7 +69,7 @@ TEST_F(StrongLevel, TheMenuChecksLevel4AndTheComputerPlaysTheSearchsMove) {
 
     // A move the rules refuse (a pawn through its own pieces) is never played.
     w->strongThink = [](const Position&, const std::atomic<bool>&) {
-        search::Result r = pawnForward();
+        Thought r = pawnForward();
         r.move = Move::boardMove(1, 1, 1, 5, kLance, false);
         return r;
     };

@@ -211,6 +211,25 @@ TEST_F(MoveListGame, ALongListFollowsTheGameAndScrollsByThePage) {
     // The next step brings the current row back into view.
     w->menuCommand("AFTER");
     EXPECT_EQ(w->movePanel.top(), 0);
+    // The wheel scrolls three rows a notch, and stops at the end.
+    w->Form_MouseWheel(MoveListPanel::kLeft + 500, 2000, -1);
+    EXPECT_EQ(w->movePanel.top(), 3);
+    w->Form_MouseWheel(MoveListPanel::kLeft + 500, 2000, -20);
+    EXPECT_EQ(w->movePanel.top(), lastTop);
+    EXPECT_EQ(w->moves.recordLength, 2);
+}
+
+TEST_F(MoveListGame, AResignedGameEndsTheListWithItsResult) {
+    load();
+    w->menuCommand("KIFU_LIST");
+    play(*w, fake);
+    w->menuOpened("TAIKYOKU");
+    w->menuCommand("TOURYOU");  // 後手, to move, resigns
+    const std::size_t mark = fake.draws.size();
+    w->描画_学習表示(true);
+    const std::vector<std::string> texts = panelTexts(mark);
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.back(), "先手の勝ち（投了）");
 }
 
 }  // namespace

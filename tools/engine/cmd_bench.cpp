@@ -7,10 +7,10 @@
 #include <ctime>
 #include <string>
 
-#include "computer/think.h"
+#include "computer/one_ply_player.h"
 #include "core/sfen.h"
-#include "search/searcher.h"
 #include "tools/engine/commands.h"
+#include "tools/engine/make_player.h"
 
 namespace xantu::engine {
 
@@ -110,86 +110,75 @@ void fnv1a(std::uint64_t& h, const std::string& s) {
     }
 }
 
-// LEVEL4 searches every position to this depth with a fresh table.
+// LEVEL4 searches every position to this depth with a fresh table; the
+// one-ply player reads no limit.
 constexpr int kLevel4Depth = 4;
-
-int benchLevel4() {
-    std::uint64_t signature = 0xCBF29CE484222325ULL;
-    long positions = 0;
-    std::uint64_t nodes = 0;
-    double totalUs = 0;
-    search::Searcher searcher(16);
-    const std::atomic<bool> stop{false};
-    search::Limits limits;
-    limits.depth = kLevel4Depth;
-    // The speed is measured in processor time: on a shared machine the wall
-    // clock also counts the time other programs held the core.
-    const std::clock_t cpu0 = std::clock();
-    for (const char* sfen : kPositions) {
-        const SfenResult r = parseSfen(sfen, SetBound::Waived);  // composed positions
-        if (!r.ok) return 1;
-        searcher.newGame();
-        const auto t0 = std::chrono::steady_clock::now();
-        const search::Result res = searcher.go(r.position, r.side, limits, stop);
-        const double us = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count();
-        totalUs += us;
-        ++positions;
-        nodes += res.nodes;
-        const std::string move = res.hasMove ? res.move.usi() : "none";
-        const std::string score = std::to_string(res.scoreCp);
-        fnv1a(signature, move + ' ' + score + ' ' + std::to_string(res.nodes) + '\n');
-        std::printf("%ld %s %s %llu %.0f\n", positions, move.c_str(), score.c_str(),
-                    static_cast<unsigned long long>(res.nodes), us);
-    }
-    std::printf("positions: %ld\nnodes: %llu\n", positions, static_cast<unsigned long long>(nodes));
-    std::printf("signature: %016llx\n", static_cast<unsigned long long>(signature));
-    const double cpuS = static_cast<double>(std::clock() - cpu0) / CLOCKS_PER_SEC;
-    std::printf("time_ms: %.0f\n", totalUs / 1000.0);
-    std::printf("cpu_time_ms: %.0f\n", cpuS * 1000.0);
-    std::printf("nodes_per_second: %.0f\n", cpuS > 0 ? static_cast<double>(nodes) / cpuS : 0.0);
-    return 0;
-}
 
 }  // namespace
 
 int commandBench(const Args& args) {
     int level = 3;
-    if (args.size() == 2 && args[0] == "--level" && args[1] == "4") {
-        return benchLevel4();
-    } else if (args.size() == 2 && args[0] == "--level" && (args[1] == "1" || args[1] == "2" || args[1] == "3")) {
+    if (args.size() == 2 && args[0] == "--level" && args[1].size() == 1 && args[1][0] >= '1' && args[1][0] <= '4') {
         level = args[1][0] - '0';
     } else if (!args.empty()) {
         std::fprintf(stderr, "xantu-engine: bench: usage: bench [--level 1|2|3|4]\n");
         return kExitBadInput;
     }
+    // LEVEL4 reports nodes and is timed in processor time (on a shared
+    // machine the wall clock also counts the time other programs held the
+    // core); the one-ply player reports its work counts.
+    const bool level4 = level == 4;
+    const std::unique_ptr<Player> player = makePlayer(level, 16);
+    const std::atomic<bool> stop{false};
+    Limits limits;
+    limits.depth = kLevel4Depth;
     std::uint64_t signature = 0xCBF29CE484222325ULL;
     long positions = 0, candidates = 0, surveys = 0, evaluations = 0;
+    std::uint64_t nodes = 0;
     double totalUs = 0;
+    const std::clock_t cpu0 = std::clock();
     for (const char* sfen : kPositions) {
         const SfenResult r = parseSfen(sfen, SetBound::Waived);  // composed positions
         if (!r.ok) {
             std::fprintf(stderr, "xantu-engine: bench: built-in position %ld: %s\n", positions + 1, r.error.c_str());
             return 1;
         }
+        player->newGame();
         const auto t0 = std::chrono::steady_clock::now();
-        const ThinkOutcome out = thinkFromFreshState(r.position, level);
+        const Thought t = player->think(r.position, r.side, limits, stop);
         const double us = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count();
         totalUs += us;
         ++positions;
-        const SearchResult& s = out.search;
-        const std::string move = s.found ? s.move.usi() : "none";
-        const std::string score = s.found ? formatScore(s.score) : "none";
-        fnv1a(signature, move + ' ' + score + '\n');
-        candidates += s.candidates;
-        surveys += s.surveys;
-        evaluations += s.evaluations;
-        std::printf("%ld %s %s %ld %.0f\n", positions, move.c_str(), score.c_str(), s.candidates, us);
+        const std::string move = t.hasMove ? t.move.usi() : "none";
+        if (level4) {
+            nodes += t.nodes;
+            const std::string score = std::to_string(t.scoreCp);
+            fnv1a(signature, move + ' ' + score + ' ' + std::to_string(t.nodes) + '\n');
+            std::printf("%ld %s %s %llu %.0f\n", positions, move.c_str(), score.c_str(),
+                        static_cast<unsigned long long>(t.nodes), us);
+        } else {
+            const SearchResult& s = static_cast<const OnePlyPlayer&>(*player).last().search;
+            const std::string score = s.found ? formatScore(s.score) : "none";
+            fnv1a(signature, move + ' ' + score + '\n');
+            candidates += s.candidates;
+            surveys += s.surveys;
+            evaluations += s.evaluations;
+            std::printf("%ld %s %s %ld %.0f\n", positions, move.c_str(), score.c_str(), s.candidates, us);
+        }
     }
-    const double ms = totalUs / 1000.0;
+    if (level4) {
+        std::printf("positions: %ld\nnodes: %llu\n", positions, static_cast<unsigned long long>(nodes));
+        std::printf("signature: %016llx\n", static_cast<unsigned long long>(signature));
+        const double cpuS = static_cast<double>(std::clock() - cpu0) / CLOCKS_PER_SEC;
+        std::printf("time_ms: %.0f\n", totalUs / 1000.0);
+        std::printf("cpu_time_ms: %.0f\n", cpuS * 1000.0);
+        std::printf("nodes_per_second: %.0f\n", cpuS > 0 ? static_cast<double>(nodes) / cpuS : 0.0);
+        return 0;
+    }
     std::printf("positions: %ld\ncandidates: %ld\nsurveys: %ld\nevaluations: %ld\n", positions, candidates, surveys,
                 evaluations);
     std::printf("signature: %016llx\n", static_cast<unsigned long long>(signature));
-    std::printf("time_ms: %.0f\n", ms);
+    std::printf("time_ms: %.0f\n", totalUs / 1000.0);
     std::printf("candidates_per_second: %.0f\n", totalUs > 0 ? static_cast<double>(candidates) * 1e6 / totalUs : 0.0);
     return 0;
 }

@@ -2,6 +2,7 @@
 // swapped; our own move generator referees every move. Prints one line per
 // game as it ends, then the totals from the first engine's side, the Elo
 // difference with its 95 % interval and the time per move of each engine.
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -28,6 +29,7 @@ struct MatchOptions {
     int rounds = 1;
     int maxPlies = 400;
     int concurrency = 1;
+    MatchClock clock;
 };
 
 bool readInt(const std::string& s, int lo, int hi, int& out) {
@@ -100,7 +102,7 @@ int badArgument(const std::string& a) {
     std::fprintf(stderr,
                  "xantu-engine: match: bad argument '%s' (see xantu-engine --help: --engine1 CMD --engine2 CMD "
                  "--openings FILE [--option1|--option2|--option NAME=VALUE] [--go|--go1|--go2 ARGS] [--rounds R] "
-                 "[--max-plies N] [--concurrency N] [--move-timeout MS] [--games-out FILE])\n",
+                 "[--max-plies N] [--concurrency N] [--move-timeout MS] [--tc MAIN+INC|MAINbBYO] [--games-out FILE])\n",
                  a.c_str());
     return kExitBadInput;
 }
@@ -169,6 +171,8 @@ int commandMatch(const Args& args) {
             int ms = 0;
             if (!readInt(v, 1, 86400000, ms)) return badArgument(a + " " + v);
             o.engine[0].moveTimeoutMs = o.engine[1].moveTimeoutMs = ms;
+        } else if (a == "--tc") {
+            if (!parseMatchClock(v, o.clock)) return badArgument(a + " " + v);
         } else
             return badArgument(a);
     }
@@ -205,7 +209,7 @@ int commandMatch(const Args& args) {
             pl.engine1Black = n % 2 == 0;
             MatchEngine& black = pl.engine1Black ? e1 : e2;
             MatchEngine& white = pl.engine1Black ? e2 : e1;
-            pl.result = playGame(openings[static_cast<std::size_t>(pl.opening)], black, white, o.maxPlies);
+            pl.result = playGame(openings[static_cast<std::size_t>(pl.opening)], black, white, o.maxPlies, o.clock);
             const int forEngine1 = pl.engine1Black ? pl.result.winner : -pl.result.winner;
             const std::lock_guard<std::mutex> lock(printMutex);
             if (!e1.name.empty()) names[0] = e1.name;
@@ -227,8 +231,13 @@ int commandMatch(const Args& args) {
 
     double ms[2] = {0, 0};
     long moves[2] = {0, 0};
+    double spare[2] = {1e18, 1e18};
+    long forfeits[2] = {0, 0};
     for (const Played& pl : played) {
         const int b = pl.engine1Black ? 0 : 1;
+        spare[b] = std::min(spare[b], pl.result.leastSpareBlack);
+        spare[1 - b] = std::min(spare[1 - b], pl.result.leastSpareWhite);
+        if (pl.result.reason == "time forfeit") ++forfeits[pl.result.winner > 0 ? 1 - b : b];
         ms[b] += pl.result.msBlack;
         moves[b] += pl.result.movesBlack;
         ms[1 - b] += pl.result.msWhite;
@@ -241,6 +250,11 @@ int commandMatch(const Args& args) {
                 formatElo(e.high).c_str());
     for (int k = 0; k < 2; ++k)
         std::printf("ms_per_move_engine%d: %.1f\n", k + 1, moves[k] > 0 ? ms[k] / static_cast<double>(moves[k]) : 0.0);
+    if (o.clock.on) {
+        for (int k = 0; k < 2; ++k)
+            std::printf("time_forfeits_engine%d: %ld\nleast_spare_ms_engine%d: %.1f\n", k + 1, forfeits[k], k + 1,
+                        spare[k] < 1e17 ? spare[k] : 0.0);
+    }
 
     if (!o.gamesOut.empty()) {
         records.close();

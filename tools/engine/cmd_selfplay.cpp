@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <string>
 
-#include "computer/search.h"
+#include "computer/one_ply_search.h"
 #include "core/game_state.h"
 #include "core/hand_rows.h"
 #include "core/handicap.h"
@@ -19,7 +19,6 @@
 #include "core/sfen.h"
 #include "influence/influence_map.h"
 #include "tools/engine/commands.h"
-#include "tools/engine/turn_about.h"
 
 namespace xantu::engine {
 
@@ -27,7 +26,7 @@ namespace {
 
 constexpr int kMaxMoves = 500;
 
-struct Player {
+struct SeatState {  // what the one-ply player keeps across one seat's turns
     InfluenceMap map{};
     TurnState turn{};
 };
@@ -92,7 +91,7 @@ int commandSelfplay(const Args& args) {
         gs.comSide = kGote;
         InfluenceMap scratch{};
         勢力調査(p, scratch);  // sets both king squares
-        Player upper, lower;
+        SeatState upper, lower;
         std::printf("game %ld handicap %d\nmoves:", g, handicap);
         int moves = 0;
         bool lowerToMove = true;
@@ -100,7 +99,7 @@ int commandSelfplay(const Args& args) {
             if (positions)
                 std::printf("\nposition %d %s\n", moves + 1,
                             toSfen(p, lowerToMove ? Side::Lower : Side::Upper).c_str());
-            Player& me = lowerToMove ? lower : upper;
+            SeatState& me = lowerToMove ? lower : upper;
             Position view = lowerToMove ? turnedAboutWithKings(p) : p;
             // The survey a window makes when the turn is handed over.
             勢力調査(view, me.map);

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "computer/think.h"
+#include "computer/one_ply_player.h"
 #include "computer/trace.h"
 #include "tools/engine/sfen_args.h"
 

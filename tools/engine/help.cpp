@@ -52,10 +52,13 @@ SFEN を取るところでは、どこでも "startpos"（平手の初期局面�
         --option1 / --option2 / --option NAME=VALUE   setoption（--option は両方へ）
         --go1 / --go2 / --go ARGS     go に付ける指定（既定 "movetime 1000"）
         --rounds R (1)  --max-plies N (400)  --concurrency N (1)  --move-timeout MS (60000)
+        --tc MAIN+INC | MAINbBYO   持ち時間（秒）と加算か秒読み（"10+0.1"、"60b5"）: go は
+                                   btime wtime binc winc か byoyomi になり、時間を越えた手は時間切れ負け
         --games-out FILE   全対局を  # 注釈  と  sfen SFEN moves …  の二行ずつで書く
       対局ごとに  game N opening K black engineX: 結果 理由, P plies (engine1 +勝 -敗 =分)、
       最後に engine1 / engine2 / games / wins / losses / draws / score / elo / elo_95 /
-      ms_per_move_engine1 / ms_per_move_engine2（勝敗は engine1 から見て）
+      ms_per_move_engine1 / ms_per_move_engine2（勝敗は engine1 から見て）、--tc では
+      time_forfeits_engineN（時間切れ負けの数）/ least_spare_ms_engineN（一手で残した最少の時間）
   --help
       この説明
 例:

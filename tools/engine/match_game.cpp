@@ -1,5 +1,7 @@
 #include "tools/engine/match_game.h"
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "core/legal_moves.h"
@@ -32,7 +34,32 @@ std::string positionCommand(const Opening& o, const std::vector<std::string>& mo
     return s;
 }
 
+// Seconds as text ("10", "0.1") to whole milliseconds.
+bool secondsToMs(const std::string& text, int& ms) {
+    try {
+        std::size_t used = 0;
+        const double v = std::stod(text, &used);
+        if (used != text.size() || !(v >= 0) || v > 86400) return false;
+        ms = static_cast<int>(std::lround(v * 1000));
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 }  // namespace
+
+bool parseMatchClock(const std::string& text, MatchClock& out) {
+    MatchClock c;
+    c.on = true;
+    const std::size_t plus = text.find('+'), b = text.find('b');
+    if ((plus == std::string::npos) == (b == std::string::npos)) return false;
+    const std::size_t at = plus != std::string::npos ? plus : b;
+    if (!secondsToMs(text.substr(0, at), c.mainMs)) return false;
+    if (!secondsToMs(text.substr(at + 1), plus != std::string::npos ? c.incrementMs : c.byoyomiMs)) return false;
+    out = c;
+    return true;
+}
 
 bool MatchEngine::ready() {
     const auto deadline = Clock::now() + std::chrono::milliseconds(kHandshakeMs);
@@ -67,7 +94,8 @@ bool MatchEngine::ready() {
     return true;
 }
 
-GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& white, int maxPlies) {
+GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& white, int maxPlies,
+                    const MatchClock& clock) {
     GameResult result;
     SfenResult start = parsePositionText(opening.start);
     Position p = start.position;
@@ -105,6 +133,8 @@ GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& whi
     black.process.send("usinewgame");
     white.process.send("usinewgame");
 
+    // Main time left to black and white.
+    double left[2] = {static_cast<double>(clock.mainMs), static_cast<double>(clock.mainMs)};
     for (;;) {
         if (static_cast<int>(result.moves.size()) >= maxPlies) {
             result.reason = "ply limit";
@@ -113,11 +143,35 @@ GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& whi
         MatchEngine& e = engineOf(side);
         const bool isBlack = side == blackSide;
         e.process.send(positionCommand(opening, result.moves));
+        std::string go = e.setup.goArgs;
+        double allowedMs = 0;
+        if (clock.on) {
+            const auto whole = [](double ms) { return std::to_string(static_cast<long>(std::floor(ms))); };
+            go = "btime " + whole(left[0]) + " wtime " + whole(left[1]);
+            if (clock.byoyomiMs > 0)
+                go += " byoyomi " + std::to_string(clock.byoyomiMs);
+            else
+                go += " binc " + std::to_string(clock.incrementMs) + " winc " + std::to_string(clock.incrementMs);
+            allowedMs = left[isBlack ? 0 : 1] + clock.byoyomiMs;
+        }
         const auto t0 = Clock::now();
-        e.process.send("go " + e.setup.goArgs);
+        e.process.send("go " + go);
+        // On a clock, a late answer is still read for a while so that the
+        // record says by how much it was late.
+        const int waitMs = clock.on ? static_cast<int>(allowedMs) + 5000 : e.setup.moveTimeoutMs;
         const std::optional<std::string> line =
-            awaitLine(e.process, "bestmove", t0 + std::chrono::milliseconds(e.setup.moveTimeoutMs));
+            awaitLine(e.process, "bestmove", t0 + std::chrono::milliseconds(waitMs));
         const double ms = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+        if (clock.on) {
+            double& spare = isBlack ? result.leastSpareBlack : result.leastSpareWhite;
+            spare = std::min(spare, allowedMs - ms);
+            if (ms > allowedMs) {
+                if (!line) e.process.stop();
+                return loses(side, "time forfeit");
+            }
+            double& mine = left[isBlack ? 0 : 1];
+            mine = std::max(0.0, mine - ms) + clock.incrementMs;
+        }
         (isBlack ? result.msBlack : result.msWhite) += ms;
         ++(isBlack ? result.movesBlack : result.movesWhite);
         if (!line) {

@@ -36,15 +36,36 @@ struct MatchEngine {
     bool ready();
 };
 
+// A clock for both engines: main time, then a fixed addition after each move
+// (increment) or a period each move may use once the main time is gone
+// (byoyomi). Off, every go carries the engine's own fixed arguments.
+struct MatchClock {
+    bool on = false;
+    int mainMs = 0;
+    int incrementMs = 0;
+    int byoyomiMs = 0;
+};
+
+// Reads "MAIN+INC" (seconds, "10+0.1": main time and increment) or
+// "MAINbBYO" ("60b5": main time and byoyomi).
+bool parseMatchClock(const std::string& text, MatchClock& out);
+
 struct GameResult {
     int winner = 0;  // +1 the side that moved first (b), -1 the other, 0 a draw
     std::string reason;
     std::vector<std::string> moves;  // from the start, the opening's moves included
     double msBlack = 0, msWhite = 0;
     int movesBlack = 0, movesWhite = 0;
+    // On a clock: the least time any move of each side left unused
+    // (main time and byoyomi of that move), in ms; a negative value is the
+    // amount by which a move was late.
+    double leastSpareBlack = 1e18, leastSpareWhite = 1e18;
 };
 
 // Plays one game: black moves first. maxPlies counts every move from the start.
-GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& white, int maxPlies);
+// On a clock, a move that comes after its side's time is gone loses
+// ("time forfeit").
+GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& white, int maxPlies,
+                    const MatchClock& clock = {});
 
 }  // namespace xantu::engine

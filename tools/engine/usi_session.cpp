@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/legal_moves.h"
-#include "tools/engine/level_move.h"
+#include "tools/engine/make_player.h"
 #include "tools/engine/sfen_args.h"
 
 namespace xantu::engine {
@@ -36,14 +36,15 @@ bool readNumber(std::string_view w, T& out) {
     return true;
 }
 
-std::string infoLine(const search::Info& i) {
+std::string infoLine(const Info& i) {
     std::string s = "info depth " + std::to_string(i.depth);
     if (i.selDepth > 0) s += " seldepth " + std::to_string(i.selDepth);
     if (i.mateIn != 0)
         s += " score mate " + std::to_string(i.mateIn);
     else
         s += " score cp " + std::to_string(i.scoreCp);
-    s += " nodes " + std::to_string(i.nodes) + " nps " + std::to_string(i.nps) + " time " + std::to_string(i.timeMs);
+    s += " nodes " + std::to_string(i.nodes);
+    if (i.timed) s += " nps " + std::to_string(i.nps) + " time " + std::to_string(i.timeMs);
     if (!i.pv.empty()) s += " pv " + i.pv;
     return s;
 }
@@ -86,8 +87,9 @@ bool UsiSession::handle(std::string_view line) {
     } else if (cmd == "usinewgame") {
         if (searching_)
             say("info string 思考中は新しい対局を始められません");
-        else if (searcher_)
-            searcher_->newGame();
+        else
+            for (std::unique_ptr<Player>& player : players_)
+                if (player) player->newGame();
     } else if (cmd == "position") {
         commandPosition(rest);
     } else if (cmd == "go") {
@@ -140,6 +142,11 @@ void UsiSession::commandSetOption(std::string_view rest) {
             say("info string Strength は 入門 初級 中級 上級 最強 のどれかです: " + std::string(value));
             return;
         }
+        if (searching_) {
+            say("info string 思考中は Strength を変えられません");
+            return;
+        }
+        if (*s != strength_) players_[4].reset();
         strength_ = *s;
     } else if (name == "USI_Hash") {
         std::size_t v = 0;
@@ -152,7 +159,8 @@ void UsiSession::commandSetOption(std::string_view rest) {
             say("info string 思考中は USI_Hash を変えられません");
             return;
         }
-        if (v != hashMegabytes_) searcher_.reset();
+        if (v != hashMegabytes_)
+            for (std::unique_ptr<Player>& player : players_) player.reset();
         hashMegabytes_ = v;
     } else if (name == "USI_Ponder") {
         // Accepted and ignored: this engine does not ponder.
@@ -221,7 +229,7 @@ void UsiSession::commandGo(std::string_view rest) {
         say("bestmove resign");
         return;
     }
-    search::Limits limits;
+    Limits limits;
     int btime = -1, wtime = -1, binc = 0, winc = 0;
     const std::vector<std::string_view> w = words(rest);
     for (std::size_t i = 0; i < w.size(); ++i) {
@@ -257,12 +265,12 @@ void UsiSession::commandGo(std::string_view rest) {
     }
     limits.timeLeftMs = side_ == Side::Lower ? btime : wtime;
     limits.incrementMs = side_ == Side::Lower ? binc : winc;
-    limits.strength = strength_;
 
-    if (level_ == 4 && !searcher_) searcher_ = std::make_unique<search::Searcher>(hashMegabytes_);
+    std::unique_ptr<Player>& player = players_[level_];
+    if (!player) player = makePlayer(level_, hashMegabytes_, strength_);
     stop_ = false;
     searching_ = true;
-    thread_ = std::thread(&UsiSession::searchThread, this, position_, side_, level_, limits);
+    thread_ = std::thread(&UsiSession::searchThread, this, std::ref(*player), position_, side_, limits);
 }
 
 void UsiSession::commandStop() {
@@ -273,20 +281,9 @@ void UsiSession::commandStop() {
     stopSignal_.notify_all();
 }
 
-void UsiSession::searchThread(Position p, Side side, int level, search::Limits limits) {
-    std::string best = "resign";
-    if (level <= 3) {
-        const SearchResult m = levelMove(p, side, level);
-        if (m.found) {
-            say("info depth 1 score cp " + std::to_string(m.score) + " nodes " + std::to_string(m.candidates) + " pv " +
-                m.move.usi());
-            best = m.move.usi();
-        }
-    } else {
-        const search::Result r =
-            searcher_->go(p, side, limits, stop_, [this](const search::Info& i) { say(infoLine(i)); });
-        if (r.hasMove) best = r.move.usi();
-    }
+void UsiSession::searchThread(Player& player, Position p, Side side, Limits limits) {
+    const Thought t = player.think(p, side, limits, stop_, [this](const Info& i) { say(infoLine(i)); });
+    const std::string best = t.hasMove ? t.move.usi() : "resign";
     if (limits.infinite) {
         // Under go infinite the answer waits for stop, however soon the search ends.
         std::unique_lock<std::mutex> lock(stopMutex_);

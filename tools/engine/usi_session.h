@@ -13,9 +13,10 @@
 #include <string_view>
 #include <thread>
 
+#include "core/player.h"
 #include "core/position.h"
 #include "core/sfen.h"
-#include "search/searcher.h"
+#include "search/strength.h"
 
 namespace xantu::engine {
 
@@ -45,7 +46,7 @@ private:
     void commandGo(std::string_view rest);
     void commandStop();
     void joinFinished();
-    void searchThread(Position p, Side side, int level, search::Limits limits);
+    void searchThread(Player& player, Position p, Side side, Limits limits);
 
     Output out_;
     Config config_;
@@ -54,7 +55,7 @@ private:
     int level_ = 4;
     search::Strength strength_ = search::kFullStrength;  // LEVEL4's step
     std::size_t hashMegabytes_;
-    std::unique_ptr<search::Searcher> searcher_;  // made when LEVEL4 first searches
+    std::unique_ptr<Player> players_[5];  // by level, each made at its first search
 
     bool havePosition_ = false;
     Position position_;

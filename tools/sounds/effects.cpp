@@ -56,4 +56,15 @@ std::vector<double> makeClick(int rate) {
     return out;
 }
 
+// "秒読み": the tick of a clock's last seconds — short, high and dry, so that
+// it is heard over the music without startling, a second apart.
+std::vector<double> makeTick(int rate) {
+    std::vector<double> out(static_cast<std::size_t>(0.06 * rate), 0.0);
+    const std::vector<Partial> tick = {{1.0, 1.0, 0.012}, {2.76, 0.45, 0.006}, {5.4, 0.2, 0.003}};
+    addStruck(out, rate, 0, 1760.0, tick, 0.0005, 0.05, 1.0);
+    fadeEdges(out, 0, rate / 200);
+    normalise(out, 0.5);
+    return out;
+}
+
 }  // namespace xantu::tools

@@ -1,4 +1,4 @@
-// Writes the game's four sounds into the folder given on the command line.
+// Writes the game's sounds into the folder given on the command line.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -21,10 +21,9 @@ int main(int argc, char** argv) {
         int rate;
     };
     const Item items[] = {
-        {"その他.wav", makeChime(44100), 44100},
-        {"禁止.wav", makeBuzz(44100), 44100},
-        {"駒打音.wav", makeClick(44100), 44100},
-        {"BGM.wav", makeBgm(22050), 22050},
+        {"その他.wav", makeChime(44100), 44100}, {"禁止.wav", makeBuzz(44100), 44100},
+        {"駒打音.wav", makeClick(44100), 44100}, {"BGM.wav", makeBgm(22050), 22050},
+        {"秒読み.wav", makeTick(44100), 44100},
     };
     for (const Item& item : items) {
         const std::string path = (folder / item.name).string();

@@ -39,6 +39,7 @@ void fadeEdges(std::vector<double>& samples, int fadeIn, int fadeOut);
 std::vector<double> makeChime(int rate);
 std::vector<double> makeBuzz(int rate);
 std::vector<double> makeClick(int rate);
+std::vector<double> makeTick(int rate);
 std::vector<double> makeBgm(int rate);
 
 }  // namespace xantu::tools

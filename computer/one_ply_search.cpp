@@ -1,4 +1,4 @@
-#include "computer/search.h"
+#include "computer/one_ply_search.h"
 
 #include <cassert>
 

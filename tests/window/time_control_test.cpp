@@ -1,0 +1,99 @@
+// A timed game of two people on the fake desktop's clock: the 持ち時間
+// dialog and its settings, main time running into byoyomi, an increment,
+// stepping back and forth, and a loss on time.
+#include <fstream>
+#include <iterator>
+
+#include "core/cp932.h"
+#include "window_fixture.h"
+
+namespace xantu::testing {
+namespace {
+
+class TimedGame : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        load();
+        // 先手 (the lower side): 1 minute + 10 s byoyomi; 後手: 1 minute + 5 s a move.
+        fake.timeAnswer = TimeControls{{TimeKind::Byoyomi, 1, 10}, {TimeKind::Increment, 1, 5}};
+        w->menuCommand("JIKAN");
+        w->menuCommand("START");
+    }
+    // The last text drawn where the lower side's clock stands, and its colour.
+    DrawCall lowerClock() const {
+        for (auto it = fake.draws.rbegin(); it != fake.draws.rend(); ++it)
+            if (it->kind == DrawCall::Text && it->x == cellX(13.0) && it->y == cellY(9.2)) return *it;
+        return {};
+    }
+    void tick(double seconds) {
+        fake.clockNow += seconds;
+        w->Timer1_Timer();
+    }
+};
+
+TEST_F(TimedGame, ByoyomiAfterTheMainTimeThenLostOnTime) {
+    // The dialog's choice is kept in the settings file for the next start.
+    std::ifstream in(w->settingsPath, std::ios::binary);
+    const std::string file{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_NE(file.find(utf8ToCp932("持ち時間MAN=1分＋秒読み10秒\r\n持ち時間COM=1分＋加算5秒\r\n").value()),
+              std::string::npos);
+    EXPECT_TRUE(fake.timerOn);  // runs for the game even if 経過時間 were off
+
+    tick(50.2);
+    EXPECT_EQ(lowerClock().text, "00:00:10");
+    EXPECT_EQ(lowerClock().code, colourYellow);  // the side to move
+    move(3, 7, 3, 6);
+    EXPECT_NEAR(w->調査_残り持ち時間(kSente), 9.8, 1e-9);
+    // 後手 takes 3 s and gets 5 back.
+    tick(3);
+    move(7, 3, 7, 4);
+    EXPECT_NEAR(w->調査_残り持ち時間(kGote), 62, 1e-9);
+    EXPECT_EQ(lowerClock().code, colourYellow);
+
+    // 先手's main time runs out into the byoyomi, counted on its own; its
+    // last seconds are red and tick.
+    tick(9.8 + 4.5);
+    EXPECT_EQ(lowerClock().text, "秒読み6");
+    EXPECT_EQ(lowerClock().code, colourLightRed);
+    ASSERT_NE(w->tickSound, 0);
+    EXPECT_EQ(fake.sounds.back(), play(w->tickSound));
+
+    // Stepping back pauses the clocks and shows those of the Position shown.
+    w->menuCommand("REPLAY");
+    EXPECT_FALSE(fake.timerOn);
+    EXPECT_NEAR(w->調査_残り持ち時間(kGote), 60, 1e-9);
+    w->menuCommand("AFTER");
+    EXPECT_NEAR(w->調査_残り持ち時間(kGote), 62, 1e-9);
+    EXPECT_NEAR(w->調査_残り持ち時間(kSente), 9.8, 1e-9);
+    // A click resumes: the turn starts afresh with the whole period.
+    fake.clearLog();
+    w->Form_MouseDown(1, 0, cellX(5) + 10, cellY(5) + 10);
+    EXPECT_EQ(lastDialog(), "先手の番です");
+    tick(9.8 + 10);
+    EXPECT_EQ(lowerClock().text, "秒読み0");
+    EXPECT_EQ(w->g.winnerSide, 0);
+    tick(0.05);
+    EXPECT_EQ(w->g.winnerSide, kGote);
+    EXPECT_EQ(lastDialog(), "時間切れで後手の勝ちです");
+    EXPECT_FALSE(fake.timerOn);
+    EXPECT_EQ(w->結果行(), "後手の勝ち（時間切れ）");
+
+    // The KIF says what clocks were played with; read back, it shows them.
+    const std::string kif = (dir / "timed.kifu").string();
+    fake.chosenFiles = {kif, kif};
+    w->menuCommand("KIF_WRITE");
+    std::ifstream written(kif, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(written), {}};
+    EXPECT_NE(text.find("持ち時間：先手1分＋秒読み10秒 後手1分＋加算5秒\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("切れ負け\r\nまで2手で後手の勝ち"), std::string::npos) << text;
+    fake.answers = {kMsgYes, kMsgYes};
+    w->menuCommand("KIF_READ");
+    EXPECT_EQ(w->gameInfo.timeControl, "先手1分＋秒読み10秒 後手1分＋加算5秒");
+    bool shown = false;
+    for (const DrawCall& d : fake.draws) shown |= d.text == "持ち時間：先手1分＋秒読み10秒 後手1分＋加算5秒";
+    EXPECT_TRUE(shown);
+}
+
+}  // namespace
+}  // namespace xantu::testing
