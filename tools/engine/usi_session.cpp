@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/legal_moves.h"
+#include "core/score_view.h"
 #include "tools/engine/make_player.h"
 #include "tools/engine/sfen_args.h"
 
@@ -36,13 +37,12 @@ bool readNumber(std::string_view w, T& out) {
     return true;
 }
 
-std::string infoLine(const Info& i) {
+// The score is the side to move's, as USI has it, through the one ScoreView the
+// screen shows from 先手's view.
+std::string infoLine(const Info& i, Side toMove) {
     std::string s = "info depth " + std::to_string(i.depth);
     if (i.selDepth > 0) s += " seldepth " + std::to_string(i.selDepth);
-    if (i.mateIn != 0)
-        s += " score mate " + std::to_string(i.mateIn);
-    else
-        s += " score cp " + std::to_string(i.scoreCp);
+    s += " score " + ScoreView::of(i, usiOrder(toMove)).usi(usiOrder(toMove));
     s += " nodes " + std::to_string(i.nodes);
     if (i.timed) s += " nps " + std::to_string(i.nps) + " time " + std::to_string(i.timeMs);
     if (!i.pv.empty()) s += " pv " + i.pv;
@@ -282,7 +282,7 @@ void UsiSession::commandStop() {
 }
 
 void UsiSession::searchThread(Player& player, Position p, Side side, Limits limits) {
-    const Thought t = player.think(p, side, limits, stop_, [this](const Info& i) { say(infoLine(i)); });
+    const Thought t = player.think(p, side, limits, stop_, [this, side](const Info& i) { say(infoLine(i, side)); });
     const std::string best = t.hasMove ? t.move.usi() : "resign";
     if (limits.infinite) {
         // Under go infinite the answer waits for stop, however soon the search ends.
