@@ -8,6 +8,7 @@
 
 #include "core/hand_rows.h"
 #include "core/legal_moves.h"
+#include "core/score_view.h"
 #include "record/move_list_view.h"
 #include "record/move_notation.h"
 #include "search/level4_player.h"
@@ -20,16 +21,6 @@ namespace {
 constexpr int kStudyArrowColour = 13;  // magenta
 constexpr int kHintArrowColour = 10;   // light green
 constexpr std::size_t kLineMovesPerRow = 5;
-
-// The score of a search's answer from 先手's view, as the panel writes it.
-std::string 先手から見た評価値(const Info& info, int orderToMove) {
-    if (info.mateIn != 0) {
-        const bool senteWins = (info.mateIn > 0) == (orderToMove == kSente);
-        return std::string(senteWins ? "先手勝ち " : "後手勝ち ") + std::to_string(std::abs(info.mateIn)) + "手";
-    }
-    const int cp = info.scoreCp * orderToMove;
-    return (cp > 0 ? "+" : "") + std::to_string(cp);
-}
 
 std::string withThousands(std::uint64_t n) {
     std::string digits = std::to_string(n), out;
@@ -111,7 +102,7 @@ void GameWindow::描画_検討パネル(bool force) {
         view.lines = {"検討　読んでいます…"};
     } else {
         const Info& info = *studyInfo_;
-        std::string head = "検討　評価値 " + 先手から見た評価値(info, studyOn_.order) + "　深さ " +
+        std::string head = "検討　評価値 " + ScoreView::of(info, orderOf(studyOn_.order)).text() + "　深さ " +
                            std::to_string(info.depth);
         if (info.timed) head += "　" + withThousands(info.nps) + " 局面/秒";
         view.lines.push_back(head);
