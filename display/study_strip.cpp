@@ -67,8 +67,8 @@ void StudyStrip::描画_形勢グラフ(const GraphView& view, bool panelShown, 
     const double top = areaTop + kPlotTopOffset, bottom = areaTop + kGraphHeight - kPlotBottomMargin;
     const double middle = (top + bottom) / 2;
     screen_.printOutlined(kTextLeft, areaTop + 40, view.caption, colourWhite, kTextSize);
-    screen_.描画_折れ線(kPlotBack, {{kPlotLeft, top}, {kPlotRight, top}, {kPlotRight, bottom}, {kPlotLeft, bottom}},
-                        15, true);
+    screen_.描画_折れ線(kPlotBack, {{kPlotLeft, top}, {kPlotRight, top}, {kPlotRight, bottom}, {kPlotLeft, bottom}}, 15,
+                        true);
     screen_.描画_折れ線(kAxisColour, {{kPlotLeft, middle}, {kPlotRight, middle}}, 15, false);
     screen_.printOutlined(60, top - 40, "先手", colourWhite, kSmallSize);
     screen_.printOutlined(60, bottom - 180, "後手", colourWhite, kSmallSize);

@@ -53,10 +53,10 @@ BackgroundSearch::Work GameWindow::studyWork(const StudyTarget& t, const Limits&
             return think(p, seat, limits, stop, onInfo);
         };
     if (!studyPlayer_) studyPlayer_ = std::make_unique<search::Level4Player>();
-    return [player = studyPlayer_.get(), p = t.pos, seat, limits](const std::atomic<bool>& stop,
-                                                                   const InfoSink& onInfo) {
-        return player->think(p, seat, limits, stop, onInfo);
-    };
+    return
+        [player = studyPlayer_.get(), p = t.pos, seat, limits](const std::atomic<bool>& stop, const InfoSink& onInfo) {
+            return player->think(p, seat, limits, stop, onInfo);
+        };
 }
 
 std::vector<std::string> GameWindow::作成_読み筋(const StudyTarget& t, const std::string& pv, Move* first) const {
