@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <vector>
 
 #include "core/legal_moves.h"
@@ -110,6 +111,10 @@ void UsiSession::commandUsi() {
     say("id name Xantu ペカナ将棋");
     say("id author Xantu ペカナ将棋 開発チーム");
     say("option name Level type spin default 4 min 1 max 4");
+    std::string strengths =
+        "option name Strength type combo default " + std::string(search::strengthName(search::kFullStrength));
+    for (const std::string_view name : search::kStrengthNames) strengths += " var " + std::string(name);
+    say(strengths);
     say("option name USI_Hash type spin default " + std::to_string(hashMegabytes_) + " min 1 max " +
         std::to_string(config_.maxHashMegabytes));
     say("usiok");
@@ -131,6 +136,18 @@ void UsiSession::commandSetOption(std::string_view rest) {
             return;
         }
         level_ = v;
+    } else if (name == "Strength") {
+        const std::optional<search::Strength> s = search::strengthNamed(value);
+        if (!s) {
+            say("info string Strength は 入門 初級 中級 上級 最強 のどれかです: " + std::string(value));
+            return;
+        }
+        if (searching_) {
+            say("info string 思考中は Strength を変えられません");
+            return;
+        }
+        if (*s != strength_) players_[4].reset();
+        strength_ = *s;
     } else if (name == "USI_Hash") {
         std::size_t v = 0;
         if (!readNumber(value, v) || v < 1 || v > config_.maxHashMegabytes) {
@@ -250,7 +267,7 @@ void UsiSession::commandGo(std::string_view rest) {
     limits.incrementMs = side_ == Side::Lower ? binc : winc;
 
     std::unique_ptr<Player>& player = players_[level_];
-    if (!player) player = makePlayer(level_, hashMegabytes_);
+    if (!player) player = makePlayer(level_, hashMegabytes_, strength_);
     stop_ = false;
     searching_ = true;
     thread_ = std::thread(&UsiSession::searchThread, this, std::ref(*player), position_, side_, limits);
