@@ -118,5 +118,29 @@ TEST(Level4Search, PlaysTheClearlyBestMove) {
     for (const Case& c : cases) EXPECT_EQ(searchSfen(c.sfen, 4).move.usi(), c.move) << c.sfen << ": " << c.why;
 }
 
+// Each step below full strength keeps to its node budget, whatever the
+// time allows, in an opening full of captures and in a middle game with
+// pieces in hand.
+TEST(Level4Strength, EachStepStaysWithinItsNodeBudget) {
+    const char* positions[] = {
+        "lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 1",
+        "1n1gk1sn1/1s2g1P1+L/1p1ppp1+P1/9/9/9/1P1PPP3/+l6S1/1NSGKG1N1 w RBL4Prbl4p 1",
+    };
+    Searcher s(4);
+    const std::atomic<bool> stop{false};
+    for (int step = 0; step < kStrengthCount - 1; ++step)
+        for (const char* sfen : positions) {
+            const SfenResult r = parseSfen(sfen);
+            ASSERT_TRUE(r.ok);
+            Limits limits;
+            limits.movetimeMs = 60000;
+            const auto strength = static_cast<Strength>(step);
+            s.setStrength(strength);
+            const Result res = s.go(r.position, r.side, limits, stop);
+            EXPECT_TRUE(res.hasMove);
+            EXPECT_LE(res.nodes, planFor(strength).nodes) << strengthName(strength) << " " << sfen;
+        }
+}
+
 }  // namespace
 }  // namespace xantu::search
