@@ -90,7 +90,8 @@ GraphView GameWindow::作成_形勢グラフ() const {
         for (std::size_t k = 0; k < view.scores.size() && k < analysed.size(); ++k) {
             if (analysed[k].done) view.scores[k] = analysed[k].score.value();
             // The mark of move k belongs to the Position it led to.
-            if (k > 0 && analysed[k - 1].lossKnown) view.marks[k] = analysed[k - 1].mark == "??" ? 2 : analysed[k - 1].mark == "?" ? 1 : 0;
+            if (k > 0 && analysed[k - 1].lossKnown)
+                view.marks[k] = analysed[k - 1].mark == "??" ? 2 : analysed[k - 1].mark == "?" ? 1 : 0;
         }
     if (analysis_) {
         view.progress = analysisProgress_;
@@ -99,7 +100,8 @@ GraphView GameWindow::作成_形勢グラフ() const {
     // The caption tells of the Position on the board: the move that led to
     // it with its mark and LEVEL4's choice instead, and its score.
     const int k = view.current;
-    std::string caption = k == 0 ? "開始局面" : std::to_string(k) + "手目 " + list.moves[static_cast<std::size_t>(k - 1)];
+    std::string caption =
+        k == 0 ? "開始局面" : std::to_string(k) + "手目 " + list.moves[static_cast<std::size_t>(k - 1)];
     if (known && k > 0 && static_cast<std::size_t>(k) < analysed.size() + 1) {
         const AnalysedPly& from = analysed[static_cast<std::size_t>(k - 1)];
         if (from.lossKnown && !from.mark.empty())
