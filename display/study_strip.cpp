@@ -8,6 +8,7 @@ namespace xantu {
 namespace {
 
 constexpr double kTextLeft = 300;
+constexpr double kWidestArea = 12200;  // the window with the move list
 constexpr double kLineHeight = 280;
 constexpr int kTextSize = 10;
 constexpr int kSmallSize = 8;
@@ -39,7 +40,9 @@ void StudyStrip::erase(double top, double height) {
     const int firstRow = static_cast<int>(std::floor((top - boardTop) / squareHeight));
     const int lastRow = static_cast<int>(std::ceil((top + height - boardTop) / squareHeight)) - 1;
     const int firstColumn = static_cast<int>(std::floor((0 - boardLeft) / squareWidth));
-    const int lastColumn = static_cast<int>(std::ceil((kRight - boardLeft) / squareWidth)) - 1;
+    // Under the move list as well: the window grown downwards shows that
+    // part too, and nothing else paints it.
+    const int lastColumn = static_cast<int>(std::ceil((kWidestArea - boardLeft) / squareWidth)) - 1;
     for (int x = firstColumn; x <= lastColumn; ++x)
         for (int y = firstRow; y <= lastRow; ++y) screen_.背景桝(x, y);
 }
