@@ -10,7 +10,7 @@ namespace xantu::search {
 
 class Level4Player final : public Player {
 public:
-    explicit Level4Player(std::size_t hashMegabytes = 64) : searcher_(hashMegabytes) {}
+    explicit Level4Player(std::size_t hashMegabytes = 64, int threads = 1) : searcher_(hashMegabytes, threads) {}
     void newGame() override { searcher_.newGame(); }
     Thought think(const Position& p, xantu::Side side, const Limits& limits, const std::atomic<bool>& stop,
                   const InfoSink& onInfo = {}) override {

@@ -33,6 +33,8 @@ inline constexpr int kStrongLevel = 4;
 inline constexpr int kStrongThinkMs = 1000;
 // On a clock, the strong search plans with this much less than it has.
 inline constexpr int kStrongClockMarginMs = 300;
+// Threads of the strong search: both cores of the machines the game is made for.
+inline constexpr int kStrongThreads = 2;
 // Keys that work as menu commands, and the key that mutes all sound.
 enum class GameKey { Back, Forward, First, Last, TakeBack, Mute };
 // How a game ended.

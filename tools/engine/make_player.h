@@ -1,6 +1,7 @@
 #pragma once
 // The computer player of a level: 1..3 the specified one-ply player (from a
-// fresh state on every move), 4 LEVEL4 with a table of hashMegabytes.
+// fresh state on every move), 4 LEVEL4 with a table of hashMegabytes searched
+// by `threads` threads.
 #include <cstddef>
 #include <memory>
 
@@ -8,6 +9,6 @@
 
 namespace xantu::engine {
 
-std::unique_ptr<Player> makePlayer(int level, std::size_t hashMegabytes = 64);
+std::unique_ptr<Player> makePlayer(int level, std::size_t hashMegabytes = 64, int threads = 1);
 
 }  // namespace xantu::engine
