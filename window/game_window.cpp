@@ -150,6 +150,8 @@ void GameWindow::Form_Load() {
     plat.menus.setChecked("LEVEL2", false);
     plat.menus.setChecked("LEVEL3", true);
     plat.menus.setChecked("LEVEL4", false);
+    for (int i = 0; i < search::kStrengthCount; ++i)
+        plat.menus.setChecked("STRENGTH" + std::to_string(i + 1), static_cast<search::Strength>(i) == strength_);
     g.comSide = kSente;
     g.manSide = kGote;
     moves.lastEntry = 0;
@@ -345,6 +347,10 @@ void GameWindow::menuCommand(std::string_view name) {
         {"MATTA", &GameWindow::MATTA_Click},
         {"JIKAN", &GameWindow::JIKAN_Click},
     };
+    if (name.size() == 9 && name.substr(0, 8) == "STRENGTH" && name[8] >= '1' && name[8] <= '5') {
+        selectStrength(static_cast<search::Strength>(name[8] - '1'));
+        return;
+    }
     for (const Entry& e : kHandlers)
         if (e.name == name) {
             (this->*e.handler)();

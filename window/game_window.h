@@ -19,6 +19,7 @@
 #include "options/options.h"
 #include "platform/platform.h"
 #include "record/move_list.h"
+#include "search/level4_player.h"
 #include "sound/sound_module.h"
 #include "window/kept_game.h"
 
@@ -117,6 +118,8 @@ public:
     void LEVEL2_Click();
     void LEVEL3_Click();
     void LEVEL4_Click();
+    // LEVEL4の強さ: the step of LEVEL4, STRENGTH1 (入門) .. STRENGTH5 (最強).
+    void selectStrength(search::Strength s);
     void STOP_Click();
     void CANCEL_Click();
     void REVERSE_Click();
@@ -303,6 +306,9 @@ public:
     TwipsArea area;
     // The side the player chose last in 新規対局 (kept in the settings file).
     int preferredOrder = kSente;
+    // The step of LEVEL4 (its check mark under LEVEL4の強さ), kept in the
+    // settings file.
+    search::Strength strength_ = search::kFullStrength;
     // Where the window stood at the last end (kept in the settings file);
     // not valid before the first.
     WindowPlacement windowPlace;
@@ -383,7 +389,7 @@ private:
     // The lower side's order value (+1 when it is 先手) of the game shown.
     int lowerSideOrder() const;
 
-    std::unique_ptr<Player> strongPlayer_;  // made at the first strong turn
+    std::unique_ptr<search::Level4Player> strongPlayer_;  // made at the first strong turn
     std::unique_ptr<Player> onePlyPlayer_;
     bool exitRequested_ = false;
     bool terminated_ = false;
