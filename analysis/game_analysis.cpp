@@ -13,6 +13,13 @@ std::string_view mistakeMark(int loss) {
     return "";
 }
 
+std::vector<std::optional<ScoreView>> kifScores(const std::vector<AnalysedPly>& plies) {
+    std::vector<std::optional<ScoreView>> out(plies.size());
+    for (std::size_t i = 0; i < plies.size(); ++i)
+        if (plies[i].done) out[i] = plies[i].score;
+    return out;
+}
+
 namespace {
 
 bool sameMove(const MoveRecord& a, const MoveRecord& b) {

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -39,6 +40,11 @@ inline constexpr int kBlunderLoss = 800;
 
 // "??", "?" or "" for a move's loss.
 std::string_view mistakeMark(int loss);
+
+struct AnalysedPly;
+
+// The scores of the Positions analysed, for the KIF writer (KifGame::scores).
+std::vector<std::optional<ScoreView>> kifScores(const std::vector<AnalysedPly>& plies);
 
 // One Position of the game and, when a move was played from it, that move.
 struct AnalysedPly {

@@ -72,6 +72,8 @@ void GameWindow::keyCommand(GameKey key) {
         afterEvent();
         break;
     case GameKey::Mute: toggleMute(); break;
+    case GameKey::Study: menuCommand("KENTOU"); break;
+    case GameKey::Hint: menuCommand("HINT"); break;
     }
 }
 
@@ -181,6 +183,9 @@ void GameWindow::Form_Load() {
 void GameWindow::終了処理() {
     if (terminated_) return;
     terminated_ = true;
+    // The searches beside the game end with the window.
+    study_.stop();
+    hint_.stop();
     // The window's place for the next start.
     if (const WindowPlacement now = plat.frame.placement(); now.valid() && !(now == windowPlace)) {
         windowPlace = now;
@@ -346,6 +351,9 @@ void GameWindow::menuCommand(std::string_view name) {
         {"TOURYOU", &GameWindow::TOURYOU_Click},
         {"MATTA", &GameWindow::MATTA_Click},
         {"JIKAN", &GameWindow::JIKAN_Click},
+        {"KENTOU", &GameWindow::KENTOU_Click},
+        {"KEISEI", &GameWindow::KEISEI_Click},
+        {"HINT", &GameWindow::HINT_Click},
     };
     if (name.size() == 9 && name.substr(0, 8) == "STRENGTH" && name[8] >= '1' && name[8] <= '5') {
         selectStrength(static_cast<search::Strength>(name[8] - '1'));

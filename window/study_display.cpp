@@ -13,6 +13,7 @@ double GameWindow::画面幅() const {
 // the scale that fits.
 void GameWindow::applyAreaWidth() {
     area.width = 画面幅();
+    area.height = StudyStrip::areaHeight(plat.menus.checked("KENTOU"), plat.menus.checked("KEISEI"));
     plat.canvas.setArea(area.width, area.height);
 }
 
@@ -42,10 +43,15 @@ void GameWindow::描画_学習表示(bool force) {
         view.result = 結果行();
         movePanel.描画_棋譜一覧(view, force);
     }
+    描画_検討パネル(force);
+    描画_矢印();
+    描画_形勢グラフ(force);
 }
 
 void GameWindow::afterEvent() {
-    if (!computerBusy() && !steppingList_) 描画_学習表示(false);
+    if (computerBusy() || steppingList_) return;
+    描画_学習表示(false);
+    検討_追従(false);
 }
 
 void GameWindow::KIFU_LIST_Click() {

@@ -1,8 +1,10 @@
-// analyse [--movetime MS|--depth N] [--threads N] [--json] FILE: 棋譜解析 of a
+// analyse [--movetime MS|--depth N] [--threads N] [--json|--kif] FILE: 棋譜解析 of a
 // record, KIF or CSA game. LEVEL4 searches every Position; one line per
 // Position (tab-separated): its number (0 the start, N after move N), the
 // score from 先手's view, LEVEL4's best move, the move played from it and
 // what that move lost for its mover, with "?" or "??"; then the mistakes.
+// --kif prints the game as KIF instead, with each move's score as the
+// comment line "*評価値 N".
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -102,6 +104,7 @@ int commandAnalyse(const Args& args) {
     GameAnalysisSettings settings;
     settings.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     bool json = false;
+    bool kif = false;
     std::string file;
     bool usage = false;
     for (std::size_t i = 0; i < args.size() && !usage; ++i) {
@@ -110,6 +113,8 @@ int commandAnalyse(const Args& args) {
         const bool hasValue = i + 1 < args.size() && readCount(args[i + 1], n);
         if (a == "--json") {
             json = true;
+        } else if (a == "--kif") {
+            kif = true;
         } else if (a == "--movetime" && hasValue) {
             settings.limits = Limits{};
             settings.limits.movetimeMs = n;
@@ -127,9 +132,9 @@ int commandAnalyse(const Args& args) {
             usage = true;
         }
     }
-    if (usage || file.empty()) {
+    if (usage || file.empty() || (json && kif)) {
         std::cerr << "xantu-engine: analyse takes one record, KIF or CSA file "
-                     "(analyse [--movetime MS|--depth N] [--threads N] [--json] FILE)\n";
+                     "(analyse [--movetime MS|--depth N] [--threads N] [--json|--kif] FILE)\n";
         return kExitBadInput;
     }
     KifGame game;
@@ -138,10 +143,19 @@ int commandAnalyse(const Args& args) {
     analysis.start();
     analysis.wait();
     const std::vector<AnalysedPly> plies = analysis.snapshot();
-    if (json)
+    if (kif) {
+        game.scores = kifScores(plies);
+        const KifText text = 作成_KIF(game);
+        if (!text.ok) {
+            std::cerr << "xantu-engine: " << file << ": move " << text.badMove << " is not one move of the game\n";
+            return kExitBadInput;
+        }
+        std::cout << text.text;
+    } else if (json) {
         printJson(plies);
-    else
+    } else {
         printText(plies);
+    }
     return 0;
 }
 

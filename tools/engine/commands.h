@@ -27,7 +27,7 @@ int commandSfen(const Args& args);        // sfen FILE.kif|FILE.csa
 int commandUsi(const Args& args);         // usi
 int commandMatch(const Args& args);       // match --engine1 CMD --engine2 CMD …
 int commandResumeInfo(const Args& args);  // resume-info FILE
-int commandAnalyse(const Args& args);     // analyse [--movetime MS|--depth N] [--threads N] [--json] FILE
+int commandAnalyse(const Args& args);     // analyse [--movetime MS|--depth N] [--threads N] [--json|--kif] FILE
 
 // A game from a record (.棋譜), KIF/KIFU or CSA file, told by its ending; on
 // failure says why on stderr and returns false.
