@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "clock/clocks.h"
 #include "computer/one_ply_search.h"
@@ -296,6 +297,13 @@ public:
     bool keepNewerGame_ = false;
     // The failure to keep the game was told for the game under way.
     bool saveFailureShown_ = false;
+    // A failed write of the settings file was told in this run (each change
+    // still tries to write it again).
+    bool settingsFailureShown_ = false;
+    // Tells of a failed settings write, once per run.
+    void settingsWriteFailed(std::error_code why);
+    // Why a file could not be written, in the player's words.
+    static std::string writeFailureReason(std::error_code ec);
 
     // ---- State (plain structs, public for the tests) -------------------
     Platform& plat;
