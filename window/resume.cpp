@@ -17,21 +17,6 @@ fs::path besideAs(const fs::path& file, const std::string& suffix) {
     return file.parent_path() / (file.filename().string() + suffix);
 }
 
-// Why a file could not be written, in the player's words.
-std::string writeFailureReason(std::error_code ec) {
-    switch (ec.value()) {
-    case ENOSPC:
-    case EDQUOT: return "空き容量がありません";
-    case EACCES:
-    case EPERM: return "書き込みが許可されていません";
-    case EROFS: return "読み取り専用の場所です";
-    case EISDIR: return "同じ名前のフォルダがあります";
-    case ENOENT:
-    case ENOTDIR: return "保存先のフォルダがありません";
-    default: return "書き込みに失敗しました（" + std::to_string(ec.value()) + "）";
-    }
-}
-
 // Temporary files of writes cut short by a crash: no one else writes them.
 void removeLeftOverTemporaries(const fs::path& file) {
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
@@ -68,6 +53,20 @@ void keepNewestAside(const fs::path& folder, const std::string& prefix, std::siz
 }
 
 }  // namespace
+
+std::string GameWindow::writeFailureReason(std::error_code ec) {
+    switch (ec.value()) {
+    case ENOSPC:
+    case EDQUOT: return "空き容量がありません";
+    case EACCES:
+    case EPERM: return "書き込みが許可されていません";
+    case EROFS: return "読み取り専用の場所です";
+    case EISDIR: return "同じ名前のフォルダがあります";
+    case ENOENT:
+    case ENOTDIR: return "保存先のフォルダがありません";
+    default: return "書き込みに失敗しました（" + std::to_string(ec.value()) + "）";
+    }
+}
 
 ResumeState GameWindow::再開状態() const {
     const ResumeGameInfo info{gameInfo.startDateTime, gameInfo.event,     gameInfo.senteName,      gameInfo.goteName,

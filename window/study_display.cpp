@@ -13,6 +13,7 @@ double GameWindow::画面幅() const {
 // the scale that fits.
 void GameWindow::applyAreaWidth() {
     area.width = 画面幅();
+    area.height = StudyStrip::areaHeight(plat.menus.checked("KENTOU"), plat.menus.checked("KEISEI"));
     plat.canvas.setArea(area.width, area.height);
 }
 
@@ -40,12 +41,20 @@ void GameWindow::描画_学習表示(bool force) {
     if (plat.menus.checked("KIFU_LIST")) {
         MoveListView view = 作成_棋譜一覧(moves, pos, g, 調査_下側の手番());
         view.result = 結果行();
+        if (!analysed.empty() && analysisBelongs(view))
+            for (std::size_t k = 0; k < view.moves.size() && k < analysed.size(); ++k)
+                view.mistakes.emplace_back(analysed[k].lossKnown ? analysed[k].mark : std::string_view());
         movePanel.描画_棋譜一覧(view, force);
     }
+    描画_検討パネル(force);
+    描画_矢印();
+    描画_形勢グラフ(force);
 }
 
 void GameWindow::afterEvent() {
-    if (!computerBusy() && !steppingList_) 描画_学習表示(false);
+    if (computerBusy() || steppingList_) return;
+    描画_学習表示(false);
+    検討_追従(false);
 }
 
 void GameWindow::KIFU_LIST_Click() {
