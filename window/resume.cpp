@@ -17,21 +17,6 @@ fs::path besideAs(const fs::path& file, const std::string& suffix) {
     return file.parent_path() / (file.filename().string() + suffix);
 }
 
-// Temporary files of writes cut short by a crash: no one else writes them.
-void removeLeftOverTemporaries(const fs::path& file) {
-    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    const std::string prefix = "." + file.filename().string() + ".";
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() > prefix.size() + 4 && name.compare(0, prefix.size(), prefix) == 0 &&
-            name.compare(name.size() - 4, 4, ".tmp") == 0) {
-            std::error_code ignored;
-            fs::remove(it->path(), ignored);
-        }
-    }
-}
-
 // "YYYY/MM/DD hh:mm:ss" → "YYYYMMDD-HHMMSS".
 std::string stamp(const std::string& localDateTime) {
     std::string digits;
@@ -117,6 +102,7 @@ std::string GameWindow::setAside(const fs::path& file) {
 void GameWindow::再開_確認() {
     const fs::path file = resumePath();
     removeLeftOverTemporaries(file);
+    removeLeftOverTemporaries(settingsPath);
     std::error_code ec;
     const fs::file_status st = fs::status(file, ec);
     if (st.type() == fs::file_type::not_found) return;
