@@ -127,6 +127,7 @@ struct Worker {
     }
 
     int quiesce(int alpha, int beta, int ply, int qply) {
+        if (aborted) return 0;  // a budget spent counts no further node
         ++nodes;
         if (ply > selDepth) selDepth = ply;
         pvLength[ply] = ply;
@@ -186,6 +187,12 @@ struct Worker {
     // move can take the king, or the position repeats (a draw by the search's
     // reckoning, so that a winning side looks for progress instead).
     bool decided(int ply, int& score) {
+        // A spent node budget ends the search here too: the answer is thrown away.
+        if (nodeLimit != 0 && nodes >= nodeLimit) {
+            aborted = true;
+            score = 0;
+            return true;
+        }
         const int us = board.side;
         if (board.king[us ^ 1] != 0 && board.attacked(board.king[us ^ 1], us)) {
             ++nodes;
@@ -227,6 +234,7 @@ struct Worker {
 
     int search(int alpha, int beta, int depth, int ply, bool pvNode, bool allowNull) {
         pvLength[ply] = ply;
+        if (aborted) return 0;  // a budget spent counts no further node
         // A king that can be taken ends the game: nothing below matters.
         if (int score; decided(ply, score)) return score;
         // At the horizon, captures are played out so that the evaluation is
