@@ -43,6 +43,7 @@ struct Searcher::Impl {
     std::uint64_t nodeLimit = 0;
     Clock::time_point start;
     TimeBudget budget;
+    ClockLag lag;
     bool aborted = false;
     const std::atomic<bool>* stop = nullptr;
     int selDepth = 0;
@@ -56,10 +57,19 @@ struct Searcher::Impl {
         std::memset(killers, 0, sizeof killers);
     }
 
+    // The clock and the stop flag are read every kCheckEvery nodes. The count
+    // also grows where no check is made (a king that can be taken, a
+    // repetition), so the next reading is due at a node count rather than
+    // on a multiple of it: in a tree full of king captures the multiples are
+    // mostly stepped over, and the search would run far past its deadline.
+    static constexpr std::uint64_t kCheckEvery = 512;
+    std::uint64_t nextCheck = kCheckEvery;
+
     bool timeUp() {
         if (aborted) return true;
         if (nodeLimit != 0 && nodes >= nodeLimit) return aborted = true;
-        if ((nodes & 511) == 0) {
+        if (nodes >= nextCheck) {
+            nextCheck = nodes + kCheckEvery;
             if (stop->load(std::memory_order_relaxed)) return aborted = true;
             if (budget.hasDeadline && Clock::now() >= budget.hardDeadline) return aborted = true;
         }
@@ -337,7 +347,10 @@ struct Searcher::Impl {
 
 Searcher::Searcher(std::size_t hashMegabytes) : impl_(std::make_unique<Impl>(hashMegabytes)) {}
 Searcher::~Searcher() = default;
-void Searcher::newGame() { impl_->clear(); }
+void Searcher::newGame() {
+    impl_->clear();
+    impl_->lag.reset();
+}
 
 namespace {
 
@@ -367,12 +380,13 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
 
     s.start = Clock::now();
     s.nodes = 0;
+    s.nextCheck = Impl::kCheckEvery;
     s.nodeLimit = limits.nodes;
     s.aborted = false;
     s.stop = &stop;
     s.table.newSearch();
     std::memset(s.killers, 0, sizeof s.killers);
-    s.budget = TimeBudget::plan(limits, s.start);
+    s.budget = TimeBudget::plan(limits, s.start, s.lag.observe(limits));
     const int maxDepth = limits.depth > 0 ? std::min(limits.depth, kMaxPly - 10) : kMaxPly - 10;
 
     MoveBuffer rootList;
@@ -433,6 +447,7 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
         if (s.budget.softMs > 0 && ms >= s.budget.softLimitMs(score)) break;
         if (stop.load()) break;
     }
+    s.lag.searched(limits, std::chrono::duration<double, std::milli>(Clock::now() - s.start).count());
     fillResult(b, best, result);
     result.scoreCp = bestScore;
     result.mateIn = mateInPlies(bestScore);
