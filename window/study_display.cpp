@@ -6,14 +6,42 @@
 namespace xantu {
 
 double GameWindow::画面幅() const {
-    return plat.menus.checked("KIFU_LIST") ? MoveListPanel::kAreaWidth : kWindowWidthTwips;
+    return plat.menus.checked("KIFU_LIST") && !movePanel.below() ? MoveListPanel::kAreaWidth : kWindowWidthTwips;
 }
 
-// The window keeps its size and shows the wider or narrower area whole, at
-// the scale that fits.
+// The window keeps its size and shows the wider, taller or narrower area
+// whole, at the scale that fits. The panel goes below the board in a window
+// clearly taller than wide, where beside the board it would shrink the board
+// to fit the width; a window that turns back from tall with some room to
+// spare has it beside the board again.
 void GameWindow::applyAreaWidth() {
+    const bool below = 調査_棋譜一覧を下に();
+    movePanel.placeBelow(below);
     area.width = 画面幅();
+    area.height = plat.menus.checked("KIFU_LIST") && below ? MoveListPanel::kBelowAreaHeight : kWindowHeightTwips;
     plat.canvas.setArea(area.width, area.height);
+}
+
+bool GameWindow::調査_棋譜一覧を下に() const {
+    if (viewWidth_ <= 0 || viewHeight_ <= 0) return movePanel.below();
+    return viewHeight_ > viewWidth_ * (movePanel.below() ? kTallLeaveRatio : kTallEnterRatio);
+}
+
+void GameWindow::Form_Resize(double width, double height) {
+    viewWidth_ = width;
+    viewHeight_ = height;
+    // Not in the middle of the computer's turn: the turn's end lays it out.
+    layoutPending_ = computerBusy();
+    if (!layoutPending_) 配置_棋譜一覧();
+}
+
+void GameWindow::配置_棋譜一覧() {
+    if (!plat.menus.checked("KIFU_LIST") || 調査_棋譜一覧を下に() == movePanel.below()) return;
+    // The panel moves: everything is drawn again in the new area.
+    applyAreaWidth();
+    movePanel.forget();
+    画面_再描画();
+    描画_学習表示(true);
 }
 
 Screen::InfluenceCounts GameWindow::調査_利き() const {
@@ -45,7 +73,12 @@ void GameWindow::描画_学習表示(bool force) {
 }
 
 void GameWindow::afterEvent() {
-    if (!computerBusy() && !steppingList_) 描画_学習表示(false);
+    if (computerBusy() || steppingList_) return;
+    if (layoutPending_) {
+        layoutPending_ = false;
+        配置_棋譜一覧();
+    }
+    描画_学習表示(false);
 }
 
 void GameWindow::KIFU_LIST_Click() {
@@ -64,14 +97,14 @@ void GameWindow::KIKI_Click() {
 }
 
 void GameWindow::Form_MouseWheel(double X, double Y, int steps) {
-    if (computerBusy() || steps == 0 || !plat.menus.checked("KIFU_LIST") || X < MoveListPanel::kLeft || Y < 0) return;
+    if (computerBusy() || steps == 0 || !plat.menus.checked("KIFU_LIST") || !movePanel.contains(X, Y)) return;
     // Three rows a notch, as lists usually scroll.
     movePanel.scrollRows(-3 * steps);
     描画_学習表示(true);
 }
 
 bool GameWindow::moveListMouseDown(double X, double Y) {
-    if (!plat.menus.checked("KIFU_LIST") || X < MoveListPanel::kLeft) return false;
+    if (!plat.menus.checked("KIFU_LIST") || !movePanel.contains(X, Y)) return false;
     hideRecordPanel(1);
     if (const int page = movePanel.scrollMarkAt(X, Y); page != 0) {
         movePanel.scrollPage(page);
