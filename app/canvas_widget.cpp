@@ -313,7 +313,21 @@ void CanvasWidget::renderMarks(QPainter& p) const {
     for (const Mark& m : marks_) {
         const QRect box = view_.rect(m.x1, m.y1, m.x2, m.y2);
         const QColor colour = paletteColour(m.colour);
-        if (m.kind == Mark::Kind::Square) {
+        if (m.kind == Mark::Kind::Line) {
+            QPolygonF device;
+            for (const Point& pt : m.points) device << QPointF(view_.x(pt.x), view_.y(pt.y));
+            p.save();
+            p.setRenderHint(QPainter::Antialiasing, true);
+            p.setPen(QPen(colour, std::max(1, view_.length(m.pen)), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            if (m.filled) {
+                p.setBrush(colour);
+                p.drawPolygon(device);
+            } else {
+                p.setBrush(Qt::NoBrush);
+                p.drawPolyline(device);
+            }
+            p.restore();
+        } else if (m.kind == Mark::Kind::Square) {
             // Inside the square's own outline, clear of the guidance lines.
             const int inset = std::max(m.inset, static_cast<int>(std::lround(m.inset * s)));
             const int wide = std::max(2, static_cast<int>(std::lround(2 * s)));

@@ -67,6 +67,13 @@ MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindo
     connect(menus_.get(), &MenuSet::command, this,
             [this](const QString& name) { dispatch([&](GameWindow& g) { g.menuCommand(name.toStdString()); }); });
     connect(clock_.get(), &TimerClockQt::tick, this, [this] { dispatch([](GameWindow& g) { g.Timer1_Timer(); }); });
+    // Beside Timer1, which runs only with the game's clock: the searches that
+    // run beside the game are read every period, except during a wait.
+    studyTimer_.setInterval(TimerClockQt::kIntervalMs);
+    connect(&studyTimer_, &QTimer::timeout, this, [this] {
+        if (!clock_->waiting()) dispatch([](GameWindow& g) { g.studyTick(); });
+    });
+    studyTimer_.start();
     connect(panel_.get(), &FilePanelWidget::returnClicked, this,
             [this] { dispatch([](GameWindow& g) { g.Command1_Click(); }); });
     connect(panel_.get(), &FilePanelWidget::fileClicked, this,
@@ -197,6 +204,7 @@ void MainWindow::quit() {
     if (exiting_) return;
     exiting_ = true;
     clock_->setTimerEnabled(false);
+    studyTimer_.stop();
     // Queued, so that it also works before the event loop runs and never
     // tears the window down under the call that asked for it.
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -273,6 +281,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_End: dispatch([](GameWindow& g) { g.keyCommand(GameKey::Last); }); return;
         case Qt::Key_Backspace: dispatch([](GameWindow& g) { g.keyCommand(GameKey::TakeBack); }); return;
         case Qt::Key_M: dispatch([](GameWindow& g) { g.keyCommand(GameKey::Mute); }); return;
+        case Qt::Key_A: dispatch([](GameWindow& g) { g.keyCommand(GameKey::Study); }); return;
+        case Qt::Key_H: dispatch([](GameWindow& g) { g.keyCommand(GameKey::Hint); }); return;
         case Qt::Key_F11: toggleFullScreen(); return;
         default: break;
         }

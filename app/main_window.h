@@ -1,6 +1,7 @@
 #pragma once
 #include <QMainWindow>
 #include <QSizeF>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -68,6 +69,7 @@ private:
     std::unique_ptr<MenuSet> menus_;
     std::unique_ptr<MessageDialogs> dialogs_;
     std::unique_ptr<TimerClockQt> clock_;
+    QTimer studyTimer_;
     std::unique_ptr<FilePanelWidget> panel_;
     std::unique_ptr<SoundLibrary> sound_;
     std::unique_ptr<ClipboardQt> clipboard_;

@@ -20,60 +20,62 @@ constexpr double kMarkInset = 400;  // from the panel's right edge
 
 constexpr double kBelowRight =
     MoveListPanel::kBelowLeft + MoveListPanel::kBelowColumns * MoveListPanel::kBelowColumnWidth;
-constexpr double kBelowTitleTop = MoveListPanel::kBelowTop + 60;
+constexpr double kBelowTitleInset = 60;
 
 }  // namespace
 
-const MoveListPanel::Geometry& MoveListPanel::geometry() const {
-    static constexpr Geometry beside{kLeft,
-                                     0,
-                                     kAreaWidth,
-                                     kFirstRowTop + kRows * kRowHeight + kRowHeight,
-                                     kWidth,
-                                     1,
-                                     kRows,
-                                     kFirstRowTop,
-                                     kAreaWidth - kMarkInset,
-                                     kTitleTop,
-                                     kAreaWidth - kMarkInset,
-                                     kFirstRowTop + kRows * kRowHeight};
+MoveListPanel::Geometry MoveListPanel::geometry() const {
+    if (!below_)
+        return {kLeft,
+                0,
+                kAreaWidth,
+                kFirstRowTop + kRows * kRowHeight + kRowHeight,
+                kWidth,
+                1,
+                kRows,
+                kFirstRowTop,
+                kAreaWidth - kMarkInset,
+                kTitleTop,
+                kAreaWidth - kMarkInset,
+                kFirstRowTop + kRows * kRowHeight};
     // Below, both marks share the title's line: under the last line there is
     // no room left.
-    static constexpr Geometry under{kBelowLeft,
-                                    kBelowTop,
-                                    kBelowRight,
-                                    kBelowAreaHeight,
-                                    kBelowColumnWidth,
-                                    kBelowColumns,
-                                    kBelowRowsPerColumn,
-                                    kBelowTitleTop + 380,
-                                    kBelowRight - 2 * kMarkInset,
-                                    kBelowTitleTop,
-                                    kBelowRight - kMarkInset,
-                                    kBelowTitleTop};
-    return below_ ? under : beside;
+    const double title = belowTop_ + kBelowTitleInset;
+    return {kBelowLeft,
+            belowTop_,
+            kBelowRight,
+            belowBottom(),
+            kBelowColumnWidth,
+            kBelowColumns,
+            kBelowRowsPerColumn,
+            title + 380,
+            kBelowRight - 2 * kMarkInset,
+            title,
+            kBelowRight - kMarkInset,
+            title};
 }
 
-void MoveListPanel::placeBelow(bool below) {
-    if (below == below_) return;
+void MoveListPanel::placeBelow(bool below, double top) {
+    if (below == below_ && top == belowTop_) return;
     below_ = below;
+    belowTop_ = top;
     shown_ = false;
 }
 
 bool MoveListPanel::contains(double xTwips, double yTwips) const {
-    const Geometry& g = geometry();
+    const Geometry g = geometry();
     return below_ ? yTwips >= g.top && yTwips < g.bottom : xTwips >= g.left && yTwips >= 0;
 }
 
 int MoveListPanel::rowsInView() const { return geometry().columns * geometry().rowsPerColumn; }
 
 double MoveListPanel::lineLeft(int i) const {
-    const Geometry& g = geometry();
+    const Geometry g = geometry();
     return g.left + (i / g.rowsPerColumn) * g.columnWidth;
 }
 
 double MoveListPanel::lineTop(int i) const {
-    const Geometry& g = geometry();
+    const Geometry g = geometry();
     return g.firstRowTop + (i % g.rowsPerColumn) * kRowHeight;
 }
 
@@ -94,7 +96,7 @@ void MoveListPanel::scrollRows(int rows) { top_ = std::clamp(top_ + rows, 0, std
 
 int MoveListPanel::scrollMarkAt(double xTwips, double yTwips) const {
     if (!shown_) return 0;
-    const Geometry& g = geometry();
+    const Geometry g = geometry();
     const auto on = [&](double markX, double markY) {
         return xTwips >= markX - 100 && xTwips < markX + kMarkInset - 100 && yTwips >= markY - 100 &&
                yTwips < markY + kRowHeight;
@@ -112,11 +114,12 @@ int MoveListPanel::scrollMarkAt(double xTwips, double yTwips) const {
 
 void MoveListPanel::erase() {
     if (below_) {
-        // The grid rows under the window's usual height, across its width.
-        const int firstRow = static_cast<int>(std::ceil((kBelowTop - boardTop) / squareHeight)) + 1;
-        const int lastRow = static_cast<int>(std::ceil((kBelowAreaHeight - boardTop) / squareHeight));
-        const int lastColumn = static_cast<int>(std::ceil((kWindowWithoutPanel - boardLeft) / squareWidth)) + 1;
-        for (int x = -2; x <= lastColumn; ++x)
+        // The grid rows from the panel's top down, across the board's width.
+        const int firstRow = static_cast<int>(std::lround((belowTop_ - boardTop) / squareHeight));
+        const int lastRow = static_cast<int>(std::ceil((belowBottom() - boardTop) / squareHeight)) - 1;
+        const int firstColumn = static_cast<int>(std::floor((0 - boardLeft) / squareWidth));
+        const int lastColumn = static_cast<int>(std::ceil((kWindowWithoutPanel - boardLeft) / squareWidth)) - 1;
+        for (int x = firstColumn; x <= lastColumn; ++x)
             for (int y = firstRow; y <= lastRow; ++y) screen_.背景桝(x, y);
         return;
     }
@@ -129,7 +132,7 @@ void MoveListPanel::erase() {
 }
 
 void MoveListPanel::描画_棋譜一覧(const MoveListView& view, bool force) {
-    const Geometry& g = geometry();
+    const Geometry g = geometry();
     const int inView = rowsInView();
     // The starting Position, the moves and the result line of a game that has ended.
     const int moveRows = view.game ? static_cast<int>(view.moves.size()) + 1 : 0;
@@ -138,7 +141,7 @@ void MoveListPanel::描画_棋譜一覧(const MoveListView& view, bool force) {
     scrollTo(view, rows);
     if (!force && shown_ && top_ == oldTop && drawn_ == view) return;
     erase();
-    const double titleTop = below_ ? kBelowTitleTop : kTitleTop;
+    const double titleTop = g.upMarkY;
     screen_.printOutlined(g.left + kTextInset, titleTop, "棋譜", colourWhite, kTitleSize);
     for (int i = 0; i < inView && top_ + i < rows; ++i) {
         const int row = top_ + i;
@@ -170,7 +173,7 @@ void MoveListPanel::描画_棋譜一覧(const MoveListView& view, bool force) {
 
 int MoveListPanel::rowAt(double xTwips, double yTwips) const {
     if (!shown_ || !drawn_.game) return -1;
-    const Geometry& g = geometry();
+    const Geometry g = geometry();
     if (xTwips < g.left || xTwips >= g.right || yTwips < g.top) return -1;
     const double fromFirst = yTwips - (g.firstRowTop - 40);
     if (fromFirst < 0) return -1;

@@ -21,10 +21,11 @@ public:
     static constexpr double kFirstRowTop = 560;
     static constexpr double kRowHeight = 270;
     static constexpr int kRows = 26;
-    // The panel below the board: the grid rows under the window's usual
-    // height (as far as the background is drawn), the lines in columns.
-    static constexpr double kBelowTop = 8095;  // top edge of grid row 14
-    static constexpr double kBelowAreaHeight = 10500;
+    // The panel below the board: from the grid row under the window's usual
+    // height (or under what else stands below the board), the lines in columns.
+    static constexpr double kBelowTop = 8095;  // top edge of grid row 13
+    static constexpr double kBelowHeight = 2405;
+    static constexpr double kBelowAreaHeight = kBelowTop + kBelowHeight;
     static constexpr double kBelowLeft = 150;
     static constexpr double kBelowColumnWidth = 2950;
     static constexpr int kBelowColumns = 3;
@@ -32,10 +33,12 @@ public:
 
     explicit MoveListPanel(Screen& screen) : screen_(screen) {}
 
-    // Where the panel stands: beside the board (false) or below it (true).
-    // The next drawing shows it there.
-    void placeBelow(bool below);
+    // Where the panel stands: beside the board (false) or below it (true),
+    // from `top` down. The next drawing shows it there.
+    void placeBelow(bool below, double top = kBelowTop);
     bool below() const { return below_; }
+    // The bottom of the panel below the board: the area's height with it.
+    double belowBottom() const { return belowTop_ + kBelowHeight; }
     // Whether a point of the window lies in the panel's area.
     bool contains(double xTwips, double yTwips) const;
 
@@ -70,7 +73,7 @@ private:
         double upMarkX, upMarkY;      // ▲
         double downMarkX, downMarkY;  // ▼
     };
-    const Geometry& geometry() const;
+    Geometry geometry() const;
     // The top-left corner of line i of the view.
     double lineLeft(int i) const;
     double lineTop(int i) const;
@@ -83,6 +86,7 @@ private:
 
     Screen& screen_;
     bool below_ = false;
+    double belowTop_ = kBelowTop;
     bool shown_ = false;
     MoveListView drawn_;
     int top_ = 0;

@@ -57,6 +57,10 @@ public:
     void 描画_影付き数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ);
     // An unfilled box given in twips.
     void 描画_枠(int 描画色, double x1, double y1, double x2, double y2);
+    // Lines through points given in twips; `filled`: the polygon, filled.
+    void 描画_折れ線(int 描画色, const std::vector<Point>& points, double pen, bool filled) {
+        plat_.canvas.drawPolyline(描画色, points, pen, filled);
+    }
 
     // Hands and labels. The labels and the notation read the squares as the
     // player at the bottom sees them: with 先手 there, files 9..1 from the
@@ -94,6 +98,18 @@ public:
     void 描画_手番と直前の手(int 手番, const LastMove& 直前の手);
     // A small mark while keeping the unfinished game fails.
     void 描画_保存不可(bool failing);
+    // An arrow over the board (the best move the strong search sees, a
+    // hint): from the middle of cell (fromX, fromY), a board square or a
+    // hand cell, to the middle of square (toX, toY). toX = 0 shows none.
+    struct Arrow {
+        int fromX = 0, fromY = 0, toX = 0, toY = 0;
+        int colour = 0;
+        bool operator==(const Arrow&) const = default;
+    };
+    void 描画_矢印(const Arrow& arrow);
+    const Arrow& shownArrow() const { return arrow_; }
+    // The arrow as marks: its shaft and its filled head.
+    static std::vector<Mark> arrowMarks(const Arrow& arrow);
 
     bool fontBold() const { return bold_; }
 
@@ -162,6 +178,7 @@ private:
     bool marksShown_ = false;
     bool marksOverOverlay_ = false;
     bool saveFailing_ = false;
+    Arrow arrow_;
     int shownCounter_ = -1;  // -1: no counter on the window
     ShownNotation notations_[2];
     std::vector<ShownHeader> headers_;

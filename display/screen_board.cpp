@@ -1,4 +1,5 @@
 #include <array>
+#include <cmath>
 
 #include "display/screen.h"
 
@@ -131,7 +132,41 @@ void Screen::描画_手番と直前の手(int 手番, const LastMove& 直前の�
     if (saveFailing_)
         marks.push_back(
             {Mark::Kind::Badge, cellX(-1.6), cellY(10.7), cellX(-0.2), cellY(11.2), colourSelect, "未保存"});
+    for (Mark& m : arrowMarks(arrow_)) marks.push_back(std::move(m));
     plat_.canvas.setMarks(marks);
+}
+
+void Screen::描画_矢印(const Arrow& arrow) {
+    if (arrow == arrow_) return;
+    arrow_ = arrow;
+    marksShown_ = false;
+    描画_手番と直前の手(shownTurn_, shownMove_);
+}
+
+std::vector<Mark> Screen::arrowMarks(const Arrow& a) {
+    if (a.toX == 0) return {};
+    const Point from{cellX(a.fromX + 0.5), cellY(a.fromY + 0.5)};
+    const Point to{cellX(a.toX + 0.5), cellY(a.toY + 0.5)};
+    const double dx = to.x - from.x, dy = to.y - from.y;
+    const double length = std::hypot(dx, dy);
+    if (length < 1) return {};
+    // The head is as long as a third of a square and ends a little short of
+    // the square's middle, so that the piece there stays readable.
+    const double ux = dx / length, uy = dy / length;
+    const double headLength = 200, headHalf = 110, shortOf = 60;
+    const Point tip{to.x - ux * shortOf, to.y - uy * shortOf};
+    const Point base{tip.x - ux * headLength, tip.y - uy * headLength};
+    Mark shaft;
+    shaft.kind = Mark::Kind::Line;
+    shaft.colour = a.colour;
+    shaft.pen = 75;
+    shaft.points = {from, base};
+    Mark head = shaft;
+    head.pen = 15;
+    head.filled = true;
+    head.points = {
+        tip, {base.x - uy * headHalf, base.y + ux * headHalf}, {base.x + uy * headHalf, base.y - ux * headHalf}};
+    return {shaft, head};
 }
 
 void Screen::描画_保存不可(bool failing) {

@@ -1,5 +1,7 @@
 #include "options/settings_file.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -17,6 +19,9 @@ struct ThemeName {
     const char* name;
 };
 constexpr ThemeName kThemeNames[] = {{6, "ペカナ"}, {2, "畳"}, {3, "竹"}, {4, "宇宙"}, {5, "煉瓦"}};
+
+// The steps of LEVEL4 by number, weakest first; 4 (最強) is never written.
+constexpr std::string_view kLevel4Steps[] = {"入門", "初級", "中級", "上級", "最強"};
 
 }  // namespace
 
@@ -84,6 +89,11 @@ std::vector<Setting> 解析_環境設定(std::string_view bytes) {
             s.key = SettingKey::ComLevel;
             if (value.size() != 6 || value.substr(0, 5) != "LEVEL" || value[5] < '1' || value[5] > '4') continue;
             s.number = value[5] - '0';
+        } else if (key == "LEVEL4の強さ") {
+            s.key = SettingKey::Level4Strength;
+            const auto* step = std::find(std::begin(kLevel4Steps), std::end(kLevel4Steps), value);
+            if (step == std::end(kLevel4Steps)) continue;
+            s.number = static_cast<int>(step - std::begin(kLevel4Steps));
         } else if (key == "手番") {
             s.key = SettingKey::HumanOrder;
             if (value != "先手" && value != "後手") continue;
@@ -135,6 +145,8 @@ std::string 作成_環境設定(const SettingsValues& values) {
     if (values.comLevel != kDefaultSettings.comLevel && values.comLevel >= 1 && values.comLevel <= 4)
         text.append("COM対局ﾚﾍﾞﾙ=LEVEL").append(std::to_string(values.comLevel)).append("\r\n");
     if (values.humanOrder == -1) text.append("手番=後手\r\n");
+    if (values.level4Strength >= 0 && values.level4Strength < 4)
+        text.append("LEVEL4の強さ=").append(kLevel4Steps[values.level4Strength]).append("\r\n");
     int x, y, w, h;
     if (解析_ウィンドウ位置(values.windowPlace, x, y, w, h))
         text.append("ウィンドウ=").append(values.windowPlace).append("\r\n");

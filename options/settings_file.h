@@ -27,10 +27,11 @@ enum class SettingKey {
     PromotionQuestion,
     ComLevel,
     HumanOrder,
+    Level4Strength,
     WindowPlace,
     WindowMaximised,
     TimeMan,
-    TimeCom
+    TimeCom,
 };
 
 // One recognised line.
@@ -48,6 +49,9 @@ enum class SettingKey {
 //               computer: "LEVEL1".."LEVEL4" as 1..4 in `number`;
 //  HumanOrder:  "手番", the side the player last chose: "先手" +1 or "後手" −1
 //               in `number`. Other values of these two are not returned.
+//  Level4Strength: "LEVEL4の強さ", the step of LEVEL4 last chosen: "入門"
+//               0, "初級" 1, "中級" 2, "上級" 3, "最強" 4 in `number`; other
+//               values are not returned.
 //  WindowPlace: "ウィンドウ", the window's corner and size in pixels as
 //               "x,y,width,height" in `text` (any other value is not returned);
 //  WindowMaximised: "最大化": `on` for "ON".
@@ -102,6 +106,8 @@ struct SettingsValues {
     // The level and the side of the last new game chosen (3 and 先手 until then).
     int comLevel = 3;
     int humanOrder = 1;
+    // The step of LEVEL4, 0 (入門) .. 4 (最強, full strength, until chosen).
+    int level4Strength = 4;
     // Where the window stood when the program ended: "x,y,width,height" in
     // pixels, empty before the first end; and whether it was maximised.
     std::string windowPlace{};
@@ -126,7 +132,8 @@ bool 解析_ウィンドウ位置(std::string_view text, int& x, int& y, int& wi
 // "棋譜表示=ON" and "利き表示=ON" for those that are on (an off one writes no
 // line, so a file with both off is the same as before they existed),
 // "成・不成を確認=OFF" when that question is off (likewise), the level and
-// the side when they are not LEVEL3 and 先手 (likewise), the window's place
+// the side when they are not LEVEL3 and 先手 (likewise), the step of LEVEL4
+// when it is not 最強 (likewise), the window's place
 // once it has one and "最大化=ON" when it was maximised, and,
 // when there is one, 棋譜フォルダ, then 持ち時間MAN and 持ち時間COM for a side
 // that has a clock (none writes no line), each line ended by CR LF, in CP932. A

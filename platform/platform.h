@@ -14,12 +14,19 @@ namespace xantu {
 // twips (15 twips = 1 pixel at 100 %), colours are indices of the standard
 // 16-colour palette.
 
+// A point in twips.
+struct Point {
+    double x = 0, y = 0;
+    bool operator==(const Point&) const = default;
+};
+
 // Something shown over the drawing without becoming part of it: whatever the
 // game draws or erases leaves it alone, and it stays until the next setMarks.
 struct Mark {
     enum class Kind {
         Square,  // an outline inside the box (a square of the last move)
         Badge,   // a filled box with `text` centred in it (whose turn it is)
+        Line,    // lines through `points`, `pen` twips wide; with `filled`, the polygon they enclose (an arrow)
     };
     Kind kind = Kind::Square;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -28,6 +35,10 @@ struct Mark {
     // A Square's outline lies this many pixels (at 100 %) inside the box;
     // 0 puts it on the box's edge.
     int inset = 3;
+    // A Line's points (the box is not used), its width and whether it is filled.
+    std::vector<Point> points{};
+    double pen = 15;
+    bool filled = false;
 };
 
 // The pictures that fill the window around the drawn area when the window is
@@ -39,12 +50,6 @@ struct Surround {
     double originX = 0, originY = 0, cellWidth = 495, cellHeight = 615;
     std::vector<int> codes;
     int phase = 0;
-};
-
-// A point in twips.
-struct Point {
-    double x = 0, y = 0;
-    bool operator==(const Point&) const = default;
 };
 
 // Message-box buttons and results.

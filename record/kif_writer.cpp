@@ -122,6 +122,7 @@ KifText 作成_KIF(const KifGame& game) {
     KifText out;
     std::string& s = out.text;
     s += "# ---- Xantu ペカナ将棋 棋譜ファイル ----\r\n";
+    if (game.hintCount > 0) s += "# ヒント " + std::to_string(game.hintCount) + "回\r\n";
     if (!game.startDateTime.empty()) s += "開始日時：" + game.startDateTime + "\r\n";
     if (!game.event.empty()) s += "棋戦：" + game.event + "\r\n";
     if (!game.timeControl.empty()) s += "持ち時間：" + game.timeControl + "\r\n";
@@ -167,6 +168,11 @@ KifText 作成_KIF(const KifGame& game) {
         std::snprintf(line, sizeof line, "(%2ld:%02ld/%02ld:%02ld:%02ld)\r\n", spent / 60, spent % 60, total / 3600,
                       total / 60 % 60, total % 60);
         s += line;
+        if (static_cast<std::size_t>(i) < game.scores.size() && game.scores[static_cast<std::size_t>(i)]) {
+            // The number other programs read: centipawns, or for a king
+            // capture ±(kScoreViewMate − plies), beyond any material count.
+            s += "*評価値 " + std::to_string(game.scores[static_cast<std::size_t>(i)]->value()) + "\r\n";
+        }
     }
     if (!game.endWord.empty()) {
         char line[16];

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/position.h"
+#include "core/score_view.h"
 #include "record/move_list.h"
 #include "record/record_file.h"
 
@@ -34,6 +35,13 @@ struct KifGame {
     // How a game ended other than by its last move ("投了", "切れ負け"): a
     // numbered line of its own after the moves; empty for none.
     std::string endWord;
+    // After 棋譜解析: the score of the Position after move i (先手's view) at
+    // [i], written as a comment line "*評価値 N" under move i; a move without
+    // a score (and any game without this list) gets no line.
+    std::vector<std::optional<ScoreView>> scores;
+    // How many hints the player asked for: a header comment line
+    // "# ヒント N回"; 0 writes none.
+    int hintCount = 0;
 };
 
 // The game in the move list: entries 0 … lastEntry, then `finalPosition`

@@ -12,11 +12,12 @@ declare -A layer=(
   [core]=1 [platform]=1 [soundlib]=1
   [influence]=2 [options]=2 [search]=2 [sound]=2
   [computer]=3 [record]=3
-  [display]=4
-  [window]=5 [fake]=5
-  [app]=6
-  [tools]=7
-  [bench]=8 [tests]=8
+  [analysis]=4
+  [display]=5
+  [window]=6 [fake]=6
+  [app]=7
+  [tools]=8
+  [bench]=9 [tests]=9
 )
 
 status=0

@@ -1,6 +1,6 @@
 #pragma once
 // LEVEL4 as a Player: the strong search with its table kept across the moves
-// of a game.
+// of a game, at one of its steps of strength.
 #include <cstddef>
 
 #include "core/player.h"
@@ -10,7 +10,12 @@ namespace xantu::search {
 
 class Level4Player final : public Player {
 public:
-    explicit Level4Player(std::size_t hashMegabytes = 64) : searcher_(hashMegabytes) {}
+    explicit Level4Player(std::size_t hashMegabytes = 64, Strength strength = kFullStrength)
+        : searcher_(hashMegabytes) {
+        searcher_.setStrength(strength);
+    }
+    // The step of the moves thought from now on.
+    void setStrength(Strength s) { searcher_.setStrength(s); }
     void newGame() override { searcher_.newGame(); }
     Thought think(const Position& p, xantu::Side side, const Limits& limits, const std::atomic<bool>& stop,
                   const InfoSink& onInfo = {}) override {

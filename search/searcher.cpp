@@ -1,8 +1,11 @@
 #include "search/searcher.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <random>
+#include <vector>
 
 #include "search/eval.h"
 #include "search/mate_score.h"
@@ -48,6 +51,8 @@ struct Searcher::Impl {
     const std::atomic<bool>* stop = nullptr;
     int selDepth = 0;
     int rootDepth = 0;
+    std::mt19937_64 rng{0x5EEDULL};  // the weaker steps' choices
+    Strength strength = kFullStrength;
 
     explicit Impl(std::size_t megabytes) : table(megabytes) { clear(); }
 
@@ -332,6 +337,72 @@ struct Searcher::Impl {
         }
     }
 
+    // The weaker steps: the root moves are scored depth by depth within the
+    // step's budget, and one of those within the margin of the best is drawn,
+    // weighted by exp((score - best) / temperature). A move is searched with
+    // the window just below "margin under the best so far", so a move that
+    // is clearly worse is refuted cheaply and only the near-best get exact
+    // scores. When the budget ends an iteration early, the moves it scored
+    // still count. Returns the move; `score` and `depth` tell its score and
+    // the last depth completed.
+    Move chooseNearBest(const StrengthPlan& plan, MoveBuffer& root, int maxDepth, int& score, int& depth) {
+        scoreMoves(root, 0, 0);
+        for (int i = 0; i < root.size; ++i) pick(root, i);  // captures and promotions first
+        const auto n = static_cast<std::size_t>(root.size);
+        std::vector<int> scores(n, -kInfinity), current(n);
+        std::size_t scored = 0;
+        depth = 0;
+        selDepth = 0;
+        for (int d = 1; d <= maxDepth; ++d) {
+            rootDepth = d;
+            int bestSoFar = -kInfinity;
+            std::size_t i = 0;
+            for (; i < n; ++i) {
+                const int alpha = bestSoFar == -kInfinity ? -kInfinity : bestSoFar - plan.marginCp - 1;
+                board.make(root.moves[i]);
+                const int s = -search(-kInfinity, -alpha, d - 1, 1, false, true);
+                board.unmake(root.moves[i]);
+                if (aborted) break;
+                current[i] = s <= alpha ? -kInfinity : s;  // below the margin: out of the draw
+                bestSoFar = std::max(bestSoFar, s);
+            }
+            if (aborted) {
+                if (depth == 0) {
+                    scores = current;
+                    scored = i;
+                }
+                break;
+            }
+            scores = current;
+            scored = n;
+            depth = d;
+            // The best of this depth goes first in the next.
+            const auto top = static_cast<std::size_t>(std::max_element(scores.begin(), scores.end()) - scores.begin());
+            std::rotate(root.moves, root.moves + top, root.moves + top + 1);
+            std::rotate(scores.begin(), scores.begin() + static_cast<long>(top),
+                        scores.begin() + static_cast<long>(top) + 1);
+            const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            if (budget.softMs > 0 && ms >= budget.softMs) break;
+            if (stop->load()) break;
+        }
+        if (scored == 0) {
+            score = 0;
+            return root.moves[0];
+        }
+        const int best = *std::max_element(scores.begin(), scores.begin() + static_cast<long>(scored));
+        std::vector<double> weight(scored, 0.0);
+        for (std::size_t i = 0; i < scored; ++i) {
+            if (scores[i] == best)
+                weight[i] = 1.0;  // also when the best is a king capture: no gamble then
+            else if (scores[i] >= best - plan.marginCp && std::abs(best) < kMateBound)
+                weight[i] = std::exp(static_cast<double>(scores[i] - best) / plan.temperatureCp);
+        }
+        std::discrete_distribution<std::size_t> draw(weight.begin(), weight.end());
+        const std::size_t chosen = draw(rng);
+        score = scores[chosen];
+        return root.moves[chosen];
+    }
+
     std::string pvText(Move best) const {
         Board copy = board;
         std::string text;
@@ -351,6 +422,8 @@ void Searcher::newGame() {
     impl_->clear();
     impl_->lag.reset();
 }
+
+void Searcher::setStrength(Strength s) { impl_->strength = s; }
 
 namespace {
 
@@ -386,8 +459,21 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
     s.stop = &stop;
     s.table.newSearch();
     std::memset(s.killers, 0, sizeof s.killers);
+<<<<<<< HEAD
     s.budget = TimeBudget::plan(limits, s.start, s.lag.observe(limits));
     const int maxDepth = limits.depth > 0 ? std::min(limits.depth, kMaxPly - 10) : kMaxPly - 10;
+=======
+    s.budget = TimeBudget::plan(limits, s.start);
+    int maxDepth = limits.depth > 0 ? std::min(limits.depth, kMaxPly - 10) : kMaxPly - 10;
+    const StrengthPlan plan = planFor(s.strength);
+    if (plan.depth > 0) maxDepth = std::min(maxDepth, plan.depth);
+    if (plan.nodes > 0) {
+        // A king capture found on the last node is counted without a look at
+        // the budget: one node is kept back for it.
+        const std::uint64_t own = plan.nodes - 1;
+        s.nodeLimit = s.nodeLimit == 0 ? own : std::min(s.nodeLimit, own);
+    }
+>>>>>>> main
 
     MoveBuffer rootList;
     generateAll(b, rootList);
@@ -407,6 +493,27 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
             info.mateIn = 1;
             info.nodes = 1;
             info.pv = result.move.usi();
+            onInfo(info);
+        }
+        return result;
+    }
+
+    if (plan.temperatureCp > 0) {
+        int score = 0, depth = 0;
+        const Move chosen = s.chooseNearBest(plan, rootList, maxDepth, score, depth);
+        fillResult(b, chosen, result);
+        result.scoreCp = score;
+        result.mateIn = mateInPlies(score);
+        result.nodes = s.nodes;
+        result.depth = depth;
+        if (onInfo) {
+            Info info;
+            info.depth = depth;
+            info.selDepth = s.selDepth;
+            info.nodes = s.nodes;
+            info.scoreCp = score;
+            info.mateIn = result.mateIn;
+            info.pv = b.usi(chosen);
             onInfo(info);
         }
         return result;

@@ -13,6 +13,7 @@
 #include "core/position.h"
 #include "core/sfen.h"
 #include "search/limits.h"
+#include "search/strength.h"
 
 namespace xantu::search {
 
@@ -34,6 +35,8 @@ public:
     Searcher& operator=(const Searcher&) = delete;
 
     void newGame();  // clears the table and the history
+    // The step searched from the next go on (full strength until set).
+    void setStrength(Strength s);
     // Searches `pos` for the seat `toMove` within `limits`; reports each
     // completed iteration through onInfo.
     Result go(const Position& pos, Side toMove, const Limits& limits, const std::atomic<bool>& stop,

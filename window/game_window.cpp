@@ -72,6 +72,8 @@ void GameWindow::keyCommand(GameKey key) {
         afterEvent();
         break;
     case GameKey::Mute: toggleMute(); break;
+    case GameKey::Study: menuCommand("KENTOU"); break;
+    case GameKey::Hint: menuCommand("HINT"); break;
     }
 }
 
@@ -150,6 +152,8 @@ void GameWindow::Form_Load() {
     plat.menus.setChecked("LEVEL2", false);
     plat.menus.setChecked("LEVEL3", true);
     plat.menus.setChecked("LEVEL4", false);
+    for (int i = 0; i < search::kStrengthCount; ++i)
+        plat.menus.setChecked("STRENGTH" + std::to_string(i + 1), static_cast<search::Strength>(i) == strength_);
     g.comSide = kSente;
     g.manSide = kGote;
     moves.lastEntry = 0;
@@ -179,6 +183,9 @@ void GameWindow::Form_Load() {
 void GameWindow::終了処理() {
     if (terminated_) return;
     terminated_ = true;
+    // The searches beside the game end with the window.
+    study_.stop();
+    hint_.stop();
     // The window's place for the next start.
     if (const WindowPlacement now = plat.frame.placement(); now.valid() && !(now == windowPlace)) {
         windowPlace = now;
@@ -344,7 +351,14 @@ void GameWindow::menuCommand(std::string_view name) {
         {"TOURYOU", &GameWindow::TOURYOU_Click},
         {"MATTA", &GameWindow::MATTA_Click},
         {"JIKAN", &GameWindow::JIKAN_Click},
+        {"KENTOU", &GameWindow::KENTOU_Click},
+        {"KEISEI", &GameWindow::KEISEI_Click},
+        {"HINT", &GameWindow::HINT_Click},
     };
+    if (name.size() == 9 && name.substr(0, 8) == "STRENGTH" && name[8] >= '1' && name[8] <= '5') {
+        selectStrength(static_cast<search::Strength>(name[8] - '1'));
+        return;
+    }
     for (const Entry& e : kHandlers)
         if (e.name == name) {
             (this->*e.handler)();

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,11 +16,14 @@
 #include "core/position.h"
 #include "display/move_list_panel.h"
 #include "display/screen.h"
+#include "display/study_strip.h"
 #include "influence/influence_map.h"
 #include "options/options.h"
 #include "platform/platform.h"
 #include "record/move_list.h"
+#include "search/level4_player.h"
 #include "sound/sound_module.h"
+#include "window/background_search.h"
 #include "window/kept_game.h"
 
 namespace xantu {
@@ -33,8 +37,11 @@ inline constexpr int kStrongLevel = 4;
 inline constexpr int kStrongThinkMs = 1000;
 // On a clock, the strong search plans with this much less than it has.
 inline constexpr int kStrongClockMarginMs = 300;
+// A hint: how long the strong search thinks, and how long its arrow stays.
+inline constexpr int kHintThinkMs = 1000;
+inline constexpr double kHintShowSeconds = 3;
 // Keys that work as menu commands, and the key that mutes all sound.
-enum class GameKey { Back, Forward, First, Last, TakeBack, Mute };
+enum class GameKey { Back, Forward, First, Last, TakeBack, Mute, Study, Hint };
 // How a game ended.
 enum class GameEnd {
     None,       // the game runs, or there is none
@@ -68,7 +75,7 @@ public:
     // ← 戻 and → 進 as from the menu, but where the command would refuse with
     // a box the key only sounds; Home and End step to the first and the last
     // Position reached as 戻 and 進 would, one at a time; Backspace is 待った;
-    // M mutes and unmutes.
+    // M mutes and unmutes; A is 検討 and H ヒント.
     void keyCommand(GameKey key);
     // Opening a menu (TAIKYOKU, MATCH_MAN, START2, LEVEL, STOP, KIFU, OPTION, HAIKEI_GA).
     void menuOpened(std::string_view name);
@@ -115,6 +122,8 @@ public:
     void LEVEL2_Click();
     void LEVEL3_Click();
     void LEVEL4_Click();
+    // LEVEL4の強さ: the step of LEVEL4, STRENGTH1 (入門) .. STRENGTH5 (最強).
+    void selectStrength(search::Strength s);
     void STOP_Click();
     void CANCEL_Click();
     void REVERSE_Click();
@@ -154,6 +163,31 @@ public:
     // 待った: takes back the computer's reply and the human's move before it.
     void MATTA_Click();
     void JIKAN_Click();
+
+    // ---- The strong search beside the game ---------------------------------
+    // 検討 turns the analysis of the Position on the board on or off. While
+    // on, and while it may (see 検討可能), the strong search thinks about
+    // that Position endlessly on a worker thread and starts again whenever
+    // the Position changes; the panel below the board shows what it sees and
+    // an arrow its best move.
+    void KENTOU_Click();
+    // ヒント: at the human's turn in a game against the computer, the strong
+    // search thinks up to kHintThinkMs on a worker thread; its move is then
+    // shown as an arrow for kHintShowSeconds. The game counts the hints.
+    void HINT_Click();
+    // 形勢グラフ shows or hides the graph of the scores below the board.
+    void KEISEI_Click();
+    // Every 50 ms beside Timer1 (also while Timer1 is off): takes the
+    // searches' progress and shows it. Does nothing while the window is busy.
+    void studyTick();
+    // The analysis may search now: never while a game against the computer
+    // is under way (it must not help the player), any time otherwise.
+    bool 検討可能() const;
+    // The search beside the game: p searched for the seat `side` within
+    // `limits` until it answers or `stop`, telling progress through onInfo.
+    // Left empty, a LEVEL4 of the window's own; tests put a stub here.
+    std::function<Thought(const Position&, Side, const Limits&, const std::atomic<bool>&, const InfoSink&)> studyThink;
+    StudyStrip studyStrip{screen};
 
     // ---- Procedures ----------------------------------------------------
     void 初期設定();
@@ -291,6 +325,8 @@ public:
         int winner = 0;
         // The KIF 持ち時間 text: of the game's clocks, or as a loaded KIF says it.
         std::string timeControl;
+        // How many hints the human asked for in this game.
+        int hints = 0;
     } gameInfo;
     SoundModule Module1;
     // The settings file; the current folder's unless the program or a test
@@ -307,6 +343,9 @@ public:
     TwipsArea area;
     // The side the player chose last in 新規対局 (kept in the settings file).
     int preferredOrder = kSente;
+    // The step of LEVEL4 (its check mark under LEVEL4の強さ), kept in the
+    // settings file.
+    search::Strength strength_ = search::kFullStrength;
     // Where the window stood at the last end (kept in the settings file);
     // not valid before the first.
     WindowPlacement windowPlace;
@@ -398,7 +437,35 @@ private:
     // The lower side's order value (+1 when it is 先手) of the game shown.
     int lowerSideOrder() const;
 
-    std::unique_ptr<Player> strongPlayer_;  // made at the first strong turn
+    // What the analysis searches: a Position and the order value to move.
+    struct StudyTarget {
+        Position pos;
+        int order = 0;
+    };
+    static bool sameTarget(const StudyTarget& a, const StudyTarget& b);
+    StudyTarget studyTarget() const;
+    // Starts, restarts or stops the analysis as the menu and the Position
+    // ask, and shows its panel, the graph and the arrow.
+    void 検討_追従(bool force);
+    void 描画_検討パネル(bool force);
+    void 描画_形勢グラフ(bool force);
+    void 描画_矢印();
+    // The best line of `info` on the target, in notation, and its first move.
+    std::vector<std::string> 作成_読み筋(const StudyTarget& t, const std::string& pv, Move* first) const;
+    // Searches with studyThink, or the window's own LEVEL4.
+    BackgroundSearch::Work studyWork(const StudyTarget& t, const Limits& limits);
+    bool studyMouseDown(double X, double Y);
+
+    std::unique_ptr<Player> studyPlayer_;  // made at the first search beside the game
+    BackgroundSearch study_, hint_;
+    StudyTarget studyOn_;            // what study_ searches
+    std::optional<Info> studyInfo_;  // its newest progress
+    StudyTarget hintOn_;             // what hint_ searches
+    bool hintWaiting_ = false;       // hint_ runs for the human's turn
+    Move hintMove_;                  // the hint shown
+    double hintShownAt_ = -1;        // when it was shown; < 0 none
+
+    std::unique_ptr<search::Level4Player> strongPlayer_;  // made at the first strong turn
     std::unique_ptr<Player> onePlyPlayer_;
     bool exitRequested_ = false;
     bool terminated_ = false;

@@ -29,6 +29,14 @@ void GameWindow::LEVEL4_Click() {
     レベル_設定(4);
 }
 
+void GameWindow::selectStrength(search::Strength s) {
+    for (int i = 0; i < search::kStrengthCount; ++i)
+        plat.menus.setChecked("STRENGTH" + std::to_string(i + 1), static_cast<search::Strength>(i) == s);
+    if (s == strength_) return;
+    strength_ = s;
+    書込_環境設定ファイル();
+}
+
 void GameWindow::レベル_設定(int IN_LEVEL) {
     const int before = g.comLevel;
     plat.menus.setChecked("LEVEL1", false);

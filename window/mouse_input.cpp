@@ -91,7 +91,7 @@ void GameWindow::Form_MouseDown(int Button, int Shift, double X, double Y) {
     if (computerBusy()) return;
     if (chooser.open)
         promotionChooserClick(X, Y);
-    else if (moveListMouseDown(X, Y))
+    else if (moveListMouseDown(X, Y) || studyMouseDown(X, Y))
         return;
     else
         mouseDown(Button, Shift, X, Y);

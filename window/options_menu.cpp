@@ -62,6 +62,11 @@ void GameWindow::読込_環境設定ファイル() {
                 plat.menus.setChecked("LEVEL" + std::to_string(level), level == s.number);
             break;
         case SettingKey::HumanOrder: preferredOrder = s.number; break;
+        case SettingKey::Level4Strength:
+            strength_ = static_cast<search::Strength>(s.number);
+            for (int i = 0; i < search::kStrengthCount; ++i)
+                plat.menus.setChecked("STRENGTH" + std::to_string(i + 1), i == s.number);
+            break;
         case SettingKey::WindowPlace:
             解析_ウィンドウ位置(s.text, windowPlace.x, windowPlace.y, windowPlace.width, windowPlace.height);
             break;
@@ -98,6 +103,7 @@ void GameWindow::書込_環境設定ファイル() {
     v.recordFolder = recordFolder;
     v.comLevel = g.comLevel;
     v.humanOrder = preferredOrder;
+    v.level4Strength = static_cast<int>(strength_);
     if (windowPlace.valid())
         v.windowPlace = std::to_string(windowPlace.x) + "," + std::to_string(windowPlace.y) + "," +
                         std::to_string(windowPlace.width) + "," + std::to_string(windowPlace.height);

@@ -54,6 +54,7 @@ void GameWindow::tickClock(void* self) { static_cast<GameWindow*>(self)->Timer1_
 Player& GameWindow::computerPlayer(int level) {
     if (level == kStrongLevel) {
         if (!strongPlayer_) strongPlayer_ = std::make_unique<search::Level4Player>();
+        strongPlayer_->setStrength(strength_);
         return *strongPlayer_;
     }
     // The one-ply player thinks on the game's own state, kept across turns.

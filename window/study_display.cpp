@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "influence/influence_map.h"
 #include "options/settings_file.h"
 #include "window/game_window.h"
@@ -15,10 +17,11 @@ double GameWindow::画面幅() const {
 // to fit the width; a window that turns back from tall with some room to
 // spare has it beside the board again.
 void GameWindow::applyAreaWidth() {
-    const bool below = 調査_棋譜一覧を下に();
-    movePanel.placeBelow(below);
+    // Below the board the study strip comes first, the list under it.
+    const double strip = StudyStrip::areaHeight(plat.menus.checked("KENTOU"), plat.menus.checked("KEISEI"));
+    movePanel.placeBelow(調査_棋譜一覧を下に(), std::max(strip, MoveListPanel::kBelowTop));
     area.width = 画面幅();
-    area.height = plat.menus.checked("KIFU_LIST") && below ? MoveListPanel::kBelowAreaHeight : kWindowHeightTwips;
+    area.height = plat.menus.checked("KIFU_LIST") && movePanel.below() ? movePanel.belowBottom() : strip;
     plat.canvas.setArea(area.width, area.height);
 }
 
@@ -70,6 +73,9 @@ void GameWindow::描画_学習表示(bool force) {
         view.result = 結果行();
         movePanel.描画_棋譜一覧(view, force);
     }
+    描画_検討パネル(force);
+    描画_矢印();
+    描画_形勢グラフ(force);
 }
 
 void GameWindow::afterEvent() {
@@ -79,6 +85,7 @@ void GameWindow::afterEvent() {
         配置_棋譜一覧();
     }
     描画_学習表示(false);
+    検討_追従(false);
 }
 
 void GameWindow::KIFU_LIST_Click() {

@@ -174,6 +174,15 @@ TEST(KIF, ShortGameMatchesTheHandWrittenFile) {
     const KifText kif = 作成_KIF(game);
     ASSERT_TRUE(kif.ok);
     EXPECT_EQ(kif.text, readBytes(std::string(XANTU_SOURCE_DIR) + "/tests/data/short_game.kifu"));
+
+    // A game played with hints says so in a header comment; other readers
+    // (and ours) skip it.
+    game.hintCount = 2;
+    const KifText hinted = 作成_KIF(game);
+    EXPECT_NE(hinted.text.find("\r\n# ヒント 2回\r\n"), std::string::npos);
+    const KifReadResult back = 解析_KIF(hinted.text);
+    EXPECT_TRUE(back.ok) << back.message;
+    EXPECT_EQ(back.moveCount, 11);
 }
 
 // A game that is also one of ordinary shogi (pawns step, a promoted pawn

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <random>
 
+#include "core/legal_moves.h"
+#include "core/pieces.h"
 #include "core/sfen.h"
 #include "search/movegen.h"
 #include "search/searcher.h"
@@ -120,6 +122,7 @@ TEST(Level4Search, PlaysTheClearlyBestMove) {
     for (const Case& c : cases) EXPECT_EQ(searchSfen(c.sfen, 4).move.usi(), c.move) << c.sfen << ": " << c.why;
 }
 
+<<<<<<< HEAD
 // A machine whose answers reach the clock 150 ms after the search ends: the
 // next move sees it in its main time and keeps that much more in reserve,
 // so that, low on time, the search stops at once instead of eating into
@@ -142,6 +145,80 @@ TEST(Level4Clock, LagSeenOnTheClockWidensTheMargin) {
     // A new game forgets it.
     lag.reset();
     EXPECT_EQ(lag.observe(next), 0);
+=======
+// Each step below full strength keeps to its node budget, whatever the
+// time allows, in an opening full of captures and in a middle game with
+// pieces in hand.
+TEST(Level4Strength, EachStepStaysWithinItsNodeBudget) {
+    const char* positions[] = {
+        "lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 1",
+        "1n1gk1sn1/1s2g1P1+L/1p1ppp1+P1/9/9/9/1P1PPP3/+l6S1/1NSGKG1N1 w RBL4Prbl4p 1",
+    };
+    Searcher s(4);
+    const std::atomic<bool> stop{false};
+    for (int step = 0; step < kStrengthCount - 1; ++step)
+        for (const char* sfen : positions) {
+            const SfenResult r = parseSfen(sfen);
+            ASSERT_TRUE(r.ok);
+            Limits limits;
+            limits.movetimeMs = 60000;
+            const auto strength = static_cast<Strength>(step);
+            s.setStrength(strength);
+            const Result res = s.go(r.position, r.side, limits, stop);
+            EXPECT_TRUE(res.hasMove);
+            EXPECT_LE(res.nodes, planFor(strength).nodes) << strengthName(strength) << " " << sfen;
+        }
+}
+
+// Whether the opponent of `side` can now take one of its pieces that `side`
+// can neither take back on that square nor answer by taking the king.
+bool leavesAPieceHanging(const Position& p, Side side) {
+    for (const xantu::Move& take : legalMoves(p, opponent(side))) {
+        if (take.isDrop() || p.at(take.toX, take.toY) == 0) continue;
+        Position after = p;
+        playMove(after, take);
+        bool answered = false;
+        for (const xantu::Move& back : legalMoves(after, side)) {
+            const int there = after.at(back.toX, back.toY);
+            if (!back.isDrop() && ((back.toX == take.toX && back.toY == take.toY) || absCode(there) == kKing))
+                answered = true;
+        }
+        if (!answered) return true;
+    }
+    return false;
+}
+
+// From 初級 up a step never leaves a piece hanging when a move keeps it: a
+// rook attacked by a silver and a bishop attacked by a pawn (which moves like
+// a rook), nothing guarding either, and each with many safe squares. Each step
+// draws its move a dozen times.
+TEST(Level4Strength, AStepFrom初級UpKeepsItsAttackedPiece) {
+    const char* positions[] = {
+        "8k/9/9/5s3/4R4/9/9/9/3GKS3 b - 1",
+        "7k1/4p4/9/9/4B4/9/P8/9/3K5 b - 1",
+    };
+    Searcher s(4);
+    const std::atomic<bool> stop{false};
+    for (int step = 1; step < kStrengthCount - 1; ++step) {
+        const auto strength = static_cast<Strength>(step);
+        s.setStrength(strength);
+        for (const char* sfen : positions) {
+            const SfenResult r = parseSfen(sfen);
+            ASSERT_TRUE(r.ok);
+            ASSERT_TRUE(leavesAPieceHanging(r.position, r.side)) << sfen;
+            for (int draw = 0; draw < 12; ++draw) {
+                Limits limits;
+                limits.movetimeMs = 60000;
+                const Result res = s.go(r.position, r.side, limits, stop);
+                ASSERT_TRUE(res.hasMove);
+                Position after = r.position;
+                playMove(after, res.move);
+                EXPECT_FALSE(leavesAPieceHanging(after, r.side))
+                    << strengthName(strength) << " " << sfen << " " << res.move.usi();
+            }
+        }
+    }
+>>>>>>> main
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // LEVEL4: the strong search answers on a worker thread while the window waits.
 #include <chrono>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
+#include "core/cp932.h"
 #include "window_fixture.h"
 
 namespace xantu::testing {
@@ -97,6 +100,31 @@ TEST_F(StrongLevel, ClosingTheWindowStopsTheSearchAtOnceAndEndsTheProgram) {
     EXPECT_TRUE(stopped);
     EXPECT_TRUE(w->exitRequested());
     EXPECT_EQ(w->g.moveNumber, 1);
+}
+
+// LEVEL4の強さ: one step checked at a time, kept in the settings file as one
+// line that is left out at 最強, so the file is then as it was before.
+TEST_F(StrongLevel, TheStrengthStepIsCheckedAndKept) {
+    const auto fileText = [this] {
+        std::ifstream in(w->settingsPath, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_TRUE(fake.checked("STRENGTH5"));
+    const std::string before = fileText();
+    w->menuCommand("STRENGTH2");
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(fake.checked("STRENGTH" + std::to_string(i)), i == 2) << i;
+    EXPECT_NE(fileText().find(utf8ToCp932("LEVEL4の強さ=初級\r\n").value()), std::string::npos);
+
+    FakePlatform other;
+    other.platform.assetFolders = fake.platform.assetFolders;
+    GameWindow again(other.platform);
+    again.settingsPath = w->settingsPath;
+    again.Form_Load();
+    EXPECT_TRUE(other.checked("STRENGTH2"));
+    EXPECT_FALSE(other.checked("STRENGTH5"));
+
+    w->menuCommand("STRENGTH5");
+    EXPECT_EQ(fileText(), before);
 }
 
 }  // namespace

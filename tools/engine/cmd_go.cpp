@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/score_view.h"
 #include "search/searcher.h"
 #include "tools/engine/commands.h"
 #include "tools/engine/sfen_args.h"
@@ -37,11 +38,11 @@ int commandGo(const Args& args) {
     if (!r) return kExitBadInput;
     search::Searcher searcher;
     const std::atomic<bool> stop{false};
-    const search::Result res = searcher.go(r->position, r->side, limits, stop, [](const search::Info& info) {
-        std::printf("info depth %d seldepth %d score %s %d nodes %llu nps %llu time %d pv %s\n", info.depth,
-                    info.selDepth, info.mateIn != 0 ? "mate" : "cp", info.mateIn != 0 ? info.mateIn : info.scoreCp,
-                    static_cast<unsigned long long>(info.nodes), static_cast<unsigned long long>(info.nps), info.timeMs,
-                    info.pv.c_str());
+    const Order toMove = usiOrder(r->side);
+    const search::Result res = searcher.go(r->position, r->side, limits, stop, [toMove](const search::Info& info) {
+        std::printf("info depth %d seldepth %d score %s nodes %llu nps %llu time %d pv %s\n", info.depth, info.selDepth,
+                    ScoreView::of(info, toMove).usi(toMove).c_str(), static_cast<unsigned long long>(info.nodes),
+                    static_cast<unsigned long long>(info.nps), info.timeMs, info.pv.c_str());
         std::fflush(stdout);
     });
     std::printf("bestmove %s\n", res.hasMove ? res.move.usi().c_str() : "resign");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/move.h"
+#include "record/kif_writer.h"
 
 namespace xantu::engine {
 
@@ -26,6 +27,11 @@ int commandSfen(const Args& args);        // sfen FILE.kif|FILE.csa
 int commandUsi(const Args& args);         // usi
 int commandMatch(const Args& args);       // match --engine1 CMD --engine2 CMD …
 int commandResumeInfo(const Args& args);  // resume-info FILE
+int commandAnalyse(const Args& args);     // analyse [--movetime MS|--depth N] [--threads N] [--json|--kif] FILE
+
+// A game from a record (.棋譜), KIF/KIFU or CSA file, told by its ending; on
+// failure says why on stderr and returns false.
+bool readGameFile(const std::string& file, KifGame& game);
 
 // A move as the columns of `moves` and `think` print it: "FX FY TX TY CODE",
 // where a drop names the hand's pseudo-column (11 lower, -1 upper) and its

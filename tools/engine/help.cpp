@@ -35,6 +35,12 @@ SFEN を取るところでは、どこでも "startpos"（平手の初期局面�
       （既定は UTF-8、--encoding cp932 で Shift-JIS）
   sfen FILE
       KIF（.kif/.kifu）か CSA（.csa）の対局の各局面を開始から終局まで一行ずつ:  BOARD SIDE HANDS MOVENUMBER
+  analyse [--movetime MS|--depth N] [--threads N] [--json|--kif] FILE
+      棋譜解析: 棋譜ファイル（.棋譜）、KIF か CSA の対局の全局面を LEVEL4 で探索する（既定は一局面 500 ms、
+      スレッドは CPU の数）。局面ごとにタブ区切りで  局面番号（0 が開始、N は N 手目の後）/ 先手から見た評価値
+      （+123、先手勝ち N手）/ 最善手 / 指された手 / その手の損失（指した側から見て最善手との差）/ 印
+      （300 以上 "?"、800 以上 "??"）。最後に  mistakes: K  と悪手ごとに  手数 / 指し手 / 損失 / 印 / 最善手。
+      --json は同じ内容を JSON で、--kif は対局を KIF にして各手の後に評価値の注釈行 "*評価値 N" を入れる
   resume-info FILE
       残された中断対局（.resume）の中身を一行ずつ:  status ok / moves / record-length / last-entry /
       side-to-move / human-side / opponent / level / handicap / flipped / record-mode / clocks / sfen。

@@ -33,6 +33,30 @@ KifReadResult readGame(const std::string& file) { return endsWith(file, ".csa") 
 
 }  // namespace
 
+bool readGameFile(const std::string& file, KifGame& game) {
+    if (endsWith(file, kRecordExtension)) {
+        const RecordReadResult record = 読込_棋譜(file);
+        if (record.status != RecordReadStatus::Ok) {
+            std::cerr << "xantu-engine: " << file << ": " << 棋譜読込メッセージ(record.status) << '\n';
+            return false;
+        }
+        game = 作成_KIF対局(record.list, std::nullopt, 0);
+        // The record's second line is the upper side's player, the third the lower's.
+        const bool lowerIsSente = !game.senteIsUpper;
+        game.event = record.headers[0];
+        game.senteName = lowerIsSente ? record.headers[2] : record.headers[1];
+        game.goteName = lowerIsSente ? record.headers[1] : record.headers[2];
+        return true;
+    }
+    const KifReadResult read = readGame(file);
+    if (!read.ok) {
+        std::cerr << "xantu-engine: " << file << ": " << read.message << '\n';
+        return false;
+    }
+    game = 作成_読込対局(read);
+    return true;
+}
+
 int commandKif(const Args& args) {
     std::string file;
     bool cp932 = false;
@@ -51,26 +75,7 @@ int commandKif(const Args& args) {
         return kExitBadInput;
     }
     KifGame game;
-    if (endsWith(file, kRecordExtension)) {
-        const RecordReadResult record = 読込_棋譜(file);
-        if (record.status != RecordReadStatus::Ok) {
-            std::cerr << "xantu-engine: " << file << ": " << 棋譜読込メッセージ(record.status) << '\n';
-            return kExitBadInput;
-        }
-        game = 作成_KIF対局(record.list, std::nullopt, 0);
-        // The record's second line is the upper side's player, the third the lower's.
-        const bool lowerIsSente = !game.senteIsUpper;
-        game.event = record.headers[0];
-        game.senteName = lowerIsSente ? record.headers[2] : record.headers[1];
-        game.goteName = lowerIsSente ? record.headers[1] : record.headers[2];
-    } else {
-        const KifReadResult read = readGame(file);
-        if (!read.ok) {
-            std::cerr << "xantu-engine: " << file << ": " << read.message << '\n';
-            return kExitBadInput;
-        }
-        game = 作成_読込対局(read);
-    }
+    if (!readGameFile(file, game)) return kExitBadInput;
     const KifText kif = 作成_KIF(game);
     if (!kif.ok) {
         std::cerr << "xantu-engine: " << file << ": move " << kif.badMove << " is not one move of the game\n";

@@ -26,6 +26,7 @@ constexpr Command kCommands[] = {
     {"resume-info", xantu::engine::commandResumeInfo, "resume-info FILE"},
     {"kif", xantu::engine::commandKif, "kif [--encoding cp932|utf8] FILE.棋譜|FILE.kif|FILE.kifu|FILE.csa"},
     {"sfen", xantu::engine::commandSfen, "sfen FILE.kif|FILE.kifu|FILE.csa"},
+    {"analyse", xantu::engine::commandAnalyse, "analyse [--movetime MS|--depth N] [--threads N] [--json|--kif] FILE"},
     {"usi", xantu::engine::commandUsi, "usi"},
     {"match", xantu::engine::commandMatch,
      "match --engine1 CMD --engine2 CMD --openings FILE [--go ARGS] [--concurrency N] [--games-out FILE] …"},

@@ -5,9 +5,9 @@
 
 namespace xantu::engine {
 
-std::unique_ptr<Player> makePlayer(int level, std::size_t hashMegabytes) {
+std::unique_ptr<Player> makePlayer(int level, std::size_t hashMegabytes, search::Strength strength) {
     if (level >= 1 && level <= 3) return std::make_unique<OnePlyPlayer>(level);
-    return std::make_unique<search::Level4Player>(hashMegabytes);
+    return std::make_unique<search::Level4Player>(hashMegabytes, strength);
 }
 
 }  // namespace xantu::engine

@@ -1,13 +1,16 @@
 #pragma once
 // The computer player of a level: 1..3 the specified one-ply player (from a
-// fresh state on every move), 4 LEVEL4 with a table of hashMegabytes.
+// fresh state on every move), 4 LEVEL4 with a table of hashMegabytes at the
+// given step of strength.
 #include <cstddef>
 #include <memory>
 
 #include "core/player.h"
+#include "search/strength.h"
 
 namespace xantu::engine {
 
-std::unique_ptr<Player> makePlayer(int level, std::size_t hashMegabytes = 64);
+std::unique_ptr<Player> makePlayer(int level, std::size_t hashMegabytes = 64,
+                                   search::Strength strength = search::kFullStrength);
 
 }  // namespace xantu::engine

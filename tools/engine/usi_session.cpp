@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <vector>
 
 #include "core/legal_moves.h"
+#include "core/score_view.h"
 #include "tools/engine/make_player.h"
 #include "tools/engine/sfen_args.h"
 
@@ -35,13 +37,12 @@ bool readNumber(std::string_view w, T& out) {
     return true;
 }
 
-std::string infoLine(const Info& i) {
+// The score is the side to move's, as USI has it, through the one ScoreView the
+// screen shows from 先手's view.
+std::string infoLine(const Info& i, Side toMove) {
     std::string s = "info depth " + std::to_string(i.depth);
     if (i.selDepth > 0) s += " seldepth " + std::to_string(i.selDepth);
-    if (i.mateIn != 0)
-        s += " score mate " + std::to_string(i.mateIn);
-    else
-        s += " score cp " + std::to_string(i.scoreCp);
+    s += " score " + ScoreView::of(i, usiOrder(toMove)).usi(usiOrder(toMove));
     s += " nodes " + std::to_string(i.nodes);
     if (i.timed) s += " nps " + std::to_string(i.nps) + " time " + std::to_string(i.timeMs);
     if (!i.pv.empty()) s += " pv " + i.pv;
@@ -113,6 +114,10 @@ void UsiSession::commandUsi() {
     say("id name Xantu ペカナ将棋");
     say("id author Xantu ペカナ将棋 開発チーム");
     say("option name Level type spin default 4 min 1 max 4");
+    std::string strengths =
+        "option name Strength type combo default " + std::string(search::strengthName(search::kFullStrength));
+    for (const std::string_view name : search::kStrengthNames) strengths += " var " + std::string(name);
+    say(strengths);
     say("option name USI_Hash type spin default " + std::to_string(hashMegabytes_) + " min 1 max " +
         std::to_string(config_.maxHashMegabytes));
     say("usiok");
@@ -134,6 +139,18 @@ void UsiSession::commandSetOption(std::string_view rest) {
             return;
         }
         level_ = v;
+    } else if (name == "Strength") {
+        const std::optional<search::Strength> s = search::strengthNamed(value);
+        if (!s) {
+            say("info string Strength は 入門 初級 中級 上級 最強 のどれかです: " + std::string(value));
+            return;
+        }
+        if (searching_) {
+            say("info string 思考中は Strength を変えられません");
+            return;
+        }
+        if (*s != strength_) players_[4].reset();
+        strength_ = *s;
     } else if (name == "USI_Hash") {
         std::size_t v = 0;
         if (!readNumber(value, v) || v < 1 || v > config_.maxHashMegabytes) {
@@ -253,7 +270,12 @@ void UsiSession::commandGo(std::string_view rest) {
     limits.timeLeftMs = side_ == Side::Lower ? btime : wtime;
     limits.incrementMs = side_ == Side::Lower ? binc : winc;
 
+<<<<<<< HEAD
     Player& chosen = player();
+=======
+    std::unique_ptr<Player>& player = players_[level_];
+    if (!player) player = makePlayer(level_, hashMegabytes_, strength_);
+>>>>>>> main
     stop_ = false;
     searching_ = true;
     thread_ = std::thread(&UsiSession::searchThread, this, std::ref(chosen), position_, side_, limits, received);
@@ -273,6 +295,7 @@ void UsiSession::commandStop() {
     stopSignal_.notify_all();
 }
 
+<<<<<<< HEAD
 void UsiSession::searchThread(Player& player, Position p, Side side, Limits limits,
                               std::chrono::steady_clock::time_point received) {
     if (limits.timeLeftMs >= 0) {
@@ -286,6 +309,10 @@ void UsiSession::searchThread(Player& player, Position p, Side side, Limits limi
         limits.byoyomiMs = static_cast<int>(std::max<long long>(0, limits.byoyomiMs - (late - fromMain)));
     }
     const Thought t = player.think(p, side, limits, stop_, [this](const Info& i) { say(infoLine(i)); });
+=======
+void UsiSession::searchThread(Player& player, Position p, Side side, Limits limits) {
+    const Thought t = player.think(p, side, limits, stop_, [this, side](const Info& i) { say(infoLine(i, side)); });
+>>>>>>> main
     const std::string best = t.hasMove ? t.move.usi() : "resign";
     if (limits.infinite) {
         // Under go infinite the answer waits for stop, however soon the search ends.

@@ -17,6 +17,7 @@
 #include "core/player.h"
 #include "core/position.h"
 #include "core/sfen.h"
+#include "search/strength.h"
 
 namespace xantu::engine {
 
@@ -56,6 +57,7 @@ private:
     std::mutex outMutex_;
 
     int level_ = 4;
+    search::Strength strength_ = search::kFullStrength;  // LEVEL4's step
     std::size_t hashMegabytes_;
     std::unique_ptr<Player> players_[5];  // by level, each made at its first search
 

@@ -1,0 +1,37 @@
+#pragma once
+// The strengths LEVEL4 offers below its full strength, for players climbing
+// from the one-ply levels. A weaker step searches less (a node and depth
+// budget) and does not always play its best move: it picks among the moves
+// scoring within a margin of the best, the nearer the likelier (a softmax
+// with a temperature). The margin stays below the value of any piece from
+// 初級 up, so those steps never choose a move that loses a piece the best
+// move keeps; 入門 may.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace xantu::search {
+
+enum class Strength : int { Nyuumon, Shokyuu, Chuukyuu, Joukyuu, Saikyou };
+inline constexpr int kStrengthCount = 5;
+inline constexpr Strength kFullStrength = Strength::Saikyou;
+
+// The names players see, in order from the weakest: 入門 初級 中級 上級 最強.
+inline constexpr std::string_view kStrengthNames[kStrengthCount] = {"入門", "初級", "中級", "上級", "最強"};
+inline constexpr std::string_view strengthName(Strength s) { return kStrengthNames[static_cast<int>(s)]; }
+inline std::optional<Strength> strengthNamed(std::string_view name) {
+    for (int i = 0; i < kStrengthCount; ++i)
+        if (kStrengthNames[i] == name) return static_cast<Strength>(i);
+    return std::nullopt;
+}
+
+struct StrengthPlan {
+    int depth;            // 0: no bound of its own
+    std::uint64_t nodes;  // 0: no bound of its own
+    int marginCp;         // moves this far below the best are never chosen
+    int temperatureCp;    // 0: always the best move
+};
+
+StrengthPlan planFor(Strength s);
+
+}  // namespace xantu::search

@@ -1,0 +1,70 @@
+// 棋譜解析 on two threads: a hanging rook is found as a blunder whichever seat
+// 先手 sits on, the scores stay 先手's, and a cancel ends the searches.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "analysis/game_analysis.h"
+#include "record/game_builder.h"
+#include "record/kif_reader.h"
+
+namespace xantu {
+namespace {
+
+KifGame hangingRook() {
+    const KifReadResult read = 読込_KIF(std::string(XANTU_SOURCE_DIR) + "/tests/data/hanging_rook.kif");
+    EXPECT_TRUE(read.ok) << read.message;
+    return 作成_読込対局(read);
+}
+
+GameAnalysisSettings byDepth(int depth) {
+    GameAnalysisSettings s;
+    s.limits = Limits{};
+    s.limits.depth = depth;
+    s.threads = 2;
+    s.hashMegabytes = 4;
+    return s;
+}
+
+TEST(GameAnalysis, FindsTheHangingRookWhicheverSeatMovesFirst) {
+    const KifGame lowerFirst = hangingRook();
+    KifGame upperFirst = lowerFirst;  // the same game with 先手 on the upper seat
+    upperFirst.senteIsUpper = true;
+    for (Position& p : upperFirst.positions) p = turnedAbout(p);
+    const KifGame* games[] = {&lowerFirst, &upperFirst};
+    for (const KifGame* game : games) {
+        GameAnalysis analysis(*game, byDepth(3));
+        analysis.start();
+        analysis.wait();
+        ASSERT_TRUE(analysis.finished());
+        const std::vector<AnalysedPly> plies = analysis.snapshot();
+        ASSERT_EQ(plies.size(), 4u);
+        // 先手, a rook up, hangs it to the gold; 後手 takes it, its best move.
+        EXPECT_EQ(plies[0].playedText, "▲４六飛(48)");
+        EXPECT_GT(plies[0].score.cp, 300);
+        EXPECT_LT(plies[1].score.cp, -300);
+        EXPECT_EQ(plies[1].toMove, Order::Gote);
+        EXPECT_EQ(plies[1].bestText, "△同　金(55)");
+        EXPECT_TRUE(plies[1].playedBest);
+        EXPECT_GE(plies[0].loss, kBlunderLoss);
+        EXPECT_EQ(plies[0].mark, "??");
+        EXPECT_EQ(plies[1].loss, 0);
+        EXPECT_EQ(analysis.mistakes(), std::vector<int>{0});
+        EXPECT_FALSE(plies[3].hasPlayed);
+        EXPECT_FALSE(plies[3].lossKnown);
+    }
+}
+
+TEST(GameAnalysis, CancelEndsSearchesThatHaveNoEnd) {
+    GameAnalysisSettings s = byDepth(0);
+    s.limits.infinite = true;  // only the cancel can end them
+    GameAnalysis analysis(hangingRook(), s);
+    analysis.start();
+    analysis.cancel();
+    EXPECT_TRUE(analysis.cancelled());
+    EXPECT_EQ(analysis.progress(), 0);
+    for (const AnalysedPly& p : analysis.snapshot()) EXPECT_FALSE(p.done);
+}
+
+}  // namespace
+}  // namespace xantu
