@@ -459,11 +459,7 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
     s.stop = &stop;
     s.table.newSearch();
     std::memset(s.killers, 0, sizeof s.killers);
-<<<<<<< HEAD
     s.budget = TimeBudget::plan(limits, s.start, s.lag.observe(limits));
-    const int maxDepth = limits.depth > 0 ? std::min(limits.depth, kMaxPly - 10) : kMaxPly - 10;
-=======
-    s.budget = TimeBudget::plan(limits, s.start);
     int maxDepth = limits.depth > 0 ? std::min(limits.depth, kMaxPly - 10) : kMaxPly - 10;
     const StrengthPlan plan = planFor(s.strength);
     if (plan.depth > 0) maxDepth = std::min(maxDepth, plan.depth);
@@ -473,7 +469,6 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
         const std::uint64_t own = plan.nodes - 1;
         s.nodeLimit = s.nodeLimit == 0 ? own : std::min(s.nodeLimit, own);
     }
->>>>>>> main
 
     MoveBuffer rootList;
     generateAll(b, rootList);

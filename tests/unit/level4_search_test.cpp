@@ -122,7 +122,6 @@ TEST(Level4Search, PlaysTheClearlyBestMove) {
     for (const Case& c : cases) EXPECT_EQ(searchSfen(c.sfen, 4).move.usi(), c.move) << c.sfen << ": " << c.why;
 }
 
-<<<<<<< HEAD
 // A machine whose answers reach the clock 150 ms after the search ends: the
 // next move sees it in its main time and keeps that much more in reserve,
 // so that, low on time, the search stops at once instead of eating into
@@ -145,7 +144,8 @@ TEST(Level4Clock, LagSeenOnTheClockWidensTheMargin) {
     // A new game forgets it.
     lag.reset();
     EXPECT_EQ(lag.observe(next), 0);
-=======
+}
+
 // Each step below full strength keeps to its node budget, whatever the
 // time allows, in an opening full of captures and in a middle game with
 // pieces in hand.
@@ -218,7 +218,6 @@ TEST(Level4Strength, AStepFrom初級UpKeepsItsAttackedPiece) {
             }
         }
     }
->>>>>>> main
 }
 
 }  // namespace

@@ -270,12 +270,7 @@ void UsiSession::commandGo(std::string_view rest) {
     limits.timeLeftMs = side_ == Side::Lower ? btime : wtime;
     limits.incrementMs = side_ == Side::Lower ? binc : winc;
 
-<<<<<<< HEAD
     Player& chosen = player();
-=======
-    std::unique_ptr<Player>& player = players_[level_];
-    if (!player) player = makePlayer(level_, hashMegabytes_, strength_);
->>>>>>> main
     stop_ = false;
     searching_ = true;
     thread_ = std::thread(&UsiSession::searchThread, this, std::ref(chosen), position_, side_, limits, received);
@@ -283,7 +278,7 @@ void UsiSession::commandGo(std::string_view rest) {
 
 Player& UsiSession::player() {
     std::unique_ptr<Player>& player = players_[level_];
-    if (!player) player = makePlayer(level_, hashMegabytes_);
+    if (!player) player = makePlayer(level_, hashMegabytes_, strength_);
     return *player;
 }
 
@@ -295,7 +290,6 @@ void UsiSession::commandStop() {
     stopSignal_.notify_all();
 }
 
-<<<<<<< HEAD
 void UsiSession::searchThread(Player& player, Position p, Side side, Limits limits,
                               std::chrono::steady_clock::time_point received) {
     if (limits.timeLeftMs >= 0) {
@@ -308,11 +302,7 @@ void UsiSession::searchThread(Player& player, Position p, Side side, Limits limi
         limits.timeLeftMs -= fromMain;
         limits.byoyomiMs = static_cast<int>(std::max<long long>(0, limits.byoyomiMs - (late - fromMain)));
     }
-    const Thought t = player.think(p, side, limits, stop_, [this](const Info& i) { say(infoLine(i)); });
-=======
-void UsiSession::searchThread(Player& player, Position p, Side side, Limits limits) {
     const Thought t = player.think(p, side, limits, stop_, [this, side](const Info& i) { say(infoLine(i, side)); });
->>>>>>> main
     const std::string best = t.hasMove ? t.move.usi() : "resign";
     if (limits.infinite) {
         // Under go infinite the answer waits for stop, however soon the search ends.
