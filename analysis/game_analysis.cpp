@@ -53,19 +53,24 @@ GameAnalysis::GameAnalysis(const KifGame& game, GameAnalysisSettings settings)
     }
 }
 
-GameAnalysis::~GameAnalysis() { cancel(); }
+GameAnalysis::~GameAnalysis() {
+    cancel();
+    wait();
+}
 
 void GameAnalysis::start() {
     if (started_) return;
     started_ = true;
     const int n = std::min(settings_.threads, std::max(1, total()));
-    for (int t = 0; t < n; ++t) workers_.emplace_back([this] { work(); });
+    active_ = n;
+    for (int t = 0; t < n; ++t)
+        workers_.emplace_back([this] {
+            work();
+            --active_;
+        });
 }
 
-void GameAnalysis::cancel() {
-    stop_ = true;
-    wait();
-}
+void GameAnalysis::cancel() { stop_ = true; }
 
 void GameAnalysis::wait() {
     for (std::thread& t : workers_)

@@ -3,7 +3,8 @@
 // judges each move played by what it cost its mover. The game stays usable
 // meanwhile: start() returns at once, the owner reads the results while they
 // come in (progress(), snapshot(), from any thread) and may cancel() at any
-// time; a cancel ends every search within a few milliseconds.
+// time; a cancel ends every search within a few milliseconds (the search
+// polls its stop flag every few hundred nodes).
 //
 // Scores are ScoreViews (先手's view). A move's loss is the best score of the
 // Position it was played from less the score of the Position it led to, both
@@ -83,17 +84,20 @@ public:
     // The game's Positions and who moved first (KifGame: from the window's
     // move list through 作成_KIF対局, or from a file through 作成_読込対局).
     explicit GameAnalysis(const KifGame& game, GameAnalysisSettings settings = {});
-    ~GameAnalysis();  // cancels and waits
+    ~GameAnalysis();  // cancels and waits for the workers
     GameAnalysis(const GameAnalysis&) = delete;
     GameAnalysis& operator=(const GameAnalysis&) = delete;
 
     // Starts the workers and returns at once. Once only.
     void start();
-    // Stops every search and waits for the workers (a few milliseconds).
-    // What was finished stays readable; the rest stays not done.
+    // Asks every search to stop and returns at once, so that a window's
+    // button never waits; the workers end within milliseconds (running()
+    // turns false). What was finished stays readable; the rest stays not done.
     void cancel();
     // Waits for the workers to finish the game (or a cancel).
     void wait();
+    // A worker is still searching (false before start and once all ended).
+    bool running() const { return active_.load() > 0; }
 
     int total() const { return static_cast<int>(plies_.size()); }  // Positions, the start included
     int progress() const { return done_.load(); }                  // Positions analysed so far
@@ -123,6 +127,7 @@ private:
     std::vector<std::thread> workers_;
     std::atomic<int> next_{0};
     std::atomic<int> done_{0};
+    std::atomic<int> active_{0};
     std::atomic<bool> stop_{false};
     bool started_ = false;
 };

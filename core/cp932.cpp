@@ -163,7 +163,10 @@ std::error_code replaceWholeFile(const std::filesystem::path& file, std::string_
         const fs::path link = tempName();
         fs::create_hard_link(file, link, ec);
         if (!ec) fs::rename(link, previous, ec);
-        if (ec) fs::remove(link, ec);
+        // Gone after a rename, except where `previous` already was `file`
+        // (a write cut short between its two steps): rename then does
+        // nothing and the second name would stay behind.
+        fs::remove(link, ec);
     }
     if (!why) fs::rename(temp, file, why);
     if (!why) {  // the rename itself
@@ -178,6 +181,21 @@ std::error_code replaceWholeFile(const std::filesystem::path& file, std::string_
         fs::remove(temp, ignored);
     }
     return why;
+}
+
+void removeLeftOverTemporaries(const std::filesystem::path& file) {
+    namespace fs = std::filesystem;
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    const std::string prefix = "." + file.filename().string() + ".";
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() > prefix.size() + 4 && name.compare(0, prefix.size(), prefix) == 0 &&
+            name.compare(name.size() - 4, 4, ".tmp") == 0) {
+            std::error_code ignored;
+            fs::remove(it->path(), ignored);
+        }
+    }
 }
 
 }  // namespace xantu

@@ -65,4 +65,8 @@ bool writeWholeFile(const std::filesystem::path& file, std::string_view bytes);
 std::error_code replaceWholeFile(const std::filesystem::path& file, std::string_view bytes,
                                  const std::filesystem::path& previous = {});
 
+// Removes the temporary files that writes of `file` cut short by a crash
+// left beside it (no one else makes files of their names).
+void removeLeftOverTemporaries(const std::filesystem::path& file);
+
 }  // namespace xantu

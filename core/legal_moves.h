@@ -1,6 +1,7 @@
 #pragma once
 // The moves of one side as the move check allows them, and the playing of
 // one of them: the one list every player, tool and test enumerates.
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -19,6 +20,12 @@ std::vector<Move> legalMoves(const Position& p, Side side);
 
 // The move of that USI text among `moves`, or nullptr.
 const Move* findMove(const std::vector<Move>& moves, std::string_view usi);
+
+// The move of that USI text among legalMoves(p, side), or nothing, found
+// without listing every move: the move check runs for that one move only.
+// For reading long move lists, where the whole list per move would cost
+// a hundred checks each.
+std::optional<Move> legalMove(const Position& p, Side side, std::string_view usi);
 
 // Plays a move from legalMoves on p, as the game does (the capture into the
 // hand, the lower king's square). Returns the code taken, 0 for none: a king

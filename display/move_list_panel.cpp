@@ -13,6 +13,7 @@ constexpr double kDigitWidth = 100;  // a half-width digit at the list's size, n
 constexpr double kMoveInset = kTextInset + 4 * kDigitWidth;
 constexpr int kListSize = 10;
 constexpr int kTitleSize = 12;
+constexpr int kDubiousColour = 13;  // a move marked "?"; "??" in light red
 // Rows kept in view above and below the current one, where the list allows.
 constexpr int kContext = 2;
 constexpr double kTitleTop = 150;
@@ -159,7 +160,14 @@ void MoveListPanel::描画_棋譜一覧(const MoveListView& view, bool force) {
             const std::string number = std::to_string(row);
             const double digits = static_cast<double>(std::min<std::size_t>(number.size(), 3));
             screen_.printOutlined(x + kTextInset + (3 - digits) * kDigitWidth, y, number, colour, kListSize);
-            screen_.printOutlined(x + kMoveInset, y, view.moves[static_cast<std::size_t>(row - 1)], colour, kListSize);
+            const std::size_t k = static_cast<std::size_t>(row - 1);
+            // A mistake: its mark in the colour of its weight, the move in it too.
+            const std::string mistake = k < view.mistakes.size() ? view.mistakes[k] : std::string();
+            const int mistakeColour = mistake == "??" ? colourLightRed : kDubiousColour;
+            screen_.printOutlined(x + kMoveInset, y, view.moves[k], mistake.empty() || current ? colour : mistakeColour,
+                                  kListSize);
+            if (!mistake.empty())
+                screen_.printOutlined(x + g.columnWidth - kMarkInset + 100, y, mistake, mistakeColour, kListSize);
         }
         if (current) screen_.描画_枠(colourYellow, x + 20, y - 40, x + g.columnWidth - 60, y + kRowHeight - 40);
     }

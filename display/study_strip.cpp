@@ -8,6 +8,7 @@ namespace xantu {
 namespace {
 
 constexpr double kTextLeft = 300;
+constexpr double kWidestArea = 12200;  // the window with the move list
 constexpr double kLineHeight = 280;
 constexpr int kTextSize = 10;
 constexpr int kSmallSize = 8;
@@ -17,6 +18,9 @@ constexpr int kAxisColour = 8;    // grey
 constexpr int kScoreColour = 11;  // light cyan
 constexpr int kDubiousColour = 13;
 constexpr int kBlunderColour = colourLightRed;
+// The progress bar and the 中止 button on the graph's caption line.
+constexpr double kBarLeft = 4200, kBarRight = 7700;
+constexpr double kButtonLeft = 7900, kButtonRight = 8700;
 
 // The x of Position k of n on the plot.
 double plotX(int k, int n) {
@@ -36,7 +40,9 @@ void StudyStrip::erase(double top, double height) {
     const int firstRow = static_cast<int>(std::floor((top - boardTop) / squareHeight));
     const int lastRow = static_cast<int>(std::ceil((top + height - boardTop) / squareHeight)) - 1;
     const int firstColumn = static_cast<int>(std::floor((0 - boardLeft) / squareWidth));
-    const int lastColumn = static_cast<int>(std::ceil((kRight - boardLeft) / squareWidth)) - 1;
+    // Under the move list as well: the window grown downwards shows that
+    // part too, and nothing else paints it.
+    const int lastColumn = static_cast<int>(std::ceil((kWidestArea - boardLeft) / squareWidth)) - 1;
     for (int x = firstColumn; x <= lastColumn; ++x)
         for (int y = firstRow; y <= lastRow; ++y) screen_.背景桝(x, y);
 }
@@ -67,6 +73,19 @@ void StudyStrip::描画_形勢グラフ(const GraphView& view, bool panelShown, 
     const double top = areaTop + kPlotTopOffset, bottom = areaTop + kGraphHeight - kPlotBottomMargin;
     const double middle = (top + bottom) / 2;
     screen_.printOutlined(kTextLeft, areaTop + 40, view.caption, colourWhite, kTextSize);
+    if (view.progress >= 0 && view.total > 0) {
+        const double barTop = areaTop + 70, barBottom = areaTop + 250;
+        const double filled = kBarLeft + (kBarRight - kBarLeft) * std::min(view.progress, view.total) / view.total;
+        screen_.描画_折れ線(kPlotBack,
+                            {{kBarLeft, barTop}, {kBarRight, barTop}, {kBarRight, barBottom}, {kBarLeft, barBottom}},
+                            15, true);
+        if (filled > kBarLeft)
+            screen_.描画_折れ線(kScoreColour,
+                                {{kBarLeft, barTop}, {filled, barTop}, {filled, barBottom}, {kBarLeft, barBottom}}, 15,
+                                true);
+        screen_.描画_枠(colourWhite, kButtonLeft, areaTop + 40, kButtonRight, areaTop + 280);
+        screen_.printOutlined(kButtonLeft + 130, areaTop + 60, "中止", colourWhite, kTextSize);
+    }
     screen_.描画_折れ線(kPlotBack, {{kPlotLeft, top}, {kPlotRight, top}, {kPlotRight, bottom}, {kPlotLeft, bottom}}, 15,
                         true);
     screen_.描画_折れ線(kAxisColour, {{kPlotLeft, middle}, {kPlotRight, middle}}, 15, false);
@@ -106,6 +125,12 @@ void StudyStrip::描画_形勢グラフ(const GraphView& view, bool panelShown, 
     graph_ = view;
     graphBelowPanel_ = panelShown;
     graphShown_ = true;
+}
+
+bool StudyStrip::cancelButtonAt(double xTwips, double yTwips) const {
+    if (!graphShown_ || graph_.progress < 0) return false;
+    const double areaTop = graphTop(graphBelowPanel_);
+    return xTwips >= kButtonLeft && xTwips <= kButtonRight && yTwips >= areaTop + 20 && yTwips <= areaTop + 300;
 }
 
 int StudyStrip::graphRowAt(double xTwips, double yTwips) const {

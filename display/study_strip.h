@@ -28,6 +28,9 @@ struct GraphView {
     std::vector<int> marks;
     int current = 0;  // the Position on the board
     std::string caption;
+    // While 棋譜解析 runs: Positions done of total, drawn as a bar beside a
+    // 中止 button; progress < 0 shows neither.
+    int progress = -1, total = 0;
     bool operator==(const GraphView&) const = default;
 };
 
@@ -61,6 +64,8 @@ public:
     // The Position (the number of moves) a click at the point picks on the
     // graph, or -1 when the point is not on the graph or it shows nothing.
     int graphRowAt(double xTwips, double yTwips) const;
+    // Whether a point lies on the 中止 button shown beside the progress bar.
+    bool cancelButtonAt(double xTwips, double yTwips) const;
     // Where the graph puts the score of Position k, in twips.
     Point graphPoint(const GraphView& view, int k, bool panelShown) const;
 

@@ -166,7 +166,14 @@ std::string 作成_環境設定(const SettingsValues& values) {
 }
 
 SettingsWriteStatus 書込_環境設定(const SettingsValues& values, const std::filesystem::path& file) {
-    return writeWholeFile(file, 作成_環境設定(values)) ? SettingsWriteStatus::Ok : SettingsWriteStatus::CannotWrite;
+    std::error_code why;
+    return 書込_環境設定(values, file, why);
+}
+
+SettingsWriteStatus 書込_環境設定(const SettingsValues& values, const std::filesystem::path& file,
+                                  std::error_code& why) {
+    why = replaceWholeFile(file, 作成_環境設定(values));
+    return why ? SettingsWriteStatus::CannotWrite : SettingsWriteStatus::Ok;
 }
 
 SettingsWriteStatus 書込_既定の環境設定(const std::filesystem::path& file) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "clock/time_control.h"
@@ -143,9 +144,13 @@ std::string 作成_環境設定(const SettingsValues& values);
 
 enum class SettingsWriteStatus { Ok, CannotWrite };
 
-// Rewrites the whole file. On CannotWrite the earlier file is left as it was
-// and the window keeps the user's choices for this run.
+// Rewrites the whole file (a temporary file beside it, then renamed over
+// it). On CannotWrite the earlier file is left as it was and the window
+// keeps the user's choices for this run.
 SettingsWriteStatus 書込_環境設定(const SettingsValues& values, const std::filesystem::path& file = kSettingsFileName);
+// The same, with the reason of a failure in `why` (cleared on success).
+SettingsWriteStatus 書込_環境設定(const SettingsValues& values, const std::filesystem::path& file,
+                                  std::error_code& why);
 
 // Writes the four default lines.
 SettingsWriteStatus 書込_既定の環境設定(const std::filesystem::path& file = kSettingsFileName);

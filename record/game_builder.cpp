@@ -1,8 +1,10 @@
 #include "record/game_builder.h"
 
-#include "core/hand_rows.h"
-#include "core/move_check.h"
+#include <vector>
+
+#include "core/legal_moves.h"
 #include "core/move_rules.h"
+#include "record/move_notation.h"
 
 namespace xantu {
 
@@ -35,9 +37,7 @@ std::string GameBuilder::start(const Position& p, int firstMover) {
         return tooMany ? "開始局面の駒の数が多すぎます" : "開始局面が正しくありません";
     }
     pos_ = s;
-    g_ = GameState{};
-    g_.manSide = kSente;
-    g_.comSide = kGote;
+    kingTaken_ = false;
     firstMover_ = firstMover == kGote ? kGote : kSente;
     result_.firstMover = firstMover_;
     started_ = true;
@@ -59,56 +59,43 @@ void GameBuilder::saveEntry(int k) {
     e.movedPiece = 0;
 }
 
-std::string GameBuilder::play(int fromX, int fromY, int toX, int toY, int placed, bool drop) {
-    const int piece = drop ? placed : pos_.board[fromX][fromY];
+std::string GameBuilder::play(const Move& m) {
     saveEntry(result_.moveCount);
-    MoveRecord rec;
-    rec.drop = drop;
-    rec.fromX = drop ? 0 : fromX;
-    rec.fromY = drop ? 0 : fromY;
-    rec.toX = toX;
-    rec.toY = toY;
-    rec.piece = piece;
-    rec.promote = placed != piece;
-    int unused = 0;
-    rec.mayPromote = !drop && 調査_駒成(fromX, fromY, toX, toY, piece, unused) == 1;
-    rec.captured = pos_.board[toX][toY];
-    駒移動_局面(pos_, g_, fromX, fromY, toX, toY, placed);
-    result_.moves.push_back(rec);
+    result_.moves.push_back(toMoveRecord(pos_, m));
+    kingTaken_ = absCode(playMove(pos_, m)) == kKing;
     ++result_.moveCount;
     return {};
 }
 
 std::string GameBuilder::boardMove(int fromX, int fromY, int toX, int toY, bool promote) {
     if (result_.moveCount >= kMaxKifMoves) return "指し手が多すぎます";
-    if (g_.winnerSide != 0) return "玉が取られた後に指し手があります";
-    const int sign = sideToMove() == kSente ? -1 : 1;
+    if (kingTaken_) return "玉が取られた後に指し手があります";
+    const Side side = sideToMove() == kSente ? Side::Lower : Side::Upper;
     const int piece = pos_.board[fromX][fromY];
-    if (piece == kEmpty || (piece < 0) != (sign < 0)) return "移動元に手番の駒がありません";
-    PawnFiles files;
-    調査_2歩フラグ設定(pos_, files);
-    if (移動チェック(pos_, files, fromX, fromY, toX, toY, piece) != 1) return "その駒はそこへ動けません";
-    int promoted = 0;
-    const bool may = 調査_駒成(fromX, fromY, toX, toY, piece, promoted) == 1;
-    if (promote && !may) return "この駒は成れません";
-    if (!promote && 移動後チェック(toY, piece) == 0) return "成らなければ動けない駒です";
-    return play(fromX, fromY, toX, toY, promote ? promoted : piece, false);
+    if (piece == kEmpty || sideOf(piece) != side) return "移動元に手番の駒がありません";
+    // The allowed moves between the two squares: the piece as it is and
+    // promoted, each where the rules allow it.
+    const std::vector<Move> legal = legalMoves(pos_, side);
+    const Move* plain = nullptr;
+    const Move* promoting = nullptr;
+    for (const Move& m : legal)
+        if (!m.isDrop() && m.fromX == fromX && m.fromY == fromY && m.toX == toX && m.toY == toY)
+            (m.promotes ? promoting : plain) = &m;
+    if (const Move* chosen = promote ? promoting : plain) return play(*chosen);
+    if (promote && plain != nullptr) return "この駒は成れません";
+    if (!promote && promoting != nullptr) return "成らなければ動けない駒です";
+    return "その駒はそこへ動けません";
 }
 
 std::string GameBuilder::drop(int kind, int toX, int toY) {
     if (result_.moveCount >= kMaxKifMoves) return "指し手が多すぎます";
-    if (g_.winnerSide != 0) return "玉が取られた後に指し手があります";
+    if (kingTaken_) return "玉が取られた後に指し手があります";
     if (kind < 1 || kind > kHandKinds) return "この駒は打てません";
-    const int sign = sideToMove() == kSente ? -1 : 1;
-    const int* hand = sign < 0 ? pos_.ownHand : pos_.enemyHand;
-    if (hand[kind] < 1) return "持駒にない駒は打てません";
-    const int fromX = sign < 0 ? kLowerHandCol : kUpperHandCol;
-    const int fromY = dropFromY(fromX, kind);
-    const int piece = sign * kHandKindCode[kind];
-    PawnFiles files;
-    調査_2歩フラグ設定(pos_, files);
-    if (移動チェック(pos_, files, fromX, fromY, toX, toY, piece) != 1) return "そこへは打てません";
-    return play(fromX, fromY, toX, toY, piece, true);
+    const Side side = sideToMove() == kSente ? Side::Lower : Side::Upper;
+    if ((side == Side::Lower ? pos_.ownHand : pos_.enemyHand)[kind] < 1) return "持駒にない駒は打てません";
+    for (const Move& m : legalMoves(pos_, side))
+        if (m.isDrop() && m.dropKind == kind && m.toX == toX && m.toY == toY) return play(m);
+    return "そこへは打てません";
 }
 
 void GameBuilder::addSeconds(double seconds) {

@@ -1,7 +1,8 @@
 #pragma once
 // A game read from a text that names every move by its squares (CSA, an
 // SFEN with USI moves): the start is checked as a Position a game can have,
-// then every move is checked with the game's own move rules and made. The
+// then every move is looked up among the allowed moves (legalMoves, as the
+// KIF reader does) and made. The
 // result is the same as a KIF file gives, so the window loads all of them
 // the same way.
 //
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "core/game_state.h"
+#include "core/move.h"
 #include "core/position.h"
 #include "record/kif_reader.h"
 #include "record/kif_writer.h"
@@ -46,12 +48,12 @@ public:
     KifReadResult finish();
 
 private:
-    std::string play(int fromX, int fromY, int toX, int toY, int placed, bool drop);
+    std::string play(const Move& m);
     void saveEntry(int k);
 
     KifReadResult result_;
     Position pos_;
-    GameState g_;
+    bool kingTaken_ = false;
     bool started_ = false;
     int firstMover_ = kSente;
     double total_[2]{};  // 0 the lower side (先手), 1 the upper

@@ -17,6 +17,9 @@ struct MoveListView {
     std::vector<std::string> moves;  // moves[k - 1] is move k
     int current = 0;                 // moves that led to the Position on the board
     std::string result;              // the result line of a game that has ended, shown after the moves
+    // After 棋譜解析: mistakes[k - 1] is the mark of move k ("?", "??", or
+    // empty); shorter than moves, or empty, where nothing is known.
+    std::vector<std::string> mistakes;
     bool operator==(const MoveListView&) const = default;
 };
 

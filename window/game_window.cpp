@@ -165,6 +165,7 @@ void GameWindow::Form_Load() {
     plat.menus.setChecked("KIFU_LIST", false);
     plat.menus.setChecked("KIKI", false);
     plat.menus.setChecked("NARI_KAKUNIN", true);
+    plat.menus.setChecked("KAISEKI_05", true);
     // Background colour (the board geometry is constant).
     plat.canvas.setBackColour(colourGreen);
     // Settings.
@@ -186,6 +187,7 @@ void GameWindow::終了処理() {
     // The searches beside the game end with the window.
     study_.stop();
     hint_.stop();
+    if (analysis_) analysis_->cancel();
     // The window's place for the next start.
     if (const WindowPlacement now = plat.frame.placement(); now.valid() && !(now == windowPlace)) {
         windowPlace = now;
@@ -354,6 +356,10 @@ void GameWindow::menuCommand(std::string_view name) {
         {"KENTOU", &GameWindow::KENTOU_Click},
         {"KEISEI", &GameWindow::KEISEI_Click},
         {"HINT", &GameWindow::HINT_Click},
+        {"KAISEKI_START", &GameWindow::KAISEKI_START_Click},
+        {"KAISEKI_05", &GameWindow::KAISEKI_05_Click},
+        {"KAISEKI_1", &GameWindow::KAISEKI_1_Click},
+        {"KAISEKI_3", &GameWindow::KAISEKI_3_Click},
     };
     if (name.size() == 9 && name.substr(0, 8) == "STRENGTH" && name[8] >= '1' && name[8] <= '5') {
         selectStrength(static_cast<search::Strength>(name[8] - '1'));

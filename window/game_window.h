@@ -7,7 +7,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
+#include "analysis/game_analysis.h"
 #include "clock/clocks.h"
 #include "computer/one_ply_search.h"
 #include "computer/turn_state.h"
@@ -188,6 +190,21 @@ public:
     // Left empty, a LEVEL4 of the window's own; tests put a stub here.
     std::function<Thought(const Position&, Side, const Limits&, const std::atomic<bool>&, const InfoSink&)> studyThink;
     StudyStrip studyStrip{screen};
+    // 棋譜解析 → 解析開始: LEVEL4 analyses every Position of the game or the
+    // record on the board, at the time per move checked in the same menu
+    // (0.5 s unless chosen), on worker threads while the window stays usable.
+    // The graph comes up and fills as the scores come in, under a progress
+    // bar with a 中止 button; the move list marks the mistakes.
+    void KAISEKI_START_Click();
+    void KAISEKI_05_Click();
+    void KAISEKI_1_Click();
+    void KAISEKI_3_Click();
+    // > 0: 棋譜解析 searches each Position to this depth instead of for a time.
+    int analysisDepth = 0;
+    // What 棋譜解析 found, one entry per Position of the game it analysed.
+    std::vector<AnalysedPly> analysed;
+    // The graph as the game on the board and the analysis give it.
+    GraphView 作成_形勢グラフ() const;
 
     // ---- Procedures ----------------------------------------------------
     void 初期設定();
@@ -300,6 +317,13 @@ public:
     bool keepNewerGame_ = false;
     // The failure to keep the game was told for the game under way.
     bool saveFailureShown_ = false;
+    // A failed write of the settings file was told in this run (each change
+    // still tries to write it again).
+    bool settingsFailureShown_ = false;
+    // Tells of a failed settings write, once per run.
+    void settingsWriteFailed(std::error_code why);
+    // Why a file could not be written, in the player's words.
+    static std::string writeFailureReason(std::error_code ec);
 
     // ---- State (plain structs, public for the tests) -------------------
     Platform& plat;
@@ -455,6 +479,16 @@ private:
     // Searches with studyThink, or the window's own LEVEL4.
     BackgroundSearch::Work studyWork(const StudyTarget& t, const Limits& limits);
     bool studyMouseDown(double X, double Y);
+
+    // The analysis belongs to the game listed (its moves, and maybe more
+    // played since); otherwise it is dropped.
+    bool analysisBelongs(const MoveListView& list) const;
+    void 解析_追従();
+    void selectAnalysisTime(int ms);
+    std::unique_ptr<GameAnalysis> analysis_;
+    std::vector<std::string> analysedMoves_;  // the moves of the game analysed
+    int analysisProgress_ = -1;               // Positions done when last read
+    int analysisMoveMs_ = 500;
 
     std::unique_ptr<Player> studyPlayer_;  // made at the first search beside the game
     BackgroundSearch study_, hint_;

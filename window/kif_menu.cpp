@@ -96,6 +96,12 @@ bool GameWindow::作成_書出し対局(KifGame& game) {
         if (gameEnd == GameEnd::TimeUp) game.endWord = "切れ負け";
     }
     if (g.recordMode == 1 && gameInfo.winner != 0) game.winner = gameInfo.winner;
+    game.hintCount = gameInfo.hints;
+    if (!analysed.empty() && analysisBelongs(作成_棋譜一覧(moves, pos, g, 調査_下側の手番()))) {
+        game.scores = kifScores(analysed);
+        // The game may have gone on since: the scores reach only as far as it was analysed.
+        game.scores.resize(std::min(game.scores.size(), game.positions.size()));
+    }
     return true;
 }
 

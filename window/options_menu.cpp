@@ -26,7 +26,8 @@ void GameWindow::チェック設定(int IN_背景種類) {
 void GameWindow::読込_環境設定ファイル() {
     const SettingsReadResult result = 読込_環境設定(settingsPath);
     if (result.status != SettingsReadStatus::Ok) {
-        書込_既定の環境設定(settingsPath);
+        std::error_code why;
+        if (書込_環境設定(kDefaultSettings, settingsPath, why) != SettingsWriteStatus::Ok) settingsWriteFailed(why);
         チェック設定(kThemePekana);
         screen.描画_背景(kThemePekana);
         opt.backgroundTheme = kThemePekana;
@@ -110,7 +111,14 @@ void GameWindow::書込_環境設定ファイル() {
     v.windowMaximised = windowPlace.valid() && windowPlace.maximised;
     v.timeControls = opt.timeControls;
     // A file that cannot be written leaves the choices of this run as they are.
-    書込_環境設定(v, settingsPath);
+    std::error_code why;
+    if (書込_環境設定(v, settingsPath, why) != SettingsWriteStatus::Ok) settingsWriteFailed(why);
+}
+
+void GameWindow::settingsWriteFailed(std::error_code why) {
+    if (settingsFailureShown_) return;
+    settingsFailureShown_ = true;
+    message("設定を保存できません：" + writeFailureReason(why), "設定");
 }
 
 void GameWindow::selectTheme(int theme, const char* item) {

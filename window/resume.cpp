@@ -17,36 +17,6 @@ fs::path besideAs(const fs::path& file, const std::string& suffix) {
     return file.parent_path() / (file.filename().string() + suffix);
 }
 
-// Why a file could not be written, in the player's words.
-std::string writeFailureReason(std::error_code ec) {
-    switch (ec.value()) {
-    case ENOSPC:
-    case EDQUOT: return "空き容量がありません";
-    case EACCES:
-    case EPERM: return "書き込みが許可されていません";
-    case EROFS: return "読み取り専用の場所です";
-    case EISDIR: return "同じ名前のフォルダがあります";
-    case ENOENT:
-    case ENOTDIR: return "保存先のフォルダがありません";
-    default: return "書き込みに失敗しました（" + std::to_string(ec.value()) + "）";
-    }
-}
-
-// Temporary files of writes cut short by a crash: no one else writes them.
-void removeLeftOverTemporaries(const fs::path& file) {
-    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    const std::string prefix = "." + file.filename().string() + ".";
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() > prefix.size() + 4 && name.compare(0, prefix.size(), prefix) == 0 &&
-            name.compare(name.size() - 4, 4, ".tmp") == 0) {
-            std::error_code ignored;
-            fs::remove(it->path(), ignored);
-        }
-    }
-}
-
 // "YYYY/MM/DD hh:mm:ss" → "YYYYMMDD-HHMMSS".
 std::string stamp(const std::string& localDateTime) {
     std::string digits;
@@ -68,6 +38,20 @@ void keepNewestAside(const fs::path& folder, const std::string& prefix, std::siz
 }
 
 }  // namespace
+
+std::string GameWindow::writeFailureReason(std::error_code ec) {
+    switch (ec.value()) {
+    case ENOSPC:
+    case EDQUOT: return "空き容量がありません";
+    case EACCES:
+    case EPERM: return "書き込みが許可されていません";
+    case EROFS: return "読み取り専用の場所です";
+    case EISDIR: return "同じ名前のフォルダがあります";
+    case ENOENT:
+    case ENOTDIR: return "保存先のフォルダがありません";
+    default: return "書き込みに失敗しました（" + std::to_string(ec.value()) + "）";
+    }
+}
 
 ResumeState GameWindow::再開状態() const {
     const ResumeGameInfo info{gameInfo.startDateTime, gameInfo.event,     gameInfo.senteName,      gameInfo.goteName,
@@ -118,6 +102,7 @@ std::string GameWindow::setAside(const fs::path& file) {
 void GameWindow::再開_確認() {
     const fs::path file = resumePath();
     removeLeftOverTemporaries(file);
+    removeLeftOverTemporaries(settingsPath);
     std::error_code ec;
     const fs::file_status st = fs::status(file, ec);
     if (st.type() == fs::file_type::not_found) return;

@@ -71,6 +71,9 @@ void GameWindow::描画_学習表示(bool force) {
     if (plat.menus.checked("KIFU_LIST")) {
         MoveListView view = 作成_棋譜一覧(moves, pos, g, 調査_下側の手番());
         view.result = 結果行();
+        if (!analysed.empty() && analysisBelongs(view))
+            for (std::size_t k = 0; k < view.moves.size() && k < analysed.size(); ++k)
+                view.mistakes.emplace_back(analysed[k].lossKnown ? analysed[k].mark : std::string_view());
         movePanel.描画_棋譜一覧(view, force);
     }
     描画_検討パネル(force);

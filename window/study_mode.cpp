@@ -180,6 +180,7 @@ void GameWindow::studyTick() {
             hintShownAt_ = -1;
     }
     検討_追従(false);
+    解析_追従();
     plat.canvas.refresh();
 }
 
@@ -215,20 +216,21 @@ void GameWindow::HINT_Click() {
 
 void GameWindow::描画_形勢グラフ(bool force) {
     if (!plat.menus.checked("KEISEI")) return;
-    GraphView view;
-    const MoveListView list = 作成_棋譜一覧(moves, pos, g, 調査_下側の手番());
-    if (list.game) view.scores.assign(list.moves.size() + 1, GraphView::kNoScore);
-    view.current = moves.recordLength;
-    view.caption = "形勢グラフ";
-    studyStrip.描画_形勢グラフ(view, plat.menus.checked("KENTOU"), force);
+    studyStrip.描画_形勢グラフ(作成_形勢グラフ(), plat.menus.checked("KENTOU"), force);
 }
 
 bool GameWindow::studyMouseDown(double X, double Y) {
     if (Y < StudyStrip::kTop || X >= StudyStrip::kRight) return false;
     if (!plat.menus.checked("KENTOU") && !plat.menus.checked("KEISEI")) return false;
     hideRecordPanel(1);
-    if (plat.menus.checked("KEISEI"))
+    if (studyStrip.cancelButtonAt(X, Y) && analysis_) {
+        analysis_->cancel();
+        analysed = analysis_->snapshot();
+        analysis_.reset();
+        描画_学習表示(false);
+    } else if (plat.menus.checked("KEISEI")) {
         if (const int row = studyStrip.graphRowAt(X, Y); row >= 0) 棋譜一覧_Click(row);
+    }
     return true;
 }
 

@@ -1,5 +1,5 @@
 #!/bin/bash
-# resume-info on a game kept by a headless run, and on files the game refuses.
+# resume-info on games kept by headless runs, and on files the game refuses.
 engine="$1"
 harness="$(dirname "$engine")/xantu-resume-harness"
 [ -x "$engine" ] && [ -x "$harness" ] || { echo "usage: $0 ENGINE (with xantu-resume-harness beside it)" >&2; exit 1; }
@@ -23,6 +23,25 @@ else
     "$engine" resume-info "$tmp/cut" >"$tmp/out" 2>"$tmp/err"
     [ $? -eq 2 ] && [ ! -s "$tmp/out" ] && grep -q "broken" "$tmp/err" || fail "cut file not refused as broken"
 fi
+# Games just begun, of each kind: the human's side and the side to move as
+# the menu names them, and the SFEN's side is the lower one (b), whose move
+# it is in every such game (the human's, or 後手's after the computer's
+# first move).
+seen=""
+for seed in 1 2 3 4 5 6 7 8 9 10 11 12; do
+    rm -rf "$tmp/g" && mkdir "$tmp/g"
+    "$harness" play "$tmp/g" "$seed" 0 || fail "harness play $seed"
+    out=$("$engine" resume-info "$tmp/g/Xantuペカナ将棋.resume") || { fail "seed $seed: no game kept"; continue; }
+    kind="$(sed -n 's/^opponent //p' <<<"$out") $(sed -n 's/^human-side //p' <<<"$out")"
+    expect=$(case "$kind" in "human both" | "computer 先手") echo 先手 ;; "computer 後手") echo 後手 ;; esac)
+    grep -q "^side-to-move $expect$" <<<"$out" || fail "seed $seed ($kind): $out"
+    grep -q '^sfen [^ ]* b ' <<<"$out" || fail "seed $seed ($kind): not the lower side to move: $out"
+    seen="$seen|$kind"
+done
+for kind in "human both" "computer 先手" "computer 後手"; do
+    grep -qF "|$kind" <<<"$seen" || fail "no game of '$kind' among the seeds: $seen"
+done
+
 printf 'XantuResume 0\n' >"$tmp/old"
 "$engine" resume-info "$tmp/old" 2>"$tmp/err"
 [ $? -eq 2 ] && grep -q "other-format" "$tmp/err" || fail "older format not refused"

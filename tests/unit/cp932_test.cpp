@@ -73,6 +73,19 @@ TEST(TextFile, 書込は全体を置き換える) {
     EXPECT_EQ(dir.names(), std::vector<std::string>{"設定.ini"});  // no temporary file left
 }
 
+// A write killed between its two renames leaves the previous name and the
+// file as one; the next write still leaves just the two names.
+TEST(TextFile, 前の版は途中で切れた書込の後も二つの名前だけ) {
+    ScratchFolder dir;
+    const fs::path file = dir.path / "a.resume", prev = dir.path / "a.resume.prev";
+    ASSERT_FALSE(replaceWholeFile(file, "one\n", prev));
+    fs::create_hard_link(file, prev);
+    ASSERT_FALSE(replaceWholeFile(file, "two\n", prev));
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"a.resume", "a.resume.prev"}));
+    EXPECT_EQ(slurp(prev), "one\n");
+    EXPECT_EQ(slurp(file), "two\n");
+}
+
 TEST(TextFile, 書込の失敗は何も残さない) {
     ScratchFolder dir;
     EXPECT_FALSE(writeWholeFile(dir.path / "missing" / "a.txt", "x"));

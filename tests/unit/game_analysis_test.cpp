@@ -60,7 +60,10 @@ TEST(GameAnalysis, CancelEndsSearchesThatHaveNoEnd) {
     s.limits.infinite = true;  // only the cancel can end them
     GameAnalysis analysis(hangingRook(), s);
     analysis.start();
+    EXPECT_TRUE(analysis.running());
     analysis.cancel();
+    analysis.wait();
+    EXPECT_FALSE(analysis.running());
     EXPECT_TRUE(analysis.cancelled());
     EXPECT_EQ(analysis.progress(), 0);
     for (const AnalysedPly& p : analysis.snapshot()) EXPECT_FALSE(p.done);

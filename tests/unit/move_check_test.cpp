@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
 #include <utility>
 
+#include "core/legal_moves.h"
 #include "core/move_check.h"
 #include "core/move_rules.h"
+#include "core/sfen.h"
 
 using namespace xantu;
 
@@ -215,4 +219,44 @@ TEST(MoveRules, PawnFlagsForgetAPromotedPawn) {
     p.board[5][4] = -kPromPawn;
     調査_2歩フラグ設定(p, f);
     EXPECT_EQ(f.man[5], 0);
+}
+
+// The one-move lookup the USI reader uses must agree with the whole list on
+// every text, along random games that fill both hands.
+TEST(LegalMove, AgreesWithTheListOnEveryText) {
+    std::vector<std::string> texts;
+    for (int fx = 1; fx <= 9; ++fx)
+        for (int fy = 1; fy <= 9; ++fy)
+            for (int tx = 1; tx <= 9; ++tx)
+                for (int ty = 1; ty <= 9; ++ty) {
+                    texts.push_back(usiSquare(fx, fy) + usiSquare(tx, ty));
+                    texts.push_back(texts.back() + "+");
+                }
+    for (int kind = 1; kind <= 7; ++kind)
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) texts.push_back(std::string(1, usiHandLetter(kind)) + "*" + usiSquare(x, y));
+    std::mt19937 rng(20);
+    int drops = 0;
+    for (int game = 0; game < 2; ++game) {
+        Position p = start();
+        Side side = Side::Lower;
+        for (int ply = 0; ply < 40; ++ply) {
+            const std::vector<Move> moves = legalMoves(p, side);
+            std::map<std::string, Move> listed;
+            for (const Move& m : moves) listed.emplace(m.usi(), m);
+            for (const std::string& t : texts) {
+                const auto found = listed.find(t);
+                const std::optional<Move> one = legalMove(p, side, t);
+                ASSERT_EQ(found != listed.end(), one.has_value()) << toSfen(p, side) << " " << t;
+                if (found == listed.end()) continue;
+                EXPECT_EQ(found->second, *one) << t;
+                drops += one->isDrop();
+            }
+            if (moves.empty()) break;
+            const Move& m = moves[rng() % moves.size()];
+            if (absCode(playMove(p, m)) == kKing) break;
+            side = opponent(side);
+        }
+    }
+    EXPECT_GT(drops, 0);
 }

@@ -12,6 +12,8 @@
 namespace xantu::testing {
 namespace {
 
+namespace fs = std::filesystem;
+
 std::string readUtf8(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -112,12 +114,29 @@ TEST_F(Options, GuidanceOffClearsEveryOutlineItMayHaveLeft) {
     }
 }
 
-TEST_F(Options, UnwritableSettingsKeepTheChoices) {
+// A failed write is told once in a run and tried again with each change;
+// the earlier file is never left half written. (A read-only folder cannot
+// be made here: the tests may run as root, who writes anywhere. A file
+// where the folder should be fails for everyone.)
+TEST_F(Options, UnwritableSettingsKeepTheChoicesAndSaySoOnce) {
     load();
-    w->settingsPath = (dir / "no-such-folder" / "Xantuペカナ将棋.ini").string();
+    const fs::path folder = dir / "blocked";
+    std::ofstream(folder) << "not a folder";
+    w->settingsPath = (folder / "Xantuペカナ将棋.ini").string();
     w->menuCommand("UCHU");
     EXPECT_TRUE(fake.checked("UCHU"));
     EXPECT_EQ(w->opt.backgroundTheme, kThemeUchu);
+    w->menuCommand("SIDOU");
+    ASSERT_EQ(fake.dialogs.size(), 1u);
+    EXPECT_EQ(lastDialog(), "設定を保存できません：保存先のフォルダがありません");
+    // Room again: the next change is written, with every choice of the run.
+    fs::remove(folder);
+    fs::create_directories(folder);
+    w->menuCommand("BGM");
+    EXPECT_EQ(fake.dialogs.size(), 1u);
+    EXPECT_EQ(readUtf8(w->settingsPath),
+              "背景画=宇宙\r\n移動指導=ON\r\n経過時間=ON\r\nBGM=OFF\r\n成・不成を確認=OFF\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
 TEST_F(Options, AboutBox) {

@@ -1,9 +1,12 @@
 // The strong search beside the game: 検討 follows the Position on the board,
 // never helps a player against the computer, ヒント shows a move and counts.
+#include <algorithm>
 #include <chrono>
+#include <fstream>
 #include <mutex>
 #include <thread>
 
+#include "core/cp932.h"
 #include "core/legal_moves.h"
 #include "window_fixture.h"
 
@@ -93,6 +96,14 @@ protected:
             if (m.kind == Mark::Kind::Line) return m.colour;
         return 0;
     }
+    // The game as KIF書出し writes it.
+    std::string exportedKif() {
+        fake.chosenFiles.push_back((dir / "game.kif").string());
+        w->menuCommand("KIF_WRITE");
+        std::ifstream in(dir / "game.kif", std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        return cp932ToUtf8(bytes).value_or("");
+    }
     StubSearch stub;
 };
 
@@ -151,10 +162,57 @@ TEST_F(StudyMode, NeverSearchesDuringAGameAgainstTheComputerButGivesHints) {
     EXPECT_EQ(arrowColour(), 0);
     EXPECT_EQ(stub.count(), 1u);  // and no analysis meanwhile
 
-    // Once the game is over, 検討 may search.
+    // Once the game is over, 検討 may search; the record tells of the hint.
+    move(7, 7, 7, 6);
     w->menuCommand("TOURYOU");
     tickUntil([&] { return stub.count() == 2; });
     EXPECT_TRUE(stub.runs[1].limits.infinite);
+    EXPECT_NE(exportedKif().find("ヒント 1回"), std::string::npos);
+}
+
+TEST_F(StudyMode, AnalysedRecordFillsTheGraphMarksTheBlunderAndAClickStepsThere) {
+    // A record whose first move leaves a rook where a gold takes it.
+    fake.chosenFiles.push_back(std::string(XANTU_SOURCE_DIR) + "/tests/data/hanging_rook.kif");
+    w->menuCommand("KIF_READ");
+    ASSERT_EQ(w->g.recordMode, 1);
+    w->menuCommand("KIFU_LIST");
+    w->analysisDepth = 3;
+    w->menuCommand("KAISEKI_START");
+    EXPECT_TRUE(fake.checked("KEISEI"));  // the graph comes up for it
+    tickUntil([&] {
+        return !w->analysed.empty() &&
+               std::all_of(w->analysed.begin(), w->analysed.end(), [](const AnalysedPly& p) { return p.done; });
+    });
+
+    // The graph's points are the analysed scores (clipped at its edge).
+    const GraphView view = w->作成_形勢グラフ();
+    ASSERT_EQ(view.scores.size(), w->analysed.size());
+    std::vector<Point> line;
+    for (std::size_t k = 0; k < view.scores.size(); ++k) {
+        EXPECT_EQ(view.scores[k], w->analysed[k].score.value());
+        line.push_back(w->studyStrip.graphPoint(view, static_cast<int>(k), false));
+    }
+    bool drawn = false;
+    for (const DrawCall& d : fake.draws) drawn |= d.kind == DrawCall::Polyline && d.points == line;
+    EXPECT_TRUE(drawn);
+
+    // The rook move is a blunder: "??" beside it in the list and on the graph.
+    EXPECT_EQ(w->analysed[0].mark, "??");
+    EXPECT_GE(w->analysed[0].loss, kBlunderLoss);
+    EXPECT_EQ(view.marks[1], 2);
+    bool marked = false;
+    for (const DrawCall& d : fake.draws)
+        marked |= d.kind == DrawCall::Text && d.text == "??" && d.x > MoveListPanel::kLeft && d.code == colourLightRed;
+    EXPECT_TRUE(marked);
+
+    // A click on the graph at move 1 steps there, and the caption names the better move.
+    const Point at = w->studyStrip.graphPoint(view, 1, false);
+    w->Form_MouseDown(1, 0, at.x, at.y);
+    EXPECT_EQ(w->moves.recordLength, 1);
+    EXPECT_NE(w->作成_形勢グラフ().caption.find("??　最善 " + w->analysed[0].bestText), std::string::npos);
+
+    // KIF export writes the scores.
+    EXPECT_NE(exportedKif().find("*評価値 "), std::string::npos);
 }
 
 }  // namespace

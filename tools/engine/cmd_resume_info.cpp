@@ -26,7 +26,8 @@ const char* statusName(ResumeReadStatus s) {
     return "?";
 }
 
-const char* sideName(int side) { return side == 1 ? "gote" : side == -1 ? "sente" : "none"; }
+// An order value as the menu names it (先手 moves first).
+const char* orderName(int order) { return order == 1 ? "先手" : order == -1 ? "後手" : "none"; }
 
 }  // namespace
 
@@ -46,16 +47,19 @@ int commandResumeInfo(const Args& args) {
     std::printf("moves %d\n", g.moveNumber);
     std::printf("record-length %d\n", s.moves.recordLength);
     std::printf("last-entry %d\n", s.moves.lastEntry);
-    std::printf("side-to-move %s\n", sideName(g.sideToMove));
-    std::printf("human-side %s\n", sideName(g.manSide));
+    std::printf("side-to-move %s\n", orderName(g.sideToMove));
+    // The human plays the lower side; in a game of two humans, both.
+    std::printf("human-side %s\n", g.vsComputer == 1 ? orderName(g.manSide) : "both");
     std::printf("opponent %s\n", g.vsComputer == 1 ? "computer" : "human");
     std::printf("level %d\n", g.comLevel);
     std::printf("handicap %d%s\n", g.handicapLevel, g.handicapSet == 1 ? " set" : "");
     std::printf("flipped %d\n", g.flipped);
     std::printf("record-mode %d\n", g.recordMode);
     std::printf("clocks lower %.3f upper %.3f\n", s.clocks.manSeconds, s.clocks.comSeconds);
-    // The side to move, as SFEN has it: the lower side's pieces are negative.
-    const Side side = g.sideToMove == 1 ? Side::Upper : Side::Lower;
+    // The side to move, as SFEN has it (b the lower side, whose pieces are
+    // negative): sideToMove and manSide are order values, 先手 or 後手, and
+    // the lower side is manSide's, whoever began and whoever plays it.
+    const Side side = g.sideToMove == g.manSide ? Side::Lower : Side::Upper;
     std::printf("sfen %s\n", toSfen(s.position, side).c_str());
     return 0;
 }

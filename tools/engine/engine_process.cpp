@@ -31,17 +31,23 @@ bool EngineProcess::start() {
         return false;
     }
     if (pid == 0) {
+        // A group of its own, so that stop() reaches whatever it starts.
+        setpgid(0, 0);
         dup2(in[0], 0);
         dup2(out[1], 1);
         execl("/bin/sh", "sh", "-c", shellLine.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
+    // Also here: the group must exist before stop() could signal it.
+    setpgid(pid, pid);
     close(in[0]);
     close(out[1]);
     pid_ = pid;
     toEngine_ = in[1];
     fromEngine_ = out[0];
     buffer_.clear();
+    scanned_ = 0;
+    lineTooLong_ = false;
     return true;
 }
 
@@ -60,14 +66,24 @@ bool EngineProcess::send(const std::string& line) {
 
 std::optional<std::string> EngineProcess::readLine(std::chrono::steady_clock::time_point deadline) {
     timedOut_ = false;
+    if (lineTooLong_) return std::nullopt;
     for (;;) {
-        const std::size_t nl = buffer_.find('\n');
+        const std::size_t nl = buffer_.find('\n', scanned_);
+        if ((nl == std::string::npos ? buffer_.size() : nl) > kMaxLineBytes) {
+            // Refused whole: the rest of that output is not read.
+            lineTooLong_ = true;
+            buffer_.clear();
+            scanned_ = 0;
+            return std::nullopt;
+        }
         if (nl != std::string::npos) {
             std::string line = buffer_.substr(0, nl);
             buffer_.erase(0, nl + 1);
+            scanned_ = 0;
             if (!line.empty() && line.back() == '\r') line.pop_back();
             return line;
         }
+        scanned_ = buffer_.size();
         if (fromEngine_ < 0) return std::nullopt;
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
@@ -79,7 +95,7 @@ std::optional<std::string> EngineProcess::readLine(std::chrono::steady_clock::ti
         const int r = poll(&p, 1, static_cast<int>(std::min<long long>(left.count(), 1000)));
         if (r < 0 && errno != EINTR) return std::nullopt;
         if (r <= 0) continue;
-        char chunk[4096];
+        char chunk[65536];
         const ssize_t n = read(fromEngine_, chunk, sizeof chunk);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
@@ -96,15 +112,21 @@ void EngineProcess::stop() {
     send("quit");
     if (toEngine_ >= 0) close(toEngine_);
     toEngine_ = -1;
-    int status = 0;
-    bool reaped = false;
-    for (int i = 0; i < 50 && !reaped; ++i) {
-        reaped = waitpid(pid_, &status, WNOHANG) == pid_;
-        if (!reaped) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    // A short grace to end by itself. The engine is only looked at, not
+    // reaped: until it is, its process id (the group's id) cannot be
+    // reused, so the signal below cannot reach a stranger.
+    siginfo_t info{};
+    for (int i = 0; i < 50; ++i) {
+        info.si_pid = 0;
+        if (waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) != 0 || info.si_pid == pid_)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    if (!reaped) {
-        kill(pid_, SIGKILL);
-        waitpid(pid_, &status, 0);
+    // Whatever is left of the group goes, the engine itself included.
+    kill(-pid_, SIGKILL);
+    kill(pid_, SIGKILL);
+    int status = 0;
+    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
     }
     if (fromEngine_ >= 0) close(fromEngine_);
     fromEngine_ = -1;

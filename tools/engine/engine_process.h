@@ -1,7 +1,8 @@
 #pragma once
 // A USI engine run as a child process (`/bin/sh -c COMMAND`), spoken to
 // through pipes on its standard input and output. Its standard error is
-// left on ours.
+// left on ours. The engine leads a process group of its own, and stopping
+// it ends the whole group: helpers it started do not outlive it.
 #include <sys/types.h>
 #include <chrono>
 #include <optional>
@@ -20,11 +21,17 @@ public:
     bool running() const { return pid_ > 0; }
     // Sends one line; false when the engine no longer reads.
     bool send(const std::string& line);
+    // No USI line comes near this: a longer one is the engine's fault.
+    static constexpr std::size_t kMaxLineBytes = 1024 * 1024;
+
     // The next line the engine writes, or nothing when it has closed its
-    // output or the deadline has passed (timedOut() then tells which).
+    // output, the deadline has passed (timedOut()) or the line grew past
+    // kMaxLineBytes (lineTooLong(); what follows of it is not read).
     std::optional<std::string> readLine(std::chrono::steady_clock::time_point deadline);
     bool timedOut() const { return timedOut_; }
-    // Ends the process: `quit`, a short grace, then SIGKILL.
+    bool lineTooLong() const { return lineTooLong_; }
+    // Ends the process: `quit`, a short grace, then SIGKILL to its whole
+    // process group.
     void stop();
 
 private:
@@ -33,7 +40,9 @@ private:
     int toEngine_ = -1;
     int fromEngine_ = -1;
     std::string buffer_;
+    std::size_t scanned_ = 0;  // bytes of buffer_ known to hold no newline
     bool timedOut_ = false;
+    bool lineTooLong_ = false;
 };
 
 }  // namespace xantu::engine

@@ -73,7 +73,7 @@ bool MatchEngine::ready() {
         for (;;) {
             std::optional<std::string> line = process.readLine(deadline);
             if (!line) {
-                failure = "no usiok";
+                failure = process.lineTooLong() ? "line too long" : "no usiok";
                 process.stop();
                 return false;
             }
@@ -88,7 +88,7 @@ bool MatchEngine::ready() {
     }
     process.send("isready");
     if (!awaitLine(process, "readyok", deadline)) {
-        failure = "no readyok";
+        failure = process.lineTooLong() ? "line too long" : "no readyok";
         process.stop();
         return false;
     }
@@ -181,8 +181,9 @@ GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& whi
         ++(isBlack ? result.movesBlack : result.movesWhite);
         if (!line) {
             const bool late = e.process.timedOut();
+            const bool tooLong = e.process.lineTooLong();
             e.process.stop();  // started afresh for the next game
-            return loses(side, late ? "time out" : "engine crashed");
+            return loses(side, late ? "time out" : tooLong ? "line too long" : "engine crashed");
         }
         std::string move = line->size() > 9 ? line->substr(9) : std::string();
         if (const std::size_t sp = move.find(' '); sp != std::string::npos) move.resize(sp);

@@ -1,7 +1,8 @@
 #pragma once
 // One refereed game between two USI engines. Every move is checked against
-// our own move generator: a move it does not list, a resignation, a crash or
-// a silence past the deadline loses; a captured king ends the game; the same
+// our own move generator: a move it does not list, a resignation, a crash,
+// a line longer than EngineProcess::kMaxLineBytes or a silence past the
+// deadline loses; a captured king ends the game; the same
 // position with the same side to move for the fourth time, or the ply limit,
 // draws.
 #include <string>

@@ -201,9 +201,10 @@ void UsiSession::commandPosition(std::string_view rest) {
     }
     bool kingTaken = false;
     for (std::size_t k = i + 1; k < w.size(); ++k) {
-        const std::vector<Move> moves = legalMoves(r.position, r.side);
-        const Move* m = kingTaken ? nullptr : findMove(moves, w[k]);
-        if (m == nullptr) {
+        // One move checked at a time, not the whole list: a line may hold
+        // hundreds of thousands of moves.
+        const std::optional<Move> m = kingTaken ? std::nullopt : legalMove(r.position, r.side, w[k]);
+        if (!m) {
             say("info string " + std::to_string(k - i) + " 手目の " + std::string(w[k]) + " は指せない手です");
             return;
         }

@@ -1,0 +1,117 @@
+// 棋譜解析: the whole game analysed on worker threads while the window stays
+// usable, shown in the graph below the board and as marks in the move list.
+#include <algorithm>
+#include <thread>
+
+#include "record/kif_writer.h"
+#include "window/game_window.h"
+
+namespace xantu {
+
+namespace {
+// Searches at once: two cores make the analysis about twice as fast.
+int analysisThreads() { return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 2u)); }
+}  // namespace
+
+void GameWindow::selectAnalysisTime(int ms) {
+    analysisMoveMs_ = ms;
+    plat.menus.setChecked("KAISEKI_05", ms == 500);
+    plat.menus.setChecked("KAISEKI_1", ms == 1000);
+    plat.menus.setChecked("KAISEKI_3", ms == 3000);
+}
+
+void GameWindow::KAISEKI_05_Click() { selectAnalysisTime(500); }
+void GameWindow::KAISEKI_1_Click() { selectAnalysisTime(1000); }
+void GameWindow::KAISEKI_3_Click() { selectAnalysisTime(3000); }
+
+void GameWindow::KAISEKI_START_Click() {
+    hideRecordPanel(1);
+    KifGame game;
+    // Against the computer only once the game is over: the analysis must not help the player.
+    if (!検討可能() || !作成_書出し対局(game)) {
+        play(forbiddenSound);
+        message(検討可能() ? "解析する指し手がありません" : "対局が終わってから解析して下さい", "棋譜解析");
+        return;
+    }
+    if (analysis_) analysis_->cancel();
+    GameAnalysisSettings settings;
+    settings.limits = Limits{};
+    if (analysisDepth > 0)
+        settings.limits.depth = analysisDepth;
+    else
+        settings.limits.movetimeMs = analysisMoveMs_;
+    settings.threads = analysisThreads();
+    analysis_ = std::make_unique<GameAnalysis>(game, settings);
+    analysedMoves_ = 作成_棋譜一覧(moves, pos, g, 調査_下側の手番()).moves;
+    analysed = analysis_->snapshot();
+    analysisProgress_ = 0;
+    analysis_->start();
+    // The graph shows the analysis come in.
+    if (!plat.menus.checked("KEISEI")) {
+        plat.menus.setChecked("KEISEI", true);
+        applyAreaWidth();
+        studyStrip.forget();
+        描画_学習表示(true);
+    }
+}
+
+bool GameWindow::analysisBelongs(const MoveListView& list) const {
+    if (analysedMoves_.size() > list.moves.size()) return false;
+    return std::equal(analysedMoves_.begin(), analysedMoves_.end(), list.moves.begin());
+}
+
+void GameWindow::解析_追従() {
+    if (!analysis_) return;
+    const int done = analysis_->progress();
+    if (done == analysisProgress_) return;
+    analysisProgress_ = done;
+    analysed = analysis_->snapshot();
+    if (analysis_->finished()) analysis_.reset();
+    // Another game on the board: what was found of the old one goes.
+    if (!analysisBelongs(作成_棋譜一覧(moves, pos, g, 調査_下側の手番()))) {
+        analysis_.reset();
+        analysed.clear();
+    }
+    描画_学習表示(false);
+}
+
+GraphView GameWindow::作成_形勢グラフ() const {
+    GraphView view;
+    MoveListView list = 作成_棋譜一覧(moves, pos, g, 調査_下側の手番());
+    view.current = list.current;
+    if (!list.game) {
+        view.caption = "形勢グラフ";
+        return view;
+    }
+    const bool known = !analysed.empty() && analysisBelongs(list);
+    view.scores.assign(list.moves.size() + 1, GraphView::kNoScore);
+    view.marks.assign(list.moves.size() + 1, 0);
+    if (known)
+        for (std::size_t k = 0; k < view.scores.size() && k < analysed.size(); ++k) {
+            if (analysed[k].done) view.scores[k] = analysed[k].score.value();
+            // The mark of move k belongs to the Position it led to.
+            if (k > 0 && analysed[k - 1].lossKnown)
+                view.marks[k] = analysed[k - 1].mark == "??" ? 2 : analysed[k - 1].mark == "?" ? 1 : 0;
+        }
+    if (analysis_) {
+        view.progress = analysisProgress_;
+        view.total = analysis_->total();
+    }
+    // The caption tells of the Position on the board: the move that led to
+    // it with its mark and LEVEL4's choice instead, and its score.
+    const int k = view.current;
+    std::string caption =
+        k == 0 ? "開始局面" : std::to_string(k) + "手目 " + list.moves[static_cast<std::size_t>(k - 1)];
+    if (known && k > 0 && static_cast<std::size_t>(k) < analysed.size() + 1) {
+        const AnalysedPly& from = analysed[static_cast<std::size_t>(k - 1)];
+        if (from.lossKnown && !from.mark.empty())
+            caption += std::string(from.mark) + "　最善 " + from.bestText + "（損 " + std::to_string(from.loss) + "）";
+    }
+    if (known && static_cast<std::size_t>(k) < analysed.size() && analysed[static_cast<std::size_t>(k)].done)
+        caption += "　評価値 " + analysed[static_cast<std::size_t>(k)].score.text();
+    if (analysis_) caption = "棋譜解析中 " + std::to_string(analysisProgress_) + "/" + std::to_string(view.total);
+    view.caption = caption;
+    return view;
+}
+
+}  // namespace xantu
