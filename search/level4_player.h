@@ -10,8 +10,8 @@ namespace xantu::search {
 
 class Level4Player final : public Player {
 public:
-    explicit Level4Player(std::size_t hashMegabytes = 64, Strength strength = kFullStrength)
-        : searcher_(hashMegabytes) {
+    explicit Level4Player(std::size_t hashMegabytes = 64, Strength strength = kFullStrength, int threads = 1)
+        : searcher_(hashMegabytes, threads) {
         searcher_.setStrength(strength);
     }
     // The step of the moves thought from now on.

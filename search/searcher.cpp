@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <random>
+#include <thread>
 #include <vector>
 
 #include "search/eval.h"
@@ -21,11 +22,20 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kLazyMargin = 300;  // the most the slow evaluation terms usually add
 constexpr int kDeltaMargin = 200;
-// Each pruning kept only while a match shows it gains. Measured with the
-// tuned weights, 40 games each: null move lost 14-24-2 at 100 ms a move;
-// late-move reductions scored 20-20 at 100 ms and 22-18 at 200 ms.
-constexpr bool kNullMove = false;
+// Each pruning kept only while a match shows it gains (the figures are in
+// the commits that changed them).
+constexpr bool kNullMove = true;
 constexpr bool kLateMoveReductions = true;
+constexpr bool kReverseFutility = true;
+constexpr bool kFutility = true;
+constexpr bool kLateMovePruning = true;
+// Margins in centipawns (a pawn is worth about 500 here, in hand about 450).
+constexpr int kReverseFutilityMargin = 250;  // per ply of depth left
+constexpr int kReverseFutilityDepth = 5;
+constexpr int kFutilityBase = 300;
+constexpr int kFutilityPerPly = 250;
+constexpr int kFutilityDepth = 3;
+constexpr int kLateMovePruningDepth = 4;
 constexpr int kMaxQuiescence = 8;  // capture plies before standing pat regardless
 
 int capturedType(const Board& b, Move m) { return isDrop(m) ? 0 : typeOf(b.sq[moveTo(m)]); }
@@ -33,9 +43,13 @@ int movedType(const Board& b, Move m) { return isDrop(m) ? moveDropType(m) : typ
 
 }  // namespace
 
-struct Searcher::Impl {
+namespace {
+
+// One thread's search: its own board, move lists, killers and history; the
+// table is shared by every thread of a Searcher.
+struct Worker {
     Board board;
-    TranspositionTable table;
+    TranspositionTable& table;
     MoveBuffer lists[kMaxPly + 1];
     Move killers[kMaxPly + 1][2];
     int history[2][kTypeCount][kSquares];
@@ -49,15 +63,17 @@ struct Searcher::Impl {
     ClockLag lag;
     bool aborted = false;
     const std::atomic<bool>* stop = nullptr;
+    // Set when the main thread has its answer: the helpers stop then.
+    const std::atomic<bool>* helpersStop = nullptr;
+    // The nodes counted so far, published for the main thread's reports.
+    std::atomic<std::uint64_t> nodesSeen{0};
     int selDepth = 0;
     int rootDepth = 0;
     std::mt19937_64 rng{0x5EEDULL};  // the weaker steps' choices
-    Strength strength = kFullStrength;
 
-    explicit Impl(std::size_t megabytes) : table(megabytes) { clear(); }
+    explicit Worker(TranspositionTable& t) : table(t) { clear(); }
 
     void clear() {
-        table.clear();
         std::memset(history, 0, sizeof history);
         std::memset(killers, 0, sizeof killers);
     }
@@ -75,7 +91,9 @@ struct Searcher::Impl {
         if (nodeLimit != 0 && nodes >= nodeLimit) return aborted = true;
         if (nodes >= nextCheck) {
             nextCheck = nodes + kCheckEvery;
+            nodesSeen.store(nodes, std::memory_order_relaxed);
             if (stop->load(std::memory_order_relaxed)) return aborted = true;
+            if (helpersStop && helpersStop->load(std::memory_order_relaxed)) return aborted = true;
             if (budget.hasDeadline && Clock::now() >= budget.hardDeadline) return aborted = true;
         }
         return false;
@@ -91,7 +109,11 @@ struct Searcher::Impl {
                 s = 1 << 30;
             } else if (victim != 0) {
                 const int attacker = typeOf(board.sq[moveFrom(m)]);
-                s = (1 << 28) + kOrderValue[victim] * 64 - kOrderValue[attacker] + (isPromotion(m) ? 32 : 0);
+                s = kOrderValue[victim] * 64 - kOrderValue[attacker] + (isPromotion(m) ? 32 : 0);
+                // A more valuable piece taking a defended one likely loses the
+                // difference: tried after the killers.
+                const bool losing = kOrderValue[attacker] > kOrderValue[victim] && board.attacked(moveTo(m), us ^ 1);
+                s += losing ? 1 << 25 : 1 << 28;
             } else if (isPromotion(m)) {
                 s = (1 << 27) + kOrderValue[typeOf(board.sq[moveFrom(m)])];
             } else if (m == killers[ply][0]) {
@@ -246,16 +268,49 @@ struct Searcher::Impl {
         const bool threatened = board.kingAttacked(board.side);
         if (threatened && ply < 2 * rootDepth) ++depth;
 
-        // Null move: when even passing keeps us above beta, cut.
-        if (kNullMove && allowNull && !pvNode && !threatened && depth >= 3 && beta > -kMateBound &&
-            evaluate(board) >= beta) {
-            const int r = 2 + depth / 4;
+        // The static evaluation, sharpened by a bound the table holds. It is
+        // not asked when the king stands attacked: then only moves count.
+        int staticEval = -kInfinity;
+        if (!threatened) {
+            staticEval = evaluate(board);
+            if (hit && std::abs(TranspositionTable::scoreAt(*entry, ply)) < kMateBound) {
+                const int s = TranspositionTable::scoreAt(*entry, ply);
+                if ((entry->bound == kLowerBound && s > staticEval) || (entry->bound == kUpperBound && s < staticEval))
+                    staticEval = s;
+            }
+        }
+        const bool quietNode = !pvNode && !threatened && std::abs(beta) < kMateBound;
+
+        // Reverse futility: so far above beta near the horizon that no move
+        // of the opponent's is likely to bring the score back.
+        if (kReverseFutility && quietNode && depth <= kReverseFutilityDepth &&
+            staticEval - kReverseFutilityMargin * depth >= beta)
+            return staticEval;
+
+        // Null move: when even passing keeps us above beta, cut. Our king is
+        // not attacked here, so passing cannot hand the opponent the king;
+        // a search that finds a king capture against us does not cut.
+        if (kNullMove && allowNull && quietNode && depth >= 3 && staticEval >= beta) {
+            const int r = 2 + depth / 4 + std::min((staticEval - beta) / 400, 2);
             board.makeNull();
-            const int score = -search(-beta, -beta + 1, depth - 1 - r, ply + 1, false, false);
+            int score = -search(-beta, -beta + 1, depth - 1 - r, ply + 1, false, false);
             board.unmakeNull();
             if (aborted) return 0;
-            if (score >= beta) return score > kMateBound ? beta : score;
+            if (score >= beta) {
+                if (score >= kMateBound) score = beta;
+                // Deep down a pass is checked by a shallower real search, so
+                // that a position where every move hurts is not cut blindly.
+                if (depth < 10) return score;
+                const int verified = search(beta - 1, beta, depth - 1 - r, ply, false, false);
+                if (aborted) return 0;
+                if (verified >= beta) return score;
+            }
         }
+
+        // Without a move from the table, a deep node is searched a ply
+        // shallower: it is rarely on the line that matters, and the next
+        // iteration will find it with a move to try first.
+        if (hashMove == 0 && depth >= 5 && !threatened) --depth;
 
         // Every move, best guesses first: the table's move, captures of the
         // most valuable pieces, promotions, killers, then by history.
@@ -264,17 +319,34 @@ struct Searcher::Impl {
         if (list.size == 0) return -kMate + ply;
         scoreMoves(list, hashMove, ply);
 
+        // Near the horizon, a quiet move that does not attack the king is not
+        // tried when the position is far below alpha (futility) or when many
+        // quiet moves were already tried (late moves, ordered last by history).
+        const bool futile = kFutility && quietNode && depth <= kFutilityDepth &&
+                            staticEval + kFutilityBase + kFutilityPerPly * depth <= alpha;
+        const int lateMoveLimit = 3 + depth * depth * 2;
+
         // Principal variation search: the first move with the full window,
         // the others with a null window that only asks "better than alpha?",
         // re-searched when the answer is yes.
         const int alphaStart = alpha;
         int best = -kInfinity;
         Move bestMove = 0;
+        int quietTried = 0;
         for (int i = 0; i < list.size; ++i) {
             const Move m = pick(list, i);
             const bool quiet = capturedType(board, m) == 0 && !isPromotion(m);
             const int type = movedType(board, m);
             board.make(m);
+            // A quiet move that attacks the opponent's king is never pruned.
+            const bool prunable =
+                quiet && i > 0 && quietNode && best > -kMateBound && m != killers[ply][0] && m != killers[ply][1] &&
+                (futile || (kLateMovePruning && depth <= kLateMovePruningDepth && quietTried >= lateMoveLimit));
+            if (prunable && !board.kingAttacked(board.side)) {
+                board.unmake(m);
+                continue;
+            }
+            if (quiet) ++quietTried;
             int score;
             if (i == 0) {
                 score = -search(-beta, -alpha, depth - 1, ply + 1, pvNode, true);
@@ -302,7 +374,6 @@ struct Searcher::Impl {
                 break;
             }
         }
-
         // What was learnt, for the next visit and the next iteration.
         table.store(entry, board.key, bestMove, best, depth,
                     best >= beta        ? kLowerBound
@@ -416,16 +487,46 @@ struct Searcher::Impl {
     }
 };
 
-Searcher::Searcher(std::size_t hashMegabytes) : impl_(std::make_unique<Impl>(hashMegabytes)) {}
+}  // namespace
+
+struct Searcher::Impl {
+    TranspositionTable table;
+    std::vector<std::unique_ptr<Worker>> workers;  // the first is the main thread's
+    std::atomic<bool> helpersStop{false};
+    Strength strength = kFullStrength;
+
+    Impl(std::size_t megabytes, int threads) : table(megabytes) {
+        for (int i = 0; i < std::max(1, threads); ++i) workers.push_back(std::make_unique<Worker>(table));
+    }
+};
+
+Searcher::Searcher(std::size_t hashMegabytes, int threads) : impl_(std::make_unique<Impl>(hashMegabytes, threads)) {}
 Searcher::~Searcher() = default;
 void Searcher::newGame() {
-    impl_->clear();
-    impl_->lag.reset();
+    impl_->table.clear();
+    for (auto& w : impl_->workers) {
+        w->clear();
+        w->lag.reset();
+    }
 }
 
 void Searcher::setStrength(Strength s) { impl_->strength = s; }
 
 namespace {
+
+// A helper thread deepens on its own, half of them one ply ahead of the
+// main thread, and leaves what it learns in the shared table; its moves
+// are never played. It stops when the main thread has its answer.
+void runHelper(Worker& w, int index, int maxDepth) {
+    int prevScore = 0;
+    for (int depth = 1 + index % 2; depth <= maxDepth; ++depth) {
+        w.rootDepth = depth;
+        w.selDepth = 0;
+        const int score = w.searchRoot(depth, prevScore);
+        if (w.aborted) break;
+        prevScore = score;
+    }
+}
 
 void fillResult(const Board& b, Move m, Result& r) {
     r.hasMove = true;
@@ -445,7 +546,7 @@ void fillResult(const Board& b, Move m, Result& r) {
 
 Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, const std::atomic<bool>& stop,
                     const std::function<void(const Info&)>& onInfo) {
-    Impl& s = *impl_;
+    Worker& s = *impl_->workers[0];
     Board& b = s.board;
     b.set(pos, toMove);
     Result result;
@@ -453,7 +554,7 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
 
     s.start = Clock::now();
     s.nodes = 0;
-    s.nextCheck = Impl::kCheckEvery;
+    s.nextCheck = Worker::kCheckEvery;
     s.nodeLimit = limits.nodes;
     s.aborted = false;
     s.stop = &stop;
@@ -461,7 +562,7 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
     std::memset(s.killers, 0, sizeof s.killers);
     s.budget = TimeBudget::plan(limits, s.start, s.lag.observe(limits));
     int maxDepth = limits.depth > 0 ? std::min(limits.depth, kMaxPly - 10) : kMaxPly - 10;
-    const StrengthPlan plan = planFor(s.strength);
+    const StrengthPlan plan = planFor(impl_->strength);
     if (plan.depth > 0) maxDepth = std::min(maxDepth, plan.depth);
     if (plan.nodes > 0) {
         // A king capture found on the last node is counted without a look at
@@ -514,6 +615,32 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
         return result;
     }
 
+    // The helpers search the same position until the main thread is done
+    // (at full strength only: a weaker step keeps to its own budget).
+    std::vector<std::thread> helpers;
+    impl_->helpersStop.store(false);
+    const std::size_t threads = impl_->strength == kFullStrength ? impl_->workers.size() : 1;
+    for (std::size_t i = 1; i < threads; ++i) {
+        Worker& h = *impl_->workers[i];
+        h.board = b;
+        h.nodes = 0;
+        h.nextCheck = Worker::kCheckEvery;
+        h.nodesSeen.store(0);
+        h.nodeLimit = 0;
+        h.aborted = false;
+        h.stop = &stop;
+        h.helpersStop = &impl_->helpersStop;
+        h.budget = s.budget;
+        h.start = s.start;
+        std::memset(h.killers, 0, sizeof h.killers);
+        helpers.emplace_back(runHelper, std::ref(h), static_cast<int>(i), maxDepth);
+    }
+    const auto allNodes = [&] {
+        std::uint64_t n = s.nodes;
+        for (std::size_t i = 1; i < threads; ++i) n += impl_->workers[i]->nodesSeen.load(std::memory_order_relaxed);
+        return n;
+    };
+
     // Iterative deepening: each iteration orders the next one's moves through
     // the table, and an iteration cut short still leaves a finished choice.
     int completed = 0;
@@ -537,9 +664,9 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
             Info info;
             info.depth = depth;
             info.selDepth = s.selDepth;
-            info.nodes = s.nodes;
+            info.nodes = allNodes();
             info.timeMs = static_cast<int>(ms);
-            info.nps = ms > 0 ? s.nodes * 1000 / static_cast<std::uint64_t>(ms) : s.nodes * 1000;
+            info.nps = ms > 0 ? info.nodes * 1000 / static_cast<std::uint64_t>(ms) : info.nodes * 1000;
             info.mateIn = mateInPlies(score);
             info.scoreCp = score;
             info.pv = s.pvText(best);
@@ -550,10 +677,16 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
         if (stop.load()) break;
     }
     s.lag.searched(limits, std::chrono::duration<double, std::milli>(Clock::now() - s.start).count());
+    impl_->helpersStop.store(true);
+    std::uint64_t nodes = s.nodes;
+    for (std::size_t i = 0; i < helpers.size(); ++i) {
+        helpers[i].join();
+        nodes += impl_->workers[i + 1]->nodes;
+    }
     fillResult(b, best, result);
     result.scoreCp = bestScore;
     result.mateIn = mateInPlies(bestScore);
-    result.nodes = s.nodes;
+    result.nodes = nodes;
     result.depth = completed;
     return result;
 }

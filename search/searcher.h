@@ -26,10 +26,13 @@ using Result = xantu::Thought;
 // One engine instance: owns its transposition table and history, which live
 // across the moves of a game. Not thread-safe; one search at a time. `stop`
 // may be set from another thread and is polled often enough that the search
-// returns within a few milliseconds.
+// returns within a few milliseconds. With more than one thread, helpers
+// search the same position beside the main thread and share its table
+// (their results reach the answer only through the table); a node limit then
+// counts the main thread's nodes, and the reported nodes are all threads'.
 class Searcher {
 public:
-    explicit Searcher(std::size_t hashMegabytes = 64);
+    explicit Searcher(std::size_t hashMegabytes = 64, int threads = 1);
     ~Searcher();
     Searcher(const Searcher&) = delete;
     Searcher& operator=(const Searcher&) = delete;

@@ -15,6 +15,15 @@ int fromTable(int score, int ply) {
     return score > kMateBound ? score - ply : score < -kMateBound ? score + ply : score;
 }
 
+// The stored check is the key's high half mixed with the entry's contents:
+// threads write entries without a lock, and an entry torn by two writes at
+// once then no longer matches any key, instead of pairing one position's key
+// with another's result.
+std::uint32_t contents(const TTEntry& e) {
+    return e.move ^ static_cast<std::uint16_t>(e.score) ^ (static_cast<std::uint32_t>(e.depth & 0xFF) << 16) ^
+           (static_cast<std::uint32_t>(e.bound) << 24);
+}
+
 }  // namespace
 
 TranspositionTable::TranspositionTable(std::size_t megabytes) {
@@ -28,20 +37,23 @@ void TranspositionTable::clear() { std::fill(table_.begin(), table_.end(), TTEnt
 
 TTEntry* TranspositionTable::probe(std::uint64_t key, bool& hit) {
     TTEntry* e = &table_[key & mask_];
-    hit = e->check == static_cast<std::uint32_t>(key >> 32) && e->bound != kNoBound;
+    hit = (e->check ^ contents(*e)) == static_cast<std::uint32_t>(key >> 32) && e->bound != kNoBound;
     return e;
 }
 
 void TranspositionTable::store(TTEntry* e, std::uint64_t key, Move m, int score, int depth, Bound bound, int ply) {
     const auto check = static_cast<std::uint32_t>(key >> 32);
-    if (e->check == check && m == 0) m = e->move;
-    if (e->check != check || e->age != age_ || depth >= e->depth - 2 || bound == kExact) {
-        e->check = check;
-        e->move = m;
-        e->score = static_cast<std::int16_t>(toTable(score, ply));
-        e->depth = static_cast<std::int8_t>(depth < 127 ? depth : 127);
-        e->bound = bound;
-        e->age = age_;
+    const bool same = (e->check ^ contents(*e)) == check;
+    if (same && m == 0) m = e->move;
+    if (!same || e->age != age_ || depth >= e->depth - 2 || bound == kExact) {
+        TTEntry n{};
+        n.move = m;
+        n.score = static_cast<std::int16_t>(toTable(score, ply));
+        n.depth = static_cast<std::int8_t>(depth < 127 ? depth : 127);
+        n.bound = bound;
+        n.age = age_;
+        n.check = check ^ contents(n);
+        *e = n;
     }
 }
 

@@ -39,6 +39,8 @@ inline constexpr int kStrongLevel = 4;
 inline constexpr int kStrongThinkMs = 1000;
 // On a clock, the strong search plans with this much less than it has.
 inline constexpr int kStrongClockMarginMs = 300;
+// Threads of the strong search: both cores of the machines the game is made for.
+inline constexpr int kStrongThreads = 2;
 // A hint: how long the strong search thinks, and how long its arrow stays.
 inline constexpr int kHintThinkMs = 1000;
 inline constexpr double kHintShowSeconds = 3;

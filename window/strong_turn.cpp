@@ -53,7 +53,8 @@ void GameWindow::tickClock(void* self) { static_cast<GameWindow*>(self)->Timer1_
 
 Player& GameWindow::computerPlayer(int level) {
     if (level == kStrongLevel) {
-        if (!strongPlayer_) strongPlayer_ = std::make_unique<search::Level4Player>();
+        if (!strongPlayer_)
+            strongPlayer_ = std::make_unique<search::Level4Player>(64, search::kFullStrength, kStrongThreads);
         strongPlayer_->setStrength(strength_);
         return *strongPlayer_;
     }

@@ -70,10 +70,10 @@ TEST(Level4Board, OkNoticesEachStaleField) {
     EXPECT_FALSE(b.ok());
 }
 
-Result searchSfen(const char* sfen, int depth) {
+Result searchSfen(const char* sfen, int depth, int threads = 1) {
     const SfenResult r = parseSfen(sfen);
     EXPECT_TRUE(r.ok) << sfen;
-    Searcher s(4);
+    Searcher s(4, threads);
     Limits limits;
     limits.depth = depth;
     const std::atomic<bool> stop{false};
@@ -144,6 +144,24 @@ TEST(Level4Clock, LagSeenOnTheClockWidensTheMargin) {
     // A new game forgets it.
     lag.reset();
     EXPECT_EQ(lag.observe(next), 0);
+}
+
+// Helper threads share the table but never choose the move: where one move is
+// clearly best, two threads at a fixed depth find the same move and the same
+// king capture as one. (Elsewhere they may not: what the helpers leave in the
+// table changes the main thread's order and cut-offs, and so its tree.)
+TEST(Level4Search, TwoThreadsFindTheSameClearMovesAsOne) {
+    const char* positions[] = {
+        "4k4/9/9/9/9/9/9/9/K3R4 b - 1",  "4k4/9/4G4/9/9/9/9/9/4K4 b G 1",   "4k4/9/9/9/2r6/9/9/9/4K1B2 b - 1",
+        "3k5/9/9/9/9/9/9/3s5/4K4 b - 1", "4k4/9/9/4b4/9/9/9/1R7/4K4 b - 1",
+    };
+    for (const char* sfen : positions)
+        for (int round = 0; round < 3; ++round) {
+            const Result one = searchSfen(sfen, 5, 1), two = searchSfen(sfen, 5, 2);
+            EXPECT_EQ(two.move.usi(), one.move.usi()) << sfen;
+            EXPECT_EQ(two.mateIn, one.mateIn) << sfen;
+            EXPECT_EQ(two.depth, one.depth) << sfen;
+        }
 }
 
 // Each step below full strength keeps to its node budget, whatever the

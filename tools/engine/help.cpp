@@ -49,7 +49,8 @@ SFEN を取るところでは、どこでも "startpos"（平手の初期局面�
       newer-version, broken, inconsistent）を出して終了コード 2
   usi
       標準入出力で USI プロトコルを話す（usi, isready, setoption name Level value 1..4,
-      setoption name USI_Hash value MB, usinewgame, position startpos|sfen … [moves …],
+      setoption name USI_Hash value MB, setoption name Threads value N（LEVEL4 の探索スレッド数）,
+      usinewgame, position startpos|sfen … [moves …],
       go depth|nodes|movetime|btime wtime byoyomi binc winc|infinite, stop, quit）。
       Level 1..3 は think と同じ手（下手番では盤を回して考える）、4 は LEVEL4 の探索
   match --engine1 CMD --engine2 CMD --openings FILE [オプション…]

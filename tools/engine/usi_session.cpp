@@ -120,6 +120,7 @@ void UsiSession::commandUsi() {
     say(strengths);
     say("option name USI_Hash type spin default " + std::to_string(hashMegabytes_) + " min 1 max " +
         std::to_string(config_.maxHashMegabytes));
+    say("option name Threads type spin default 1 min 1 max " + std::to_string(config_.maxThreads));
     say("usiok");
 }
 
@@ -165,6 +166,20 @@ void UsiSession::commandSetOption(std::string_view rest) {
         if (v != hashMegabytes_)
             for (std::unique_ptr<Player>& player : players_) player.reset();
         hashMegabytes_ = v;
+    } else if (name == "Threads") {
+        int v = 0;
+        if (!readNumber(value, v) || v < 1 || v > config_.maxThreads) {
+            say("info string Threads は 1 から " + std::to_string(config_.maxThreads) +
+                " までです: " + std::string(value));
+            return;
+        }
+        if (searching_) {
+            say("info string 思考中は Threads を変えられません");
+            return;
+        }
+        if (v != threads_)
+            for (std::unique_ptr<Player>& player : players_) player.reset();
+        threads_ = v;
     } else if (name == "USI_Ponder") {
         // Accepted and ignored: this engine does not ponder.
     } else {
@@ -279,7 +294,7 @@ void UsiSession::commandGo(std::string_view rest) {
 
 Player& UsiSession::player() {
     std::unique_ptr<Player>& player = players_[level_];
-    if (!player) player = makePlayer(level_, hashMegabytes_, strength_);
+    if (!player) player = makePlayer(level_, hashMegabytes_, strength_, threads_);
     return *player;
 }
 

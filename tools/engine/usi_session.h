@@ -26,6 +26,7 @@ public:
     using Output = std::function<void(const std::string&)>;
     struct Config {
         std::size_t maxHashMegabytes = 1024;  // the largest USI_Hash accepted
+        int maxThreads = 64;                  // the largest Threads accepted
     };
 
     explicit UsiSession(Output out);
@@ -59,6 +60,7 @@ private:
     int level_ = 4;
     search::Strength strength_ = search::kFullStrength;  // LEVEL4's step
     std::size_t hashMegabytes_;
+    int threads_ = 1;                     // LEVEL4's search threads
     std::unique_ptr<Player> players_[5];  // by level, each made at its first search
 
     bool havePosition_ = false;
