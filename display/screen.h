@@ -108,6 +108,9 @@ public:
     };
     void 描画_矢印(const Arrow& arrow);
     const Arrow& shownArrow() const { return arrow_; }
+    // Further marks shown with the others (the graph's current move), in
+    // place of the ones given before.
+    void 描画_追加印(const std::vector<Mark>& marks);
     // The arrow as marks: its shaft and its filled head.
     static std::vector<Mark> arrowMarks(const Arrow& arrow);
 
@@ -179,6 +182,7 @@ private:
     bool marksOverOverlay_ = false;
     bool saveFailing_ = false;
     Arrow arrow_;
+    std::vector<Mark> extraMarks_;
     int shownCounter_ = -1;  // -1: no counter on the window
     ShownNotation notations_[2];
     std::vector<ShownHeader> headers_;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -133,12 +134,24 @@ void Screen::描画_手番と直前の手(int 手番, const LastMove& 直前の�
         marks.push_back(
             {Mark::Kind::Badge, cellX(-1.6), cellY(10.7), cellX(-0.2), cellY(11.2), colourSelect, "未保存"});
     for (Mark& m : arrowMarks(arrow_)) marks.push_back(std::move(m));
+    marks.insert(marks.end(), extraMarks_.begin(), extraMarks_.end());
     plat_.canvas.setMarks(marks);
 }
 
 void Screen::描画_矢印(const Arrow& arrow) {
     if (arrow == arrow_) return;
     arrow_ = arrow;
+    marksShown_ = false;
+    描画_手番と直前の手(shownTurn_, shownMove_);
+}
+
+void Screen::描画_追加印(const std::vector<Mark>& marks) {
+    if (marks.size() == extraMarks_.size() &&
+        std::equal(marks.begin(), marks.end(), extraMarks_.begin(), [](const Mark& a, const Mark& b) {
+            return a.kind == b.kind && a.points == b.points && a.colour == b.colour;
+        }))
+        return;
+    extraMarks_ = marks;
     marksShown_ = false;
     描画_手番と直前の手(shownTurn_, shownMove_);
 }

@@ -67,7 +67,24 @@ Point StudyStrip::graphPoint(const GraphView& view, int k, bool panelShown) cons
 }
 
 void StudyStrip::描画_形勢グラフ(const GraphView& view, bool panelShown, bool force) {
-    if (!force && graphShown_ && view == graph_ && panelShown == graphBelowPanel_) return;
+    // The current move is a mark over the drawing, so that stepping through
+    // the game does not draw the whole graph again.
+    std::vector<Mark> cursor;
+    const int n = static_cast<int>(view.scores.size());
+    if (view.current >= 0 && view.current < n) {
+        const double top = graphTop(panelShown) + kPlotTopOffset;
+        const double bottom = graphTop(panelShown) + kGraphHeight - kPlotBottomMargin;
+        Mark m;
+        m.kind = Mark::Kind::Line;
+        m.colour = colourYellow;
+        m.pen = 30;
+        m.points = {{plotX(view.current, n), top}, {plotX(view.current, n), bottom}};
+        cursor.push_back(m);
+    }
+    screen_.描画_追加印(cursor);
+    GraphView drawn = view;
+    drawn.current = graph_.current;
+    if (!force && graphShown_ && drawn == graph_ && panelShown == graphBelowPanel_) return;
     const double areaTop = graphTop(panelShown);
     erase(areaTop, kGraphHeight);
     const double top = areaTop + kPlotTopOffset, bottom = areaTop + kGraphHeight - kPlotBottomMargin;
@@ -91,13 +108,7 @@ void StudyStrip::描画_形勢グラフ(const GraphView& view, bool panelShown, 
     screen_.描画_折れ線(kAxisColour, {{kPlotLeft, middle}, {kPlotRight, middle}}, 15, false);
     screen_.printOutlined(60, top - 40, "先手", colourWhite, kSmallSize);
     screen_.printOutlined(60, bottom - 180, "後手", colourWhite, kSmallSize);
-    const int n = static_cast<int>(view.scores.size());
     if (n > 0) {
-        // The current move, under the line.
-        if (view.current >= 0 && view.current < n) {
-            const double x = plotX(view.current, n);
-            screen_.描画_折れ線(colourYellow, {{x, top}, {x, bottom}}, 30, false);
-        }
         // The scores known, as lines through consecutive known points.
         std::vector<Point> run;
         auto flush = [&] {

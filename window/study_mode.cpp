@@ -215,7 +215,10 @@ void GameWindow::HINT_Click() {
 }
 
 void GameWindow::描画_形勢グラフ(bool force) {
-    if (!plat.menus.checked("KEISEI")) return;
+    if (!plat.menus.checked("KEISEI")) {
+        screen.描画_追加印({});
+        return;
+    }
     studyStrip.描画_形勢グラフ(作成_形勢グラフ(), plat.menus.checked("KENTOU"), force);
 }
 

@@ -5,6 +5,10 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <string>
 
 #include "app_setup.h"
 #include "canvas_widget.h"
@@ -61,6 +65,32 @@ void BM_ImageCopy_3840x2160(benchmark::State& state) {
         benchmark::DoNotOptimize(to.constBits());
     }
 }
+// One step of the move list (a key) and the tick that shows it, while 棋譜解析
+// keeps both cores busy with an 80-move game: the time the window takes to
+// answer input then (argument 1; 0: the same without the analysis). "worst_ms"
+// is the slowest answer seen.
+void BM_StepWhileAnalysing(benchmark::State& state) {
+    Game g;
+    std::ifstream in(std::string(XANTU_SOURCE_DIR) + "/tests/data/long_game.kif", std::ios::binary);
+    const std::string kif((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    g.window.platform().clipboard.setText(kif);
+    g.game.menuCommand("PASTE");
+    g.game.menuCommand("KIFU_LIST");
+    if (state.range(0) != 0) g.game.menuCommand("KAISEKI_START");
+    double worst = 0;
+    int step = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        g.window.dispatch([&](GameWindow& w) { w.keyCommand(step++ % 20 < 10 ? GameKey::Forward : GameKey::Back); });
+        g.window.dispatch([](GameWindow& w) { w.studyTick(); });
+        g.window.canvas()->repaint();
+        worst = std::max(worst,
+                         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    state.counters["worst_ms"] = worst;
+    state.counters["analysed"] = double(g.game.analysed.size());
+}
+BENCHMARK(BM_StepWhileAnalysing)->Unit(benchmark::kMillisecond)->Iterations(300)->Arg(0)->Arg(1);
 BENCHMARK(BM_ImageCopy_3840x2160)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRepaint_613x533)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRepaint_3840x2160)->Unit(benchmark::kMillisecond);
