@@ -166,8 +166,9 @@ void GameAnalysis::settleLoss(int i) {
     ply.lossKnown = true;
     // The best move costs nothing, even when the next search, a ply deeper
     // into the line, sees the Position a little differently.
-    ply.loss =
-        ply.playedBest || ply.over ? 0 : std::max(0, ply.score.valueFor(ply.toMove) - next.score.valueFor(ply.toMove));
+    ply.loss = ply.playedBest || ply.over
+                   ? 0
+                   : std::max(0, ply.score.shownValueFor(ply.toMove) - next.score.shownValueFor(ply.toMove));
     ply.mark = mistakeMark(ply.loss);
 }
 

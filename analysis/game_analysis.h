@@ -10,6 +10,8 @@
 // Position it was played from less the score of the Position it led to, both
 // from its mover's view; the second is the next Position's search, whose side
 // to move is the opponent, so its score is that side's view turned about.
+// Both are held within ±kScoreViewShownLimit first: past that a game is won
+// or lost, and a missed king capture costs a few thousand, as the graph shows.
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -64,8 +66,8 @@ struct AnalysedPly {
     std::string playedText;
     bool playedBest = false;  // the move played is LEVEL4's choice: no loss
     bool lossKnown = false;   // this Position and the next are analysed
-    int loss = 0;  // centipawns the move cost its mover (≥ 0; a missed king capture costs about kScoreViewMate)
-    std::string_view mark;  // mistakeMark(loss) once the loss is known
+    int loss = 0;             // centipawns the move cost its mover (0 .. 2 × kScoreViewShownLimit)
+    std::string_view mark;    // mistakeMark(loss) once the loss is known
 };
 
 struct GameAnalysisSettings {

@@ -1,5 +1,6 @@
 #include "core/score_view.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace xantu {
@@ -17,6 +18,10 @@ int ScoreView::value() const {
     if (mate > 0) return kScoreViewMate - mate;
     if (mate < 0) return -kScoreViewMate - mate;
     return cp;
+}
+
+int ScoreView::shownValueFor(Order viewer) const {
+    return std::clamp(valueFor(viewer), -kScoreViewShownLimit, kScoreViewShownLimit);
 }
 
 std::string ScoreView::text() const {

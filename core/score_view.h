@@ -19,6 +19,12 @@ namespace xantu {
 // quicker capture weighs more and any capture outweighs any material count.
 inline constexpr int kScoreViewMate = 100000;
 
+// Beyond this many centipawns a game is decided for any player: the graph
+// draws such scores at its edge, and a move's loss is measured between scores
+// held within it, so that a missed king capture costs a few thousand
+// centipawns rather than the hundred thousand of the capture's own value.
+inline constexpr int kScoreViewShownLimit = 3000;
+
 struct ScoreView {
     int cp = 0;    // centipawns from 先手's view; 0 when mate != 0
     int mate = 0;  // plies to a king capture: > 0 先手 takes 後手's king, < 0 後手 takes 先手's, 0 none
@@ -36,6 +42,8 @@ struct ScoreView {
     // plies) for a king capture.
     int value() const;
     int valueFor(Order viewer) const { return viewer == Order::Sente ? value() : -value(); }
+    // valueFor held within ±kScoreViewShownLimit.
+    int shownValueFor(Order viewer) const;
 
     // 先手's view for the screen: "+123", "-45", "0", "先手勝ち 5手", "後手勝ち 2手"
     // (N is the plies up to and including the move that takes the king).

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/score_view.h"
 #include "display/screen.h"
 
 namespace xantu {
@@ -41,7 +42,7 @@ public:
     static constexpr double kGraphHeight = 1845;
     static constexpr double kRight = 9200;
     // Scores beyond this are drawn at the graph's edge.
-    static constexpr int kGraphLimit = 3000;
+    static constexpr int kGraphLimit = kScoreViewShownLimit;
     // Where the plot lies inside the graph's area.
     static constexpr double kPlotLeft = 600, kPlotRight = 8900;
     static constexpr double kPlotTopOffset = 330, kPlotBottomMargin = 120;

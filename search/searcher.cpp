@@ -137,6 +137,7 @@ struct Worker {
     }
 
     int quiesce(int alpha, int beta, int ply, int qply) {
+        if (aborted) return 0;  // a budget spent counts no further node
         ++nodes;
         if (ply > selDepth) selDepth = ply;
         pvLength[ply] = ply;
@@ -196,6 +197,12 @@ struct Worker {
     // move can take the king, or the position repeats (a draw by the search's
     // reckoning, so that a winning side looks for progress instead).
     bool decided(int ply, int& score) {
+        // A spent node budget ends the search here too: the answer is thrown away.
+        if (nodeLimit != 0 && nodes >= nodeLimit) {
+            aborted = true;
+            score = 0;
+            return true;
+        }
         const int us = board.side;
         if (board.king[us ^ 1] != 0 && board.attacked(board.king[us ^ 1], us)) {
             ++nodes;
@@ -237,6 +244,7 @@ struct Worker {
 
     int search(int alpha, int beta, int depth, int ply, bool pvNode, bool allowNull) {
         pvLength[ply] = ply;
+        if (aborted) return 0;  // a budget spent counts no further node
         // A king that can be taken ends the game: nothing below matters.
         if (int score; decided(ply, score)) return score;
         // At the horizon, captures are played out so that the evaluation is
@@ -411,9 +419,10 @@ struct Worker {
     // The weaker steps: the root moves are scored depth by depth within the
     // step's budget, and one of those within the margin of the best is drawn,
     // weighted by exp((score - best) / temperature). A move is searched with
-    // the window just below "margin under the best so far", so a move that
-    // is clearly worse is refuted cheaply and only the near-best get exact
-    // scores. When the budget ends an iteration early, the moves it scored
+    // the window from "margin under the best so far" to just above that best,
+    // so a move that is clearly worse is refuted cheaply, the near-best get
+    // exact scores, and only a move that beats the best so far is searched
+    // again with the window open above. When the budget ends an iteration early, the moves it scored
     // still count. Returns the move; `score` and `depth` tell its score and
     // the last depth completed.
     Move chooseNearBest(const StrengthPlan& plan, MoveBuffer& root, int maxDepth, int& score, int& depth) {
@@ -429,9 +438,12 @@ struct Worker {
             int bestSoFar = -kInfinity;
             std::size_t i = 0;
             for (; i < n; ++i) {
-                const int alpha = bestSoFar == -kInfinity ? -kInfinity : bestSoFar - plan.marginCp - 1;
+                const bool first = bestSoFar == -kInfinity;
+                const int alpha = first ? -kInfinity : bestSoFar - plan.marginCp - 1;
+                const int beta = first ? kInfinity : bestSoFar + 1;
                 board.make(root.moves[i]);
-                const int s = -search(-kInfinity, -alpha, d - 1, 1, false, true);
+                int s = -search(-beta, -alpha, d - 1, 1, false, true);
+                if (!aborted && s >= beta) s = -search(-kInfinity, -bestSoFar, d - 1, 1, false, true);
                 board.unmake(root.moves[i]);
                 if (aborted) break;
                 current[i] = s <= alpha ? -kInfinity : s;  // below the margin: out of the draw
@@ -447,11 +459,20 @@ struct Worker {
             scores = current;
             scored = n;
             depth = d;
-            // The best of this depth goes first in the next.
-            const auto top = static_cast<std::size_t>(std::max_element(scores.begin(), scores.end()) - scores.begin());
-            std::rotate(root.moves, root.moves + top, root.moves + top + 1);
-            std::rotate(scores.begin(), scores.begin() + static_cast<long>(top),
-                        scores.begin() + static_cast<long>(top) + 1);
+            // The next depth takes the moves best first, so that the best so
+            // far rises early and the others are refuted cheaply.
+            std::vector<std::size_t> order(n);
+            for (std::size_t k = 0; k < n; ++k) order[k] = k;
+            std::stable_sort(order.begin(), order.end(),
+                             [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
+            std::vector<Move> moves(n);
+            std::vector<int> sorted(n);
+            for (std::size_t k = 0; k < n; ++k) {
+                moves[k] = root.moves[order[k]];
+                sorted[k] = scores[order[k]];
+            }
+            std::copy(moves.begin(), moves.end(), root.moves);
+            scores = sorted;
             const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             if (budget.softMs > 0 && ms >= budget.softMs) break;
             if (stop->load()) break;
