@@ -383,6 +383,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
 void CanvasWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (deviceSize() != view_.device()) redrawAll();
+    emit resized(size());
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {

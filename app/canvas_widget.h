@@ -72,6 +72,8 @@ signals:
     void viewChanged();
     // The game's area took another size (the window around it may follow).
     void areaChanged(QSizeF before, QSizeF after);
+    // The widget's own size changed (logical pixels).
+    void resized(QSize size);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

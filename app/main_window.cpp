@@ -49,6 +49,13 @@ MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindo
 
     connect(canvas_, &CanvasWidget::viewChanged, this, [this] { panel_->relayout(*canvas_); });
     connect(canvas_, &CanvasWidget::areaChanged, this, &MainWindow::followArea);
+    // The user's own resize may move the move list below the board or back;
+    // the window keeps the size the user gave it.
+    connect(canvas_, &CanvasWidget::resized, this, [this](QSize size) {
+        resizing_ = true;
+        dispatch([=](GameWindow& g) { g.Form_Resize(size.width(), size.height()); });
+        resizing_ = false;
+    });
     connect(canvas_, &CanvasWidget::mousePressed, this, [this](int button, int shift, double x, double y) {
         dispatch([=](GameWindow& g) { g.Form_MouseDown(button, shift, x, y); });
     });
@@ -178,7 +185,7 @@ void MainWindow::followArea(QSizeF before, QSizeF after) {
     // the scale when the area grows or shrinks (a panel shown or hidden beside
     // or below the board): it grows or shrinks with it in either direction,
     // within the screen.
-    if (!isVisible() || before.width() <= 0 || before.height() <= 0 ||
+    if (resizing_ || !isVisible() || before.width() <= 0 || before.height() <= 0 ||
         (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0)
         return;
     const QSize canvas = canvas_->size();

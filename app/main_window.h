@@ -81,6 +81,7 @@ private:
     std::optional<QPoint> framePlace_;
     void placeFrame();
     int depth_ = 0;              // calls into the window object under way
+    bool resizing_ = false;      // the area changes because the user resized the window
     bool closePending_ = false;  // closed while a call was under way
 };
 

@@ -28,8 +28,9 @@ namespace xantu {
 
 inline constexpr const char* kResumeFileName = "Xantuペカナ将棋.resume";
 // The version written; version 1 files (before the checksum line, with
-// slots that nothing read) are still read.
-inline constexpr int kResumeVersion = 2;
+// slots that nothing read) and version 2 files (before the time controls:
+// their games count up) are still read.
+inline constexpr int kResumeVersion = 3;
 
 // What a game record names besides the moves: when the game began, the
 // event and the players (texts in UTF-8).
@@ -168,6 +169,22 @@ void fields(A& a, G& g) {
     a.retiredPiece();  // the last promotable code
 }
 
+// One player's time control: a value out of range is a broken file; a
+// clock with no time at all reads as none, as the settings would have it.
+template <class A, KeptPart<TimeControl> T>
+void fields(A& a, T& t) {
+    int kind = static_cast<int>(t.kind);
+    a.integer(kind, static_cast<int>(TimeKind::None), static_cast<int>(TimeKind::Increment));
+    a.integer(t.mainMinutes, 0, kMaxMainMinutes);
+    a.integer(t.periodSeconds, 0, kMaxPeriodSeconds);
+    if constexpr (A::reading) {
+        t.kind = static_cast<TimeKind>(kind);
+        t = 調整_持ち時間(t);
+    }
+}
+
+// The clocks, and (from version 3) the time controls of both seats: the
+// time left is worked out from them and the move list's clock values.
 template <class A, KeptPart<Clocks> C>
 void fields(A& a, C& c) {
     a.section("clocks");
@@ -176,6 +193,10 @@ void fields(A& a, C& c) {
     a.real(c.manSeconds, 0, kResumeMaxSeconds);
     a.real(c.comSeconds, 0, kResumeMaxSeconds);
     a.integer(c.shownSecond, 0, static_cast<long long>(kResumeMaxSeconds));
+    if (a.version() >= 3) {
+        fields(a, c.control.man);
+        fields(a, c.control.com);
+    }
 }
 
 template <class A, KeptPart<Position> P>

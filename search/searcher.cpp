@@ -60,6 +60,7 @@ struct Worker {
     std::uint64_t nodeLimit = 0;
     Clock::time_point start;
     TimeBudget budget;
+    ClockLag lag;
     bool aborted = false;
     const std::atomic<bool>* stop = nullptr;
     // Set when the main thread has its answer: the helpers stop then.
@@ -77,10 +78,19 @@ struct Worker {
         std::memset(killers, 0, sizeof killers);
     }
 
+    // The clock and the stop flag are read every kCheckEvery nodes. The count
+    // also grows where no check is made (a king that can be taken, a
+    // repetition), so the next reading is due at a node count rather than
+    // on a multiple of it: in a tree full of king captures the multiples are
+    // mostly stepped over, and the search would run far past its deadline.
+    static constexpr std::uint64_t kCheckEvery = 512;
+    std::uint64_t nextCheck = kCheckEvery;
+
     bool timeUp() {
         if (aborted) return true;
         if (nodeLimit != 0 && nodes >= nodeLimit) return aborted = true;
-        if ((nodes & 511) == 0) {
+        if (nodes >= nextCheck) {
+            nextCheck = nodes + kCheckEvery;
             nodesSeen.store(nodes, std::memory_order_relaxed);
             if (stop->load(std::memory_order_relaxed)) return aborted = true;
             if (helpersStop && helpersStop->load(std::memory_order_relaxed)) return aborted = true;
@@ -515,7 +525,10 @@ Searcher::Searcher(std::size_t hashMegabytes, int threads) : impl_(std::make_uni
 Searcher::~Searcher() = default;
 void Searcher::newGame() {
     impl_->table.clear();
-    for (auto& w : impl_->workers) w->clear();
+    for (auto& w : impl_->workers) {
+        w->clear();
+        w->lag.reset();
+    }
 }
 
 void Searcher::setStrength(Strength s) { impl_->strength = s; }
@@ -562,12 +575,13 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
 
     s.start = Clock::now();
     s.nodes = 0;
+    s.nextCheck = Worker::kCheckEvery;
     s.nodeLimit = limits.nodes;
     s.aborted = false;
     s.stop = &stop;
     s.table.newSearch();
     std::memset(s.killers, 0, sizeof s.killers);
-    s.budget = TimeBudget::plan(limits, s.start);
+    s.budget = TimeBudget::plan(limits, s.start, s.lag.observe(limits));
     int maxDepth = limits.depth > 0 ? std::min(limits.depth, kMaxPly - 10) : kMaxPly - 10;
     const StrengthPlan plan = planFor(impl_->strength);
     if (plan.depth > 0) maxDepth = std::min(maxDepth, plan.depth);
@@ -631,6 +645,7 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
         Worker& h = *impl_->workers[i];
         h.board = b;
         h.nodes = 0;
+        h.nextCheck = Worker::kCheckEvery;
         h.nodesSeen.store(0);
         h.nodeLimit = 0;
         h.aborted = false;
@@ -682,6 +697,7 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
         if (s.budget.softMs > 0 && ms >= s.budget.softLimitMs(score)) break;
         if (stop.load()) break;
     }
+    s.lag.searched(limits, std::chrono::duration<double, std::milli>(Clock::now() - s.start).count());
     impl_->helpersStop.store(true);
     std::uint64_t nodes = s.nodes;
     for (std::size_t i = 0; i < helpers.size(); ++i) {

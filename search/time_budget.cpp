@@ -6,7 +6,7 @@
 
 namespace xantu::search {
 
-TimeBudget TimeBudget::plan(const Limits& limits, Clock::time_point start) {
+TimeBudget TimeBudget::plan(const Limits& limits, Clock::time_point start, double lagMs) {
     TimeBudget t;
     if (limits.infinite) return t;
     if (limits.movetimeMs > 0) {
@@ -20,9 +20,10 @@ TimeBudget TimeBudget::plan(const Limits& limits, Clock::time_point start) {
         // never spent ahead. The margin covers what passes between the
         // deadline and the answer being read (the last node, the pipe, a
         // busy machine): a match on a two-core machine loaded sixteen-fold
-        // saw answers up to 125 ms late.
+        // saw answers up to 125 ms late. The lag seen on this game's moves
+        // comes on top, twice over: it varies from move to move.
         const double left = limits.timeLeftMs;
-        const double margin = std::min(1000.0, 250.0 + (left + limits.byoyomiMs) / 20.0);
+        const double margin = std::min(1000.0, 250.0 + (left + limits.byoyomiMs) / 20.0) + 2 * lagMs;
         double budget = left / 30.0 + limits.incrementMs * 0.8 + limits.byoyomiMs * 0.9;
         const double most = std::max(1.0, left + limits.byoyomiMs - margin);
         if (budget > most) budget = most;
@@ -35,6 +36,23 @@ TimeBudget TimeBudget::plan(const Limits& limits, Clock::time_point start) {
         t.onClock = true;
     }
     return t;
+}
+
+double ClockLag::observe(const Limits& limits) {
+    if (limits.timeLeftMs >= 0 && expectedLeftMs_ >= 0) {
+        // A new high is taken at once; a smaller one only slowly lowers it.
+        const double seen = std::clamp(expectedLeftMs_ - limits.timeLeftMs, 0.0, 2000.0);
+        lagMs_ = seen > lagMs_ ? seen : lagMs_ * 0.9 + seen * 0.1;
+    }
+    expectedLeftMs_ = -1;
+    return lagMs_;
+}
+
+void ClockLag::searched(const Limits& limits, double ms) {
+    // Only while main time is left does the next move's main time show the
+    // lag; in byoyomi it stays at 0 whatever the move took.
+    const double rest = limits.timeLeftMs - ms;
+    expectedLeftMs_ = limits.timeLeftMs >= 0 && rest > 0 ? rest + limits.incrementMs : -1;
 }
 
 double TimeBudget::softLimitMs(int scoreCp) const {

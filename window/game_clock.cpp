@@ -72,8 +72,10 @@ void GameWindow::描画_両時計() {
     描画_時計(g.manSide);
 }
 
-void GameWindow::時計_開始() {
-    clk.control = opt.timeControls;
+void GameWindow::時計_開始() { 時計_開始(opt.timeControls); }
+
+void GameWindow::時計_開始(const TimeControls& control) {
+    clk.control = control;
     clk.shownLeft = -1;
     if (clk.control.timed() && tickSound == 0) tickSound = Module1.soundLoad(kTickFile, kTickFlag);
 }

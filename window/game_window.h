@@ -270,8 +270,10 @@ public:
     // A clock: the countdown in a timed game, the counting-up total otherwise.
     void 描画_時計(int side);
     void 描画_両時計();
-    // A new game takes the time controls of the options.
+    // A new game takes the time controls of the options; a resumed one
+    // those it was kept with.
     void 時計_開始();
+    void 時計_開始(const TimeControls& control);
     // Whether a turn's start runs Timer1: 経過時間 is on or the game is timed.
     bool 時計を動かす() const;
     // True when `side`, having used `turnSeconds` this turn, is out of time.
@@ -286,8 +288,12 @@ public:
     // A click on row `row` of the move list: steps there with 戻 or 進, one
     // move at a time, and stops at the first refusal.
     void 棋譜一覧_Click(int row);
-    // The width of the drawing area in twips: wider while the panel is shown.
+    // The width of the drawing area in twips: wider while the panel is shown
+    // beside the board.
     double 画面幅() const;
+    // The drawing surface now measures width × height (any unit: only the
+    // shape counts). In a tall window the move list goes below the board.
+    void Form_Resize(double width, double height);
     // The counts of the survey of the Position on the board.
     Screen::InfluenceCounts 調査_利き() const;
     // ---- The unfinished game kept across runs ---------------------------
@@ -422,6 +428,17 @@ private:
     // After an event: the study displays follow what it changed.
     void afterEvent();
     void applyAreaWidth();
+    // The shape of the drawing surface (0 until known) and the height to
+    // width ratios past which the panel goes below the board and comes back.
+    double viewWidth_ = 0, viewHeight_ = 0;
+    bool layoutPending_ = false;
+    // Places the panel for the shape of the drawing surface and draws
+    // everything again when that moves it.
+    void 配置_棋譜一覧();
+    // Whether the panel belongs below the board in a surface of this shape.
+    bool 調査_棋譜一覧を下に() const;
+    static constexpr double kTallEnterRatio = 1.25;
+    static constexpr double kTallLeaveRatio = 1.1;
     // The computer's move for the upper side. A player that does not answer
     // at once thinks on a worker thread while the window waits (and stays
     // painted), and is stopped at once when the program is asked to end.

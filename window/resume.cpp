@@ -188,6 +188,9 @@ void GameWindow::適用_再開(const ResumeState& s) {
     pos = s.position;
     moves = s.moves;
     clk = s.clocks;
+    // The game goes on with the time controls it began with, whatever the
+    // settings say now.
+    時計_開始(s.clocks.control);
     turn = s.turn;
     const ResumeGameInfo& info = s.info;
     gameInfo = GameInfo{info.startDateTime,  info.event,     info.senteName,

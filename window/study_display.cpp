@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "influence/influence_map.h"
 #include "options/settings_file.h"
 #include "window/game_window.h"
@@ -6,15 +8,43 @@
 namespace xantu {
 
 double GameWindow::画面幅() const {
-    return plat.menus.checked("KIFU_LIST") ? MoveListPanel::kAreaWidth : kWindowWidthTwips;
+    return plat.menus.checked("KIFU_LIST") && !movePanel.below() ? MoveListPanel::kAreaWidth : kWindowWidthTwips;
 }
 
-// The window keeps its size and shows the wider or narrower area whole, at
-// the scale that fits.
+// The window keeps its size and shows the wider, taller or narrower area
+// whole, at the scale that fits. The panel goes below the board in a window
+// clearly taller than wide, where beside the board it would shrink the board
+// to fit the width; a window that turns back from tall with some room to
+// spare has it beside the board again.
 void GameWindow::applyAreaWidth() {
+    // Below the board the study strip comes first, the list under it.
+    const double strip = StudyStrip::areaHeight(plat.menus.checked("KENTOU"), plat.menus.checked("KEISEI"));
+    movePanel.placeBelow(調査_棋譜一覧を下に(), std::max(strip, MoveListPanel::kBelowTop));
     area.width = 画面幅();
-    area.height = StudyStrip::areaHeight(plat.menus.checked("KENTOU"), plat.menus.checked("KEISEI"));
+    area.height = plat.menus.checked("KIFU_LIST") && movePanel.below() ? movePanel.belowBottom() : strip;
     plat.canvas.setArea(area.width, area.height);
+}
+
+bool GameWindow::調査_棋譜一覧を下に() const {
+    if (viewWidth_ <= 0 || viewHeight_ <= 0) return movePanel.below();
+    return viewHeight_ > viewWidth_ * (movePanel.below() ? kTallLeaveRatio : kTallEnterRatio);
+}
+
+void GameWindow::Form_Resize(double width, double height) {
+    viewWidth_ = width;
+    viewHeight_ = height;
+    // Not in the middle of the computer's turn: the turn's end lays it out.
+    layoutPending_ = computerBusy();
+    if (!layoutPending_) 配置_棋譜一覧();
+}
+
+void GameWindow::配置_棋譜一覧() {
+    if (!plat.menus.checked("KIFU_LIST") || 調査_棋譜一覧を下に() == movePanel.below()) return;
+    // The panel moves: everything is drawn again in the new area.
+    applyAreaWidth();
+    movePanel.forget();
+    画面_再描画();
+    描画_学習表示(true);
 }
 
 Screen::InfluenceCounts GameWindow::調査_利き() const {
@@ -53,6 +83,10 @@ void GameWindow::描画_学習表示(bool force) {
 
 void GameWindow::afterEvent() {
     if (computerBusy() || steppingList_) return;
+    if (layoutPending_) {
+        layoutPending_ = false;
+        配置_棋譜一覧();
+    }
     描画_学習表示(false);
     検討_追従(false);
 }
@@ -73,14 +107,14 @@ void GameWindow::KIKI_Click() {
 }
 
 void GameWindow::Form_MouseWheel(double X, double Y, int steps) {
-    if (computerBusy() || steps == 0 || !plat.menus.checked("KIFU_LIST") || X < MoveListPanel::kLeft || Y < 0) return;
+    if (computerBusy() || steps == 0 || !plat.menus.checked("KIFU_LIST") || !movePanel.contains(X, Y)) return;
     // Three rows a notch, as lists usually scroll.
     movePanel.scrollRows(-3 * steps);
     描画_学習表示(true);
 }
 
 bool GameWindow::moveListMouseDown(double X, double Y) {
-    if (!plat.menus.checked("KIFU_LIST") || X < MoveListPanel::kLeft) return false;
+    if (!plat.menus.checked("KIFU_LIST") || !movePanel.contains(X, Y)) return false;
     hideRecordPanel(1);
     if (const int page = movePanel.scrollMarkAt(X, Y); page != 0) {
         movePanel.scrollPage(page);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstring>
 #include <random>
 
@@ -11,6 +12,7 @@
 #include "core/sfen.h"
 #include "search/movegen.h"
 #include "search/searcher.h"
+#include "search/time_budget.h"
 
 namespace xantu::search {
 namespace {
@@ -118,6 +120,30 @@ TEST(Level4Search, PlaysTheClearlyBestMove) {
          "the rook pins the bishop to its king on the file: the bishop cannot leave, so it falls"},
     };
     for (const Case& c : cases) EXPECT_EQ(searchSfen(c.sfen, 4).move.usi(), c.move) << c.sfen << ": " << c.why;
+}
+
+// A machine whose answers reach the clock 150 ms after the search ends: the
+// next move sees it in its main time and keeps that much more in reserve,
+// so that, low on time, the search stops at once instead of eating into
+// what a late answer needs.
+TEST(Level4Clock, LagSeenOnTheClockWidensTheMargin) {
+    using std::chrono::milliseconds;
+    ClockLag lag;
+    Limits first;
+    first.timeLeftMs = 900;
+    first.incrementMs = 100;
+    EXPECT_EQ(lag.observe(first), 0);
+    lag.searched(first, 200);  // 700 left, 800 after the increment, had nothing else passed
+    Limits next = first;
+    next.timeLeftMs = 650;
+    EXPECT_DOUBLE_EQ(lag.observe(next), 150);
+
+    const TimeBudget::Clock::time_point t0{};
+    EXPECT_GE(TimeBudget::plan(next, t0).hardDeadline, t0 + milliseconds(300));
+    EXPECT_LE(TimeBudget::plan(next, t0, 150).hardDeadline, t0 + milliseconds(70));
+    // A new game forgets it.
+    lag.reset();
+    EXPECT_EQ(lag.observe(next), 0);
 }
 
 // Helper threads share the table but never choose the move: where one move is

@@ -25,12 +25,13 @@ TEST(KeptGameFile, FirstVersionReadsAndWritesBackAsTheCurrentOne) {
     const ResumeReadResult v1 = 解析_再開ファイル(kVersion1);
     ASSERT_EQ(v1.status, ResumeReadStatus::Ok);
     EXPECT_EQ(v1.state.game.moveNumber, 27);
-    const std::string v2 = 作成_再開ファイル(v1.state);
-    EXPECT_EQ(v2.rfind("XantuResume 2\n", 0), 0u);
-    EXPECT_LT(v2.size(), kVersion1.size());  // the retired slots are gone
-    const ResumeReadResult back = 解析_再開ファイル(v2);
+    EXPECT_FALSE(v1.state.clocks.control.timed());  // older files kept no time control
+    const std::string now = 作成_再開ファイル(v1.state);
+    EXPECT_EQ(now.rfind("XantuResume " + std::to_string(kResumeVersion) + "\n", 0), 0u);
+    EXPECT_LT(now.size(), kVersion1.size());  // the retired slots are gone
+    const ResumeReadResult back = 解析_再開ファイル(now);
     ASSERT_EQ(back.status, ResumeReadStatus::Ok);
-    EXPECT_EQ(作成_再開ファイル(back.state), v2);
+    EXPECT_EQ(作成_再開ファイル(back.state), now);
 }
 
 }  // namespace

@@ -201,16 +201,18 @@ TEST_F(ResumeStart, UnusableFilesAreKeptAsideAndNamed) {
         bool keptAside;
     };
     const std::string damaged = "前回の対局の記録が壊れています";
+    const std::string ours = "XantuResume " + std::to_string(kResumeVersion);
+    const std::string newer = "XantuResume " + std::to_string(kResumeVersion + 1);
     const Case cases[] = {
-        {good.substr(0, good.size() / 2), damaged.c_str(), true},                  // cut short
-        {std::string("\x89\x00\xff garbage \x01", 13), damaged.c_str(), true},     // random bytes
-        {flipped, damaged.c_str(), true},                                          // a flipped bit
-        {replace(good, "XantuResume 2", "XantuResume 0"), damaged.c_str(), true},  // no version of ours
-        {作成_再開ファイル(impossible), damaged.c_str(), true},                    // a Position that cannot stand
-        {replace(good, "\nend", "\nentry 1 2 3\nend"), damaged.c_str(), true},     // more than it says
-        {replace(good, "XantuResume 2", "XantuResume 3"), "新しい版で保存された対局です", false},  // left in place
-        {crlf, "", false},                                                                         // edited elsewhere
-        {"\xEF\xBB\xBF" + good, "", false},                                                        // with a BOM
+        {good.substr(0, good.size() / 2), damaged.c_str(), true},               // cut short
+        {std::string("\x89\x00\xff garbage \x01", 13), damaged.c_str(), true},  // random bytes
+        {flipped, damaged.c_str(), true},                                       // a flipped bit
+        {replace(good, ours, "XantuResume 0"), damaged.c_str(), true},          // no version of ours
+        {作成_再開ファイル(impossible), damaged.c_str(), true},                 // a Position that cannot stand
+        {replace(good, "\nend", "\nentry 1 2 3\nend"), damaged.c_str(), true},  // more than it says
+        {replace(good, ours, newer), "新しい版で保存された対局です", false},    // left in place
+        {crlf, "", false},                                                      // edited elsewhere
+        {"\xEF\xBB\xBF" + good, "", false},                                     // with a BOM
     };
     const fs::path prev = w->resumePath().string() + ".prev";
     for (const Case& c : cases) {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "influence/influence_map.h"
+#include "window/menu_table.h"
 #include "window_fixture.h"
 
 namespace xantu::testing {
@@ -217,6 +218,40 @@ TEST_F(MoveListGame, ALongListFollowsTheGameAndScrollsByThePage) {
     w->Form_MouseWheel(MoveListPanel::kLeft + 500, 2000, -20);
     EXPECT_EQ(w->movePanel.top(), lastTop);
     EXPECT_EQ(w->moves.recordLength, 2);
+}
+
+// A tall window puts the list below the board, in columns, and the area
+// grows downward instead of sideways; the window's usual shapes keep it
+// beside the board.
+TEST_F(MoveListGame, ATallWindowHasTheListBelowTheBoard) {
+    load();
+    w->Form_Resize(613, 533);
+    w->menuCommand("KIFU_LIST");
+    ASSERT_EQ(fake.area, std::make_pair(MoveListPanel::kAreaWidth, kWindowHeightTwips));
+    play(*w, fake);
+
+    const std::size_t mark = fake.draws.size();
+    w->Form_Resize(600, 1000);
+    EXPECT_EQ(fake.area, std::make_pair(kWindowWidthTwips, MoveListPanel::kBelowAreaHeight));
+    // The whole window again, the list under the board's usual bottom edge.
+    bool board = false, below = false, beside = false;
+    for (const DrawCall& d : fake.textsSince(mark)) {
+        below |= d.text == "▲７五歩(76)" && d.y > kWindowHeightTwips && d.x < kWindowWidthTwips;
+        beside |= d.x >= MoveListPanel::kLeft;
+    }
+    for (std::size_t i = mark; i < fake.draws.size(); ++i) board |= fake.draws[i].kind == DrawCall::Picture;
+    EXPECT_TRUE(board);
+    EXPECT_TRUE(below);
+    EXPECT_FALSE(beside);
+    // A click on a line there steps to it: row 2 is the first column's third line.
+    w->Form_MouseDown(1, 0, MoveListPanel::kBelowLeft + 500,
+                      MoveListPanel::kBelowTop + 440 + 2 * MoveListPanel::kRowHeight + 50);
+    EXPECT_EQ(w->moves.recordLength, 2);
+    // Only clearly tall counts; back to a wide window, the list is beside the board.
+    w->Form_Resize(600, 700);
+    EXPECT_EQ(fake.area.second, MoveListPanel::kBelowAreaHeight);
+    w->Form_Resize(800, 600);
+    EXPECT_EQ(fake.area, std::make_pair(MoveListPanel::kAreaWidth, kWindowHeightTwips));
 }
 
 TEST_F(MoveListGame, AResignedGameEndsTheListWithItsResult) {

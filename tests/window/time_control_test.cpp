@@ -1,9 +1,11 @@
 // A timed game of two people on the fake desktop's clock: the 持ち時間
 // dialog and its settings, main time running into byoyomi, an increment,
 // stepping back and forth, and a loss on time.
+#include <cmath>
 #include <fstream>
 #include <iterator>
 
+#include "clock/elapsed_time.h"
 #include "core/cp932.h"
 #include "window_fixture.h"
 
@@ -93,6 +95,61 @@ TEST_F(TimedGame, ByoyomiAfterTheMainTimeThenLostOnTime) {
     bool shown = false;
     for (const DrawCall& d : fake.draws) shown |= d.text == "持ち時間：先手1分＋秒読み10秒 後手1分＋加算5秒";
     EXPECT_TRUE(shown);
+}
+
+// Quitting in the middle of a timed game: the next start plays on with the
+// controls the game began with (the settings may say otherwise by then) and
+// the time each side had left.
+TEST_F(TimedGame, ResumedGameKeepsItsControlsAndTimeLeft) {
+    const TimeControls played = *fake.timeAnswer;
+    tick(12);
+    move(3, 7, 3, 6);
+    tick(3);
+    move(7, 3, 7, 4);
+    tick(20);
+    fake.timeAnswer = TimeControls{};
+    w->menuCommand("JIKAN");
+
+    FakePlatform next;
+    next.platform.assetFolders = fake.platform.assetFolders;
+    next.answers.push_back(kMsgYes);
+    GameWindow again(next.platform);
+    again.settingsPath = w->settingsPath;
+    again.Form_Load();
+    again.再開_確認();
+    EXPECT_EQ(again.clk.control, played);
+    EXPECT_NE(again.tickSound, 0);
+    EXPECT_NEAR(again.調査_残り持ち時間(kSente), 48, 1e-9);
+    EXPECT_NEAR(again.調査_残り持ち時間(kGote), 62, 1e-9);
+    // Play goes on from a click: 先手's main time runs out into its byoyomi.
+    again.Form_MouseDown(1, 0, cellX(5) + 10, cellY(5) + 10);
+    next.clockNow += 50;
+    again.Timer1_Timer();
+    const ClockReading r = again.時計_読み(kSente);
+    EXPECT_TRUE(r.inByoyomi);
+    EXPECT_NEAR(r.byoyomi, 8, 1e-9);
+}
+
+// 待った against the computer gives back the time of the two moves taken
+// back: both clocks read what they read before the human's move.
+TEST_F(TimedGame, TakingBackRestoresTheClocks) {
+    w->menuCommand("LEVEL1");
+    w->menuCommand("SENTE");
+    tick(7);
+    move(7, 7, 7, 6);
+    const double man = w->調査_残り持ち時間(kSente), com = w->調査_残り持ち時間(kGote);
+    tick(30);
+    move(2, 7, 2, 6);
+    ASSERT_EQ(w->g.moveNumber, 4);
+    EXPECT_LT(w->調査_残り持ち時間(kSente), man - 29);
+    w->menuCommand("MATTA");
+    EXPECT_EQ(w->g.moveNumber, 2);
+    EXPECT_NEAR(w->調査_残り持ち時間(kSente), man, 1e-9);
+    EXPECT_NEAR(w->調査_残り持ち時間(kGote), com, 1e-9);
+    // The human's turn starts afresh from the restored time.
+    tick(2);
+    EXPECT_EQ(lowerClock().text, 調査_時間秒追加結果(std::ceil(man - 2)));
+    EXPECT_NEAR(w->時計_読み(kSente).main, man - 2, 1e-9);
 }
 
 }  // namespace

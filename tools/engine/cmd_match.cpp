@@ -237,7 +237,7 @@ int commandMatch(const Args& args) {
         const int b = pl.engine1Black ? 0 : 1;
         spare[b] = std::min(spare[b], pl.result.leastSpareBlack);
         spare[1 - b] = std::min(spare[1 - b], pl.result.leastSpareWhite);
-        if (pl.result.reason == "time forfeit") ++forfeits[pl.result.winner > 0 ? 1 - b : b];
+        if (pl.result.reason.starts_with("time forfeit")) ++forfeits[pl.result.winner > 0 ? 1 - b : b];
         ms[b] += pl.result.msBlack;
         moves[b] += pl.result.movesBlack;
         ms[1 - b] += pl.result.msWhite;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 
 #include "core/legal_moves.h"
@@ -167,7 +168,11 @@ GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& whi
             spare = std::min(spare, allowedMs - ms);
             if (ms > allowedMs) {
                 if (!line) e.process.stop();
-                return loses(side, "time forfeit");
+                // How late, against what was left: a forfeit in a long match
+                // can then be told from a stall of the machine.
+                char note[96];
+                std::snprintf(note, sizeof note, "time forfeit (%.0f ms with %.0f left)", ms, allowedMs);
+                return loses(side, note);
             }
             double& mine = left[isBlack ? 0 : 1];
             mine = std::max(0.0, mine - ms) + clock.incrementMs;

@@ -65,7 +65,7 @@ struct GameResult {
 
 // Plays one game: black moves first. maxPlies counts every move from the start.
 // On a clock, a move that comes after its side's time is gone loses
-// ("time forfeit").
+// ("time forfeit", with the time taken and the time there was).
 GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& white, int maxPlies,
                     const MatchClock& clock = {});
 

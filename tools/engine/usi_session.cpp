@@ -81,6 +81,9 @@ bool UsiSession::handle(std::string_view line) {
     if (cmd == "usi") {
         commandUsi();
     } else if (cmd == "isready") {
+        // The player and its table are made now, the moment the protocol
+        // gives for slow preparations, rather than on the clock of the first go.
+        if (!searching_) player();
         say("readyok");
     } else if (cmd == "setoption") {
         commandSetOption(rest);
@@ -229,6 +232,7 @@ void UsiSession::commandPosition(std::string_view rest) {
 }
 
 void UsiSession::commandGo(std::string_view rest) {
+    const auto received = std::chrono::steady_clock::now();
     if (searching_ && !stop_) {
         say("info string 思考中です。stop を送ってから go を送ってください");
         return;
@@ -282,11 +286,16 @@ void UsiSession::commandGo(std::string_view rest) {
     limits.timeLeftMs = side_ == Side::Lower ? btime : wtime;
     limits.incrementMs = side_ == Side::Lower ? binc : winc;
 
-    std::unique_ptr<Player>& player = players_[level_];
-    if (!player) player = makePlayer(level_, hashMegabytes_, strength_, threads_);
+    Player& chosen = player();
     stop_ = false;
     searching_ = true;
-    thread_ = std::thread(&UsiSession::searchThread, this, std::ref(*player), position_, side_, limits);
+    thread_ = std::thread(&UsiSession::searchThread, this, std::ref(chosen), position_, side_, limits, received);
+}
+
+Player& UsiSession::player() {
+    std::unique_ptr<Player>& player = players_[level_];
+    if (!player) player = makePlayer(level_, hashMegabytes_, strength_, threads_);
+    return *player;
 }
 
 void UsiSession::commandStop() {
@@ -297,7 +306,18 @@ void UsiSession::commandStop() {
     stopSignal_.notify_all();
 }
 
-void UsiSession::searchThread(Player& player, Position p, Side side, Limits limits) {
+void UsiSession::searchThread(Player& player, Position p, Side side, Limits limits,
+                              std::chrono::steady_clock::time_point received) {
+    if (limits.timeLeftMs >= 0) {
+        // The opponent's clock stopped when go was sent: what passed since it
+        // was read (the thread's start on a busy machine) is this side's,
+        // taken from the main time first, then from the byoyomi.
+        const auto late =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - received).count();
+        const int fromMain = static_cast<int>(std::min<long long>(late, limits.timeLeftMs));
+        limits.timeLeftMs -= fromMain;
+        limits.byoyomiMs = static_cast<int>(std::max<long long>(0, limits.byoyomiMs - (late - fromMain)));
+    }
     const Thought t = player.think(p, side, limits, stop_, [this, side](const Info& i) { say(infoLine(i, side)); });
     const std::string best = t.hasMove ? t.move.usi() : "resign";
     if (limits.infinite) {

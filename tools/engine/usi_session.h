@@ -4,6 +4,7 @@
 // Every answer goes through the output callback, one line at a time (without
 // the newline), never from two threads at once.
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <functional>
@@ -47,7 +48,10 @@ private:
     void commandGo(std::string_view rest);
     void commandStop();
     void joinFinished();
-    void searchThread(Player& player, Position p, Side side, Limits limits);
+    // The player of the chosen level, made on first use.
+    Player& player();
+    void searchThread(Player& player, Position p, Side side, Limits limits,
+                      std::chrono::steady_clock::time_point received);
 
     Output out_;
     Config config_;
