@@ -69,6 +69,12 @@ protected:
         load();
         w->studyThink = stub.think();
     }
+    // The window goes first: its search threads call into the stub until
+    // they are joined.
+    void TearDown() override {
+        w.reset();
+        WindowTest::TearDown();
+    }
     // Ticks until `done` holds (the worker thread has got so far).
     template <typename Done>
     void tickUntil(Done done) {
