@@ -42,6 +42,22 @@ QFont textFont(int fontSize, bool bold, double scale) {
 // The device width of a line one pixel wide at 100 %.
 int thinLine(double scale) { return std::max(1, static_cast<int>(std::lround(scale))); }
 
+// Lines through points already in device pixels, `width` pixels wide with
+// round ends and joins; with `filled`, the polygon they enclose.
+void paintLines(QPainter& p, const QPolygonF& device, const QColor& colour, int width, bool filled) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (filled) {
+        p.setBrush(colour);
+        p.drawPolygon(device);
+    } else {
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(device);
+    }
+    p.restore();
+}
+
 }  // namespace
 
 CanvasWidget::CanvasWidget(QWidget* parent)
@@ -241,18 +257,7 @@ void CanvasWidget::renderItem(QPainter& p, const DrawItem& item) {
     case DrawItem::Kind::Polyline: {
         QPolygonF device;
         for (const QPointF& pt : item.points) device << QPointF(view_.x(pt.x()), view_.y(pt.y()));
-        const QColor colour = paletteColour(item.code);
-        p.save();
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.setPen(QPen(colour, std::max(1, view_.length(item.pen)), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        if (item.filled) {
-            p.setBrush(colour);
-            p.drawPolygon(device);
-        } else {
-            p.setBrush(Qt::NoBrush);
-            p.drawPolyline(device);
-        }
-        p.restore();
+        paintLines(p, device, paletteColour(item.code), std::max(1, view_.length(item.pen)), item.filled);
         return;
     }
     case DrawItem::Kind::Text: {
@@ -316,17 +321,7 @@ void CanvasWidget::renderMarks(QPainter& p) const {
         if (m.kind == Mark::Kind::Line) {
             QPolygonF device;
             for (const Point& pt : m.points) device << QPointF(view_.x(pt.x), view_.y(pt.y));
-            p.save();
-            p.setRenderHint(QPainter::Antialiasing, true);
-            p.setPen(QPen(colour, std::max(1, view_.length(m.pen)), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            if (m.filled) {
-                p.setBrush(colour);
-                p.drawPolygon(device);
-            } else {
-                p.setBrush(Qt::NoBrush);
-                p.drawPolyline(device);
-            }
-            p.restore();
+            paintLines(p, device, colour, std::max(1, view_.length(m.pen)), m.filled);
         } else if (m.kind == Mark::Kind::Square) {
             // Inside the square's own outline, clear of the guidance lines.
             const int inset = std::max(m.inset, static_cast<int>(std::lround(m.inset * s)));
