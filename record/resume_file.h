@@ -28,9 +28,10 @@ namespace xantu {
 
 inline constexpr const char* kResumeFileName = "Xantuペカナ将棋.resume";
 // The version written; version 1 files (before the checksum line, with
-// slots that nothing read) and version 2 files (before the time controls:
-// their games count up) are still read.
-inline constexpr int kResumeVersion = 3;
+// slots that nothing read), version 2 files (before the time controls:
+// their games count up) and version 3 files (before the hint count: none
+// asked) are still read.
+inline constexpr int kResumeVersion = 4;
 
 // What a game record names besides the moves: when the game began, the
 // event and the players (texts in UTF-8).
@@ -38,6 +39,7 @@ struct ResumeGameInfo {
     std::string startDateTime, event, senteName, goteName, upperName, lowerName;
     int lowerSideOrder = 0;  // -1, 0 or +1
     int winner = 0;          // -1, 0 or +1
+    int hints = 0;           // hints the player asked for
 };
 
 template <class Memory>
@@ -143,6 +145,7 @@ inline constexpr int kResumeCells = 10 * 10;
 inline constexpr int kResumeHandSlots = 8;
 inline constexpr double kResumeMaxSeconds = 1e9;
 inline constexpr int kResumeMaxEntries = 20000;
+inline constexpr int kResumeMaxHints = 1000000;
 
 template <class A, KeptPart<GameState> G>
 void fields(A& a, G& g) {
@@ -229,6 +232,7 @@ void fields(A& a, I& info) {
     a.text(info.lowerName);
     a.integer(info.lowerSideOrder, -1, 1);
     a.integer(info.winner, -1, 1);
+    if (a.version() >= 4) a.integer(info.hints, 0, kResumeMaxHints);
 }
 
 // The entries worth keeping (調査_保存する手順数), each a Position with its

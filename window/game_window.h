@@ -450,6 +450,7 @@ private:
     Limits 時計_探索制限() const;
     // Records the start time and the players of a new game for KIF files.
     void 対局情報設定();
+    std::string 持ち時間見出し() const;
     // The file chooser for a KIF or CSA file, opened in the folder last used
     // for records; the folder of the file chosen becomes that folder.
     std::string chooseRecordFile(FileChoice kind, const char* title, const std::string& suggestedName,

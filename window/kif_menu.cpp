@@ -36,13 +36,18 @@ std::string withEnding(std::string name, RecordFormat format) {
 
 }  // namespace
 
+// The KIF 持ち時間 text of the game's clocks, 先手's first.
+std::string GameWindow::持ち時間見出し() const {
+    const bool manSente = g.manSide == kSente;
+    return 作成_持ち時間見出し(manSente ? clk.control.man : clk.control.com,
+                               manSente ? clk.control.com : clk.control.man);
+}
+
 void GameWindow::対局情報設定() {
     gameInfo = GameInfo{};
     gameInfo.startDateTime = plat.clock.localDateTime();
     時計_開始();
-    const bool manSente = g.manSide == kSente;
-    gameInfo.timeControl =
-        作成_持ち時間見出し(manSente ? clk.control.man : clk.control.com, manSente ? clk.control.com : clk.control.man);
+    gameInfo.timeControl = 持ち時間見出し();
     const std::string human = "人間";
     const std::string computer = "コンピュータ LEVEL" + std::to_string(g.comLevel);
     if (g.vsComputer == 1) {

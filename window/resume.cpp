@@ -54,8 +54,9 @@ std::string GameWindow::writeFailureReason(std::error_code ec) {
 }
 
 ResumeState GameWindow::再開状態() const {
-    const ResumeGameInfo info{gameInfo.startDateTime, gameInfo.event,     gameInfo.senteName,      gameInfo.goteName,
-                              gameInfo.upperName,     gameInfo.lowerName, gameInfo.lowerSideOrder, gameInfo.winner};
+    const ResumeGameInfo info{gameInfo.startDateTime,  gameInfo.event,     gameInfo.senteName,
+                              gameInfo.goteName,       gameInfo.upperName, gameInfo.lowerName,
+                              gameInfo.lowerSideOrder, gameInfo.winner,    gameInfo.hints};
     return ResumeState{g, pos, moves, clk, turn, info};
 }
 
@@ -193,9 +194,8 @@ void GameWindow::適用_再開(const ResumeState& s) {
     時計_開始(s.clocks.control);
     turn = s.turn;
     const ResumeGameInfo& info = s.info;
-    gameInfo = GameInfo{info.startDateTime,  info.event,     info.senteName,
-                        info.goteName,       info.upperName, info.lowerName,
-                        info.lowerSideOrder, info.winner,    {}};
+    gameInfo = GameInfo{info.startDateTime, info.event,          info.senteName, info.goteName,    info.upperName,
+                        info.lowerName,     info.lowerSideOrder, info.winner,    持ち時間見出し(), info.hints};
     // Play goes on as after 戻 or 進: the clock stands until the next click,
     // which (at the computer's turn) lets the computer move first.
     g.selectPhase = 0;

@@ -105,6 +105,7 @@ TEST_F(TimedGame, ResumedGameKeepsItsControlsAndTimeLeft) {
     tick(12);
     move(3, 7, 3, 6);
     tick(3);
+    w->gameInfo.hints = 2;  // as if ヒント had been asked twice
     move(7, 3, 7, 4);
     tick(20);
     fake.timeAnswer = TimeControls{};
@@ -121,6 +122,10 @@ TEST_F(TimedGame, ResumedGameKeepsItsControlsAndTimeLeft) {
     EXPECT_NE(again.tickSound, 0);
     EXPECT_NEAR(again.調査_残り持ち時間(kSente), 48, 1e-9);
     EXPECT_NEAR(again.調査_残り持ち時間(kGote), 62, 1e-9);
+    // What its KIF will say besides the moves comes back too.
+    EXPECT_FALSE(again.gameInfo.timeControl.empty());
+    EXPECT_EQ(again.gameInfo.timeControl, w->gameInfo.timeControl);
+    EXPECT_EQ(again.gameInfo.hints, 2);
     // Play goes on from a click: 先手's main time runs out into its byoyomi.
     again.Form_MouseDown(1, 0, cellX(5) + 10, cellY(5) + 10);
     next.clockNow += 50;
