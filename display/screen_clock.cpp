@@ -4,15 +4,7 @@
 namespace xantu {
 
 void Screen::描画_所有時間(int IN_手番, double IN_思考時間) {
-    if (!plat_.menus.checked("KEIKA")) return;
-    const std::string text = 調査_時間秒追加結果(IN_思考時間);
-    消去_所有時間(IN_手番);
-    if (IN_手番 == g_.manSide) {
-        描画_影付き数値(13.0, 9.2, text, colourWhite, 12);
-    } else if (IN_手番 == g_.comSide) {
-        描画_影付き数値(-1.6, 9.2, text, colourWhite, 12);
-        描画_桝輪郭(colourGreen, 1, 9);
-    }
+    描画_残り時間(IN_手番, 調査_時間秒追加結果(IN_思考時間), colourWhite);
 }
 
 void Screen::描画_残り時間(int IN_手番, const std::string& text, int colour) {

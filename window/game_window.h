@@ -453,6 +453,8 @@ private:
     std::string 持ち時間見出し() const;
     // The file chooser for a KIF or CSA file, opened in the folder last used
     // for records; the folder of the file chosen becomes that folder.
+    // KIF書出し and CSA書出し: the game written to a file the player chooses.
+    void 書出し_棋譜(RecordFormat format);
     std::string chooseRecordFile(FileChoice kind, const char* title, const std::string& suggestedName,
                                  RecordFormat format);
     // The game (or the loaded record) as the KIF and CSA writers take it;

@@ -110,34 +110,38 @@ bool GameWindow::作成_書出し対局(KifGame& game) {
     return true;
 }
 
-void GameWindow::KIF_WRITE_Click() {
-    hideRecordPanel(1);
-    KifGame game;
-    if (!作成_書出し対局(game)) {
-        play(forbiddenSound);
-        message(std::string(KIF書出しメッセージ(KifWriteStatus::NoMoves)), kKifWriteTitle);
-        return;
-    }
-    const std::string chosen = chooseRecordFile(FileChoice::Save, kKifWriteTitle, "棋譜.kif", RecordFormat::Kif);
-    if (chosen.empty()) return;
-    const KifWriteStatus status = 書込_KIF(withEnding(chosen, RecordFormat::Kif), game);
-    if (status != KifWriteStatus::Ok) play(forbiddenSound);
-    message(std::string(KIF書出しメッセージ(status)), kKifWriteTitle);
-}
+void GameWindow::KIF_WRITE_Click() { 書出し_棋譜(RecordFormat::Kif); }
 
-void GameWindow::CSA_WRITE_Click() {
+void GameWindow::CSA_WRITE_Click() { 書出し_棋譜(RecordFormat::Csa); }
+
+void GameWindow::書出し_棋譜(RecordFormat format) {
+    const bool kif = format == RecordFormat::Kif;
+    const char* const title = kif ? kKifWriteTitle : kCsaWriteTitle;
     hideRecordPanel(1);
     KifGame game;
     if (!作成_書出し対局(game)) {
         play(forbiddenSound);
-        message(std::string(CSA書出しメッセージ(CsaWriteStatus::NoMoves)), kCsaWriteTitle);
+        message(std::string(kif ? KIF書出しメッセージ(KifWriteStatus::NoMoves)
+                                : CSA書出しメッセージ(CsaWriteStatus::NoMoves)),
+                title);
         return;
     }
-    const std::string chosen = chooseRecordFile(FileChoice::Save, kCsaWriteTitle, "棋譜.csa", RecordFormat::Csa);
+    const std::string chosen = chooseRecordFile(FileChoice::Save, title, kif ? "棋譜.kif" : "棋譜.csa", format);
     if (chosen.empty()) return;
-    const CsaWriteStatus status = 書込_CSA(withEnding(chosen, RecordFormat::Csa), game);
-    if (status != CsaWriteStatus::Ok) play(forbiddenSound);
-    message(std::string(CSA書出しメッセージ(status)), kCsaWriteTitle);
+    const std::string path = withEnding(chosen, format);
+    bool written = false;
+    std::string_view said;
+    if (kif) {
+        const KifWriteStatus status = 書込_KIF(path, game);
+        written = status == KifWriteStatus::Ok;
+        said = KIF書出しメッセージ(status);
+    } else {
+        const CsaWriteStatus status = 書込_CSA(path, game);
+        written = status == CsaWriteStatus::Ok;
+        said = CSA書出しメッセージ(status);
+    }
+    if (!written) play(forbiddenSound);
+    message(std::string(said), title);
 }
 
 void GameWindow::読込_対局(KifReadResult& kif, const std::string& title, const std::string& noMoves) {
