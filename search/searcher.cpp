@@ -276,10 +276,14 @@ struct Worker {
         const bool threatened = board.kingAttacked(board.side);
         if (threatened && ply < 2 * rootDepth) ++depth;
 
-        // The static evaluation, sharpened by a bound the table holds. It is
-        // not asked when the king stands attacked: then only moves count.
+        // The prunings below are tried only off the principal variation, with
+        // our king safe and no king capture in sight.
+        const bool quietNode = !pvNode && !threatened && std::abs(beta) < kMateBound;
+
+        // The static evaluation, sharpened by a bound the table holds. Only
+        // those prunings ask for it, so it is made only where they may apply.
         int staticEval = -kInfinity;
-        if (!threatened) {
+        if (quietNode) {
             staticEval = evaluate(board);
             if (hit && std::abs(TranspositionTable::scoreAt(*entry, ply)) < kMateBound) {
                 const int s = TranspositionTable::scoreAt(*entry, ply);
@@ -287,7 +291,6 @@ struct Worker {
                     staticEval = s;
             }
         }
-        const bool quietNode = !pvNode && !threatened && std::abs(beta) < kMateBound;
 
         // Reverse futility: so far above beta near the horizon that no move
         // of the opponent's is likely to bring the score back.
