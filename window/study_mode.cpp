@@ -4,6 +4,7 @@
 // they have found, so that input is never kept waiting.
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <sstream>
 
 #include "core/hand_rows.h"
@@ -72,9 +73,8 @@ std::vector<std::string> GameWindow::作成_読み筋(const StudyTarget& t, cons
     bool firstMove = true;
     while (words >> word) {
         const Side seat = order == lower ? Side::Lower : Side::Upper;
-        const std::vector<Move> moves = legalMoves(p, seat);
-        const Move* m = findMove(moves, word);
-        if (m == nullptr) break;
+        const std::optional<Move> m = legalMove(p, seat, word);
+        if (!m) break;
         if (firstMove && first != nullptr) *first = *m;
         firstMove = false;
         if (inRow == kLineMovesPerRow) {
