@@ -498,6 +498,43 @@ struct Worker {
         return root.moves[chosen];
     }
 
+    // The stronger steps: the full search chose `best`, scoring `bestScore`
+    // at `depth`. The next root moves in its order are each asked at that
+    // depth whether they reach (bestScore - margin), with a null window that
+    // a clearly worse move fails cheaply; those that do join the draw with
+    // their score (a lower bound, counted at most as the best's), weighted
+    // as in chooseNearBest. A test the budget cuts short leaves its move out.
+    Move drawAmongCandidates(const StrengthPlan& plan, MoveBuffer& root, Move best, int bestScore, int depth,
+                             int& score) {
+        score = bestScore;
+        if (depth == 0 || std::abs(bestScore) >= kMateBound) return best;  // no gamble with a king capture
+        const int threshold = bestScore - plan.marginCp;
+        std::vector<Move> moves{best};
+        std::vector<int> scores{bestScore};
+        rootDepth = depth;
+        scoreMoves(root, best, 0);
+        for (int i = 0, tried = 0; i < root.size && tried < plan.candidates; ++i) {
+            const Move m = pick(root, i);
+            if (m == best) continue;
+            ++tried;
+            board.make(m);
+            const int s = -search(-threshold, -threshold + 1, depth - 1, 1, false, true);
+            board.unmake(m);
+            if (aborted) break;
+            if (s >= threshold) {
+                moves.push_back(m);
+                scores.push_back(std::min(s, bestScore));
+            }
+        }
+        std::vector<double> weight(moves.size());
+        for (std::size_t i = 0; i < moves.size(); ++i)
+            weight[i] = std::exp(static_cast<double>(scores[i] - bestScore) / plan.temperatureCp);
+        std::discrete_distribution<std::size_t> draw(weight.begin(), weight.end());
+        const std::size_t chosen = draw(rng);
+        score = scores[chosen];
+        return moves[chosen];
+    }
+
     std::string pvText(Move best) const {
         Board copy = board;
         std::string text;
@@ -618,7 +655,7 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
         return result;
     }
 
-    if (plan.temperatureCp > 0) {
+    if (plan.temperatureCp > 0 && plan.candidates == 0) {
         int score = 0, depth = 0;
         const Move chosen = s.chooseNearBest(plan, rootList, maxDepth, score, depth);
         fillResult(b, chosen, result);
@@ -659,6 +696,10 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
         std::memset(h.killers, 0, sizeof h.killers);
         helpers.emplace_back(runHelper, std::ref(h), static_cast<int>(i), maxDepth);
     }
+    // A step that tests candidates after the full search keeps a quarter
+    // of its budget for the tests.
+    const std::uint64_t stepNodeLimit = s.nodeLimit;
+    if (plan.candidates > 0 && stepNodeLimit > 0) s.nodeLimit = stepNodeLimit - stepNodeLimit / 4;
     const auto allNodes = [&] {
         std::uint64_t n = s.nodes;
         for (std::size_t i = 1; i < threads; ++i) n += impl_->workers[i]->nodesSeen.load(std::memory_order_relaxed);
@@ -699,6 +740,11 @@ Result Searcher::go(const Position& pos, Side toMove, const Limits& limits, cons
         if (score > kMateBound && depth >= mateInPlies(score)) break;  // a forced king capture is found
         if (s.budget.softMs > 0 && ms >= s.budget.softLimitMs(score)) break;
         if (stop.load()) break;
+    }
+    if (plan.candidates > 0) {
+        s.aborted = false;
+        s.nodeLimit = stepNodeLimit;
+        best = s.drawAmongCandidates(plan, rootList, best, bestScore, completed, bestScore);
     }
     s.lag.searched(limits, std::chrono::duration<double, std::milli>(Clock::now() - s.start).count());
     impl_->helpersStop.store(true);

@@ -25,11 +25,17 @@ inline std::optional<Strength> strengthNamed(std::string_view name) {
     return std::nullopt;
 }
 
+// Two ways to find the near-best moves. With `candidates` 0 every root move
+// is scored exactly, depth by depth (cheap moves, costly root). Otherwise the
+// full search runs on three quarters of the budget, and then only the next
+// `candidates` root moves in its order are each asked, with a null window,
+// whether they reach (best - margin): the deeper search of the two per node.
 struct StrengthPlan {
     int depth;            // 0: no bound of its own
     std::uint64_t nodes;  // 0: no bound of its own
     int marginCp;         // moves this far below the best are never chosen
     int temperatureCp;    // 0: always the best move
+    int candidates = 0;   // see above
 };
 
 StrengthPlan planFor(Strength s);
