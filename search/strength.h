@@ -3,9 +3,8 @@
 // from the one-ply levels. A weaker step searches less (a node and depth
 // budget) and does not always play its best move: it picks among the moves
 // scoring within a margin of the best, the nearer the likelier (a softmax
-// with a temperature). The margin stays below the value of any piece from
-// 初級 up, so those steps never choose a move that loses a piece the best
-// move keeps; 入門 may.
+// with a temperature). The margin stays below the value of any piece, so
+// a step never chooses a move that loses a piece the best move keeps.
 #include <cstdint>
 #include <optional>
 #include <string_view>
