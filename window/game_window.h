@@ -232,6 +232,10 @@ public:
     // Shows whose turn it is and the last move, as the state now says (and
     // the coordinates from the seat of the player at the bottom).
     void 描画_手番();
+    // The same without the clocks, for the moment between a move being
+    // recorded and the turn passing: the clocks read each move's time for
+    // the side the turn says, so they wait until it has passed.
+    void drawTurnMark();
     // The order value of the player at the bottom of the board, and the
     // labels and notation brought to that player's seat.
     int 調査_下側の手番() const;
