@@ -82,6 +82,7 @@ TEST_F(TimedGame, ByoyomiAfterTheMainTimeThenLostOnTime) {
     tick(0.05);
     EXPECT_EQ(w->g.winnerSide, kGote);
     EXPECT_EQ(lastDialog(), "時間切れで後手の勝ちです");
+    EXPECT_EQ(lowerClock().text, "秒読み0");  // not the period it began with
     EXPECT_FALSE(fake.timerOn);
     EXPECT_EQ(w->結果行(), "後手の勝ち（時間切れ）");
 
