@@ -33,6 +33,7 @@ struct Dialog {
     std::string text, title;
     MsgButtons buttons;
     bool exclamation;
+    std::size_t drawsBefore = 0;  // how many drawing calls were made before it opened
 };
 
 class FakePlatform : public Canvas,
@@ -70,7 +71,7 @@ public:
 
     // ---- Dialogs
     int messageBox(const std::string& text, const std::string& title, MsgButtons buttons, bool exclamation) override {
-        dialogs.push_back({text, title, buttons, exclamation});
+        dialogs.push_back({text, title, buttons, exclamation, draws.size()});
         clockNow += secondsPerDialog;
         if (buttons == MsgButtons::YesNo) {
             if (!answers.empty()) {

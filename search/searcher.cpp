@@ -36,7 +36,15 @@ constexpr int kFutilityBase = 300;
 constexpr int kFutilityPerPly = 250;
 constexpr int kFutilityDepth = 3;
 constexpr int kLateMovePruningDepth = 4;
-constexpr int kMaxQuiescence = 8;  // capture plies before standing pat regardless
+constexpr int kLmpBase = 3;  // quiet moves tried near the horizon: base + depth² * scale
+constexpr int kLmpScale = 1;
+constexpr int kLosingCaptureDepth = 3;  // a capture that likely loses material is not tried this near the horizon
+constexpr bool kHistoryMalus = true;    // quiet moves passed over by a cutoff lose history
+constexpr int kLmrFirst = 2;            // the first move index reduced
+constexpr double kLmrBase = 0.75;
+constexpr double kLmrDivisor = 2.0;
+constexpr int kCheckExtensionReach = 2;  // check extensions end at this many times the root depth
+constexpr int kMaxQuiescence = 8;        // capture plies before standing pat regardless
 
 int capturedType(const Board& b, Move m) { return isDrop(m) ? 0 : typeOf(b.sq[moveTo(m)]); }
 int movedType(const Board& b, Move m) { return isDrop(m) ? moveDropType(m) : typeOf(b.sq[moveFrom(m)]); }
@@ -179,6 +187,11 @@ struct Worker {
                     continue;
             }
             board.make(m);
+            // An answer to the attack that leaves the king attacked loses it.
+            if (threatened && board.attacked(board.king[us], us ^ 1)) {
+                board.unmake(m);
+                continue;
+            }
             const int score = -quiesce(-beta, -alpha, ply + 1, qply + 1);
             board.unmake(m);
             if (aborted) return 0;
@@ -220,7 +233,7 @@ struct Worker {
     // How much shallower a late quiet move is searched first: the later in
     // the order and the deeper the node, the less likely such a move is best.
     static int lateMoveReduction(int depth, int index, bool pvNode) {
-        int r = static_cast<int>(0.5 + std::log(depth) * std::log(index) / 2.2);
+        int r = static_cast<int>(kLmrBase + std::log(depth) * std::log(index) / kLmrDivisor);
         if (pvNode && r > 0) --r;
         if (r > depth - 2) r = depth - 2;
         return r < 0 ? 0 : r;
@@ -274,7 +287,7 @@ struct Worker {
         // A king under attack is searched a ply deeper: the threat must be met
         // before the horizon hides it (bounded, so chains of checks end).
         const bool threatened = board.kingAttacked(board.side);
-        if (threatened && ply < 2 * rootDepth) ++depth;
+        if (threatened && ply < kCheckExtensionReach * rootDepth) ++depth;
 
         // The prunings below are tried only off the principal variation, with
         // our king safe and no king capture in sight.
@@ -335,7 +348,7 @@ struct Worker {
         // quiet moves were already tried (late moves, ordered last by history).
         const bool futile = kFutility && quietNode && depth <= kFutilityDepth &&
                             staticEval + kFutilityBase + kFutilityPerPly * depth <= alpha;
-        const int lateMoveLimit = 3 + depth * depth * 2;
+        const int lateMoveLimit = kLmpBase + depth * depth * kLmpScale;
 
         // Principal variation search: the first move with the full window,
         // the others with a null window that only asks "better than alpha?",
@@ -344,26 +357,35 @@ struct Worker {
         int best = -kInfinity;
         Move bestMove = 0;
         int quietTried = 0;
+        Move quietsTried[64];
+        int quietCount = 0;
         for (int i = 0; i < list.size; ++i) {
             const Move m = pick(list, i);
             const bool quiet = capturedType(board, m) == 0 && !isPromotion(m);
+            const bool losing = !quiet && list.scores[i] >= (1 << 25) && list.scores[i] < (1 << 26);
             const int type = movedType(board, m);
             board.make(m);
             // A quiet move that attacks the opponent's king is never pruned.
+            const bool killer = m == killers[ply][0] || m == killers[ply][1];
             const bool prunable =
-                quiet && i > 0 && quietNode && best > -kMateBound && m != killers[ply][0] && m != killers[ply][1] &&
-                (futile || (kLateMovePruning && depth <= kLateMovePruningDepth && quietTried >= lateMoveLimit));
+                i > 0 && quietNode && best > -kMateBound && !killer &&
+                ((quiet &&
+                  (futile || (kLateMovePruning && depth <= kLateMovePruningDepth && quietTried >= lateMoveLimit))) ||
+                 (losing && depth <= kLosingCaptureDepth));
             if (prunable && !board.kingAttacked(board.side)) {
                 board.unmake(m);
                 continue;
             }
-            if (quiet) ++quietTried;
+            if (quiet) {
+                ++quietTried;
+                if (quietCount < 64) quietsTried[quietCount++] = m;
+            }
             int score;
             if (i == 0) {
                 score = -search(-beta, -alpha, depth - 1, ply + 1, pvNode, true);
             } else {
-                const bool reducible = kLateMoveReductions && quiet && depth >= 3 && i >= 3 && !threatened &&
-                                       m != killers[ply][0] && m != killers[ply][1];
+                const bool reducible =
+                    kLateMoveReductions && (quiet || losing) && depth >= 3 && i >= kLmrFirst && !threatened && !killer;
                 const int reduction = reducible ? lateMoveReduction(depth, i, pvNode) : 0;
                 score = -search(-alpha - 1, -alpha, depth - 1 - reduction, ply + 1, false, true);
                 if (score > alpha && reduction > 0)
@@ -381,7 +403,16 @@ struct Worker {
             for (int j = ply + 1; j < pvLength[ply + 1]; ++j) pv[ply][j] = pv[ply + 1][j];
             pvLength[ply] = pvLength[ply + 1];
             if (score >= beta) {
-                if (quiet) rememberCutoff(m, type, depth, ply);
+                if (quiet) {
+                    rememberCutoff(m, type, depth, ply);
+                    // The quiet moves tried before it did not refute: tried later next time.
+                    if (kHistoryMalus)
+                        for (int k = 0; k < quietCount - 1; ++k) {
+                            int& h = history[board.side][movedType(board, quietsTried[k])][moveTo(quietsTried[k])];
+                            h -= depth * depth;
+                            if (h < -(1 << 20)) h = -(1 << 20);
+                        }
+                }
                 break;
             }
         }

@@ -81,7 +81,9 @@ void GameWindow::com_ban() {
     待ち時間(0.5);
     play(pieceSound);
     ++moves.recordLength;
-    描画_手番();
+    // The clocks keep what they showed at the answer until the turn has
+    // passed (the check or mate box below stands in between).
+    drawTurnMark();
     plat.clock.setTimerEnabled(false);
     描画_学習表示(false);
     // Kept before any box is shown: the move stands even if the program ends there.
@@ -111,6 +113,10 @@ void GameWindow::com_ban() {
     clk.comSeconds += turnSeconds;
     clk.turnStartTime = plat.clock.now();
     g.sideToMove = g.manSide;
+    if (clk.control.timed()) {
+        clk.shownLeft = -1;
+        描画_両時計();
+    }
     if (時計を動かす()) plat.clock.setTimerEnabled(true);
     保存_対局();
 }

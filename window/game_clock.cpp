@@ -46,7 +46,11 @@ bool GameWindow::時計_進行中() const {
 }
 
 ClockReading GameWindow::時計_読み(int side) const {
-    const double running = side == g.sideToMove && 時計_進行中() ? clk.turnSeconds : 0;
+    // A side that has lost on time keeps the turn that ran out, as long as
+    // the end stands on the board: its clock shows the time gone, not what
+    // it had when the turn began.
+    const bool ranOut = gameEnd == GameEnd::TimeUp && side == -g.winnerSide && g.paused == 0;
+    const double running = side == g.sideToMove && (時計_進行中() || ranOut) ? clk.turnSeconds : 0;
     return 調査_残り時間(時計_持ち時間(side), 調査_残り持ち時間(side), running);
 }
 

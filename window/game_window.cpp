@@ -109,13 +109,17 @@ LastMove GameWindow::調査_直前の手() const {
 }
 
 void GameWindow::描画_手番() {
-    同期_視点();
-    screen.描画_手番と直前の手(g.winnerSide == 0 ? g.sideToMove : 0, 調査_直前の手());
+    drawTurnMark();
     // In a timed game the clock of the side to move is the highlighted one.
     if (clk.control.timed()) {
         clk.shownLeft = -1;
         描画_両時計();
     }
+}
+
+void GameWindow::drawTurnMark() {
+    同期_視点();
+    screen.描画_手番と直前の手(g.winnerSide == 0 ? g.sideToMove : 0, 調査_直前の手());
 }
 
 int GameWindow::調査_下側の手番() const { return xantu::調査_下側の手番(moves, g, gameInfo.lowerSideOrder); }

@@ -38,7 +38,17 @@ inline constexpr int kStrongLevel = 4;
 // How long the strong search thinks for one move, in milliseconds.
 inline constexpr int kStrongThinkMs = 1000;
 // On a clock, the strong search plans with this much less than it has.
-inline constexpr int kStrongClockMarginMs = 300;
+// The computer's clock stops at the search's answer: the blink, the move,
+// its sound and any box after it are not charged. So this covers only what
+// the clock charges beyond the search's own time: before the search, the
+// "思考中" drawing, the player made and its thread started; after the
+// answer, the rest of the wait's slice with its painting and tick, the
+// thread joined and the answer checked. Measured by BM_ComputerMoveOverhead
+// (bench/qt: the real window, offscreen and under Xvfb, 613 × 533 and
+// 3840 wide, alone and beside a two-job build, 25 moves each): 5-29 ms on
+// average, worst 38 ms; the first move of a run, which also makes the
+// search's table, up to 102 ms. About twice the worst.
+inline constexpr int kStrongClockMarginMs = 200;
 // Threads of the strong search: both cores of the machines the game is made for.
 inline constexpr int kStrongThreads = 2;
 // A hint: how long the strong search thinks, and how long its arrow stays.
@@ -232,6 +242,10 @@ public:
     // Shows whose turn it is and the last move, as the state now says (and
     // the coordinates from the seat of the player at the bottom).
     void 描画_手番();
+    // The same without the clocks, for the moment between a move being
+    // recorded and the turn passing: the clocks read each move's time for
+    // the side the turn says, so they wait until it has passed.
+    void drawTurnMark();
     // The order value of the player at the bottom of the board, and the
     // labels and notation brought to that player's seat.
     int 調査_下側の手番() const;

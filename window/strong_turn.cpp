@@ -32,10 +32,9 @@ Limits GameWindow::時計_探索制限() const {
         limits.movetimeMs = kStrongThinkMs;
         return limits;
     }
-    // What the clock allows, less what passes between the search's answer
-    // and the moment the move is charged (the worker's end, the wait's
-    // slices, a busy desktop): taken from the main time first, then from
-    // the byoyomi.
+    // What the clock allows, less what it charges beyond the search's own
+    // time (the turn's start before the search, the wait's end after it):
+    // taken from the main time first, then from the byoyomi.
     double leftMs = 1000 * (調査_残り持ち時間(g.comSide) - clk.turnSeconds);
     double byoyomiMs = t.kind == TimeKind::Byoyomi ? 1000.0 * t.periodSeconds : 0;
     double margin = kStrongClockMarginMs;

@@ -1,12 +1,16 @@
 // A timed game of two people on the fake desktop's clock: the 持ち時間
 // dialog and its settings, main time running into byoyomi, an increment,
 // stepping back and forth, and a loss on time.
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "clock/elapsed_time.h"
 #include "core/cp932.h"
+#include "core/legal_moves.h"
 #include "window_fixture.h"
 
 namespace xantu::testing {
@@ -78,6 +82,7 @@ TEST_F(TimedGame, ByoyomiAfterTheMainTimeThenLostOnTime) {
     tick(0.05);
     EXPECT_EQ(w->g.winnerSide, kGote);
     EXPECT_EQ(lastDialog(), "時間切れで後手の勝ちです");
+    EXPECT_EQ(lowerClock().text, "秒読み0");  // not the period it began with
     EXPECT_FALSE(fake.timerOn);
     EXPECT_EQ(w->結果行(), "後手の勝ち（時間切れ）");
 
@@ -155,6 +160,41 @@ TEST_F(TimedGame, TakingBackRestoresTheClocks) {
     tick(2);
     EXPECT_EQ(lowerClock().text, 調査_時間秒追加結果(std::ceil(man - 2)));
     EXPECT_NEAR(w->時計_読み(kSente).main, man - 2, 1e-9);
+}
+
+// While the computer's check is announced the turn has not yet passed: each
+// clock still shows its own side's time, and both are right once it has.
+TEST_F(TimedGame, EachClockShowsItsOwnTimeWhileTheComputersCheckIsAnnounced) {
+    w->menuCommand("LEVEL4");
+    w->menuCommand("SENTE");
+    // The computer's pawn takes on 7七 and promotes: a check along the diagonal.
+    w->strongThink = [](const Position& p, const std::atomic<bool>&) {
+        Thought t;
+        for (const Move& m : legalMoves(p, Side::Upper))
+            if (m.fromX == 3 && m.fromY == 3 && m.toX == 3 && m.toY == 7 && m.promotes) t.move = m;
+        t.hasMove = t.move.toX != 0;
+        return t;
+    };
+    // The window's waits take a little real time, as on a desktop, so that
+    // the search's thread answers within a few of them.
+    fake.onWait = [] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); };
+    tick(2);
+    move(7, 7, 7, 4);
+    const auto check = std::find_if(fake.dialogs.begin(), fake.dialogs.end(),
+                                    [](const Dialog& d) { return d.text.find("王手") != std::string::npos; });
+    ASSERT_NE(check, fake.dialogs.end());
+    const auto clockBefore = [&](double x, std::size_t end) {
+        for (std::size_t i = end; i-- > 0;)
+            if (fake.draws[i].kind == DrawCall::Text && fake.draws[i].x == cellX(x) && fake.draws[i].y == cellY(9.2))
+                return fake.draws[i].text;
+        return std::string();
+    };
+    EXPECT_EQ(clockBefore(13.0, check->drawsBefore), "00:00:58");
+    EXPECT_NE(clockBefore(-1.6, check->drawsBefore), "00:00:58");
+    // The turn has passed: 後手 has its increment.
+    EXPECT_EQ(clockBefore(13.0, fake.draws.size()), "00:00:58");
+    EXPECT_GT(w->調査_残り持ち時間(kGote), 64);
+    EXPECT_EQ(clockBefore(-1.6, fake.draws.size()), 調査_時間秒追加結果(std::ceil(w->調査_残り持ち時間(kGote))));
 }
 
 }  // namespace
