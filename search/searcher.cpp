@@ -46,6 +46,18 @@ constexpr double kLmrDivisor = 2.0;
 constexpr int kCheckExtensionReach = 2;  // check extensions end at this many times the root depth
 constexpr int kMaxQuiescence = 8;        // capture plies before standing pat regardless
 
+// The bands of the move order, highest first: the table's move, winning or
+// even captures, promotions, killers, losing captures, then quiet moves by
+// their history (which stays far below the bands).
+constexpr int kOrderHashMove = 1 << 30;
+constexpr int kOrderGoodCapture = 1 << 28;
+constexpr int kOrderPromotion = 1 << 27;
+constexpr int kOrderKiller = 1 << 26;
+constexpr int kOrderLosingCapture = 1 << 25;
+constexpr bool isLosingCaptureOrder(int orderScore) {
+    return orderScore >= kOrderLosingCapture && orderScore < kOrderKiller;
+}
+
 int capturedType(const Board& b, Move m) { return isDrop(m) ? 0 : typeOf(b.sq[moveTo(m)]); }
 int movedType(const Board& b, Move m) { return isDrop(m) ? moveDropType(m) : typeOf(b.sq[moveFrom(m)]); }
 
@@ -114,20 +126,20 @@ struct Worker {
             int s;
             const int victim = capturedType(board, m);
             if (m == hashMove) {
-                s = 1 << 30;
+                s = kOrderHashMove;
             } else if (victim != 0) {
                 const int attacker = typeOf(board.sq[moveFrom(m)]);
                 s = kOrderValue[victim] * 64 - kOrderValue[attacker] + (isPromotion(m) ? 32 : 0);
                 // A more valuable piece taking a defended one likely loses the
                 // difference: tried after the killers.
                 const bool losing = kOrderValue[attacker] > kOrderValue[victim] && board.attacked(moveTo(m), us ^ 1);
-                s += losing ? 1 << 25 : 1 << 28;
+                s += losing ? kOrderLosingCapture : kOrderGoodCapture;
             } else if (isPromotion(m)) {
-                s = (1 << 27) + kOrderValue[typeOf(board.sq[moveFrom(m)])];
+                s = kOrderPromotion + kOrderValue[typeOf(board.sq[moveFrom(m)])];
             } else if (m == killers[ply][0]) {
-                s = (1 << 26) + 1;
+                s = kOrderKiller + 1;
             } else if (m == killers[ply][1]) {
-                s = 1 << 26;
+                s = kOrderKiller;
             } else {
                 s = history[us][movedType(board, m)][moveTo(m)];
             }
@@ -362,7 +374,7 @@ struct Worker {
         for (int i = 0; i < list.size; ++i) {
             const Move m = pick(list, i);
             const bool quiet = capturedType(board, m) == 0 && !isPromotion(m);
-            const bool losing = !quiet && list.scores[i] >= (1 << 25) && list.scores[i] < (1 << 26);
+            const bool losing = !quiet && isLosingCaptureOrder(list.scores[i]);
             const int type = movedType(board, m);
             board.make(m);
             // A quiet move that attacks the opponent's king is never pruned.

@@ -113,10 +113,7 @@ void GameWindow::com_ban() {
     clk.comSeconds += turnSeconds;
     clk.turnStartTime = plat.clock.now();
     g.sideToMove = g.manSide;
-    if (clk.control.timed()) {
-        clk.shownLeft = -1;
-        描画_両時計();
-    }
+    drawTimedClocks();
     if (時計を動かす()) plat.clock.setTimerEnabled(true);
     保存_対局();
 }

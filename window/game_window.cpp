@@ -110,6 +110,10 @@ LastMove GameWindow::調査_直前の手() const {
 
 void GameWindow::描画_手番() {
     drawTurnMark();
+    drawTimedClocks();
+}
+
+void GameWindow::drawTimedClocks() {
     // In a timed game the clock of the side to move is the highlighted one.
     if (clk.control.timed()) {
         clk.shownLeft = -1;

@@ -246,6 +246,8 @@ public:
     // recorded and the turn passing: the clocks read each move's time for
     // the side the turn says, so they wait until it has passed.
     void drawTurnMark();
+    // Both clocks drawn again in a timed game, the side to move's highlighted.
+    void drawTimedClocks();
     // The order value of the player at the bottom of the board, and the
     // labels and notation brought to that player's seat.
     int 調査_下側の手番() const;
