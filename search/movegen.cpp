@@ -101,6 +101,33 @@ void generateTactical(const Board& b, MoveBuffer& out, bool withPromotions) {
     generate<true>(b, out, withPromotions);
 }
 
+void keepEvasions(Board& b, MoveBuffer& list) {
+    const int us = b.side, them = us ^ 1;
+    const int k = b.king[us];
+    // A drop cannot take the attacker, only stand in a slider's way.
+    bool block[kSquares] = {};
+    for (int d = 0; d < 8; ++d) {
+        const int delta = kDelta[d];
+        int t = k + delta;
+        while (b.sq[t] == 0) t += delta;
+        const int pc = b.sq[t];
+        if (t == k + delta || pc == kWall || colourOf(pc) != them) continue;
+        const int bit = 1 << (them == kLower ? kOpposite[d] : d);
+        if (!(kTypeMoves[typeOf(pc)].slides & bit)) continue;
+        for (int u = k + delta; u != t; u += delta) block[u] = true;
+    }
+    int kept = 0;
+    for (int i = 0; i < list.size; ++i) {
+        const Move m = list.moves[i];
+        if (isDrop(m) && !block[moveTo(m)]) continue;
+        b.make(m);
+        const bool safe = !b.attacked(b.king[us], them);
+        b.unmake(m);
+        if (safe) list.moves[kept++] = m;
+    }
+    list.size = kept;
+}
+
 Move kingCapture(const Board& b) {
     const int them = b.side ^ 1;
     const int target = b.king[them];

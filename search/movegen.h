@@ -22,6 +22,10 @@ struct MoveBuffer {
 void generateAll(const Board& b, MoveBuffer& out);
 // Captures, and promotions when withPromotions (quiescence).
 void generateTactical(const Board& b, MoveBuffer& out, bool withPromotions);
+// Keeps in `list` only the moves that leave the mover's king unattacked, in
+// their order: the answers when that king is attacked. Drops off the lines
+// between the king and a sliding attacker are left out without being played.
+void keepEvasions(Board& b, MoveBuffer& list);
 // Whether the side to move can capture the enemy king; sets the move if so.
 Move kingCapture(const Board& b);
 

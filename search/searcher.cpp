@@ -170,8 +170,9 @@ struct Worker {
         int standPatValue = -kInfinity;
         if (threatened) {
             // The king stands attacked: standing pat would lose it, so every
-            // move is tried once.
+            // answer is tried once.
             generateAll(board, list);
+            keepEvasions(board, list);
         } else {
             // Far outside the window, material and squares alone decide.
             const int fast = evaluateFast(board);
@@ -199,11 +200,6 @@ struct Worker {
                     continue;
             }
             board.make(m);
-            // An answer to the attack that leaves the king attacked loses it.
-            if (threatened && board.attacked(board.king[us], us ^ 1)) {
-                board.unmake(m);
-                continue;
-            }
             const int score = -quiesce(-beta, -alpha, ply + 1, qply + 1);
             board.unmake(m);
             if (aborted) return 0;
@@ -353,6 +349,12 @@ struct Worker {
         MoveBuffer& list = lists[ply];
         generateAll(board, list);
         if (list.size == 0) return -kMate + ply;
+        if (threatened) {
+            // Only the answers that save the king are searched; without one,
+            // the king is taken on the next ply.
+            keepEvasions(board, list);
+            if (list.size == 0) return -kMate + ply + 1;
+        }
         scoreMoves(list, hashMove, ply);
 
         // Near the horizon, a quiet move that does not attack the king is not

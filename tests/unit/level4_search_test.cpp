@@ -18,14 +18,16 @@ namespace xantu::search {
 namespace {
 
 // Random games from two starts: every move keeps the board's running sums
-// equal to a rebuild (Board::ok), and unmaking them all gives the start back.
+// equal to a rebuild (Board::ok), and unmaking them all gives the start back;
+// where the king is attacked, the answers kept are the moves that save it.
 TEST(Level4Board, RandomGamesKeepTheBoardConsistentAndUnmakeRestores) {
     const char* starts[] = {
         "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1",
         "1n1gk1sn1/1s2g1P1+L/1p1ppp1+P1/9/9/9/1P1PPP3/+l6S1/1NSGKG1N1 w RBL4Prbl4p 1",
     };
     std::mt19937 rng(7);
-    static MoveBuffer lists[200];
+    static MoveBuffer lists[201];
+    int attackedSeen = 0;
     for (const char* sfen : starts)
         for (int game = 0; game < 20; ++game) {
             Board b;
@@ -36,6 +38,23 @@ TEST(Level4Board, RandomGamesKeepTheBoardConsistentAndUnmakeRestores) {
             while (n < 200 && b.king[0] != 0 && b.king[1] != 0) {
                 generateAll(b, lists[n]);
                 if (lists[n].size == 0) break;
+                if (b.kingAttacked(b.side)) {
+                    // The answers kept are exactly the moves after which the king is safe.
+                    MoveBuffer& kept = lists[n + 1];
+                    kept = lists[n];
+                    keepEvasions(b, kept);
+                    int safe = 0;
+                    for (int i = 0; i < lists[n].size; ++i) {
+                        b.make(lists[n].moves[i]);
+                        if (!b.attacked(b.king[b.side ^ 1], b.side)) {
+                            ASSERT_LT(safe, kept.size) << b.toSfen();
+                            EXPECT_EQ(kept.moves[safe++], lists[n].moves[i]);
+                        }
+                        b.unmake(lists[n].moves[i]);
+                    }
+                    EXPECT_EQ(safe, kept.size);
+                    ++attackedSeen;
+                }
                 played[n] = lists[n].moves[rng() % lists[n].size];
                 b.make(played[n++]);
                 ASSERT_TRUE(b.ok()) << b.toSfen();
@@ -46,6 +65,7 @@ TEST(Level4Board, RandomGamesKeepTheBoardConsistentAndUnmakeRestores) {
             EXPECT_EQ(std::memcmp(b.sq, start.sq, sizeof b.sq), 0);
             EXPECT_EQ(std::memcmp(b.hand, start.hand, sizeof b.hand), 0);
         }
+    EXPECT_GT(attackedSeen, 20);
 }
 
 // Board::ok notices each running value that has drifted from the squares.
