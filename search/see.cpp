@@ -109,6 +109,9 @@ bool seeGE(const Board& b, Move m, int threshold) {
     Exchange x(b, to);
     if (!isDrop(m)) x.removeSquare(moveFrom(m));
     int colour = b.side;
+    int unused;
+    // A king that can be taken back has lost the game, whatever it took.
+    if (moved == kK) return x.least(colour ^ 1, unused) < 0;
     int res = 1;
     for (;;) {
         colour ^= 1;
@@ -119,7 +122,6 @@ bool seeGE(const Board& b, Move m, int threshold) {
         x.remove(colour, slot);
         // The king takes only where nothing can take it back.
         if (type == kK) {
-            int unused;
             return x.least(colour ^ 1, unused) >= 0 ? res ^ 1 : res;
         }
         balance = gCaptureValue[type] - balance;

@@ -33,6 +33,8 @@ TEST(StaticExchange, CountsEachSideItsLeastValuablePieceAndTheRaysBehind) {
     expectExchange("9/9/9/4k4/4p4/9/9/4R4/8K b - 1", "5h5e", pawn - rook);
     // ... but not into the second rook's reach.
     expectExchange("9/9/9/4k4/4p4/9/9/4R4/4R3K b - 1", "5h5e", pawn);
+    // A king that takes a defended pawn is lost, whatever follows.
+    expectExchange("k8/9/9/4g4/4p4/4K4/9/9/4R4 b - 1", "5f5e", pawn - gCaptureValue[kK]);
     // A gold dropped where the pawn takes it, the rook taking the pawn back.
     expectExchange("k8/9/9/4g4/4p4/9/9/4R4/8K b G 1", "G*5f", pawn - gold);
 }
