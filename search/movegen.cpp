@@ -62,7 +62,9 @@ void generate(const Board& b, MoveBuffer& out, bool promotions) {
                 for (int to = from + delta;; to += delta) {
                     const int t = b.sq[to];
                     if (t == kWall || (t != 0 && colourOf(t) == us)) break;
-                    addBoardMove<Tactical>(us, type, from, to, t != 0, promotions, out);
+                    // Captures only: a step onto an empty square adds nothing.
+                    if (!Tactical || t != 0 || promotions)
+                        addBoardMove<Tactical>(us, type, from, to, t != 0, promotions, out);
                     if (t != 0 || !slide) break;
                 }
             }
@@ -99,6 +101,41 @@ void generateAll(const Board& b, MoveBuffer& out) {
 void generateTactical(const Board& b, MoveBuffer& out, bool withPromotions) {
     out.size = 0;
     generate<true>(b, out, withPromotions);
+}
+
+bool isPseudoLegal(const Board& b, Move m) {
+    const int us = b.side, to = moveTo(m);
+    const auto onBoard = [&](int s) { return s < kSquares && b.sq[s] != kWall; };
+    if (!onBoard(to)) return false;
+    const int far = farRank(us, to);
+    if (isDrop(m)) {
+        const int t = moveDropType(m);
+        if (t > kR || m != makeDrop(t, to) || !b.hand[us][t] || b.sq[to] != 0) return false;
+        if (t == kP && b.pawnsOnFile[us][fileOf(to)]) return false;
+        return !(t == kL && far == 1) && !(t == kN && far <= 2);
+    }
+    const int from = moveFrom(m);
+    if (from == 0 || !onBoard(from) || m != makeMove(from, to, isPromotion(m))) return false;
+    const int pc = b.sq[from], target = b.sq[to];
+    if (pc == 0 || colourOf(pc) != us || (target != 0 && colourOf(target) == us)) return false;
+    const int type = typeOf(pc);
+    if (isPromotion(m) ? !(canPromote(type) && (inZone(us, to) || inZone(us, from))) : mustPromote(us, type, to))
+        return false;
+    if (type == kN) {
+        const int base = from + (us == kLower ? -22 : 22);
+        return to == base - 1 || to == base + 1;
+    }
+    const TypeMoves& tm = kTypeMoves[type];
+    for (int d = 0; d < 8; ++d) {
+        const int bit = 1 << d;
+        if (!((tm.steps | tm.slides) & bit)) continue;
+        const int delta = us == kLower ? kDelta[d] : -kDelta[d];
+        for (int s = from + delta;; s += delta) {
+            if (s == to) return true;
+            if (b.sq[s] != 0 || !(tm.slides & bit)) break;
+        }
+    }
+    return false;
 }
 
 void keepEvasions(Board& b, MoveBuffer& list) {

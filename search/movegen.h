@@ -22,6 +22,9 @@ struct MoveBuffer {
 void generateAll(const Board& b, MoveBuffer& out);
 // Captures, and promotions when withPromotions (quiescence).
 void generateTactical(const Board& b, MoveBuffer& out, bool withPromotions);
+// Whether `m` is one of the moves generateAll gives here: a move from the
+// table, which may belong to another position, is checked before it is played.
+bool isPseudoLegal(const Board& b, Move m);
 // Keeps in `list` only the moves that leave the mover's king unattacked, in
 // their order: the answers when that king is attacked. Drops off the lines
 // between the king and a sliding attacker are left out without being played.

@@ -58,6 +58,28 @@ constexpr bool isLosingCaptureOrder(int orderScore) {
     return orderScore >= kOrderLosingCapture && orderScore < kOrderKiller;
 }
 
+// Whether a drop attacks the opponent's king. A drop only adds a piece, so
+// the king is attacked after it exactly when the new piece reaches it.
+bool dropGivesCheck(const Board& b, Move m) {
+    const int us = b.side, king = b.king[us ^ 1], to = moveTo(m), type = moveDropType(m);
+    if (type == kN) {
+        const int base = to + (us == kLower ? -22 : 22);
+        return king == base - 1 || king == base + 1;
+    }
+    const TypeMoves& tm = kTypeMoves[type];
+    for (int d = 0; d < 8; ++d) {
+        const int bit = 1 << d;
+        if (!((tm.steps | tm.slides) & bit)) continue;
+        const int delta = us == kLower ? kDelta[d] : -kDelta[d];
+        int t = to + delta;
+        if (t == king) return true;
+        if (!(tm.slides & bit)) continue;
+        while (b.sq[t] == 0) t += delta;
+        if (t == king) return true;
+    }
+    return false;
+}
+
 int capturedType(const Board& b, Move m) { return isDrop(m) ? 0 : typeOf(b.sq[moveTo(m)]); }
 int movedType(const Board& b, Move m) { return isDrop(m) ? moveDropType(m) : typeOf(b.sq[moveFrom(m)]); }
 
@@ -347,15 +369,24 @@ struct Worker {
         // Every move, best guesses first: the table's move, captures of the
         // most valuable pieces, promotions, killers, then by history.
         MoveBuffer& list = lists[ply];
-        generateAll(board, list);
-        if (list.size == 0) return -kMate + ply;
+        // The table's move is tried before the others are generated: when
+        // it refutes the node, as it mostly does, they never are.
+        const bool hashFirst = hashMove != 0 && !threatened && isPseudoLegal(board, hashMove);
+        if (hashFirst) {
+            list.moves[0] = hashMove;
+            list.scores[0] = kOrderHashMove;
+            list.size = 1;
+        } else {
+            generateAll(board, list);
+            if (list.size == 0) return -kMate + ply;
+        }
         if (threatened) {
             // Only the answers that save the king are searched; without one,
             // the king is taken on the next ply.
             keepEvasions(board, list);
             if (list.size == 0) return -kMate + ply + 1;
         }
-        scoreMoves(list, hashMove, ply);
+        if (!hashFirst) scoreMoves(list, hashMove, ply);
 
         // Near the horizon, a quiet move that does not attack the king is not
         // tried when the position is far below alpha (futility) or when many
@@ -373,12 +404,29 @@ struct Worker {
         int quietTried = 0;
         Move quietsTried[64];
         int quietCount = 0;
-        for (int i = 0; i < list.size; ++i) {
-            const Move m = pick(list, i);
+        // Once the quiet moves are being pruned, every move left is a quiet
+        // one pruned too unless it attacks the king: the rest is no longer
+        // sorted, only looked through for such moves.
+        bool sorting = true;
+        bool restToGenerate = hashFirst;
+        for (int i = 0; i < list.size || restToGenerate; ++i) {
+            if (restToGenerate && i == 1) {
+                restToGenerate = false;
+                // The table's move did not refute: now the rest, with the
+                // table's move kept in front as the one already tried.
+                generateAll(board, list);
+                for (int j = 0; j < list.size; ++j)
+                    if (list.moves[j] == hashMove) {
+                        std::swap(list.moves[j], list.moves[0]);
+                        break;
+                    }
+                scoreMoves(list, hashMove, ply);
+                if (i >= list.size) break;
+            }
+            const Move m = sorting ? pick(list, i) : list.moves[i];
             const bool quiet = capturedType(board, m) == 0 && !isPromotion(m);
             const bool losing = !quiet && isLosingCaptureOrder(list.scores[i]);
             const int type = movedType(board, m);
-            board.make(m);
             // A quiet move that attacks the opponent's king is never pruned.
             const bool killer = m == killers[ply][0] || m == killers[ply][1];
             const bool prunable =
@@ -386,9 +434,20 @@ struct Worker {
                 ((quiet &&
                   (futile || (kLateMovePruning && depth <= kLateMovePruningDepth && quietTried >= lateMoveLimit))) ||
                  (losing && depth <= kLosingCaptureDepth));
-            if (prunable && !board.kingAttacked(board.side)) {
-                board.unmake(m);
-                continue;
+            if (prunable) {
+                if (quiet && list.scores[i] < kOrderLosingCapture) sorting = false;
+                if (isDrop(m)) {
+                    if (!dropGivesCheck(board, m)) continue;
+                    board.make(m);
+                } else {
+                    board.make(m);
+                    if (!board.kingAttacked(board.side)) {
+                        board.unmake(m);
+                        continue;
+                    }
+                }
+            } else {
+                board.make(m);
             }
             if (quiet) {
                 ++quietTried;
