@@ -103,6 +103,24 @@ void generateTactical(const Board& b, MoveBuffer& out, bool withPromotions) {
     generate<true>(b, out, withPromotions);
 }
 
+bool reaches(const Board& b, int colour, int type, int from, int to) {
+    if (type == kN) {
+        const int base = from + (colour == kLower ? -22 : 22);
+        return to == base - 1 || to == base + 1;
+    }
+    const TypeMoves& tm = kTypeMoves[type];
+    for (int d = 0; d < 8; ++d) {
+        const int bit = 1 << d;
+        if (!((tm.steps | tm.slides) & bit)) continue;
+        const int delta = colour == kLower ? kDelta[d] : -kDelta[d];
+        for (int s = from + delta;; s += delta) {
+            if (s == to) return true;
+            if (b.sq[s] != 0 || !(tm.slides & bit)) break;
+        }
+    }
+    return false;
+}
+
 bool isPseudoLegal(const Board& b, Move m) {
     const int us = b.side, to = moveTo(m);
     const auto onBoard = [&](int s) { return s < kSquares && b.sq[s] != kWall; };
@@ -121,21 +139,7 @@ bool isPseudoLegal(const Board& b, Move m) {
     const int type = typeOf(pc);
     if (isPromotion(m) ? !(canPromote(type) && (inZone(us, to) || inZone(us, from))) : mustPromote(us, type, to))
         return false;
-    if (type == kN) {
-        const int base = from + (us == kLower ? -22 : 22);
-        return to == base - 1 || to == base + 1;
-    }
-    const TypeMoves& tm = kTypeMoves[type];
-    for (int d = 0; d < 8; ++d) {
-        const int bit = 1 << d;
-        if (!((tm.steps | tm.slides) & bit)) continue;
-        const int delta = us == kLower ? kDelta[d] : -kDelta[d];
-        for (int s = from + delta;; s += delta) {
-            if (s == to) return true;
-            if (b.sq[s] != 0 || !(tm.slides & bit)) break;
-        }
-    }
-    return false;
+    return reaches(b, us, type, from, to);
 }
 
 void keepEvasions(Board& b, MoveBuffer& list) {

@@ -22,6 +22,10 @@ struct MoveBuffer {
 void generateAll(const Board& b, MoveBuffer& out);
 // Captures, and promotions when withPromotions (quiescence).
 void generateTactical(const Board& b, MoveBuffer& out, bool withPromotions);
+// Whether a piece of `colour` and `type` standing on `from` reaches `to` in
+// one move over the board as it stands (what stands on `from` itself is not
+// looked at, so a piece about to be dropped may be asked about).
+bool reaches(const Board& b, int colour, int type, int from, int to);
 // Whether `m` is one of the moves generateAll gives here: a move from the
 // table, which may belong to another position, is checked before it is played.
 bool isPseudoLegal(const Board& b, Move m);

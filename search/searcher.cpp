@@ -61,23 +61,7 @@ constexpr bool isLosingCaptureOrder(int orderScore) {
 // Whether a drop attacks the opponent's king. A drop only adds a piece, so
 // the king is attacked after it exactly when the new piece reaches it.
 bool dropGivesCheck(const Board& b, Move m) {
-    const int us = b.side, king = b.king[us ^ 1], to = moveTo(m), type = moveDropType(m);
-    if (type == kN) {
-        const int base = to + (us == kLower ? -22 : 22);
-        return king == base - 1 || king == base + 1;
-    }
-    const TypeMoves& tm = kTypeMoves[type];
-    for (int d = 0; d < 8; ++d) {
-        const int bit = 1 << d;
-        if (!((tm.steps | tm.slides) & bit)) continue;
-        const int delta = us == kLower ? kDelta[d] : -kDelta[d];
-        int t = to + delta;
-        if (t == king) return true;
-        if (!(tm.slides & bit)) continue;
-        while (b.sq[t] == 0) t += delta;
-        if (t == king) return true;
-    }
-    return false;
+    return reaches(b, b.side, moveDropType(m), moveTo(m), b.king[b.side ^ 1]);
 }
 
 int capturedType(const Board& b, Move m) { return isDrop(m) ? 0 : typeOf(b.sq[moveTo(m)]); }
