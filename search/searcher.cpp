@@ -11,6 +11,7 @@
 #include "search/eval.h"
 #include "search/mate_score.h"
 #include "search/movegen.h"
+#include "search/see.h"
 #include "search/time_budget.h"
 #include "search/transposition_table.h"
 
@@ -372,7 +373,7 @@ struct Worker {
         }
         if (!hashFirst) scoreMoves(list, hashMove, ply);
 
-        // Near the horizon, a quiet move that does not attack the king is not
+        // Near the horizon, a quiet move that does not attack the king safely is not
         // tried when the position is far below alpha (futility) or when many
         // quiet moves were already tried (late moves, ordered last by history).
         const bool futile = kFutility && quietNode && depth <= kFutilityDepth &&
@@ -411,7 +412,7 @@ struct Worker {
             const bool quiet = capturedType(board, m) == 0 && !isPromotion(m);
             const bool losing = !quiet && isLosingCaptureOrder(list.scores[i]);
             const int type = movedType(board, m);
-            // A quiet move that attacks the opponent's king is never pruned.
+            // A quiet move that attacks the opponent's king safely is never pruned.
             const bool killer = m == killers[ply][0] || m == killers[ply][1];
             const bool prunable =
                 i > 0 && quietNode && best > -kMateBound && !killer &&
@@ -420,16 +421,20 @@ struct Worker {
                  (losing && depth <= kLosingCaptureDepth));
             if (prunable) {
                 if (quiet && list.scores[i] < kOrderLosingCapture) sorting = false;
+                // Tried after all: an attack on the king by a piece that the
+                // opponent cannot simply win. A checking piece that is lost
+                // at once rarely changes anything, and there are many of them
+                // (nearly every piece in hand can check from some square).
                 if (isDrop(m)) {
                     if (!dropGivesCheck(board, m)) continue;
-                    board.make(m);
                 } else {
                     board.make(m);
-                    if (!board.kingAttacked(board.side)) {
-                        board.unmake(m);
-                        continue;
-                    }
+                    const bool check = board.kingAttacked(board.side);
+                    board.unmake(m);
+                    if (!check) continue;
                 }
+                if (!seeGE(board, m, 0)) continue;
+                board.make(m);
             } else {
                 board.make(m);
             }
