@@ -25,6 +25,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -178,6 +179,19 @@ int settle(Board& b, int alpha, int beta, int depth, Move* line, int& length) {
     return best;
 }
 
+// The positions are summed in a fixed number of chunks, each on a thread of
+// its own, and the chunks' sums are added in their order: the weights come
+// out the same whatever the number of processors.
+constexpr int kChunks = 8;
+template <class Work>
+void inChunks(std::size_t n, const Work& work) {
+    std::vector<std::thread> threads;
+    for (int c = 0; c < kChunks; ++c)
+        threads.emplace_back(work, c, n * static_cast<std::size_t>(c) / kChunks,
+                             n * static_cast<std::size_t>(c + 1) / kChunks);
+    for (std::thread& t : threads) t.join();
+}
+
 struct Sample {
     std::uint32_t first;  // into the feature arrays
     std::uint16_t count;
@@ -234,11 +248,16 @@ int tune(int argc, char** argv) {
         return e;
     };
     const auto loss = [&](double k) {
+        double part[kChunks] = {};
+        inChunks(samples.size(), [&](int c, std::size_t begin, std::size_t end) {
+            for (std::size_t i = begin; i < end; ++i) {
+                const Sample& s = samples[i];
+                const double p = 1.0 / (1.0 + std::exp(-k * evalOf(s)));
+                part[c] += (s.result - p) * (s.result - p);
+            }
+        });
         double sum = 0;
-        for (const Sample& s : samples) {
-            const double p = 1.0 / (1.0 + std::exp(-k * evalOf(s)));
-            sum += (s.result - p) * (s.result - p);
-        }
+        for (double v : part) sum += v;
         return sum / static_cast<double>(samples.size());
     };
     // The scale of the curve, fitted once to the starting weights.
@@ -252,12 +271,19 @@ int tune(int argc, char** argv) {
     std::vector<double> m(feature::kCount), v(feature::kCount), grad(feature::kCount);
     const double rate = kRate, beta1 = 0.9, beta2 = 0.999;
     for (long epoch = 1; epoch <= epochs; ++epoch) {
+        std::vector<std::vector<double>> part(kChunks, std::vector<double>(feature::kCount));
+        inChunks(samples.size(), [&](int c, std::size_t begin, std::size_t end) {
+            std::vector<double>& into = part[static_cast<std::size_t>(c)];
+            for (std::size_t i = begin; i < end; ++i) {
+                const Sample& s = samples[i];
+                const double p = 1.0 / (1.0 + std::exp(-k * evalOf(s)));
+                const double g = -2.0 * (s.result - p) * p * (1 - p) * k;
+                for (int j = 0; j < s.count; ++j) into[index[s.first + j]] += g * value[s.first + j];
+            }
+        });
         std::fill(grad.begin(), grad.end(), 0.0);
-        for (const Sample& s : samples) {
-            const double p = 1.0 / (1.0 + std::exp(-k * evalOf(s)));
-            const double g = -2.0 * (s.result - p) * p * (1 - p) * k;
-            for (int j = 0; j < s.count; ++j) grad[index[s.first + j]] += g * value[s.first + j];
-        }
+        for (const auto& into : part)
+            for (int i = 0; i < feature::kCount; ++i) grad[i] += into[i];
         for (int i = 0; i < feature::kCount; ++i) {
             if (i == feature::kMaterial + kK) continue;  // both sides always have one
             // A pull towards the starting weights keeps the terms that the
