@@ -10,7 +10,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 out=$("$engine" analyse --depth 3 --threads 2 "$here/data/hanging_rook.kif") || fail "analyse exited $?"
 [ "$(echo "$out" | sed '/^mistakes:/,$d' | wc -l)" -eq 4 ] || fail "not one line per Position: $out"
-echo "$out" | grep -q $'^0\t+[0-9]*\t[^\t]*\t▲４六飛(48)\t[0-9]*\t??$' || fail "the hanging rook is not marked: $out"
+echo "$out" | grep -q $'^0\t[-+]\\?[0-9]*\t[^\t]*\t▲４六飛(48)\t[0-9]*\t??$' || fail "the hanging rook is not marked: $out"
 echo "$out" | grep -q '^mistakes: 1$' || fail "not one mistake: $out"
 loss=$(echo "$out" | awk -F'\t' '$1 == "1" && $2 == "▲４六飛(48)" { print $3 }')
 [ -n "$loss" ] && [ "$loss" -ge 300 ] || fail "the mistake's loss: '$loss'"

@@ -39,9 +39,10 @@ TEST(GameAnalysis, FindsTheHangingRookWhicheverSeatMovesFirst) {
         ASSERT_TRUE(analysis.finished());
         const std::vector<AnalysedPly> plies = analysis.snapshot();
         ASSERT_EQ(plies.size(), 4u);
-        // 先手, a rook up, hangs it to the gold; 後手 takes it, its best move.
+        // 先手, a rook against a gold, hangs it to the gold; 後手 takes it,
+        // its best move, and 先手's score falls by more than a blunder's worth.
         EXPECT_EQ(plies[0].playedText, "▲４六飛(48)");
-        EXPECT_GT(plies[0].score.cp, 300);
+        EXPECT_GT(plies[0].score.cp - plies[1].score.cp, kBlunderLoss);
         EXPECT_LT(plies[1].score.cp, -300);
         EXPECT_EQ(plies[1].toMove, Order::Gote);
         EXPECT_EQ(plies[1].bestText, "△同　金(55)");
