@@ -8,7 +8,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang clang-format libclang-rt-14-dev
   qt6-base-dev qt6-translations-l10n libsdl2-mixer-dev
-  fonts-ipafont-mincho fonts-ipafont-gothic
+  qt6-l10n-tools qt6-tools-dev
+  fonts-ipafont-mincho fonts-ipafont-gothic fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xauth imagemagick
   desktop-file-utils appstream

@@ -44,8 +44,18 @@ QImage previewSheet() {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 2 && !(args.size() == 4 && args[2] == QStringLiteral("--preview"))) {
-        std::fprintf(stderr, "usage: make_pictures <output folder> [--preview <file.png>]\n");
+    QString preview, pieceSheet;
+    bool usage = args.size() < 2 || args.size() % 2 != 0;
+    for (int i = 2; !usage && i + 1 < args.size(); i += 2) {
+        if (args[i] == QStringLiteral("--preview"))
+            preview = args[i + 1];
+        else if (args[i] == QStringLiteral("--pieces"))
+            pieceSheet = args[i + 1];
+        else
+            usage = true;
+    }
+    if (usage) {
+        std::fprintf(stderr, "usage: make_pictures <output folder> [--preview <file.png>] [--pieces <file.png>]\n");
         return 2;
     }
     QDir dir(args[1]);
@@ -56,12 +66,18 @@ int main(int argc, char** argv) {
     bool ok = true;
     for (int scale : {1, 2, 3, 4}) {
         for (const PieceSpec& def : pieceSpecs()) ok = save(drawPiece(def, scale), dir, def.name, scale) && ok;
+        for (const LetterPieceSpec& def : letterPieceSpecs())
+            ok = save(drawLetterPiece(def, scale), dir, def.name, scale) && ok;
         ok = save(drawEmptySquare(scale), dir, QStringLiteral("KARA_MASU"), scale) && ok;
         for (const TileSpec& def : tileSpecs()) ok = save(drawTile(def.tile, scale), dir, def.name, scale) && ok;
         ok = save(drawTitle(scale), dir, QStringLiteral("XANTUSHOGI"), scale) && ok;
     }
-    if (args.size() == 4 && !previewSheet().save(args[3], "PNG")) {
-        std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(args[3]));
+    if (!preview.isEmpty() && !previewSheet().save(preview, "PNG")) {
+        std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(preview));
+        ok = false;
+    }
+    if (!pieceSheet.isEmpty() && !drawPieceSheet().save(pieceSheet, "PNG")) {
+        std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(pieceSheet));
         ok = false;
     }
     return ok ? 0 : 1;

@@ -15,28 +15,31 @@ namespace {
 // Piece outline sizes by rank, pawn first: width and height in pixels.
 constexpr double kWidth[6] = {24.0, 25.0, 26.0, 27.0, 28.0, 29.0};
 constexpr double kHeight[6] = {31.5, 32.5, 33.0, 34.0, 35.0, 36.0};
-constexpr double kBottom = 38.5;  // base line, the same for every piece
+constexpr double kBottom = kPieceBottom;
 
-QPolygonF outline(int size) {
+}  // namespace
+
+double pieceWidth(int size) { return kWidth[size]; }
+double pieceHeight(int size) { return kHeight[size]; }
+
+QPolygonF pieceOutline(int size) {
     const double w = kWidth[size], h = kHeight[size], cx = kCellW / 2.0;
     const double top = kBottom - h;
     return QPolygonF({QPointF(cx, top), QPointF(cx + 0.41 * w, top + 0.22 * h), QPointF(cx + 0.5 * w, kBottom),
                       QPointF(cx - 0.5 * w, kBottom), QPointF(cx - 0.41 * w, top + 0.22 * h)});
 }
 
-// The piece on a transparent ground. The upper side's piece is the lower
-// side's turned about; the light still falls from the upper left.
-QImage pieceOnly(const PieceSpec& def, int scale) {
-    QImage image = blankImage(kCellW, kCellH, scale);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
+QTransform pieceTurn(bool upper) {
     QTransform turn;
-    if (def.upper) {
+    if (upper) {
         turn.translate(kCellW, kCellH);
         turn.rotate(180);
     }
-    const QPolygonF body = turn.map(outline(def.size));
+    return turn;
+}
+
+void paintPieceBody(QPainter& p, int size, const QTransform& turn) {
+    const QPolygonF body = turn.map(pieceOutline(size));
     const QRectF box = body.boundingRect();
 
     // A soft shadow below and to the right, where the piece stands on the board.
@@ -62,6 +65,19 @@ QImage pieceOnly(const PieceSpec& def, int scale) {
         if (outward.x() + outward.y() * 1.2 >= 0) continue;  // faces down or right
         p.drawLine(centre + (a - centre) * 0.90, centre + (b - centre) * 0.90);
     }
+}
+
+namespace {
+
+// The piece on a transparent ground. The upper side's piece is the lower
+// side's turned about; the light still falls from the upper left.
+QImage pieceOnly(const PieceSpec& def, int scale) {
+    QImage image = blankImage(kCellW, kCellH, scale);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+    const QTransform turn = pieceTurn(def.upper);
+    paintPieceBody(p, def.size, turn);
 
     // The character, centred on the body below the shoulders.
     QFont font(minchoFamily());

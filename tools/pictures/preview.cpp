@@ -22,6 +22,8 @@ struct Pictures {
         if (it != byName.end()) return it->second;
         for (const PieceSpec& s : pieceSpecs())
             if (s.name == name) return byName[name] = drawPiece(s, scale);
+        for (const LetterPieceSpec& s : letterPieceSpecs())
+            if (s.name == name) return byName[name] = drawLetterPiece(s, scale);
         for (const TileSpec& s : tileSpecs())
             if (s.name == name) return byName[name] = drawTile(s.tile, scale);
         if (name == QStringLiteral("KARA_MASU")) return byName[name] = drawEmptySquare(scale);
@@ -29,13 +31,13 @@ struct Pictures {
     }
 };
 
-QString pieceName(int code) {
+QString pieceName(int code, const QString& set) {
     static const std::map<int, QString> kinds = {{10, "HU"},   {20, "KYOU"},  {30, "KEI"},  {100, "GIN"},
                                                  {110, "KIN"}, {800, "KAKU"}, {900, "SYA"}, {950, "OU"}};
     const int m = std::abs(code);
     const bool promoted = kinds.count(m) == 0;
     const int kind = promoted ? m - 1 : m;
-    const QString side = code < 0 ? QStringLiteral("SITA_") : QStringLiteral("UE_");
+    const QString side = set + (code < 0 ? QStringLiteral("SITA_") : QStringLiteral("UE_"));
     const QString k = kinds.at(kind);
     if (kind == 110 || kind == 950) return side + k;
     return side + k + (promoted ? "_1" : "_0");
@@ -43,7 +45,7 @@ QString pieceName(int code) {
 
 }  // namespace
 
-QImage drawPreview(int theme, int scale) {
+QImage drawPreview(int theme, int scale, const QString& pieceSet) {
     Pictures pics{scale, {}};
     QImage screen = blankImage(kWindowW, kWindowH, scale, QColor(0, 128, 0));
     QPainter p(&screen);
@@ -95,16 +97,16 @@ QImage drawPreview(int theme, int scale) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             auto it = board.find({x, y});
-            paint(it == board.end() ? QStringLiteral("KARA_MASU") : pieceName(it->second), x, y);
+            paint(it == board.end() ? QStringLiteral("KARA_MASU") : pieceName(it->second, pieceSet), x, y);
         }
     for (int k = 1; k <= 7; ++k) {
         paint("KARA_MASU", 11, k + 2);
         paint("KARA_MASU", -1, k);
     }
-    paint("SITA_HU_0", 11, 3);
-    paint("SITA_SYA_0", 11, 9);
-    paint("UE_KIN", -1, 3);
-    paint("UE_KAKU_0", -1, 2);
+    paint(pieceSet + "SITA_HU_0", 11, 3);
+    paint(pieceSet + "SITA_SYA_0", 11, 9);
+    paint(pieceSet + "UE_KIN", -1, 3);
+    paint(pieceSet + "UE_KAKU_0", -1, 2);
     p.setPen(outline);
     auto box = [&](double x, double y) {
         const QPointF a = cellAt(x, y) * scale, b = cellAt(x + 1, y + 1) * scale;

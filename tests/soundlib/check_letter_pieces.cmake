@@ -1,0 +1,36 @@
+# The international piece set (letters and move marks instead of kanji) is
+# committed beside the kanji set under the same names with "INTL_" in front,
+# at the pieces' size and at two, three and four times it, so that the game
+# can switch sets by name alone.
+foreach(side SITA UE)
+  foreach(kind HU KYOU KEI GIN KAKU SYA)
+    list(APPEND pieces INTL_${side}_${kind}_0 INTL_${side}_${kind}_1)
+  endforeach()
+  list(APPEND pieces INTL_${side}_KIN INTL_${side}_OU)
+endforeach()
+
+foreach(name ${pieces})
+  foreach(scale 1 2 3 4)
+    if(scale EQUAL 1)
+      set(file ${PICTURES}/${name}.png)
+    else()
+      set(file ${PICTURES}/${name}@${scale}x.png)
+    endif()
+    if(NOT EXISTS ${file})
+      message(FATAL_ERROR "missing ${file}")
+    endif()
+    # The PNG header: the width and height are the big-endian words at bytes 16 and 20.
+    file(READ ${file} header LIMIT 24 HEX)
+    string(SUBSTRING "${header}" 32 8 w)
+    string(SUBSTRING "${header}" 40 8 h)
+    math(EXPR w "0x${w}")
+    math(EXPR h "0x${h}")
+    math(EXPR ew "33 * ${scale}")
+    math(EXPR eh "41 * ${scale}")
+    if(NOT w EQUAL ew OR NOT h EQUAL eh)
+      message(FATAL_ERROR "${file} is ${w}x${h}, not ${ew}x${eh}")
+    endif()
+  endforeach()
+endforeach()
+list(LENGTH pieces n)
+message(STATUS "${n} international pieces checked at every size")
