@@ -7,6 +7,7 @@ namespace xantu {
 
 Msg handicapRank(int level) {
     // The ranks stand in the catalogue in the ladder's order.
+    static_assert(static_cast<int>(Msg::RankKyu12) - static_cast<int>(Msg::RankMeijin) == 20);
     return static_cast<Msg>(static_cast<int>(Msg::RankMeijin) + (level + 10));
 }
 
