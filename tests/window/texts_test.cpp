@@ -9,8 +9,8 @@ namespace xantu::testing {
 namespace {
 
 TEST_F(WindowTest, TheTextsShownComeThroughThePlatformsTranslator) {
-    fake.translations = {{"turn.sente", "Black to move"},
-                         {"side.gote", "White"},
+    fake.translations = {{"turn.sente", "Sente to move"},
+                         {"side.gote", "Gote"},
                          {"game.side-wins", "{winner} wins"},
                          {"game.result-line", "{winner} won by {reason}"},
                          {"end.resigned", "resignation"},
@@ -25,16 +25,16 @@ TEST_F(WindowTest, TheTextsShownComeThroughThePlatformsTranslator) {
     EXPECT_EQ(fake.newGameRequests[0].handicapNames[10], "２級（平手）");  // not translated: the source text
 
     w->menuCommand("START");
-    EXPECT_EQ(lastDialog(), "Black to move");
+    EXPECT_EQ(lastDialog(), "Sente to move");
     EXPECT_TRUE(std::any_of(fake.marks.begin(), fake.marks.end(),
                             [](const Mark& m) { return m.kind == Mark::Kind::Badge && m.text == "Turn"; }));
     fake.clearLog();
     fake.answers = {kMsgYes};
     w->menuCommand("TOURYOU");  // 先手, to move, resigns
     EXPECT_EQ(fake.dialogs.front().text, "投了しますか？");
-    EXPECT_EQ(lastDialog(), "White wins");
+    EXPECT_EQ(lastDialog(), "Gote wins");
     EXPECT_EQ(fake.dialogs.back().title, "Game over");
-    EXPECT_EQ(w->screen.shownResult(), "White won by resignation");
+    EXPECT_EQ(w->screen.shownResult(), "Gote won by resignation");
 }
 
 }  // namespace
