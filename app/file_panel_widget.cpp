@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "canvas_widget.h"
+#include "translator_qt.h"
 
 namespace xantu {
 
@@ -24,15 +25,15 @@ constexpr int kPathRole = Qt::UserRole;
 // Label and text box rows, top to bottom, with the text box number each
 // label belongs to.
 struct IoRow {
-    const char* label;
+    Msg label;
     int box;
     double top;
 };
 constexpr IoRow kIoRows[] = {
-    {"対 局 名：", 2, 2400},
-    {"先    手 ：", 3, 2640},
-    {"後    手 ：", 4, 2880},
-    {"ﾌｧｲﾙ名 ：", 1, 3120},
+    {Msg::PanelEvent, 2, 2400},
+    {Msg::PanelSente, 3, 2640},
+    {Msg::PanelGote, 4, 2880},
+    {Msg::PanelFileName, 1, 3120},
 };
 
 }  // namespace
@@ -62,7 +63,7 @@ FilePanelWidget::FilePanelWidget(QWidget* surface, Dialogs& dialogs, QObject* pa
 
     for (int i = 0; i < 4; ++i) {
         const IoRow& row = kIoRows[i];
-        auto* label = new QLabel(QString::fromUtf8(row.label), surface);
+        auto* label = new QLabel(uiText(row.label), surface);
         place(label, QRectF(120, row.top, 855, 255));
         label->setAutoFillBackground(true);
         label->setFont(small);
@@ -76,7 +77,7 @@ FilePanelWidget::FilePanelWidget(QWidget* surface, Dialogs& dialogs, QObject* pa
         edit->hide();
         texts_[row.box - 1] = edit;
     }
-    button_ = new QPushButton(QStringLiteral("RETURN"), surface);
+    button_ = new QPushButton(uiText(Msg::PanelReturn), surface);
     button_->setObjectName(QStringLiteral("Command1"));
     place(button_, QRectF(3360, 3000, 855, 375));
     button_->setFont(small);
@@ -199,7 +200,8 @@ void FilePanelWidget::chooseDrive(int index) {
     const QStorageInfo volume(root);
     const QDir dir(root);
     if (!volume.isValid() || !volume.isReady() || !dir.exists() || !dir.isReadable()) {
-        dialogs_.messageBox("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ", MsgButtons::Ok, false);
+        dialogs_.messageBox(uiText(Msg::DeviceNotReady).toStdString(), uiText(Msg::TitleError).toStdString(),
+                            MsgButtons::Ok, false);
         drive_->setCurrentIndex(driveIndex_);
         return;
     }

@@ -27,7 +27,7 @@
 namespace xantu {
 
 MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QString::fromUtf8(kWindowTitle));
+    setWindowTitle(uiText(Msg::AppTitle));
     canvas_ = new CanvasWidget(this);
     setCentralWidget(canvas_);
 
@@ -40,7 +40,7 @@ MainWindow::MainWindow(const QString& soundFolder, QWidget* parent) : QMainWindo
     // The WAV files: the current folder first (the game looks there itself),
     // then beside the program, its installed data folder and the source tree.
     clipboard_ = std::make_unique<ClipboardQt>();
-    platform_.emplace(Platform{*canvas_, *dialogs_, *menus_, *clock_, *panel_, *sound_, *this, *clipboard_,
+    platform_.emplace(Platform{*canvas_, *dialogs_, *menus_, *clock_, *panel_, *sound_, *this, *clipboard_, translator_,
                                static_cast<std::intptr_t>(winId()), soundFolders()});
 
     // Sees every event first, so that input for this window can be thrown

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/platform.h"
+#include "translator_qt.h"
 
 namespace xantu {
 
@@ -73,6 +74,7 @@ private:
     std::unique_ptr<FilePanelWidget> panel_;
     std::unique_ptr<SoundLibrary> sound_;
     std::unique_ptr<ClipboardQt> clipboard_;
+    TranslatorQt translator_;
     std::optional<Platform> platform_;
     GameWindow* game_ = nullptr;
     bool exiting_ = false;

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "translator_qt.h"
 #include "window/menu_table.h"
 
 namespace xantu {
@@ -19,7 +20,7 @@ bool hasChildren(std::string_view name) {
 }
 
 // Captions are shown as written: an "&" would otherwise turn into a mnemonic.
-QString caption(std::string_view s) { return qs(s).replace(QLatin1Char('&'), QStringLiteral("&&")); }
+QString caption(Msg m) { return uiText(m).replace(QLatin1Char('&'), QStringLiteral("&&")); }
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 
 #include "new_game_dialog.h"
 #include "time_control_dialog.h"
+#include "translator_qt.h"
 
 namespace xantu {
 
@@ -62,8 +63,7 @@ std::string MessageDialogs::chooseFile(const FileRequest& request) {
                                ? QDir::currentPath()
                                : QString::fromStdString(request.folder);
     QFileDialog dialog(parent_.data(), QString::fromStdString(request.title), folder,
-                       csa ? QStringLiteral("CSA (*.csa);;すべてのファイル (*)")
-                           : QStringLiteral("KIF (*.kif *.kifu);;すべてのファイル (*)"));
+                       csa ? uiText(Msg::CsaFilter) : uiText(Msg::KifFilter));
     if (request.kind == FileChoice::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

@@ -7,26 +7,27 @@
 #include <algorithm>
 
 #include "time_control_dialog.h"
+#include "translator_qt.h"
 
 namespace xantu {
 
 NewGameDialog::NewGameDialog(const NewGameRequest& request, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("新規対局"));
+    setWindowTitle(uiText(Msg::NewGameTitle));
     auto* form = new QFormLayout;
     opponent_ = new QComboBox(this);
-    opponent_->addItems({QStringLiteral("コンピュータ"), QStringLiteral("人間（二人で対局）")});
-    form->addRow(QStringLiteral("対局相手"), opponent_);
+    opponent_->addItems({uiText(Msg::NewGameComputer), uiText(Msg::NewGameTwoHumans)});
+    form->addRow(uiText(Msg::NewGameOpponent), opponent_);
     side_ = new QComboBox(this);
-    side_->addItems({QStringLiteral("先手"), QStringLiteral("後手")});
-    form->addRow(QStringLiteral("手番（盤の下側）"), side_);
+    side_->addItems({uiText(Msg::SideSente), uiText(Msg::SideGote)});
+    form->addRow(uiText(Msg::NewGameSide), side_);
     level_ = new QComboBox(this);
     for (int level = 1; level <= 4; ++level) level_->addItem(QStringLiteral("LEVEL%1").arg(level));
-    form->addRow(QStringLiteral("COMのﾚﾍﾞﾙ"), level_);
+    form->addRow(uiText(Msg::NewGameLevel), level_);
     handicap_ = new QComboBox(this);
     for (const std::string& name : request.handicapNames) handicap_->addItem(QString::fromStdString(name));
-    form->addRow(QStringLiteral("ﾊﾝﾃﾞｨｷｬｯﾌﾟ"), handicap_);
+    form->addRow(uiText(Msg::NewGameHandicap), handicap_);
     time_ = new TimeControlFields(request.initial.time, this);
-    form->addRow(QStringLiteral("持ち時間"), time_);
+    form->addRow(uiText(Msg::NewGameTime), time_);
 
     const NewGameChoice& c = request.initial;
     opponent_->setCurrentIndex(c.vsComputer ? 0 : 1);

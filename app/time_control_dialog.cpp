@@ -8,15 +8,17 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "translator_qt.h"
+
 namespace xantu {
 
 TimeControlFields::TimeControlFields(const TimeControls& controls, QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("持ち時間"), this), 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("秒読み・加算"), this), 0, 3);
-    man_ = makeRow(1, QStringLiteral("MAN（手前）"), controls.man);
-    com_ = makeRow(2, QStringLiteral("COM（向こう）"), controls.com);
+    grid->addWidget(new QLabel(uiText(Msg::TimeMainColumn), this), 0, 2);
+    grid->addWidget(new QLabel(uiText(Msg::TimePeriodColumn), this), 0, 3);
+    man_ = makeRow(1, uiText(Msg::TimeMan), controls.man);
+    com_ = makeRow(2, uiText(Msg::TimeCom), controls.com);
 }
 
 TimeControlFields::Row TimeControlFields::makeRow(int line, const QString& name, const TimeControl& t) {
@@ -24,15 +26,15 @@ TimeControlFields::Row TimeControlFields::makeRow(int line, const QString& name,
     Row row;
     grid->addWidget(new QLabel(name, this), line, 0);
     row.kind = new QComboBox(this);
-    row.kind->addItems({QStringLiteral("なし"), QStringLiteral("秒読み"), QStringLiteral("加算")});
+    row.kind->addItems({uiText(Msg::TimeNone), uiText(Msg::TimeByoyomi), uiText(Msg::TimeIncrement)});
     row.kind->setCurrentIndex(static_cast<int>(t.kind));
     row.minutes = new QSpinBox(this);
     row.minutes->setRange(0, kMaxMainMinutes);
-    row.minutes->setSuffix(QStringLiteral(" 分"));
+    row.minutes->setSuffix(uiText(Msg::TimeMinutesSuffix));
     row.minutes->setValue(t.timed() ? t.mainMinutes : 10);
     row.seconds = new QSpinBox(this);
     row.seconds->setRange(0, kMaxPeriodSeconds);
-    row.seconds->setSuffix(QStringLiteral(" 秒"));
+    row.seconds->setSuffix(uiText(Msg::TimeSecondsSuffix));
     row.seconds->setValue(t.timed() ? t.periodSeconds : 30);
     grid->addWidget(row.kind, line, 1);
     grid->addWidget(row.minutes, line, 2);
@@ -60,11 +62,11 @@ TimeControls TimeControlFields::value() const { return {valueOf(man_), valueOf(c
 
 bool editTimeControls(QWidget* parent, TimeControls& controls) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("持ち時間"));
+    dialog.setWindowTitle(uiText(Msg::TimeTitle));
     auto* layout = new QVBoxLayout(&dialog);
     auto* fields = new TimeControlFields(controls, &dialog);
     layout->addWidget(fields);
-    layout->addWidget(new QLabel(QStringLiteral("次の対局から使われます。"), &dialog));
+    layout->addWidget(new QLabel(uiText(Msg::TimeFromNextGame), &dialog));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

@@ -45,8 +45,9 @@ struct ScoreView {
     // valueFor held within ±kScoreViewShownLimit.
     int shownValueFor(Order viewer) const;
 
-    // 先手's view for the screen: "+123", "-45", "0", "先手勝ち 5手", "後手勝ち 2手"
-    // (N is the plies up to and including the move that takes the king).
+    // 先手's view in the program's own words: "+123", "-45", "0", "先手勝ち 5手",
+    // "後手勝ち 2手" (N is the plies up to and including the move that takes the
+    // king). The screen words a king capture through the game's texts instead.
     std::string text() const;
     // The USI words from `viewer`'s side (the side to move): "cp 123", "mate 5", "mate -2".
     std::string usi(Order viewer) const;

@@ -143,7 +143,7 @@ void MoveListPanel::描画_棋譜一覧(const MoveListView& view, bool force) {
     if (!force && shown_ && top_ == oldTop && drawn_ == view) return;
     erase();
     const double titleTop = g.upMarkY;
-    screen_.printOutlined(g.left + kTextInset, titleTop, "棋譜", colourWhite, kTitleSize);
+    screen_.printOutlined(g.left + kTextInset, titleTop, screen_.文言(Msg::MoveListHeading), colourWhite, kTitleSize);
     for (int i = 0; i < inView && top_ + i < rows; ++i) {
         const int row = top_ + i;
         const bool current = row == view.current;
@@ -155,7 +155,7 @@ void MoveListPanel::描画_棋譜一覧(const MoveListView& view, bool force) {
             continue;
         }
         if (row == 0) {
-            screen_.printOutlined(x + kTextInset, y, "開始局面", colour, kListSize);
+            screen_.printOutlined(x + kTextInset, y, screen_.文言(Msg::StartPosition), colour, kListSize);
         } else {
             const std::string number = std::to_string(row);
             const double digits = static_cast<double>(std::min<std::size_t>(number.size(), 3));

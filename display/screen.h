@@ -7,6 +7,7 @@
 #include "display/colours.h"
 #include "options/options.h"
 #include "platform/platform.h"
+#include "text/wording.h"
 
 namespace xantu {
 
@@ -29,6 +30,14 @@ class Screen {
 public:
     Screen(Platform& platform, const Position& pos, const GameState& game, const Options& options)
         : plat_(platform), pos_(pos), g_(game), opt_(options) {}
+
+    // A text of the catalogue as the platform shows it, its placeholders filled.
+    std::string 文言(Msg m, std::initializer_list<TextArg> args = {}) const {
+        return xantu::文言(plat_.translator, m, args);
+    }
+    // The rank label of a handicap level ("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"), or "手目" for
+    // 99; empty otherwise.
+    std::string handicapLabel(int level) const;
 
     // Pictures and outlines
     void 描画_絵(int 駒種類, double 座標X, double 座標Y);
@@ -137,8 +146,6 @@ public:
     // Takes new counts; repaints only the squares whose counts changed.
     void 描画_利き(const InfluenceCounts& counts);
     const InfluenceCounts& shownInfluence() const { return overlay_; }
-    // The overlay's legend below the board, drawn while the overlay is on.
-    static constexpr const char* kInfluenceLegend = "赤＝上手の利き　青＝下手の利き";
 
     // Texts the window keeps showing until they are erased: the move counter,
     // the last notation on either side of the board and a loaded record's
@@ -189,7 +196,7 @@ private:
     std::string result_;
 };
 
-// Rank label of a handicap level, or "手目" for 99; empty otherwise.
-std::string handicapLabel(int level);
+// The rank of a handicap level −10..+10: 名人 for −10 .. 12級 for +10.
+Msg handicapRank(int level);
 
 }  // namespace xantu

@@ -127,12 +127,12 @@ void Screen::描画_手番と直前の手(int 手番, const LastMove& 直前の�
     // last rank: the lower side's on the right, the upper side's on the left.
     if (手番 != 0 && (手番 == g_.manSide || 手番 == g_.comSide)) {
         const double left = 手番 == g_.manSide ? 13.0 : -1.6;
-        marks.push_back(
-            {Mark::Kind::Badge, cellX(left), cellY(10.1), cellX(left + 1.4), cellY(10.6), colourSelect, "手番", 3});
+        marks.push_back({Mark::Kind::Badge, cellX(left), cellY(10.1), cellX(left + 1.4), cellY(10.6), colourSelect,
+                         文言(Msg::TurnBadge), 3});
     }
     if (saveFailing_)
-        marks.push_back(
-            {Mark::Kind::Badge, cellX(-1.6), cellY(10.7), cellX(-0.2), cellY(11.2), colourSelect, "未保存"});
+        marks.push_back({Mark::Kind::Badge, cellX(-1.6), cellY(10.7), cellX(-0.2), cellY(11.2), colourSelect,
+                         文言(Msg::UnsavedBadge)});
     for (Mark& m : arrowMarks(arrow_)) marks.push_back(std::move(m));
     marks.insert(marks.end(), extraMarks_.begin(), extraMarks_.end());
     plat_.canvas.setMarks(marks);

@@ -62,7 +62,7 @@ constexpr int kLegendSize = 10;
 
 void Screen::描画_利き凡例(bool on) {
     if (on) {
-        printOutlined(kLegendX, kLegendY, kInfluenceLegend, colourWhite, kLegendSize);
+        printOutlined(kLegendX, kLegendY, 文言(Msg::InfluenceLegend), colourWhite, kLegendSize);
         return;
     }
     for (int x = 1; x <= boardSize; ++x) 背景桝(x, 10);

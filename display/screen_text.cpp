@@ -5,16 +5,16 @@
 
 namespace xantu {
 
-std::string handicapLabel(int level) {
-    static const char* const kLabels[21] = {"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段",
-                                            "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段",
-                                            "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級",
-                                            "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級",
-                                            "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
-                                            "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
-    if (level == 99) return "手目";
+Msg handicapRank(int level) {
+    // The ranks stand in the catalogue in the ladder's order.
+    static_assert(static_cast<int>(Msg::RankKyu12) - static_cast<int>(Msg::RankMeijin) == 20);
+    return static_cast<Msg>(static_cast<int>(Msg::RankMeijin) + (level + 10));
+}
+
+std::string Screen::handicapLabel(int level) const {
+    if (level == 99) return 文言(Msg::MoveCounterLabel);
     if (level < -10 || level > 10) return {};
-    return kLabels[level + 10];
+    return 文言(Msg::HandicapLabel, {{"rank", 文言(handicapRank(level))}});
 }
 
 void Screen::printAt(double xTwips, double yTwips, const std::string& text, int colour, int size) {
@@ -151,7 +151,7 @@ void Screen::描画_手数(int 数値, int /*色*/) {
 }
 
 void Screen::描画_レベル(int IN_LEVEL) {
-    描画_影付き数値(-1.5, 0.1, std::string("LEVEL"), colourWhite, 10);
+    描画_影付き数値(-1.5, 0.1, 文言(Msg::LevelLabel), colourWhite, 10);
     描画_影付き数値(0, 0, IN_LEVEL, colourWhite, 0, 12);
 }
 

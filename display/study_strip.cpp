@@ -101,13 +101,13 @@ void StudyStrip::描画_形勢グラフ(const GraphView& view, bool panelShown, 
                                 {{kBarLeft, barTop}, {filled, barTop}, {filled, barBottom}, {kBarLeft, barBottom}}, 15,
                                 true);
         screen_.描画_枠(colourWhite, kButtonLeft, areaTop + 40, kButtonRight, areaTop + 280);
-        screen_.printOutlined(kButtonLeft + 130, areaTop + 60, "中止", colourWhite, kTextSize);
+        screen_.printOutlined(kButtonLeft + 130, areaTop + 60, screen_.文言(Msg::StopButton), colourWhite, kTextSize);
     }
     screen_.描画_折れ線(kPlotBack, {{kPlotLeft, top}, {kPlotRight, top}, {kPlotRight, bottom}, {kPlotLeft, bottom}}, 15,
                         true);
     screen_.描画_折れ線(kAxisColour, {{kPlotLeft, middle}, {kPlotRight, middle}}, 15, false);
-    screen_.printOutlined(60, top - 40, "先手", colourWhite, kSmallSize);
-    screen_.printOutlined(60, bottom - 180, "後手", colourWhite, kSmallSize);
+    screen_.printOutlined(60, top - 40, screen_.文言(Msg::SideSente), colourWhite, kSmallSize);
+    screen_.printOutlined(60, bottom - 180, screen_.文言(Msg::SideGote), colourWhite, kSmallSize);
     if (n > 0) {
         // The scores known, as lines through consecutive known points.
         std::vector<Point> run;

@@ -43,9 +43,10 @@ class FakePlatform : public Canvas,
                      public FilePanel,
                      public SoundLibrary,
                      public WindowFrame,
-                     public Clipboard {
+                     public Clipboard,
+                     public Translator {
 public:
-    FakePlatform() : platform{*this, *this, *this, *this, *this, *this, *this, *this, 0, {}} {}
+    FakePlatform() : platform{*this, *this, *this, *this, *this, *this, *this, *this, *this, 0, {}} {}
 
     // ---- Canvas
     void paintPicture(int code, double x, double y) override {
@@ -169,6 +170,12 @@ public:
     std::string text() const override { return clipboardText; }
     void setText(const std::string& s) override { clipboardText = s; }
 
+    // ---- Translator: the source text, unless `translations` holds the id.
+    std::string translate(std::string_view id, std::string_view source) const override {
+        const auto it = translations.find(id);
+        return it == translations.end() ? std::string(source) : it->second;
+    }
+
     // ---- Queries used by the tests
     // The last picture painted with its top-left corner on cell (x, y), or -1.
     int pictureAt(double cx, double cy) const {
@@ -202,6 +209,7 @@ public:
     std::deque<std::string> chosenFiles;
     std::vector<FileRequest> fileChoices;
     std::string clipboardText;
+    std::map<std::string, std::string, std::less<>> translations;
     std::deque<NewGameChoice> newGameChoices;
     std::vector<NewGameRequest> newGameRequests;
     std::optional<TimeControls> timeAnswer;

@@ -3,6 +3,7 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "clock/time_control.h"
@@ -200,6 +201,15 @@ public:
     virtual void dsTerminate(std::int32_t device) = 0;
 };
 
+// The texts the player reads, in the player's language. Every text has a
+// stable id and its Japanese source text; the answer is the text to show,
+// the source text itself where no translation is installed for the id.
+class Translator {
+public:
+    virtual ~Translator() = default;
+    virtual std::string translate(std::string_view id, std::string_view source) const = 0;
+};
+
 // Where the window stood, in pixels of the desktop: its client area's
 // corner and size while not maximised, and whether it was maximised.
 struct WindowPlacement {
@@ -233,6 +243,7 @@ struct Platform {
     SoundLibrary& sound;
     WindowFrame& frame;
     Clipboard& clipboard;
+    const Translator& translator;
     std::intptr_t windowHandle = 0;
     // Folders searched for the WAV files after the current folder.
     std::vector<std::string> assetFolders;

@@ -10,8 +10,8 @@ cd "$(dirname "$0")/.."
 declare -A layer=(
   [clock]=0
   [core]=1 [platform]=1 [soundlib]=1
-  [influence]=2 [options]=2 [search]=2 [sound]=2
-  [computer]=3 [record]=3
+  [influence]=2 [options]=2 [search]=2 [text]=2
+  [computer]=3 [record]=3 [sound]=3
   [analysis]=4
   [display]=5
   [window]=6 [fake]=6

@@ -15,12 +15,14 @@ enum class Strength : int { Nyuumon, Shokyuu, Chuukyuu, Joukyuu, Saikyou };
 inline constexpr int kStrengthCount = 5;
 inline constexpr Strength kFullStrength = Strength::Saikyou;
 
-// The names players see, in order from the weakest: 入門 初級 中級 上級 最強.
-inline constexpr std::string_view kStrengthNames[kStrengthCount] = {"入門", "初級", "中級", "上級", "最強"};
-inline constexpr std::string_view strengthName(Strength s) { return kStrengthNames[static_cast<int>(s)]; }
-inline std::optional<Strength> strengthNamed(std::string_view name) {
+// The values of the USI option Strength, in order from the weakest: words of
+// the protocol, the same in every language (the names players see are the
+// game's texts).
+inline constexpr std::string_view kStrengthUsiValues[kStrengthCount] = {"入門", "初級", "中級", "上級", "最強"};
+inline constexpr std::string_view strengthUsiValue(Strength s) { return kStrengthUsiValues[static_cast<int>(s)]; }
+inline std::optional<Strength> strengthFromUsiValue(std::string_view value) {
     for (int i = 0; i < kStrengthCount; ++i)
-        if (kStrengthNames[i] == name) return static_cast<Strength>(i);
+        if (kStrengthUsiValues[i] == value) return static_cast<Strength>(i);
     return std::nullopt;
 }
 

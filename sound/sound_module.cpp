@@ -45,14 +45,15 @@ bool wholeRiffImage(const std::vector<std::uint8_t>& bytes) {
 
 }  // namespace
 
-SoundModule::SoundModule(SoundLibrary& library, Dialogs& dialogs, std::vector<std::string> assetFolders)
-    : library_(library), dialogs_(dialogs), assetFolders_(std::move(assetFolders)) {}
+SoundModule::SoundModule(SoundLibrary& library, Dialogs& dialogs, std::vector<std::string> assetFolders,
+                         const Translator& translator)
+    : library_(library), dialogs_(dialogs), assetFolders_(std::move(assetFolders)), translator_(translator) {}
 
 void SoundModule::soundOpen(std::intptr_t windowHandle) {
     soundDevice = library_.dsInitialize(windowHandle);
     if (soundDevice == 0 && !openWarned_) {
         openWarned_ = true;
-        soundWarning(kSoundOpenFailed);
+        soundWarning(文言(translator_, Msg::SoundCannotOpen));
     }
 }
 
@@ -87,7 +88,7 @@ void SoundModule::soundClose() {
 }
 
 void SoundModule::soundWarning(const std::string& text) {
-    dialogs_.messageBox(text, kSoundWarningTitle, MsgButtons::Ok, true);
+    dialogs_.messageBox(text, 文言(translator_, Msg::SoundWarningTitle), MsgButtons::Ok, true);
 }
 
 }  // namespace xantu

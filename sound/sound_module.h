@@ -4,21 +4,18 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "text/wording.h"
 
 namespace xantu {
-
-// Title of every sound warning box.
-inline constexpr const char* kSoundWarningTitle = "Xantuペカナ将棋.dll";
-// Shown when no audio output can be opened.
-inline constexpr const char* kSoundOpenFailed = "Direct Soundインターフェースが作成できません。";
 
 // Module1: opening, loading and closing of sounds over the sound library.
 // The play calls themselves go straight to the library with a buffer handle.
 class SoundModule {
 public:
     // WAV files are looked for in the current folder, then in each of
-    // `assetFolders` in order.
-    SoundModule(SoundLibrary& library, Dialogs& dialogs, std::vector<std::string> assetFolders = {});
+    // `assetFolders` in order. The warnings speak through `translator`.
+    SoundModule(SoundLibrary& library, Dialogs& dialogs, std::vector<std::string> assetFolders = {},
+                const Translator& translator = sourceTexts());
 
     // Device handle; 0 means no sound.
     std::int32_t soundDevice = 0;
@@ -30,7 +27,7 @@ public:
     std::int32_t soundLoad(const std::string& fileName, std::int32_t flag);
     // Closes the device if one is open.
     void soundClose();
-    // Message box with the exclamation icon.
+    // Message box with the exclamation icon, under the sound warnings' title.
     void soundWarning(const std::string& text);
 
     // Where fileName would be loaded from, "" when it is nowhere.
@@ -40,6 +37,7 @@ private:
     SoundLibrary& library_;
     Dialogs& dialogs_;
     std::vector<std::string> assetFolders_;
+    const Translator& translator_;
     bool openWarned_ = false;
 };
 

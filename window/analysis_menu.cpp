@@ -30,7 +30,7 @@ void GameWindow::KAISEKI_START_Click() {
     // Against the computer only once the game is over: the analysis must not help the player.
     if (!検討可能() || !作成_書出し対局(game)) {
         play(forbiddenSound);
-        message(検討可能() ? "解析する指し手がありません" : "対局が終わってから解析して下さい", "棋譜解析");
+        message(検討可能() ? Msg::AnalysisNoMoves : Msg::AnalysisAfterGame, Msg::TitleAnalysis);
         return;
     }
     if (analysis_) analysis_->cancel();
@@ -75,12 +75,18 @@ void GameWindow::解析_追従() {
     描画_学習表示(false);
 }
 
+std::string GameWindow::評価値文言(const ScoreView& score) const {
+    if (score.mate > 0) return 文言(Msg::ScoreSenteWins, {{"plies", score.mate}});
+    if (score.mate < 0) return 文言(Msg::ScoreGoteWins, {{"plies", -score.mate}});
+    return score.text();
+}
+
 GraphView GameWindow::作成_形勢グラフ() const {
     GraphView view;
     MoveListView list = 作成_棋譜一覧(moves, pos, g, 調査_下側の手番());
     view.current = list.current;
     if (!list.game) {
-        view.caption = "形勢グラフ";
+        view.caption = 文言(Msg::GraphCaption);
         return view;
     }
     const bool known = !analysed.empty() && analysisBelongs(list);
@@ -100,16 +106,18 @@ GraphView GameWindow::作成_形勢グラフ() const {
     // The caption tells of the Position on the board: the move that led to
     // it with its mark and LEVEL4's choice instead, and its score.
     const int k = view.current;
+    // A status line of fields, each a text of its own.
     std::string caption =
-        k == 0 ? "開始局面" : std::to_string(k) + "手目 " + list.moves[static_cast<std::size_t>(k - 1)];
+        k == 0 ? 文言(Msg::StartPosition)
+               : 文言(Msg::GraphMove, {{"number", k}, {"move", list.moves[static_cast<std::size_t>(k - 1)]}});
     if (known && k > 0 && static_cast<std::size_t>(k) < analysed.size() + 1) {
         const AnalysedPly& from = analysed[static_cast<std::size_t>(k - 1)];
         if (from.lossKnown && !from.mark.empty())
-            caption += std::string(from.mark) + "　最善 " + from.bestText + "（損 " + std::to_string(from.loss) + "）";
+            caption += 文言(Msg::GraphMistake, {{"mark", from.mark}, {"best", from.bestText}, {"loss", from.loss}});
     }
     if (known && static_cast<std::size_t>(k) < analysed.size() && analysed[static_cast<std::size_t>(k)].done)
-        caption += "　評価値 " + analysed[static_cast<std::size_t>(k)].score.text();
-    if (analysis_) caption = "棋譜解析中 " + std::to_string(analysisProgress_) + "/" + std::to_string(view.total);
+        caption += 文言(Msg::GraphScore, {{"score", 評価値文言(analysed[static_cast<std::size_t>(k)].score)}});
+    if (analysis_) caption = 文言(Msg::GraphAnalysing, {{"done", analysisProgress_}, {"total", view.total}});
     view.caption = caption;
     return view;
 }

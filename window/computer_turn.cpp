@@ -39,7 +39,7 @@ void GameWindow::com_ban() {
     if (時計を動かす()) plat.clock.setTimerEnabled(true);
     // "思考中" where the computer's move will be written.
     screen.消去_移動結果(g.comSide);
-    screen.描画_影付き数値(-1.6, 8.4, std::string("思考中"), colourWhite, 12);
+    screen.描画_影付き数値(-1.6, 8.4, 文言(Msg::Thinking), colourWhite, 12);
     screen.描画_桝輪郭(colourGreen, 1, 8);
     plat.canvas.refresh();
 
@@ -96,14 +96,14 @@ void GameWindow::com_ban() {
     // Announce mate, a captured king or check.
     勢力調査(pos, inf);
     if (詰めかMAN(pos, inf) == 1) {
-        message("よし！!", "詰め ?");
+        message(Msg::ComputerMates, Msg::TitleMate);
     } else if (g.winnerSide == g.comSide) {
         screen.消去_移動結果(g.comSide);
         g.sideToMove = g.manSide;
         endGame(g.comSide, GameEnd::KingTaken);
         return;
     } else if (inf.comInfluence[pos.manKingX][pos.manKingY] > 0) {
-        message("   ** 王手 **", "");
+        message(文言(Msg::ComputerChecks), "");
     }
     // The move's notation, and its square outlined.
     screen.消去_移動結果(g.comSide);

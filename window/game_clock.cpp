@@ -65,7 +65,7 @@ void GameWindow::描画_時計(int side) {
     // Whole seconds, rounded up: "0" shows only once the time is gone.
     const double whole = std::ceil(r.shown() - 1e-9);
     const std::string text =
-        r.inByoyomi ? "秒読み" + std::to_string(static_cast<long>(whole)) : 調査_時間秒追加結果(whole);
+        r.inByoyomi ? 文言(Msg::ClockByoyomi, {{"seconds", static_cast<long>(whole)}}) : 調査_時間秒追加結果(whole);
     const bool toMove = side == g.sideToMove && g.winnerSide == 0;
     const int colour = r.warning && toMove ? colourLightRed : toMove ? colourYellow : colourWhite;
     screen.描画_残り時間(side, text, colour);

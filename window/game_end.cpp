@@ -4,25 +4,26 @@
 
 namespace xantu {
 
-std::string_view 終局理由(GameEnd reason) {
+Msg 終局理由(GameEnd reason) {
+    assert(reason != GameEnd::None);
     switch (reason) {
-    case GameEnd::None: return "";
-    case GameEnd::KingTaken: return "王を取る";
-    case GameEnd::Mated: return "詰み";
-    case GameEnd::NoMove: return "指し手なし";
-    case GameEnd::Resigned: return "投了";
-    case GameEnd::TimeUp: return "時間切れ";
+    case GameEnd::None:
+    case GameEnd::KingTaken: return Msg::EndKingTaken;
+    case GameEnd::Mated: return Msg::EndMated;
+    case GameEnd::NoMove: return Msg::EndNoMove;
+    case GameEnd::Resigned: return Msg::EndResigned;
+    case GameEnd::TimeUp: return Msg::EndTimeUp;
     }
-    return "";
+    return Msg::EndKingTaken;
 }
 
 namespace {
-const char* sideName(int order) { return order == kSente ? "先手" : "後手"; }
+Msg sideName(int order) { return order == kSente ? Msg::SideSente : Msg::SideGote; }
 }  // namespace
 
 std::string GameWindow::結果行() const {
     if (g.winnerSide == 0 || gameEnd == GameEnd::None) return {};
-    return std::string(sideName(g.winnerSide)) + "の勝ち（" + std::string(終局理由(gameEnd)) + "）";
+    return 文言(Msg::ResultLine, {{"winner", 文言(sideName(g.winnerSide))}, {"reason", 文言(終局理由(gameEnd))}});
 }
 
 void GameWindow::endGame(int winner, GameEnd reason) {
@@ -38,12 +39,12 @@ void GameWindow::endGame(int winner, GameEnd reason) {
     plat.canvas.refresh();
     std::string text;
     if (reason == GameEnd::TimeUp)
-        text = std::string("時間切れで") + sideName(winner) + "の勝ちです";
+        text = 文言(Msg::SideWinsOnTime, {{"winner", 文言(sideName(winner))}});
     else if (g.vsComputer == 1)
-        text = winner == g.manSide ? "あなたの勝ちです" : "ｺﾝﾋﾟｭｰﾀの勝ちです";
+        text = 文言(winner == g.manSide ? Msg::YouWin : Msg::ComputerWins);
     else
-        text = std::string(sideName(winner)) + "の勝ちです";
-    message(text, "終了");
+        text = 文言(Msg::SideWins, {{"winner", 文言(sideName(winner))}});
+    message(text, 文言(Msg::TitleEnd));
 }
 
 void GameWindow::setPosition(const Position& p) {
@@ -65,10 +66,10 @@ void GameWindow::TOURYOU_Click() {
     // Only a game under way can be resigned.
     if (g.sideToMove == 0 || g.winnerSide != 0 || g.recordMode == 1) {
         play(forbiddenSound);
-        message("対局中ではありません", "投了");
+        message(Msg::NotInGame, Msg::TitleResign);
         return;
     }
-    if (message("投了しますか？", "投了", MsgButtons::YesNo) != kMsgYes) return;
+    if (message(Msg::AskResign, Msg::TitleResign, MsgButtons::YesNo) != kMsgYes) return;
     // Against the computer the human resigns; between two people, the side to move.
     const int loser = g.vsComputer == 1 ? g.manSide : g.sideToMove;
     endGame(-loser, GameEnd::Resigned);
@@ -104,7 +105,7 @@ void GameWindow::takeBack(bool fromKey) {
     if (!inGame || n < 0) {
         // A key never opens a box: it only sounds.
         play(forbiddenSound);
-        if (!fromKey) message("待ったできる手がありません", "待った");
+        if (!fromKey) message(Msg::NothingToTakeBack, Msg::TitleTakeBack);
         return;
     }
     const int undone = moves.recordLength - n;

@@ -45,9 +45,9 @@ void GameWindow::START_Click() {
         g.sideToMove = kSente;
         対局情報設定();
         描画_手番();
-        announceHumanTurn("先手の番です", " ", false);
+        announceHumanTurn(文言(Msg::TurnSente), " ", false);
     } else {
-        announceHumanTurn(g.sideToMove == kSente ? "先手の番です" : "後手の番です", " ", false);
+        announceHumanTurn(文言(g.sideToMove == kSente ? Msg::TurnSente : Msg::TurnGote), " ", false);
     }
     g.paused = 0;
     保存_対局();
@@ -79,14 +79,14 @@ void GameWindow::SENTE_Click() {
         g.comSide = kGote;
         g.sideToMove = kSente;
         対局情報設定();
-        announceHumanTurn("MANの番です", " ", true);
+        announceHumanTurn(文言(Msg::TurnMan), " ", true);
         g.paused = 0;
     } else if (!comToMove) {
         // MAN keeps the move and is now 先手.
         g.manSide = kSente;
         g.comSide = kGote;
         g.sideToMove = kSente;
-        announceHumanTurn("MANの番です", "対局", true);
+        announceHumanTurn(文言(Msg::TurnMan), 文言(Msg::TitleGame), true);
         g.paused = 0;
     } else {
         // The computer is to move: it moves now, its clock running.
@@ -124,7 +124,7 @@ void GameWindow::GOTE_Click() {
         com_ban();
     } else if (g.sideToMove == g.manSide) {
         // MAN is to move: say so. The human's time starts when the box is closed.
-        announceHumanTurn("MANの番です", "対局", true);
+        announceHumanTurn(文言(Msg::TurnMan), 文言(Msg::TitleGame), true);
         g.paused = 0;
     } else {
         // The computer is to move: it moves now.
@@ -143,14 +143,12 @@ void GameWindow::NEW_GAME_Click() {
     request.initial.time = opt.timeControls;
     for (int level = -kHandicapSteps; level <= kHandicapSteps; ++level) {
         // The rank's name, and whose pieces its layout lacks.
-        std::string name = handicapLabel(level);
-        const std::string prefix = "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:";
-        if (name.compare(0, prefix.size(), prefix) == 0) name.erase(0, prefix.size());
+        const std::string rank = 文言(handicapRank(level));
         if (level == 0)
-            name += "（平手）";
+            request.handicapNames.push_back(文言(Msg::HandicapEven, {{"rank", rank}}));
         else
-            name += (level < 0 ? "（下側 " : "（上側 ") + std::to_string(level < 0 ? -level : level) + "枚落ち）";
-        request.handicapNames.push_back(name);
+            request.handicapNames.push_back(文言(level < 0 ? Msg::HandicapLowerLacks : Msg::HandicapUpperLacks,
+                                                 {{"rank", rank}, {"count", level < 0 ? -level : level}}));
     }
     const std::optional<NewGameChoice> choice = plat.dialogs.chooseNewGame(request);
     if (!choice) return;

@@ -11,7 +11,9 @@
 namespace xantu {
 
 GameWindow::GameWindow(Platform& platform)
-    : plat(platform), screen(platform, pos, g, opt), Module1(platform.sound, platform.dialogs, platform.assetFolders) {}
+    : plat(platform),
+      screen(platform, pos, g, opt),
+      Module1(platform.sound, platform.dialogs, platform.assetFolders, platform.translator) {}
 
 void GameWindow::soundStartUp() {
     Module1.soundOpen(plat.windowHandle);
@@ -26,6 +28,8 @@ int GameWindow::message(const std::string& text, const std::string& title, MsgBu
     if (computerBusy()) plat.frame.discardUserInput();
     return plat.dialogs.messageBox(text, title, buttons, false);
 }
+
+int GameWindow::message(Msg text, Msg title, MsgButtons buttons) { return message(文言(text), 文言(title), buttons); }
 
 void GameWindow::play(std::int32_t handle) {
     if (handle != 0 && !muted) plat.sound.dsPlay(handle);
@@ -82,7 +86,7 @@ bool GameWindow::gameUnderWay() const { return g.sideToMove != 0 && g.winnerSide
 bool GameWindow::askToAbandon(bool recordToo) {
     const bool asks = (gameUnderWay() && g.moveNumber > 0) || (recordToo && g.recordMode == 1);
     if (!asks) return true;
-    return message("対局を中止して最初に戻しますか？", "確認", MsgButtons::YesNo) == kMsgYes;
+    return message(Msg::AskAbandon, Msg::TitleConfirm, MsgButtons::YesNo) == kMsgYes;
 }
 
 LastMove GameWindow::調査_直前の手() const {
@@ -237,7 +241,7 @@ void GameWindow::Form_KeyPress(int KeyAscii) {
 bool GameWindow::askToLeave() {
     // A game under way is kept for the next start, but leaving it still asks.
     if (!gameUnderWay()) return true;
-    return message("対局を中断して終了しますか？ (続きは次回再開できます)", "終了", MsgButtons::YesNo) == kMsgYes;
+    return message(Msg::AskLeave, Msg::TitleEnd, MsgButtons::YesNo) == kMsgYes;
 }
 
 // ---- Initial setup and full redraw --------------------------------------
@@ -390,14 +394,7 @@ void GameWindow::VER_Click() {
     std::error_code ec;
     std::filesystem::path settingsFolder = std::filesystem::absolute(settingsPath, ec).parent_path();
     if (ec) settingsFolder = std::filesystem::path(settingsPath).parent_path();
-    message(
-        "Xantu ペカナ将棋  Version 1.0    [05/2001]\r"
-        "MIT ライセンス\r"
-        "設定ﾌｧｲﾙの場所: " +
-            settingsFolder.lexically_normal().string() +
-            "\r"
-            "棋譜ﾌｧｲﾙの場所: 「棋譜」の「書込」で選んだﾌｫﾙﾀﾞ",
-        "Xantu ペカナ将棋");
+    message(文言(Msg::AboutText, {{"folder", settingsFolder.lexically_normal().string()}}), 文言(Msg::AppTitle));
 }
 
 }  // namespace xantu

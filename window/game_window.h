@@ -16,6 +16,7 @@
 #include "core/game_state.h"
 #include "core/player.h"
 #include "core/position.h"
+#include "core/score_view.h"
 #include "display/move_list_panel.h"
 #include "display/screen.h"
 #include "display/study_strip.h"
@@ -25,6 +26,7 @@
 #include "record/move_list.h"
 #include "search/level4_player.h"
 #include "sound/sound_module.h"
+#include "text/wording.h"
 #include "window/background_search.h"
 #include "window/kept_game.h"
 
@@ -65,8 +67,9 @@ enum class GameEnd {
     Resigned,   // the side to move resigned
     TimeUp,     // the side to move ran out of time
 };
-// The words the result line gives for an ending ("王を取る", "投了", ...).
-std::string_view 終局理由(GameEnd reason);
+// The words the result line gives for an ending ("王を取る", "投了", ...);
+// `reason` is not None.
+Msg 終局理由(GameEnd reason);
 
 // The one window object: owns all game state and handles every event and
 // menu command. It reaches the desktop only through the Platform.
@@ -341,7 +344,13 @@ public:
     // Tells of a failed settings write, once per run.
     void settingsWriteFailed(std::error_code why);
     // Why a file could not be written, in the player's words.
-    static std::string writeFailureReason(std::error_code ec);
+    std::string writeFailureReason(std::error_code ec) const;
+    // A text of the catalogue as the platform shows it, its placeholders filled.
+    std::string 文言(Msg m, std::initializer_list<TextArg> args = {}) const {
+        return xantu::文言(plat.translator, m, args);
+    }
+    // A score as the screen shows it, from 先手's view ("+123", "先手勝ち 5手").
+    std::string 評価値文言(const ScoreView& score) const;
 
     // ---- State (plain structs, public for the tests) -------------------
     Platform& plat;
@@ -400,6 +409,7 @@ public:
 
 private:
     int message(const std::string& text, const std::string& title, MsgButtons buttons = MsgButtons::Ok);
+    int message(Msg text, Msg title, MsgButtons buttons = MsgButtons::Ok);
     void play(std::int32_t handle);
     void hideRecordPanel(int ioMode);
     bool clickPreChecks(int& col, int& row, double X, double Y);
@@ -471,7 +481,7 @@ private:
     // for records; the folder of the file chosen becomes that folder.
     // KIF書出し and CSA書出し: the game written to a file the player chooses.
     void 書出し_棋譜(RecordFormat format);
-    std::string chooseRecordFile(FileChoice kind, const char* title, const std::string& suggestedName,
+    std::string chooseRecordFile(FileChoice kind, const std::string& title, const std::string& suggestedName,
                                  RecordFormat format);
     // The game (or the loaded record) as the KIF and CSA writers take it;
     // false when it has no move.

@@ -14,10 +14,6 @@ namespace xantu {
 
 namespace {
 
-constexpr const char* kKifWriteTitle = "KIF書出し";
-constexpr const char* kKifCopyTitle = "棋譜をコピー";
-constexpr const char* kPasteTitle = "貼り付け";
-
 // A chosen name without one of the format's endings gets the usual one
 // (".kif" is what every program reads).
 std::string withEnding(std::string name, RecordFormat format) {
@@ -58,7 +54,7 @@ void GameWindow::対局情報設定() {
     }
 }
 
-std::string GameWindow::chooseRecordFile(FileChoice kind, const char* title, const std::string& suggestedName,
+std::string GameWindow::chooseRecordFile(FileChoice kind, const std::string& title, const std::string& suggestedName,
                                          RecordFormat format) {
     FileRequest request;
     request.kind = kind;
@@ -116,7 +112,7 @@ void GameWindow::CSA_WRITE_Click() { 書出し_棋譜(RecordFormat::Csa); }
 
 void GameWindow::書出し_棋譜(RecordFormat format) {
     const bool kif = format == RecordFormat::Kif;
-    const char* const title = kif ? kKifWriteTitle : kCsaWriteTitle;
+    const std::string title = 文言(kif ? Msg::TitleKifWrite : Msg::TitleCsaWrite);
     hideRecordPanel(1);
     KifGame game;
     if (!作成_書出し対局(game)) {
@@ -126,7 +122,8 @@ void GameWindow::書出し_棋譜(RecordFormat format) {
                 title);
         return;
     }
-    const std::string chosen = chooseRecordFile(FileChoice::Save, title, kif ? "棋譜.kif" : "棋譜.csa", format);
+    const std::string chosen =
+        chooseRecordFile(FileChoice::Save, title, 文言(kif ? Msg::SuggestedKifName : Msg::SuggestedCsaName), format);
     if (chosen.empty()) return;
     const std::string path = withEnding(chosen, format);
     bool written = false;
@@ -151,8 +148,7 @@ void GameWindow::読込_対局(KifReadResult& kif, const std::string& title, con
         return;
     }
     // A game in progress is given up only when the player says so, as 最初 asks.
-    if (gameUnderWay() && g.moveNumber > 0 &&
-        message("対局を中止して棋譜を読み込みますか？", title, MsgButtons::YesNo) != kMsgYes)
+    if (gameUnderWay() && g.moveNumber > 0 && message(文言(Msg::AskLoadRecord), title, MsgButtons::YesNo) != kMsgYes)
         return;
     初期設定();
     g.recordMode = 1;
@@ -183,7 +179,7 @@ void GameWindow::読込_対局(KifReadResult& kif, const std::string& title, con
     screen.描画_棋譜見出し(取得_棋譜のX座標(gameInfo.goteName), 100, gameInfo.goteName, colourWhite);
     // The time the players had, above the board beside 後手's name.
     if (!gameInfo.timeControl.empty()) {
-        const std::string shown = "持ち時間：" + gameInfo.timeControl;
+        const std::string shown = 文言(Msg::RecordTimeControl, {{"time", gameInfo.timeControl}});
         screen.描画_棋譜見出し(取得_棋譜のX座標(shown) - 3000, 100, shown, colourSelect);
     }
     screen.描画_棋譜見出し(取得_棋譜のX座標(gameInfo.senteName), 6350, gameInfo.senteName, colourWhite);
@@ -192,25 +188,27 @@ void GameWindow::読込_対局(KifReadResult& kif, const std::string& title, con
         return;
     }
     message(KIF読込メッセージ(kif), title);
-    message("棋譜を '進 'で進めて下さい", title);
+    message(文言(Msg::StepThroughRecord), title);
     g.sideToMove = kSente;
 }
 
 void GameWindow::KIF_READ_Click() {
     hideRecordPanel(1);
-    const std::string chosen = chooseRecordFile(FileChoice::Open, kKifReadTitle, "", RecordFormat::Kif);
+    const std::string title = 文言(Msg::TitleKifRead);
+    const std::string chosen = chooseRecordFile(FileChoice::Open, title, "", RecordFormat::Kif);
     if (chosen.empty()) return;
     // The whole file is read and every move checked before the game is touched.
     KifReadResult kif = 読込_KIF(chosen);
-    読込_対局(kif, kKifReadTitle, "KIFファイルに指し手がありません");
+    読込_対局(kif, title, 文言(Msg::KifHasNoMoves));
 }
 
 void GameWindow::CSA_READ_Click() {
     hideRecordPanel(1);
-    const std::string chosen = chooseRecordFile(FileChoice::Open, kCsaReadTitle, "", RecordFormat::Csa);
+    const std::string title = 文言(Msg::TitleCsaRead);
+    const std::string chosen = chooseRecordFile(FileChoice::Open, title, "", RecordFormat::Csa);
     if (chosen.empty()) return;
     KifReadResult csa = 読込_CSA(chosen);
-    読込_対局(csa, kCsaReadTitle, "CSAファイルに指し手がありません");
+    読込_対局(csa, title, 文言(Msg::CsaHasNoMoves));
 }
 
 void GameWindow::KIF_COPY_Click() {
@@ -220,7 +218,7 @@ void GameWindow::KIF_COPY_Click() {
     if (!kif.ok) {
         play(forbiddenSound);
         message(std::string(KIF書出しメッセージ(kif.badMove != 0 ? KifWriteStatus::BadMove : KifWriteStatus::NoMoves)),
-                kKifCopyTitle);
+                文言(Msg::TitleKifCopy));
         return;
     }
     plat.clipboard.setText(kif.text);
@@ -259,11 +257,11 @@ void GameWindow::PASTE_Click() {
     const std::string text = plat.clipboard.text();
     if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
         play(forbiddenSound);
-        message("クリップボードに棋譜も局面もありません", kPasteTitle);
+        message(Msg::ClipboardEmpty, Msg::TitlePaste);
         return;
     }
     KifReadResult game = isSfenText(text) ? 解析_SFEN棋譜(text) : isCsaText(text) ? 解析_CSA(text) : 解析_KIF(text);
-    読込_対局(game, kPasteTitle, "局面を貼り付けました");
+    読込_対局(game, 文言(Msg::TitlePaste), 文言(Msg::PositionPasted));
 }
 
 }  // namespace xantu

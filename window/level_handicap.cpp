@@ -56,12 +56,12 @@ void GameWindow::レベル_設定(int IN_LEVEL) {
 void GameWindow::描画_メッセージ(int IN_メッセージ番号) {
     std::string reason;
     switch (IN_メッセージ番号) {
-    case 1: reason = "棋譜ﾓｰﾄﾞではできません"; break;
-    case 2: reason = "対局途中ではできません"; break;
-    case 3: reason = "反転後ではできません"; break;
+    case 1: reason = 文言(Msg::RefusedInRecordMode); break;
+    case 2: reason = 文言(Msg::RefusedMidGame); break;
+    case 3: reason = 文言(Msg::RefusedAfterReverse); break;
     default: break;
     }
-    message(reason + "\r\r局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+    message(文言(Msg::HandicapRefused, {{"reason", reason}}), 文言(Msg::TitleHandicap));
 }
 
 void GameWindow::LBEL_UP_Click() { applyHandicapStep(+1); }

@@ -1,79 +1,82 @@
 #pragma once
 #include <string_view>
 
+#include "text/messages.h"
+
 namespace xantu {
 
-// The menu bar: every menu and item by name, with its caption, its parent
-// (empty for a top-level entry) and whether it is a command on the bar itself.
+// The menu bar: every menu and item by name, with its caption (a text of the
+// catalogue), its parent (empty for a top-level entry) and whether it carries
+// a check mark.
 struct MenuItemDef {
     std::string_view name;
-    std::string_view caption;
+    Msg caption;
     std::string_view parent;
     bool checkable;
 };
 
 inline constexpr MenuItemDef kMenuItems[] = {
-    {"TAIKYOKU", "対局", "", false},
-    {"NEW_GAME", "新規対局…", "TAIKYOKU", false},
-    {"MATCH_MAN", "対局(人間)", "TAIKYOKU", false},
-    {"START", "スタート", "MATCH_MAN", false},
-    {"START2", "対局(COM)", "TAIKYOKU", false},
-    {"SENTE", "先手", "START2", false},
-    {"GOTE", "後手", "START2", false},
-    {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU", false},
-    {"LEVEL1", "LEVEL1", "LEVEL", true},
-    {"LEVEL2", "LEVEL2", "LEVEL", true},
-    {"LEVEL3", "LEVEL3", "LEVEL", true},
-    {"LEVEL4", "LEVEL4", "LEVEL", true},
-    {"STRENGTH", "LEVEL4の強さ", "LEVEL", false},
-    {"STRENGTH1", "入門", "STRENGTH", true},
-    {"STRENGTH2", "初級", "STRENGTH", true},
-    {"STRENGTH3", "中級", "STRENGTH", true},
-    {"STRENGTH4", "上級", "STRENGTH", true},
-    {"STRENGTH5", "最強", "STRENGTH", true},
-    {"TOURYOU", "投了", "TAIKYOKU", false},
-    {"MATTA", "待った", "TAIKYOKU", false},
-    {"HINT", "ヒント", "TAIKYOKU", false},
-    {"OWARI", "終わり", "TAIKYOKU", false},
-    {"STOP", "局面", "", false},
-    {"CANCEL", "最初", "STOP", false},
-    {"REVERSE", "反転", "STOP", false},
-    {"REPLAY", "戻", "", false},
-    {"AFTER", "進", "", false},
-    {"LBEL_UP", "△", "", false},
-    {"LEBEL_DOWN", "▽", "", false},
-    {"KIFU", "棋譜", "", false},
-    {"KIFU_READ", "読込", "KIFU", false},
-    {"KIFU_WRITE", "書込", "KIFU", false},
-    {"KIF_WRITE", "KIF書出し", "KIFU", false},
-    {"KIF_READ", "KIF読込", "KIFU", false},
-    {"CSA_WRITE", "CSA書出し", "KIFU", false},
-    {"CSA_READ", "CSA読込", "KIFU", false},
-    {"KIF_COPY", "棋譜をコピー", "KIFU", false},
-    {"SFEN_COPY", "局面をコピー", "KIFU", false},
-    {"PASTE", "貼り付け", "KIFU", false},
-    {"KAISEKI", "棋譜解析", "KIFU", false},
-    {"KAISEKI_START", "解析開始", "KAISEKI", false},
-    {"KAISEKI_05", "1手 0.5秒", "KAISEKI", true},
-    {"KAISEKI_1", "1手 1秒", "KAISEKI", true},
-    {"KAISEKI_3", "1手 3秒", "KAISEKI", true},
-    {"OPTION", "ｵﾌﾟｼｮﾝ", "", false},
-    {"HAIKEI_GA", "背景画", "OPTION", false},
-    {"MIDORI", "ペカナ", "HAIKEI_GA", true},
-    {"TATAMI", "畳", "HAIKEI_GA", true},
-    {"TAKE", "竹", "HAIKEI_GA", true},
-    {"UCHU", "宇宙", "HAIKEI_GA", true},
-    {"RENGA", "煉瓦", "HAIKEI_GA", true},
-    {"SIDOU", "移動指導", "OPTION", true},
-    {"KEIKA", "経過時間", "OPTION", true},
-    {"BGM", "BGM", "OPTION", true},
-    {"KIFU_LIST", "棋譜表示", "OPTION", true},
-    {"KIKI", "利き表示", "OPTION", true},
-    {"NARI_KAKUNIN", "成・不成を確認", "OPTION", true},
-    {"KENTOU", "検討", "OPTION", true},
-    {"KEISEI", "形勢グラフ", "OPTION", true},
-    {"JIKAN", "持ち時間…", "OPTION", false},
-    {"VER", "その他", "", false},
+    {"TAIKYOKU", Msg::MenuTaikyoku, "", false},
+    {"NEW_GAME", Msg::MenuNewGame, "TAIKYOKU", false},
+    {"MATCH_MAN", Msg::MenuMatchMan, "TAIKYOKU", false},
+    {"START", Msg::MenuStart, "MATCH_MAN", false},
+    {"START2", Msg::MenuStart2, "TAIKYOKU", false},
+    {"SENTE", Msg::MenuSente, "START2", false},
+    {"GOTE", Msg::MenuGote, "START2", false},
+    {"LEVEL", Msg::MenuLevel, "TAIKYOKU", false},
+    {"LEVEL1", Msg::MenuLevel1, "LEVEL", true},
+    {"LEVEL2", Msg::MenuLevel2, "LEVEL", true},
+    {"LEVEL3", Msg::MenuLevel3, "LEVEL", true},
+    {"LEVEL4", Msg::MenuLevel4, "LEVEL", true},
+    {"STRENGTH", Msg::MenuStrength, "LEVEL", false},
+    {"STRENGTH1", Msg::StrengthNyuumon, "STRENGTH", true},
+    {"STRENGTH2", Msg::StrengthShokyuu, "STRENGTH", true},
+    {"STRENGTH3", Msg::StrengthChuukyuu, "STRENGTH", true},
+    {"STRENGTH4", Msg::StrengthJoukyuu, "STRENGTH", true},
+    {"STRENGTH5", Msg::StrengthSaikyou, "STRENGTH", true},
+    {"TOURYOU", Msg::MenuTouryou, "TAIKYOKU", false},
+    {"MATTA", Msg::MenuMatta, "TAIKYOKU", false},
+    {"HINT", Msg::MenuHint, "TAIKYOKU", false},
+    {"OWARI", Msg::MenuOwari, "TAIKYOKU", false},
+    {"STOP", Msg::MenuStop, "", false},
+    {"CANCEL", Msg::MenuCancel, "STOP", false},
+    {"REVERSE", Msg::MenuReverse, "STOP", false},
+    {"REPLAY", Msg::MenuReplay, "", false},
+    {"AFTER", Msg::MenuAfter, "", false},
+    {"LBEL_UP", Msg::MenuLevelUp, "", false},
+    {"LEBEL_DOWN", Msg::MenuLevelDown, "", false},
+    {"KIFU", Msg::MenuKifu, "", false},
+    {"KIFU_READ", Msg::MenuKifuRead, "KIFU", false},
+    {"KIFU_WRITE", Msg::MenuKifuWrite, "KIFU", false},
+    {"KIF_WRITE", Msg::MenuKifWrite, "KIFU", false},
+    {"KIF_READ", Msg::MenuKifRead, "KIFU", false},
+    {"CSA_WRITE", Msg::MenuCsaWrite, "KIFU", false},
+    {"CSA_READ", Msg::MenuCsaRead, "KIFU", false},
+    {"KIF_COPY", Msg::MenuKifCopy, "KIFU", false},
+    {"SFEN_COPY", Msg::MenuSfenCopy, "KIFU", false},
+    {"PASTE", Msg::MenuPaste, "KIFU", false},
+    {"KAISEKI", Msg::MenuKaiseki, "KIFU", false},
+    {"KAISEKI_START", Msg::MenuKaisekiStart, "KAISEKI", false},
+    {"KAISEKI_05", Msg::MenuKaiseki05, "KAISEKI", true},
+    {"KAISEKI_1", Msg::MenuKaiseki1, "KAISEKI", true},
+    {"KAISEKI_3", Msg::MenuKaiseki3, "KAISEKI", true},
+    {"OPTION", Msg::MenuOption, "", false},
+    {"HAIKEI_GA", Msg::MenuHaikeiGa, "OPTION", false},
+    {"MIDORI", Msg::MenuMidori, "HAIKEI_GA", true},
+    {"TATAMI", Msg::MenuTatami, "HAIKEI_GA", true},
+    {"TAKE", Msg::MenuTake, "HAIKEI_GA", true},
+    {"UCHU", Msg::MenuUchu, "HAIKEI_GA", true},
+    {"RENGA", Msg::MenuRenga, "HAIKEI_GA", true},
+    {"SIDOU", Msg::MenuSidou, "OPTION", true},
+    {"KEIKA", Msg::MenuKeika, "OPTION", true},
+    {"BGM", Msg::MenuBgm, "OPTION", true},
+    {"KIFU_LIST", Msg::MenuKifuList, "OPTION", true},
+    {"KIKI", Msg::MenuKiki, "OPTION", true},
+    {"NARI_KAKUNIN", Msg::MenuNariKakunin, "OPTION", true},
+    {"KENTOU", Msg::MenuKentou, "OPTION", true},
+    {"KEISEI", Msg::MenuKeisei, "OPTION", true},
+    {"JIKAN", Msg::MenuJikan, "OPTION", false},
+    {"VER", Msg::MenuVer, "", false},
 };
 
 // Top-level entries without items (戻, 進, △, ▽, その他) are commands.
@@ -81,6 +84,8 @@ constexpr bool isTopLevelCommand(std::string_view name) {
     return name == "REPLAY" || name == "AFTER" || name == "LBEL_UP" || name == "LEBEL_DOWN" || name == "VER";
 }
 
+// The program's name as the desktop knows it (its settings folder is named
+// after it); the title the player reads is Msg::AppTitle.
 inline constexpr const char* kWindowTitle = "Xantu ペカナ将棋";
 inline constexpr double kTwipsPerPixel = 15.0;
 inline constexpr double kWindowWidthTwips = 9200.0;

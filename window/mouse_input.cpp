@@ -18,7 +18,7 @@ bool GameWindow::clickPreChecks(int& col, int& row, double X, double Y) {
     hideRecordPanel(2);
     // A viewed record is stepped with 進, not played: Yes keeps it, No leaves it.
     if (g.recordMode == 1) {
-        if (message("棋譜を '進 'で進めて下さい", "棋譜", MsgButtons::YesNo) == kMsgNo) {
+        if (message(Msg::StepThroughRecord, Msg::TitleRecord, MsgButtons::YesNo) == kMsgNo) {
             play(forbiddenSound);
             初期設定();
             保存_対局();
@@ -27,7 +27,7 @@ bool GameWindow::clickPreChecks(int& col, int& row, double X, double Y) {
     }
     // A game that is over takes no more moves.
     if (g.winnerSide != 0) {
-        message("新規に対局してください", "終局");
+        message(Msg::StartNewGame, Msg::TitleOver);
         return false;
     }
     // The cell under the click.
@@ -36,19 +36,20 @@ bool GameWindow::clickPreChecks(int& col, int& row, double X, double Y) {
     // No game yet.
     if (g.sideToMove == 0) {
         play(forbiddenSound);
-        message("「対局」で始めて下さい", "開始");
+        message(Msg::StartGameFirst, Msg::TitleStart);
         return false;
     }
     if (g.vsComputer == 0) {
         // Two people: after stepping, the clock runs again and the side to move is named.
         if (g.paused == 1) {
             g.paused = 0;
-            announceHumanTurn(g.sideToMove == kSente ? "先手の番です" : "後手の番です", "対局", false);
+            announceHumanTurn(文言(g.sideToMove == kSente ? Msg::TurnSente : Msg::TurnGote), 文言(Msg::TitleGame),
+                              false);
         }
     } else if (g.sideToMove == g.comSide) {
         // The computer is to move (after stepping back): it moves first.
         g.paused = 0;
-        message("OKですか？", "再開(COM)");
+        message(Msg::ComToMove, Msg::TitleResumeCom);
         com_ban();
         // A king captured by that move ends the game, and an exit asked for
         // during it ends the program: either way the click is not a move.
@@ -56,7 +57,7 @@ bool GameWindow::clickPreChecks(int& col, int& row, double X, double Y) {
     } else if (g.paused == 1) {
         // MAN is to move after stepping: the clock runs again.
         g.paused = 0;
-        announceHumanTurn("MANの番です", "対局", false);
+        announceHumanTurn(文言(Msg::TurnMan), 文言(Msg::TitleGame), false);
     }
     return true;
 }
@@ -205,7 +206,7 @@ void GameWindow::dropOn(int col, int row, int Button) {
         // Without the chooser, a lance or knight that would be stranded
         // needs the right button.
         play(forbiddenSound);
-        message("マウスの右をクリックして下さい", "成り");
+        message(Msg::UseRightButton, Msg::TitlePromote);
         return;
     }
     if (mayPromote && asks) {

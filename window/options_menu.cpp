@@ -118,7 +118,7 @@ void GameWindow::書込_環境設定ファイル() {
 void GameWindow::settingsWriteFailed(std::error_code why) {
     if (settingsFailureShown_) return;
     settingsFailureShown_ = true;
-    message("設定を保存できません：" + writeFailureReason(why), "設定");
+    message(文言(Msg::CannotSaveSettings, {{"reason", writeFailureReason(why)}}), 文言(Msg::TitleSettings));
 }
 
 void GameWindow::selectTheme(int theme, const char* item) {

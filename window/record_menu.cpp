@@ -13,12 +13,12 @@ void GameWindow::KIFU_READ_Click() {
 void GameWindow::KIFU_WRITE_Click() {
     if (g.flipped == 1) {
         play(forbiddenSound);
-        message("反転後は書き込みできません", "棋譜書込");
+        message(Msg::RecordWriteAfterReverse, Msg::TitleRecordWrite);
         return;
     }
     if (g.handicapSet == 1) {
         play(forbiddenSound);
-        message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+        message(Msg::RecordWriteAfterHandicap, Msg::TitleRecordWrite);
         return;
     }
     描画_可視(true, true, false);
@@ -62,7 +62,7 @@ void GameWindow::readRecord(const std::string& fileName) {
     RecordReadResult result = 読込_棋譜(file);
     if (!調査_棋譜を読込可能(result.status)) {
         play(forbiddenSound);
-        message(棋譜読込メッセージ(result), kRecordReadTitle);
+        message(棋譜読込メッセージ(result), 文言(Msg::TitleRecord));
         return;
     }
     初期設定();
@@ -84,8 +84,8 @@ void GameWindow::readRecord(const std::string& fileName) {
     moves.recordLength = 0;
     moves.lastEntry = result.entryCount;
     g.moveNumber = 0;
-    message(" 読み込みました", kRecordReadTitle);
-    message("棋譜を '進 'で進めて下さい", kRecordReadTitle);
+    message(Msg::RecordRead, Msg::TitleRecord);
+    message(Msg::StepThroughRecord, Msg::TitleRecord);
     g.sideToMove = kSente;
 }
 

@@ -43,7 +43,7 @@ void GameWindow::REPLAY_Click() {
     const int n = moves.recordLength;
     if (n < 1) {
         play(forbiddenSound);
-        message("できません", "戻る");
+        message(Msg::CannotStep, Msg::TitleBack);
         return;
     }
     // Stepping back from the live end of the game: keep the Position after
@@ -85,7 +85,7 @@ void GameWindow::AFTER_Click() {
     // Only in a game or a viewed record.
     if (g.sideToMove == 0) {
         play(forbiddenSound);
-        message("「対局」で始めて下さい", "開始");
+        message(Msg::StartGameFirst, Msg::TitleStart);
         return;
     }
     // Stepping pauses the clock.
@@ -93,10 +93,10 @@ void GameWindow::AFTER_Click() {
     // Nothing beyond the last move saved.
     if (moves.recordLength >= moves.lastEntry) {
         if (g.recordMode == 1) {
-            message("終わり", "進む");
+            message(Msg::RecordEnds, Msg::TitleForward);
         } else {
             play(forbiddenSound);
-            message("できません", "進む");
+            message(Msg::CannotStep, Msg::TitleForward);
         }
         return;
     }
@@ -141,12 +141,12 @@ void GameWindow::REVERSE_Click() {
     // Refused while a record is viewed.
     if (g.recordMode == 1) {
         play(forbiddenSound);
-        message("棋譜ﾓｰﾄﾞではできません", "反転");
+        message(Msg::RefusedInRecordMode, Msg::TitleReverse);
         return;
     }
     // Turning the board gives up the move list: asked first when there is one.
     if ((moves.recordLength > 0 || moves.lastEntry > 0) &&
-        message("反転すると棋譜が消えます。よろしいですか？", "反転", MsgButtons::YesNo) != kMsgYes)
+        message(Msg::AskReverse, Msg::TitleReverse, MsgButtons::YesNo) != kMsgYes)
         return;
     g.flipped = 1;
     g.selectPhase = 0;

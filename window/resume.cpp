@@ -39,17 +39,17 @@ void keepNewestAside(const fs::path& folder, const std::string& prefix, std::siz
 
 }  // namespace
 
-std::string GameWindow::writeFailureReason(std::error_code ec) {
+std::string GameWindow::writeFailureReason(std::error_code ec) const {
     switch (ec.value()) {
     case ENOSPC:
-    case EDQUOT: return "空き容量がありません";
+    case EDQUOT: return 文言(Msg::WriteNoSpace);
     case EACCES:
-    case EPERM: return "書き込みが許可されていません";
-    case EROFS: return "読み取り専用の場所です";
-    case EISDIR: return "同じ名前のフォルダがあります";
+    case EPERM: return 文言(Msg::WriteNotAllowed);
+    case EROFS: return 文言(Msg::WriteReadOnly);
+    case EISDIR: return 文言(Msg::WriteFolderInTheWay);
     case ENOENT:
-    case ENOTDIR: return "保存先のフォルダがありません";
-    default: return "書き込みに失敗しました（" + std::to_string(ec.value()) + "）";
+    case ENOTDIR: return 文言(Msg::WriteNoFolder);
+    default: return 文言(Msg::WriteFailed, {{"code", ec.value()}});
     }
 }
 
@@ -81,7 +81,7 @@ void GameWindow::保存_対局(const ResumeState& s) {
         screen.描画_保存不可(true);
         if (!saveFailureShown_) {
             saveFailureShown_ = true;
-            message("対局を自動保存できません：" + writeFailureReason(ec), "保存");
+            message(文言(Msg::CannotKeepGame, {{"reason", writeFailureReason(ec)}}), 文言(Msg::TitleSave));
         }
         return;
     }
@@ -109,7 +109,7 @@ void GameWindow::再開_確認() {
     if (st.type() == fs::file_type::not_found) return;
     if (st.type() != fs::file_type::regular) {
         // A folder or another non-file: nothing of it is touched.
-        message("前回の対局を読めません（ファイルを開けません）\r" + file.string(), "再開");
+        message(文言(Msg::ResumeCannotOpen, {{"file", file.string()}}), 文言(Msg::TitleResume));
         return;
     }
     ResumeReadResult read = 読込_再開ファイル(file);
@@ -118,28 +118,28 @@ void GameWindow::再開_確認() {
     case ResumeReadStatus::NotFound: return;
     case ResumeReadStatus::Newer:
         keepNewerGame_ = true;
-        message("新しい版で保存された対局です\r" + file.string() + " はそのまま残し、この対局は保存しません。", "再開");
+        message(文言(Msg::ResumeNewer, {{"file", file.string()}}), 文言(Msg::TitleResume));
         return;
     case ResumeReadStatus::CannotRead: {
         const std::string aside = setAside(file);
-        message("前回の対局を読めません（ファイルを開けません）\r" +
-                    (aside.empty() ? file.string() : aside + " として残しました。"),
-                "再開");
+        message(aside.empty() ? 文言(Msg::ResumeCannotOpen, {{"file", file.string()}})
+                              : 文言(Msg::ResumeCannotOpenSetAside, {{"file", aside}}),
+                文言(Msg::TitleResume));
         return;
     }
     default: {
         const std::string aside = setAside(file);
-        std::string text =
-            "前回の対局の記録が壊れています\r" + (aside.empty() ? file.string() : aside + " として残しました。");
+        const std::string where = aside.empty() ? file.string() : aside;
         // The file before the last one written, if it is whole.
         const fs::path prevFile = besideAs(file, ".prev");
         ResumeReadResult prev = 読込_再開ファイル(prevFile);
         if (prev.status != ResumeReadStatus::Ok) {
-            message(text, "再開");
+            message(文言(aside.empty() ? Msg::ResumeBroken : Msg::ResumeBrokenSetAside, {{"file", where}}),
+                    文言(Msg::TitleResume));
             return;
         }
-        text += "\r一つ前の記録から再開しますか？\r最後の手が失われている可能性があります";
-        if (message(text, "再開", MsgButtons::YesNo) != kMsgYes) {
+        const Msg ask = aside.empty() ? Msg::ResumeBrokenAskPrevious : Msg::ResumeBrokenSetAsideAskPrevious;
+        if (message(文言(ask, {{"file", where}}), 文言(Msg::TitleResume), MsgButtons::YesNo) != kMsgYes) {
             fs::remove(prevFile, ec);
             return;
         }
@@ -159,7 +159,7 @@ void GameWindow::再開_確認() {
     適用_再開(read.state);
     描画_学習表示(false);
     plat.canvas.refresh();
-    if (message("前回の対局を続けますか？", "再開", MsgButtons::YesNo) == kMsgYes) return;
+    if (message(Msg::ResumeAsk, Msg::TitleResume, MsgButtons::YesNo) == kMsgYes) return;
     g = gameBefore;
     pos = positionBefore;
     moves = movesBefore;
@@ -179,9 +179,10 @@ void GameWindow::再開_確認() {
     std::error_code renamed;
     fs::rename(file, aside, renamed);
     if (!renamed) keepNewestAside(file.parent_path(), prefix, 3);
-    message("前回の対局を削除できませんでした（" + writeFailureReason(ec) + "）\r" +
-                (renamed ? file.string() : aside.string() + " として残しました。"),
-            "再開");
+    message(renamed
+                ? 文言(Msg::ResumeCannotDelete, {{"reason", writeFailureReason(ec)}, {"file", file.string()}})
+                : 文言(Msg::ResumeCannotDeleteSetAside, {{"reason", writeFailureReason(ec)}, {"file", aside.string()}}),
+            文言(Msg::TitleResume));
 }
 
 void GameWindow::適用_再開(const ResumeState& s) {

@@ -95,20 +95,21 @@ void GameWindow::描画_検討パネル(bool force) {
     StudyPanelView view;
     if (!plat.menus.checked("KENTOU")) return;
     if (!検討可能()) {
-        view.lines = {"検討　COM対局の間は止めています"};
+        view.lines = {文言(Msg::StudyPaused)};
     } else if (!bothKingsOnBoard(pos)) {
-        view.lines = {"検討　終局"};
+        view.lines = {文言(Msg::StudyOver)};
     } else if (!studyInfo_) {
-        view.lines = {"検討　読んでいます…"};
+        view.lines = {文言(Msg::StudyThinking)};
     } else {
         const Info& info = *studyInfo_;
-        std::string head = "検討　評価値 " + ScoreView::of(info, orderOf(studyOn_.order)).text() + "　深さ " +
-                           std::to_string(info.depth);
-        if (info.timed) head += "　" + withThousands(info.nps) + " 局面/秒";
-        view.lines.push_back(head);
+        const std::string score = 評価値文言(ScoreView::of(info, orderOf(studyOn_.order)));
+        view.lines.push_back(info.timed
+                                 ? 文言(Msg::StudyHeadWithSpeed,
+                                        {{"score", score}, {"depth", info.depth}, {"nps", withThousands(info.nps)}})
+                                 : 文言(Msg::StudyHead, {{"score", score}, {"depth", info.depth}}));
         std::vector<std::string> rows = 作成_読み筋(studyOn_, info.pv, nullptr);
         for (std::size_t i = 0; i < rows.size() && i < 2; ++i)
-            view.lines.push_back((i == 0 ? "読み筋 " : "　　　 ") + rows[i]);
+            view.lines.push_back(文言(i == 0 ? Msg::StudyLine : Msg::StudyLineMore, {{"moves", rows[i]}}));
     }
     studyStrip.描画_検討(view, force);
 }

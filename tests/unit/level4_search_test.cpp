@@ -216,7 +216,7 @@ TEST(Level4Strength, EachStepStaysWithinItsNodeBudget) {
             s.setStrength(strength);
             const Result res = s.go(r.position, r.side, limits, stop);
             EXPECT_TRUE(res.hasMove);
-            EXPECT_LE(res.nodes, planFor(strength).nodes) << strengthName(strength) << " " << sfen;
+            EXPECT_LE(res.nodes, planFor(strength).nodes) << strengthUsiValue(strength) << " " << sfen;
         }
 }
 
@@ -264,7 +264,7 @@ TEST(Level4Strength, AStepFrom初級UpKeepsItsAttackedPiece) {
                 Position after = r.position;
                 playMove(after, res.move);
                 EXPECT_FALSE(leavesAPieceHanging(after, r.side))
-                    << strengthName(strength) << " " << sfen << " " << res.move.usi();
+                    << strengthUsiValue(strength) << " " << sfen << " " << res.move.usi();
             }
         }
     }

@@ -115,8 +115,8 @@ void UsiSession::commandUsi() {
     say("id author Xantu ペカナ将棋 開発チーム");
     say("option name Level type spin default 4 min 1 max 4");
     std::string strengths =
-        "option name Strength type combo default " + std::string(search::strengthName(search::kFullStrength));
-    for (const std::string_view name : search::kStrengthNames) strengths += " var " + std::string(name);
+        "option name Strength type combo default " + std::string(search::strengthUsiValue(search::kFullStrength));
+    for (const std::string_view value : search::kStrengthUsiValues) strengths += " var " + std::string(value);
     say(strengths);
     say("option name USI_Hash type spin default " + std::to_string(hashMegabytes_) + " min 1 max " +
         std::to_string(config_.maxHashMegabytes));
@@ -141,7 +141,7 @@ void UsiSession::commandSetOption(std::string_view rest) {
         }
         level_ = v;
     } else if (name == "Strength") {
-        const std::optional<search::Strength> s = search::strengthNamed(value);
+        const std::optional<search::Strength> s = search::strengthFromUsiValue(value);
         if (!s) {
             say("info string Strength は 入門 初級 中級 上級 最強 のどれかです: " + std::string(value));
             return;
