@@ -21,7 +21,9 @@ struct Opponent {
 
     static Opponent builtIn(int level) { return Opponent{Kind::BuiltIn, level, {}}; }
     // The engine registered as `name`, remembering `level` as the built-in one.
-    static Opponent registered(std::string name, int level = 3) { return Opponent{Kind::Engine, level, std::move(name)}; }
+    static Opponent registered(std::string name, int level = 3) {
+        return Opponent{Kind::Engine, level, std::move(name)};
+    }
     bool isEngine() const { return kind == Kind::Engine; }
     bool isLevel(int n) const { return kind == Kind::BuiltIn && level == n; }
     bool operator==(const Opponent&) const = default;

@@ -12,6 +12,8 @@ std::string_view 終局理由(GameEnd reason) {
     case GameEnd::NoMove: return "指し手なし";
     case GameEnd::Resigned: return "投了";
     case GameEnd::TimeUp: return "時間切れ";
+    case GameEnd::IllegalMove: return "反則";
+    case GameEnd::EngineFailed: return "エンジン異常";
     }
     return "";
 }
@@ -25,7 +27,7 @@ std::string GameWindow::結果行() const {
     return std::string(sideName(g.winnerSide)) + "の勝ち（" + std::string(終局理由(gameEnd)) + "）";
 }
 
-void GameWindow::endGame(int winner, GameEnd reason) {
+void GameWindow::endGame(int winner, GameEnd reason, const std::string& why) {
     assert(winner == kSente || winner == kGote);
     g.winnerSide = winner;
     gameEnd = reason;
@@ -43,6 +45,7 @@ void GameWindow::endGame(int winner, GameEnd reason) {
         text = winner == g.manSide ? "あなたの勝ちです" : "ｺﾝﾋﾟｭｰﾀの勝ちです";
     else
         text = std::string(sideName(winner)) + "の勝ちです";
+    if (!why.empty()) text = why + "\r" + text;
     message(text, "終了");
 }
 

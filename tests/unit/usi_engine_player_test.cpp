@@ -35,8 +35,8 @@ TEST(UsiEnginePlayer, OurOwnEnginePlaysEitherSeatAndStopsWhenTold) {
     // The lower seat is SFEN's b; after one move the upper seat (w) is to move.
     const SfenResult start = parseSfen(kStartSfen);
     std::vector<Info> heard;
-    const Thought first = player.think(start.position, Side::Lower, limits, never,
-                                       [&heard](const Info& i) { heard.push_back(i); });
+    const Thought first =
+        player.think(start.position, Side::Lower, limits, never, [&heard](const Info& i) { heard.push_back(i); });
     EXPECT_EQ(first.failure, PlayerFailure::None) << first.failureDetail;
     ASSERT_TRUE(allowed(start.position, Side::Lower, first));
     ASSERT_FALSE(heard.empty());
