@@ -1,4 +1,5 @@
 #pragma once
+#include "opponent/opponent.h"
 
 namespace xantu {
 
@@ -11,7 +12,9 @@ struct GameState {
     int vsComputer = 0;     // 1 against the computer, 0 two humans
     int moveNumber = 0;     // 手数
     int handicapLevel = 0;  // -10..+10
-    int comLevel = 3;       // 1..3, the one-ply player; 4, the strong search
+    // Who plays against the human: a built-in level (1..3 the one-ply
+    // player, 4 the strong search) or a registered engine.
+    Opponent opponent;
     // 0/1 flags
     int handicapSet = 0;
     int flipped = 0;
@@ -21,6 +24,7 @@ struct GameState {
     int selectPhase = 0;
     int selFromX = 0, selFromY = 0, selToX = 0, selToY = 0;
     int selPiece = 0;
+    bool operator==(const GameState&) const = default;
 };
 
 }  // namespace xantu

@@ -23,10 +23,16 @@ struct Limits {
     // The clock of the side to move (USI btime/wtime, binc/winc, byoyomi):
     // the main time left, the time added after each move (Fischer) and the
     // time each move may take once the main time is spent. timeLeftMs < 0
-    // means no clock; 0 with a byoyomi means the main time is spent.
+    // means no clock; 0 with a byoyomi means the main time is spent. These
+    // are what a search plans its time on.
     int timeLeftMs = -1;
     int incrementMs = 0;
     int byoyomiMs = 0;
+    // The other side's clock, for an engine that is told both (USI sends
+    // btime and wtime, binc and winc together); < 0: not known. The byoyomi
+    // is the mover's above.
+    int opponentTimeLeftMs = -1;
+    int opponentIncrementMs = 0;
     bool infinite = false;
 };
 
@@ -41,6 +47,20 @@ struct Info {
     int timeMs = 0;
     bool timed = true;  // false: no speed was measured (nps and time mean nothing)
     std::string pv;     // USI moves separated by single spaces
+    int multiPv = 0;    // which of several best lines this is (1 the best); 0 when only one is searched
+};
+
+// What went wrong with a player that runs outside this program (an engine
+// spoken to over USI); the players of this program never fail.
+enum class PlayerFailure {
+    None,
+    NoStart,      // the engine could not be started
+    NoHandshake,  // no usiok or readyok in time
+    Timeout,      // no bestmove in time
+    Crashed,      // the engine ended or closed its output
+    LineTooLong,  // a line past the cap the client reads
+    IllegalMove,  // a bestmove the move check refuses (or one that is no move)
+    Resigned,     // bestmove resign
 };
 
 // A player's answer.
@@ -51,6 +71,10 @@ struct Thought {
     int mateIn = 0;           // plies to a king capture as Info has it, 0 none
     std::uint64_t nodes = 0;  // positions searched (the one-ply player: moves scored)
     int depth = 0;
+    // Set with hasMove false when the player failed; failureDetail then
+    // holds what it did (the move it gave, the line it stopped at).
+    PlayerFailure failure = PlayerFailure::None;
+    std::string failureDetail;
 };
 
 using InfoSink = std::function<void(const Info&)>;

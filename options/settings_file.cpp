@@ -23,6 +23,35 @@ constexpr ThemeName kThemeNames[] = {{6, "ペカナ"}, {2, "畳"}, {3, "竹"}, {
 // The steps of LEVEL4 by number, weakest first; 4 (最強) is never written.
 constexpr std::string_view kLevel4Steps[] = {"入門", "初級", "中級", "上級", "最強"};
 
+// A registered engine's texts, tab-separated: name, command, then each option.
+bool 解析_エンジン登録(std::string_view value, RegisteredEngine& out) {
+    std::vector<std::string> fields;
+    std::size_t at = 0;
+    for (;;) {
+        const std::size_t tab = value.find('\t', at);
+        fields.emplace_back(value.substr(at, tab == std::string_view::npos ? std::string_view::npos : tab - at));
+        if (tab == std::string_view::npos) break;
+        at = tab + 1;
+    }
+    if (fields.size() < 2 || fields[0].empty() || fields[1].empty()) return false;
+    out = RegisteredEngine{fields[0], fields[1], {}};
+    for (std::size_t i = 2; i < fields.size(); ++i)
+        if (!fields[i].empty()) out.options.push_back(fields[i]);
+    return true;
+}
+
+// The same texts for the file; empty when one of them cannot be written.
+std::string 作成_エンジン登録(const RegisteredEngine& e) {
+    const auto plain = [](const std::string& t) { return t.find_first_of("\t\r\n") == std::string::npos; };
+    if (e.name.empty() || e.command.empty() || !plain(e.name) || !plain(e.command)) return {};
+    std::string line = e.name + '\t' + e.command;
+    for (const std::string& o : e.options) {
+        if (!plain(o)) return {};
+        line += '\t' + o;
+    }
+    return line;
+}
+
 }  // namespace
 
 int 背景画の番号(std::string_view name) {
@@ -110,6 +139,13 @@ std::vector<Setting> 解析_環境設定(std::string_view bytes) {
             if (value.empty()) continue;
             s.key = SettingKey::RecordFolder;
             s.text = std::string(value);
+        } else if (key == "エンジン") {
+            s.key = SettingKey::Engine;
+            if (!解析_エンジン登録(value, s.engine)) continue;
+        } else if (key == "対局相手") {
+            if (value.empty()) continue;
+            s.key = SettingKey::OpponentEngine;
+            s.text = std::string(value);
         } else if (key == "持ち時間MAN" || key == "持ち時間COM") {
             const std::optional<TimeControl> t = 解析_持ち時間文字列(value);
             if (!t) continue;
@@ -162,6 +198,15 @@ std::string 作成_環境設定(const SettingsValues& values) {
          {std::pair{"持ち時間MAN=", values.timeControls.man}, std::pair{"持ち時間COM=", values.timeControls.com}})
         if (t.timed()) times.append(key).append(作成_持ち時間文字列(t)).append("\r\n");
     bytes += utf8ToCp932(times).value_or(std::string());
+    for (const RegisteredEngine& e : values.engines) {
+        const std::string line = 作成_エンジン登録(e);
+        if (line.empty()) continue;
+        if (const std::optional<std::string> text = utf8ToCp932("エンジン=" + line + "\r\n")) bytes += *text;
+    }
+    if (!values.opponentEngine.empty() && values.opponentEngine.find_first_of("\r\n") == std::string::npos) {
+        if (const std::optional<std::string> text = utf8ToCp932("対局相手=" + values.opponentEngine + "\r\n"))
+            bytes += *text;
+    }
     return bytes;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "clock/time_control.h"
+#include "opponent/opponent.h"
 
 namespace xantu {
 
@@ -33,6 +34,8 @@ enum class SettingKey {
     WindowMaximised,
     TimeMan,
     TimeCom,
+    Engine,
+    OpponentEngine,
 };
 
 // One recognised line.
@@ -60,6 +63,13 @@ enum class SettingKey {
 //               lower and the upper side ("10分＋秒読み30秒", "10分＋加算10秒",
 //               "10分") in `time`; a value that does not read as one is not
 //               returned.
+//  Engine:      "エンジン", one outside engine registered: its name, its
+//               command line and its USI options ("NAME=VALUE"), separated
+//               by tabs, in `engine`; a value without a name and a command
+//               is not returned. A name given again replaces the earlier one.
+//  OpponentEngine: "対局相手", the registered engine last chosen as the
+//               opponent, by name in `text` (the level of COM対局ﾚﾍﾞﾙ stays
+//               the built-in one); an empty value is not returned.
 struct Setting {
     SettingKey key = SettingKey::Theme;
     int theme = 0;
@@ -67,6 +77,7 @@ struct Setting {
     std::string text{};
     int number = 0;
     TimeControl time{};
+    RegisteredEngine engine{};
     bool operator==(const Setting&) const = default;
 };
 
@@ -115,6 +126,10 @@ struct SettingsValues {
     bool windowMaximised = false;
     // No clock for either side until the user sets one.
     TimeControls timeControls{};
+    // The outside engines registered, and the one chosen as the opponent
+    // (empty: the built-in level above); none until the user registers one.
+    std::vector<RegisteredEngine> engines{};
+    std::string opponentEngine{};
     bool operator==(const SettingsValues&) const = default;
 };
 
@@ -139,7 +154,10 @@ bool 解析_ウィンドウ位置(std::string_view text, int& x, int& y, int& wi
 // when there is one, 棋譜フォルダ, then 持ち時間MAN and 持ち時間COM for a side
 // that has a clock (none writes no line), each line ended by CR LF, in CP932. A
 // folder whose name CP932 cannot hold is left out (the panel then opens in
-// the home folder next time).
+// the home folder next time). Last, one "エンジン" line per registered engine
+// and "対局相手" when an engine is the opponent (none written when there are
+// none, likewise); an engine whose texts hold a tab or a line break, or that
+// CP932 cannot hold, is left out.
 std::string 作成_環境設定(const SettingsValues& values);
 
 enum class SettingsWriteStatus { Ok, CannotWrite };

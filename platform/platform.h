@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "clock/time_control.h"
+#include "opponent/opponent.h"
 
 namespace xantu {
 
@@ -61,16 +62,18 @@ enum class MsgButtons { Ok, YesNo };
 struct NewGameChoice {
     bool vsComputer = true;  // false: two humans on one board
     int humanOrder = 1;      // the bottom player's order: +1 先手, −1 後手
-    int level = 3;           // the computer's level, 1..4
+    Opponent opponent{};     // the computer: a built-in level 1..4 or a registered engine
     int handicap = 0;        // the handicap ladder's level, −10..+10 (0: none)
     TimeControls time{};     // each side's clock (none: the clocks count up)
     bool operator==(const NewGameChoice&) const = default;
 };
 // The dialog's texts that the game owns: the handicap ranks by name, from
-// ladder level −10 (first) to +10 (last).
+// ladder level −10 (first) to +10 (last), and the names of the outside
+// engines registered, which the dialog offers after the built-in levels.
 struct NewGameRequest {
     NewGameChoice initial;
     std::vector<std::string> handicapNames;
+    std::vector<std::string> engineNames;
 };
 
 // The two uses of the file chooser.

@@ -120,7 +120,7 @@ void ResumeWriter::text(const std::string& s) {
 }
 
 std::string ResumeWriter::finish() const {
-    return seal(std::string(kHeaderWord) + std::to_string(kResumeVersion) + "\n" + text_ + "\nend\n");
+    return seal(std::string(kHeaderWord) + std::to_string(version_) + "\n" + text_ + "\nend\n");
 }
 
 std::string ResumeWriter::seal(std::string content) {

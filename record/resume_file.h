@@ -27,11 +27,21 @@
 namespace xantu {
 
 inline constexpr const char* kResumeFileName = "Xantuペカナ将棋.resume";
-// The version written; version 1 files (before the checksum line, with
-// slots that nothing read), version 2 files (before the time controls:
-// their games count up) and version 3 files (before the hint count: none
-// asked) are still read.
-inline constexpr int kResumeVersion = 4;
+// The newest version, read and written; version 1 files (before the
+// checksum line, with slots that nothing read), version 2 files (before the
+// time controls: their games count up), version 3 files (before the hint
+// count: none asked) and version 4 files (before an outside engine could be
+// the opponent: a built-in level) are still read.
+inline constexpr int kResumeVersion = 5;
+// A game against a built-in level is still written as version 4, byte for
+// byte as before, so that an older program goes on reading it; only a game
+// against an outside engine needs version 5 (which an older program leaves
+// alone as newer).
+inline constexpr int kResumeVersionBuiltIn = 4;
+// The version a game is written as.
+inline int 調査_再開ファイル版(const GameState& g) {
+    return g.opponent.isEngine() ? kResumeVersion : kResumeVersionBuiltIn;
+}
 
 // What a game record names besides the moves: when the game began, the
 // event and the players (texts in UTF-8).
@@ -77,7 +87,8 @@ enum class ResumeReadStatus {
 class ResumeWriter {
 public:
     static constexpr bool reading = false;
-    int version() const { return kResumeVersion; }
+    explicit ResumeWriter(int version = kResumeVersion) : version_(version) {}
+    int version() const { return version_; }
     bool failed() const { return false; }
     void fail() {}
 
@@ -99,6 +110,7 @@ public:
 
 private:
     std::string text_;
+    int version_;
 };
 
 class ResumeReader {
@@ -158,7 +170,13 @@ void fields(A& a, G& g) {
     a.integer(g.moveNumber, 0, 1000000);
     a.retired(1, 0, 1000000);  // the move a game started at
     a.integer(g.handicapLevel, -10, 10);
-    a.integer(g.comLevel, 1, 4);
+    a.integer(g.opponent.level, 1, 4);
+    if (a.version() >= 5) {
+        // The outside engine by its registered name; empty for a built-in level.
+        a.text(g.opponent.engine);
+        if constexpr (A::reading)
+            g.opponent.kind = g.opponent.engine.empty() ? Opponent::Kind::BuiltIn : Opponent::Kind::Engine;
+    }
     a.integer(g.handicapSet, 0, 1);
     a.integer(g.flipped, 0, 1);
     a.integer(g.recordMode, 0, 1);
@@ -306,7 +324,7 @@ struct KeptGameRead {
 
 template <class Memory>
 std::string writeKeptGame(const KeptGame<Memory>& s) {
-    ResumeWriter w;
+    ResumeWriter w(調査_再開ファイル版(s.game));
     fields(w, s);
     return w.finish();
 }

@@ -246,6 +246,28 @@ constexpr MessageDef kMessages[] = {
     {Msg::EndResigned, QT_TRID_NOOP("end.resigned"), "投了"},
     //% "時間切れ"
     {Msg::EndTimeUp, QT_TRID_NOOP("end.time-up"), "時間切れ"},
+    //% "反則"
+    {Msg::EndIllegalMove, QT_TRID_NOOP("end.illegal-move"), "反則"},
+    //% "エンジン異常"
+    {Msg::EndEngineFailed, QT_TRID_NOOP("end.engine-failed"), "エンジン異常"},
+    //% "エンジン「{engine}」は登録されていません"
+    {Msg::EngineNotRegistered, QT_TRID_NOOP("engine.not-registered"), "エンジン「{engine}」は登録されていません", "engine"},
+    //% "エンジン「{engine}」を起動できません"
+    {Msg::EngineNoStart, QT_TRID_NOOP("engine.no-start"), "エンジン「{engine}」を起動できません", "engine"},
+    //% "エンジン「{engine}」が対局の準備に応答しません"
+    {Msg::EngineNoHandshake, QT_TRID_NOOP("engine.no-handshake"), "エンジン「{engine}」が対局の準備に応答しません", "engine"},
+    //% "エンジン「{engine}」が時間内に指し手を返しません"
+    {Msg::EngineTimeout, QT_TRID_NOOP("engine.timeout"), "エンジン「{engine}」が時間内に指し手を返しません", "engine"},
+    //% "エンジン「{engine}」が終了しました"
+    {Msg::EngineCrashed, QT_TRID_NOOP("engine.crashed"), "エンジン「{engine}」が終了しました", "engine"},
+    //% "エンジン「{engine}」の出力が長すぎます"
+    {Msg::EngineLineTooLong, QT_TRID_NOOP("engine.line-too-long"), "エンジン「{engine}」の出力が長すぎます", "engine"},
+    //% "エンジン「{engine}」の指し手 {move} は指せない手です"
+    {Msg::EngineIllegalMove, QT_TRID_NOOP("engine.illegal-move"), "エンジン「{engine}」の指し手 {move} は指せない手です", "engine move"},
+    //% "エンジン「{engine}」が投了しました"
+    {Msg::EngineResigned, QT_TRID_NOOP("engine.resigned"), "エンジン「{engine}」が投了しました", "engine"},
+    //% "エンジン「{engine}」が応答しません"
+    {Msg::EngineNoAnswer, QT_TRID_NOOP("engine.no-answer"), "エンジン「{engine}」が応答しません", "engine"},
     //% "よし！!"
     {Msg::ComputerMates, QT_TRID_NOOP("game.computer-mates"), "よし！!"},
     //% "   ** 王手 **"

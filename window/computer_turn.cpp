@@ -46,9 +46,14 @@ void GameWindow::com_ban() {
     // The search; the clock keeps running through the ticks.
     const Thought r = computerThinks();
     assert(pos.ok(SetBound::Waived));
-    // Esc or closing the window during the strong search: the program ends
-    // as soon as this turn is left, without making a move.
-    if (g.comLevel == kStrongLevel && (exitAfterBusy_ || exitRequested_)) return;
+    // Esc or closing the window during the strong search or an engine's
+    // thought: the program ends as soon as this turn is left, without making a move.
+    const bool onWorker = g.opponent.isEngine() || g.opponent.isLevel(kStrongLevel);
+    if (onWorker && (exitAfterBusy_ || exitRequested_)) return;
+    if (r.failure != PlayerFailure::None) {
+        エンジン反則(r);
+        return;
+    }
     if (!r.hasMove) {
         // Nothing can move and nothing is in hand: the human has won.
         plat.clock.setTimerEnabled(false);
@@ -116,6 +121,43 @@ void GameWindow::com_ban() {
     drawTimedClocks();
     if (時計を動かす()) plat.clock.setTimerEnabled(true);
     保存_対局();
+}
+
+namespace {
+
+// What an outside engine did, in the player's words.
+std::string engineFailureText(const Translator& tr, const std::string& name, const Thought& t) {
+    const auto say = [&](Msg m) { return 文言(tr, m, {{"engine", name}, {"move", t.failureDetail}}); };
+    switch (t.failure) {
+    case PlayerFailure::None: break;
+    case PlayerFailure::NoStart:
+        return say(t.failureDetail.starts_with("not registered") ? Msg::EngineNotRegistered : Msg::EngineNoStart);
+    case PlayerFailure::NoHandshake: return say(Msg::EngineNoHandshake);
+    case PlayerFailure::Timeout: return say(Msg::EngineTimeout);
+    case PlayerFailure::Crashed: return say(Msg::EngineCrashed);
+    case PlayerFailure::LineTooLong: return say(Msg::EngineLineTooLong);
+    case PlayerFailure::IllegalMove: return say(Msg::EngineIllegalMove);
+    case PlayerFailure::Resigned: return say(Msg::EngineResigned);
+    }
+    return say(Msg::EngineNoAnswer);
+}
+
+}  // namespace
+
+void GameWindow::エンジン反則(const Thought& failed) {
+    // The engine's turn ends here: its clock stops with what it used.
+    plat.clock.setTimerEnabled(false);
+    const double turnSeconds = refreshTurnSeconds();
+    screen.消去_移動結果(g.comSide);
+    // Out of time meanwhile: that is how the game ends.
+    if (時計_時間切れ(g.comSide, turnSeconds)) {
+        時間切れ(g.comSide);
+        return;
+    }
+    const GameEnd reason = failed.failure == PlayerFailure::Resigned      ? GameEnd::Resigned
+                           : failed.failure == PlayerFailure::IllegalMove ? GameEnd::IllegalMove
+                                                                          : GameEnd::EngineFailed;
+    endGame(g.manSide, reason, engineFailureText(plat.translator, g.opponent.engine, failed));
 }
 
 }  // namespace xantu

@@ -13,6 +13,8 @@ Msg 終局理由(GameEnd reason) {
     case GameEnd::NoMove: return Msg::EndNoMove;
     case GameEnd::Resigned: return Msg::EndResigned;
     case GameEnd::TimeUp: return Msg::EndTimeUp;
+    case GameEnd::IllegalMove: return Msg::EndIllegalMove;
+    case GameEnd::EngineFailed: return Msg::EndEngineFailed;
     }
     return Msg::EndKingTaken;
 }
@@ -26,7 +28,7 @@ std::string GameWindow::結果行() const {
     return 文言(Msg::ResultLine, {{"winner", 文言(sideName(g.winnerSide))}, {"reason", 文言(終局理由(gameEnd))}});
 }
 
-void GameWindow::endGame(int winner, GameEnd reason) {
+void GameWindow::endGame(int winner, GameEnd reason, const std::string& why) {
     assert(winner == kSente || winner == kGote);
     g.winnerSide = winner;
     gameEnd = reason;
@@ -44,6 +46,7 @@ void GameWindow::endGame(int winner, GameEnd reason) {
         text = 文言(winner == g.manSide ? Msg::YouWin : Msg::ComputerWins);
     else
         text = 文言(Msg::SideWins, {{"winner", 文言(sideName(winner))}});
+    if (!why.empty()) text = why + "\r" + text;
     message(text, 文言(Msg::TitleEnd));
 }
 

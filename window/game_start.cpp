@@ -64,7 +64,7 @@ void GameWindow::SENTE_Click() {
     const bool comToMove = !isNew && g.sideToMove == g.comSide;
     // Clear what a viewed record left, show the level, clear any guidance.
     描画_棋譜読込み部分消去();
-    screen.描画_レベル(g.comLevel);
+    描画_対局相手();
     screen.描画_将棋盤桝();
     // A game against the computer from the Position on the board.
     g.selectPhase = 0;
@@ -107,7 +107,7 @@ void GameWindow::GOTE_Click() {
     const bool isNew = g.moveNumber == 0 || g.sideToMove == 0;
     // Clear what a viewed record left, show the level, clear any guidance.
     描画_棋譜読込み部分消去();
-    screen.描画_レベル(g.comLevel);
+    描画_対局相手();
     screen.描画_将棋盤桝();
     // A game against the computer from the Position on the board, the clock running.
     plat.clock.setTimerEnabled(true);
@@ -138,7 +138,8 @@ void GameWindow::NEW_GAME_Click() {
     NewGameRequest request;
     request.initial.vsComputer = !(g.sideToMove != 0 && g.vsComputer == 0);
     request.initial.humanOrder = preferredOrder;
-    request.initial.level = g.comLevel;
+    request.initial.opponent = g.opponent;
+    for (const RegisteredEngine& e : engines) request.engineNames.push_back(e.name);
     request.initial.handicap = g.handicapSet == 1 ? g.handicapLevel : 0;
     request.initial.time = opt.timeControls;
     for (int level = -kHandicapSteps; level <= kHandicapSteps; ++level) {
@@ -160,7 +161,11 @@ void GameWindow::NEW_GAME_Click() {
     preferredOrder = order;
     opt.timeControls = {調整_持ち時間(choice->time.man), 調整_持ち時間(choice->time.com)};
     初期設定();
-    レベル_設定(std::clamp(choice->level, 1, kStrongLevel));
+    Opponent who = choice->opponent;
+    who.level = std::clamp(who.level, 1, kStrongLevel);
+    // An engine no longer registered: the built-in level instead.
+    if (who.isEngine() && findEngine(engines, who.engine) == nullptr) who = Opponent::builtIn(who.level);
+    対局相手_設定(who);
     const int handicap = std::clamp(choice->handicap, -kHandicapSteps, kHandicapSteps);
     if (handicap != 0) {
         applyHandicap(pos, handicap);

@@ -159,7 +159,7 @@ void GameWindow::Form_Load() {
     // Constants and start values.
     g.recordMode = 0;
     g.paused = 0;
-    g.comLevel = 3;
+    g.opponent = Opponent::builtIn(3);
     plat.menus.setChecked("LEVEL1", false);
     plat.menus.setChecked("LEVEL2", false);
     plat.menus.setChecked("LEVEL3", true);
@@ -286,7 +286,7 @@ void GameWindow::画面_再描画() {
     screen.描画_敵持盤();
     screen.描画_盤();
     描画_両時計();
-    if (g.vsComputer == 1) screen.描画_レベル(g.comLevel);
+    if (g.vsComputer == 1) 描画_対局相手();
     if (g.handicapSet == 1) screen.描画_ハンデレベル(g.handicapLevel);
     screen.描画_絵(kPicTitle, 10.8, 0);
     // The background has covered every text: show again what was shown.

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "analysis/game_analysis.h"
 #include "clock/clocks.h"
@@ -21,6 +22,7 @@
 #include "display/screen.h"
 #include "display/study_strip.h"
 #include "influence/influence_map.h"
+#include "opponent/opponent.h"
 #include "options/options.h"
 #include "platform/platform.h"
 #include "record/move_list.h"
@@ -60,12 +62,14 @@ inline constexpr double kHintShowSeconds = 3;
 enum class GameKey { Back, Forward, First, Last, TakeBack, Mute, Study, Hint };
 // How a game ended.
 enum class GameEnd {
-    None,       // the game runs, or there is none
-    KingTaken,  // a king was captured
-    Mated,      // the computer cannot escape the human's mate
-    NoMove,     // the computer has nothing left to move
-    Resigned,   // the side to move resigned
-    TimeUp,     // the side to move ran out of time
+    None,          // the game runs, or there is none
+    KingTaken,     // a king was captured
+    Mated,         // the computer cannot escape the human's mate
+    NoMove,        // the computer has nothing left to move
+    Resigned,      // the side to move resigned
+    TimeUp,        // the side to move ran out of time
+    IllegalMove,   // an outside engine answered with a move the rules refuse
+    EngineFailed,  // an outside engine could not be started or stopped answering
 };
 // The words the result line gives for an ending ("王を取る", "投了", ...);
 // `reason` is not None.
@@ -139,6 +143,10 @@ public:
     void LEVEL2_Click();
     void LEVEL3_Click();
     void LEVEL4_Click();
+    // The computer's opponent identity: a built-in level as レベル_設定 sets
+    // it, or a registered engine (no level checked in the menus); kept in
+    // the settings file and the kept game.
+    void 対局相手_設定(const Opponent& who);
     // LEVEL4の強さ: the step of LEVEL4, STRENGTH1 (入門) .. STRENGTH5 (最強).
     void selectStrength(search::Strength s);
     void STOP_Click();
@@ -260,8 +268,9 @@ public:
     // ---- The end of a game -----------------------------------------------
     // The one place a game ends: `winner` (the winner's order value) wins for
     // `reason`. The clocks stop, the kept unfinished game goes, the result
-    // line is shown until a new game starts, and the end is announced.
-    void endGame(int winner, GameEnd reason);
+    // line is shown until a new game starts, and the end is announced, with
+    // `why` (what happened, when given) as its first line.
+    void endGame(int winner, GameEnd reason, const std::string& why = {});
     // How the game ended; None while it runs.
     GameEnd gameEnd = GameEnd::None;
     // "先手の勝ち（王を取る）" once a game has ended, else empty.
@@ -388,12 +397,14 @@ public:
     // The strong search for one move on a worker thread: given the Position
     // (the computer to move, as the upper side) and a flag that asks it to
     // stop at once. Left empty, the window's own Searcher thinks for
-    // kStrongThinkMs; tests put a stub here.
+    // kStrongThinkMs; tests put a stub here. An outside engine is never stubbed.
     std::function<Thought(const Position&, const std::atomic<bool>&)> strongThink;
     // The drawing area; a wider screen layout grows it before Form_Load.
     TwipsArea area;
     // The side the player chose last in 新規対局 (kept in the settings file).
     int preferredOrder = kSente;
+    // The outside engines registered, by name (kept in the settings file).
+    std::vector<RegisteredEngine> engines;
     // The step of LEVEL4 (its check mark under LEVEL4の強さ), kept in the
     // settings file.
     search::Strength strength_ = search::kFullStrength;
@@ -468,11 +479,21 @@ private:
     // The computer's move for the upper side. A player that does not answer
     // at once thinks on a worker thread while the window waits (and stays
     // painted), and is stopped at once when the program is asked to end.
+    // An outside engine's failure comes back in the Thought.
     Thought computerThinks();
-    // The player of a level (kept for LEVEL4, whose table lives across moves).
-    Player& computerPlayer(int level);
+    // The player of an opponent: levels 1..3 made afresh on the game's own
+    // state; LEVEL4 and an engine kept across moves (LEVEL4's table, the
+    // engine's process) until another identity, step or command is asked for.
+    Player& computerPlayer(const Opponent& who);
+    // An outside engine's failure ends the game: its side loses, saying why.
+    void エンジン反則(const Thought& failed);
+    // The level display at the top left: the built-in level, nothing for an engine.
+    void 描画_対局相手();
+    // The check mark of the level menu item of the opponent, none for an engine.
+    void markLevelMenu();
     static void tickClock(void* self);
-    // The strong search's bounds: 1 s, or the computer's clock in a timed game.
+    // The bounds of LEVEL4 or an outside engine: 1 s, or in a timed game the
+    // computer's clock (and the human's, which an engine is told too).
     Limits 時計_探索制限() const;
     // Records the start time and the players of a new game for KIF files.
     void 対局情報設定();
@@ -530,7 +551,11 @@ private:
     Move hintMove_;                  // the hint shown
     double hintShownAt_ = -1;        // when it was shown; < 0 none
 
-    std::unique_ptr<search::Level4Player> strongPlayer_;  // made at the first strong turn
+    // LEVEL4 or an outside engine, made at its first turn, and what it was made for.
+    std::unique_ptr<Player> keptPlayer_;
+    Opponent keptPlayerFor_;
+    search::Strength keptPlayerStrength_ = search::kFullStrength;
+    RegisteredEngine keptPlayerEngine_;
     std::unique_ptr<Player> onePlyPlayer_;
     bool exitRequested_ = false;
     bool terminated_ = false;

@@ -45,7 +45,10 @@ void GameWindow::対局情報設定() {
     時計_開始();
     gameInfo.timeControl = 持ち時間見出し();
     const std::string human = "人間";
-    const std::string computer = "コンピュータ LEVEL" + std::to_string(g.comLevel);
+    const std::string computer =
+        g.opponent.isEngine() ? g.opponent.engine : "コンピュータ LEVEL" + std::to_string(g.opponent.level);
+    // An outside engine kept from the last game hears that a new one begins.
+    if (g.vsComputer == 1 && keptPlayer_ && keptPlayerFor_.isEngine()) keptPlayer_->newGame();
     if (g.vsComputer == 1) {
         gameInfo.senteName = g.manSide == kSente ? human : computer;
         gameInfo.goteName = g.manSide == kSente ? computer : human;
@@ -95,6 +98,7 @@ bool GameWindow::作成_書出し対局(KifGame& game) {
         game.winner = g.winnerSide;
         if (gameEnd == GameEnd::Resigned) game.endWord = "投了";
         if (gameEnd == GameEnd::TimeUp) game.endWord = "切れ負け";
+        if (gameEnd == GameEnd::IllegalMove) game.endWord = "反則負け";
     }
     if (g.recordMode == 1 && gameInfo.winner != 0) game.winner = gameInfo.winner;
     game.hintCount = gameInfo.hints;

@@ -38,19 +38,48 @@ void GameWindow::selectStrength(search::Strength s) {
 }
 
 void GameWindow::レベル_設定(int IN_LEVEL) {
-    const int before = g.comLevel;
+    const Opponent before = g.opponent;
     plat.menus.setChecked("LEVEL1", false);
     plat.menus.setChecked("LEVEL2", false);
     plat.menus.setChecked("LEVEL3", false);
     plat.menus.setChecked("LEVEL4", false);
     if (IN_LEVEL >= 1 && IN_LEVEL <= kStrongLevel) {
         plat.menus.setChecked("LEVEL" + std::to_string(IN_LEVEL), true);
-        g.comLevel = IN_LEVEL;
+        g.opponent = Opponent::builtIn(IN_LEVEL);
     }
-    if (g.vsComputer == 1) screen.描画_レベル(g.comLevel);
+    if (g.vsComputer == 1) 描画_対局相手();
     // The level chosen is kept for the next start.
-    if (g.comLevel != before) 書込_環境設定ファイル();
+    if (g.opponent != before) 書込_環境設定ファイル();
     保存_対局();
+}
+
+void GameWindow::対局相手_設定(const Opponent& who) {
+    if (!who.isEngine()) {
+        レベル_設定(who.level);
+        return;
+    }
+    const Opponent before = g.opponent;
+    g.opponent = Opponent::registered(who.engine, before.level);
+    markLevelMenu();
+    if (g.vsComputer == 1) 描画_対局相手();
+    if (g.opponent != before) 書込_環境設定ファイル();
+    保存_対局();
+}
+
+void GameWindow::markLevelMenu() {
+    // An engine is no level of the menu: none is checked then.
+    for (int level = 1; level <= kStrongLevel; ++level)
+        plat.menus.setChecked("LEVEL" + std::to_string(level), g.opponent.isLevel(level));
+}
+
+void GameWindow::描画_対局相手() {
+    if (g.opponent.isEngine()) {
+        screen.背景桝(-2, 0);
+        screen.背景桝(-1, 0);
+        screen.背景桝(0, 0);
+        return;
+    }
+    screen.描画_レベル(g.opponent.level);
 }
 
 void GameWindow::描画_メッセージ(int IN_メッセージ番号) {

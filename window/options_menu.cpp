@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "core/hand_rows.h"
 #include "options/settings_file.h"
 #include "window/game_window.h"
@@ -36,6 +38,7 @@ void GameWindow::読込_環境設定ファイル() {
         plat.menus.setChecked("BGM", true);
         return;
     }
+    std::string chosenEngine;
     for (const Setting& s : result.settings) {
         switch (s.key) {
         case SettingKey::Theme:
@@ -58,10 +61,21 @@ void GameWindow::読込_環境設定ファイル() {
         case SettingKey::PromotionQuestion: plat.menus.setChecked("NARI_KAKUNIN", s.on); break;
         case SettingKey::RecordFolder: recordFolder = s.text; break;
         case SettingKey::ComLevel:
-            g.comLevel = s.number;
-            for (int level = 1; level <= kStrongLevel; ++level)
-                plat.menus.setChecked("LEVEL" + std::to_string(level), level == s.number);
+            // The built-in level; an engine chosen as the opponent stays so.
+            g.opponent.level = s.number;
+            markLevelMenu();
             break;
+        case SettingKey::Engine: {
+            // A name given again replaces the engine registered before under it.
+            const auto same = std::find_if(engines.begin(), engines.end(),
+                                           [&s](const RegisteredEngine& e) { return e.name == s.engine.name; });
+            if (same != engines.end())
+                *same = s.engine;
+            else
+                engines.push_back(s.engine);
+            break;
+        }
+        case SettingKey::OpponentEngine: chosenEngine = s.text; break;
         case SettingKey::HumanOrder: preferredOrder = s.number; break;
         case SettingKey::Level4Strength:
             strength_ = static_cast<search::Strength>(s.number);
@@ -75,6 +89,11 @@ void GameWindow::読込_環境設定ファイル() {
         case SettingKey::TimeMan: opt.timeControls.man = s.time; break;
         case SettingKey::TimeCom: opt.timeControls.com = s.time; break;
         }
+    }
+    // The engine chosen as the opponent, if it is still registered.
+    if (!chosenEngine.empty() && findEngine(engines, chosenEngine) != nullptr) {
+        g.opponent = Opponent::registered(chosenEngine, g.opponent.level);
+        markLevelMenu();
     }
     // The record panel opens where records were last read or written.
     if (!recordFolder.empty()) plat.filePanel.openFolder(recordFolder);
@@ -102,7 +121,9 @@ void GameWindow::書込_環境設定ファイル() {
     v.influenceOverlay = plat.menus.checked("KIKI");
     v.promotionQuestion = plat.menus.checked("NARI_KAKUNIN");
     v.recordFolder = recordFolder;
-    v.comLevel = g.comLevel;
+    v.comLevel = g.opponent.level;
+    v.engines = engines;
+    if (g.opponent.isEngine()) v.opponentEngine = g.opponent.engine;
     v.humanOrder = preferredOrder;
     v.level4Strength = static_cast<int>(strength_);
     if (windowPlace.valid())

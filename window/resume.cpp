@@ -166,8 +166,7 @@ void GameWindow::再開_確認() {
     clk = clocksBefore;
     turn = turnBefore;
     gameInfo = infoBefore;
-    for (int level = 1; level <= kStrongLevel; ++level)
-        plat.menus.setChecked("LEVEL" + std::to_string(level), level == g.comLevel);
+    markLevelMenu();
     初期設定();
     描画_手番();
     描画_学習表示(false);
@@ -202,8 +201,7 @@ void GameWindow::適用_再開(const ResumeState& s) {
     g.selectPhase = 0;
     if (g.sideToMove != 0) g.paused = 1;
     plat.clock.setTimerEnabled(false);
-    for (int level = 1; level <= 4; ++level)
-        plat.menus.setChecked("LEVEL" + std::to_string(level), level == g.comLevel);
+    markLevelMenu();
 
     画面_再描画();
     screen.描画_手数(g.moveNumber, colourWhite);

@@ -1,12 +1,11 @@
 // The computer's move: the one-ply player answers at once on the game's own
-// state; LEVEL4 runs on a worker thread while the window keeps its clock
-// moving and stays painted.
+// state; LEVEL4 and an outside engine run on a worker thread while the
+// window keeps its clock moving and stays painted.
 #include <algorithm>
 #include <thread>
 
-#include "computer/one_ply_player.h"
 #include "core/legal_moves.h"
-#include "search/level4_player.h"
+#include "players/make_player.h"
 #include "window/game_window.h"
 
 namespace xantu {
@@ -45,25 +44,46 @@ Limits GameWindow::時計_探索制限() const {
     limits.timeLeftMs = static_cast<int>(std::max(0.0, leftMs));
     limits.byoyomiMs = static_cast<int>(byoyomiMs);
     limits.incrementMs = t.kind == TimeKind::Increment ? 1000 * t.periodSeconds : 0;
+    // The human's clock, as it stood when the turn passed (an outside engine
+    // is told both clocks; the strong search reads only its own).
+    const TimeControl& human = 時計_持ち時間(g.manSide);
+    if (human.timed()) {
+        limits.opponentTimeLeftMs = static_cast<int>(std::max(0.0, 1000 * 調査_残り持ち時間(g.manSide)));
+        limits.opponentIncrementMs = human.kind == TimeKind::Increment ? 1000 * human.periodSeconds : 0;
+    }
     return limits;
 }
 
 void GameWindow::tickClock(void* self) { static_cast<GameWindow*>(self)->Timer1_Timer(); }
 
-Player& GameWindow::computerPlayer(int level) {
-    if (level == kStrongLevel) {
-        if (!strongPlayer_)
-            strongPlayer_ = std::make_unique<search::Level4Player>(64, search::kFullStrength, kStrongThreads);
-        strongPlayer_->setStrength(strength_);
-        return *strongPlayer_;
+Player& GameWindow::computerPlayer(const Opponent& who) {
+    players::PlayerSetup setup;
+    if (!who.isEngine() && who.level >= 1 && who.level < kStrongLevel) {
+        // The one-ply player thinks on the game's own state, kept across turns.
+        setup.onePlyOn = players::GameStateBinding{&pos, &inf, &turn, &GameWindow::tickClock, this};
+        onePlyPlayer_ = players::makePlayer(who, setup);
+        return *onePlyPlayer_;
     }
-    // The one-ply player thinks on the game's own state, kept across turns.
-    onePlyPlayer_ = std::make_unique<OnePlyPlayer>(level, pos, inf, turn, &GameWindow::tickClock, this);
-    return *onePlyPlayer_;
+    const RegisteredEngine* engine = who.isEngine() ? findEngine(engines, who.engine) : nullptr;
+    const RegisteredEngine wanted = engine != nullptr ? *engine : RegisteredEngine{};
+    const bool same = keptPlayer_ && keptPlayerFor_ == who && keptPlayerEngine_ == wanted &&
+                      (who.isEngine() || keptPlayerStrength_ == strength_);
+    if (!same) {
+        keptPlayer_.reset();  // an engine ends before the next one starts
+        setup.hashMegabytes = 64;
+        setup.strength = strength_;
+        setup.threads = kStrongThreads;
+        setup.engines = &engines;
+        keptPlayer_ = players::makePlayer(who, setup);
+        keptPlayerFor_ = who;
+        keptPlayerStrength_ = strength_;
+        keptPlayerEngine_ = wanted;
+    }
+    return *keptPlayer_;
 }
 
 Thought GameWindow::computerThinks() {
-    Player& player = computerPlayer(g.comLevel);
+    Player& player = computerPlayer(g.opponent);
     if (player.answersAtOnce()) {
         const std::atomic<bool> never{false};
         return player.think(pos, Side::Upper, Limits{}, never);
@@ -72,8 +92,9 @@ Thought GameWindow::computerThinks() {
     Thought found;
     const Position position = pos;
     const Limits limits = 時計_探索制限();
+    const bool stub = strongThink && !g.opponent.isEngine();
     std::thread worker([&] {
-        if (strongThink) {
+        if (stub) {
             found = strongThink(position, stop);
         } else {
             found = player.think(position, Side::Upper, limits, stop);
@@ -95,10 +116,14 @@ Thought GameWindow::computerThinks() {
     }
     worker.join();
 
-    if (exitAfterBusy_ || exitRequested_ || !found.hasMove) return Thought{};
+    if (exitAfterBusy_ || exitRequested_) return Thought{};
+    // An outside engine's answer has passed the move check; whatever else it
+    // did ends the game in com_ban.
+    if (g.opponent.isEngine()) return found;
+    if (!found.hasMove) return Thought{};
     if (!allowedForUpperSide(pos, found)) {
         // Never play a move the rules refuse: the one-ply player answers instead.
-        return computerPlayer(3).think(pos, Side::Upper, Limits{}, stop);
+        return computerPlayer(Opponent::builtIn(3)).think(pos, Side::Upper, Limits{}, stop);
     }
     return found;
 }

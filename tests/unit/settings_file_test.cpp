@@ -120,3 +120,27 @@ TEST(Settings, 書けないときは失敗を返す) {
     EXPECT_EQ(書込_環境設定({3, true, false, false}, file), SettingsWriteStatus::CannotWrite);
     EXPECT_EQ(slurp(file), 作成_環境設定(kDefaultSettings));  // the earlier file untouched
 }
+
+// Outside engines: one line each, name, command and options separated by
+// tabs, and the one chosen as the opponent; a file without them is as before.
+TEST(Settings, 外部エンジン) {
+    SettingsValues v;
+    v.engines = {{"Fairy", "/opt/fsf/fairy-stockfish", {"VariantPath=/home/a b/v.ini", "USI_Variant=rookpawnshogi"}},
+                 {"自作", "bash run.sh | tee log", {}},
+                 {"タブ\t入り", "x", {}}};
+    v.opponentEngine = "自作";
+    const std::string text = 作成_環境設定(v);
+    EXPECT_EQ(
+        text.substr(作成_環境設定(kDefaultSettings).size()),
+        sjis("エンジン=Fairy\t/opt/fsf/fairy-stockfish\tVariantPath=/home/a b/v.ini\tUSI_Variant=rookpawnshogi\r\n"
+             "エンジン=自作\tbash run.sh | tee log\r\n対局相手=自作\r\n"));
+    std::vector<Setting> read = 解析_環境設定(text);
+    ASSERT_EQ(read.size(), 7u);
+    EXPECT_EQ(read[4].key, SettingKey::Engine);
+    EXPECT_EQ(read[4].engine, v.engines[0]);
+    EXPECT_EQ(read[5].engine, v.engines[1]);
+    EXPECT_EQ(read[6].key, SettingKey::OpponentEngine);
+    EXPECT_EQ(read[6].text, "自作");
+    // A name without a command, or an empty choice, is no setting.
+    EXPECT_TRUE(解析_環境設定(sjis("エンジン=名前だけ\r\nエンジン=\tcmd\r\n対局相手=\r\n")).empty());
+}

@@ -83,14 +83,14 @@ TEST_F(LevelHandicap, HandicapLayoutIsKeptWhenTheGameStarts) {
 
 TEST_F(LevelHandicap, LevelMenuChecksAndDrawsOnlyAgainstTheComputer) {
     w->menuCommand("LEVEL1");
-    EXPECT_EQ(w->g.comLevel, 1);
+    EXPECT_EQ(w->g.opponent.level, 1);
     EXPECT_TRUE(fake.checked("LEVEL1"));
     EXPECT_FALSE(fake.checked("LEVEL3"));
     for (const DrawCall& d : fake.textsSince(0)) EXPECT_NE(d.text, "LEVEL");
     w->menuCommand("SENTE");
     fake.clearLog();
     w->menuCommand("LEVEL2");
-    EXPECT_EQ(w->g.comLevel, 2);
+    EXPECT_EQ(w->g.opponent.level, 2);
     const auto labels = labelsSince(0);
     ASSERT_EQ(labels.size(), 2u);
     EXPECT_EQ(labels[0], "LEVEL");

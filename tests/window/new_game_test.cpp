@@ -24,7 +24,7 @@ TEST_F(NewGame, TheDialogStartsTheChosenGameAndIsRemembered) {
     w->menuOpened("TAIKYOKU");
     w->menuCommand("NEW_GAME");
     ASSERT_EQ(fake.newGameRequests.size(), 1u);
-    EXPECT_EQ(fake.newGameRequests[0].initial, (NewGameChoice{true, kSente, 3, 0}));
+    EXPECT_EQ(fake.newGameRequests[0].initial, (NewGameChoice{true, kSente, Opponent::builtIn(3), 0}));
     ASSERT_EQ(fake.newGameRequests[0].handicapNames.size(), 21u);
     EXPECT_EQ(fake.newGameRequests[0].handicapNames[0], "名人（下側 10枚落ち）");
     EXPECT_EQ(fake.newGameRequests[0].handicapNames[10], "２級（平手）");
@@ -33,11 +33,11 @@ TEST_F(NewGame, TheDialogStartsTheChosenGameAndIsRemembered) {
 
     // As 後手 against LEVEL1, the top side two pieces down: the computer,
     // 先手, moves at once from the layout without its bishop and rook.
-    fake.newGameChoices.push_back({true, kGote, 1, 2});
+    fake.newGameChoices.push_back({true, kGote, Opponent::builtIn(1), 2});
     w->menuCommand("NEW_GAME");
     EXPECT_EQ(w->g.vsComputer, 1);
     EXPECT_EQ(w->g.manSide, kGote);
-    EXPECT_EQ(w->g.comLevel, 1);
+    EXPECT_EQ(w->g.opponent.level, 1);
     EXPECT_TRUE(fake.checks.count("LEVEL1"));
     EXPECT_EQ(w->g.handicapLevel, 2);
     EXPECT_EQ(w->moves.entry(0).board[8][2], kEmpty);
@@ -49,7 +49,7 @@ TEST_F(NewGame, TheDialogStartsTheChosenGameAndIsRemembered) {
     // A new game over one under way asks first; いいえ keeps the game.
     move(3, 7, 3, 6);
     const int played = w->g.moveNumber;
-    fake.newGameChoices.push_back({false, kSente, 1, 0});
+    fake.newGameChoices.push_back({false, kSente, Opponent::builtIn(1), 0});
     fake.answers.push_back(kMsgNo);
     w->menuCommand("NEW_GAME");
     EXPECT_EQ(lastDialog(), "対局を中止して最初に戻しますか？");
@@ -64,8 +64,8 @@ TEST_F(NewGame, TheDialogStartsTheChosenGameAndIsRemembered) {
     fake.newGameRequests.clear();
     again.menuCommand("NEW_GAME");
     ASSERT_EQ(fake.newGameRequests.size(), 1u);
-    EXPECT_EQ(fake.newGameRequests[0].initial, (NewGameChoice{true, kGote, 1, 0}));
-    fake.newGameChoices.push_back({false, kSente, 3, 0});
+    EXPECT_EQ(fake.newGameRequests[0].initial, (NewGameChoice{true, kGote, Opponent::builtIn(1), 0}));
+    fake.newGameChoices.push_back({false, kSente, Opponent::builtIn(3), 0});
     again.menuCommand("NEW_GAME");
     EXPECT_EQ(again.g.vsComputer, 0);
     EXPECT_EQ(again.g.manSide, kSente);

@@ -100,7 +100,7 @@ TEST_P(Resume, QuitThenContinueAsIfNeverStopped) {
     GameState expected = before.game;
     expected.paused = 1;
     expected.selectPhase = 0;
-    EXPECT_TRUE(sameBytes(r.g, expected));
+    EXPECT_TRUE(r.g == expected);
     EXPECT_TRUE(sameBytes(r.pos, before.position));
     EXPECT_TRUE(sameBytes(r.turn, before.turn));
     EXPECT_EQ(作成_再開ファイル({r.g, r.pos, r.moves, r.clk, r.turn}),
@@ -168,7 +168,7 @@ TEST_F(ResumeStart, TheStrongLevelComesBack) {
     w->menuCommand("SENTE");
     w->Form_Unload();
     auto again = restart(kMsgYes);
-    EXPECT_EQ(again->w->g.comLevel, 4);
+    EXPECT_EQ(again->w->g.opponent.level, 4);
     EXPECT_TRUE(again->fake.checked("LEVEL4"));
     EXPECT_FALSE(again->fake.checked("LEVEL3"));
 }
@@ -201,7 +201,7 @@ TEST_F(ResumeStart, UnusableFilesAreKeptAsideAndNamed) {
         bool keptAside;
     };
     const std::string damaged = "前回の対局の記録が壊れています";
-    const std::string ours = "XantuResume " + std::to_string(kResumeVersion);
+    const std::string ours = "XantuResume " + std::to_string(kResumeVersionBuiltIn);
     const std::string newer = "XantuResume " + std::to_string(kResumeVersion + 1);
     const Case cases[] = {
         {good.substr(0, good.size() / 2), damaged.c_str(), true},               // cut short

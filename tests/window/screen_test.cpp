@@ -16,7 +16,7 @@ TEST_F(ScreenTest, StartUpInOrder) {
     EXPECT_EQ(fake.backColour, colourGreen);
     EXPECT_EQ(fake.placed, (std::vector<double>{0, 0, 9200, 8000}));
     EXPECT_TRUE(fake.checked("LEVEL3"));
-    EXPECT_EQ(w->g.comLevel, 3);
+    EXPECT_EQ(w->g.opponent.level, 3);
     EXPECT_EQ(w->g.sideToMove, 0);
     EXPECT_EQ(w->g.winnerSide, 0);
     EXPECT_EQ(fake.pictureAt(10.8, 0), kPicTitle);

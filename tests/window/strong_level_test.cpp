@@ -42,7 +42,7 @@ protected:
 };
 
 TEST_F(StrongLevel, TheMenuChecksLevel4AndTheComputerPlaysTheSearchsMove) {
-    EXPECT_EQ(w->g.comLevel, 4);
+    EXPECT_EQ(w->g.opponent.level, 4);
     EXPECT_TRUE(fake.checked("LEVEL4"));
     EXPECT_FALSE(fake.checked("LEVEL3"));
     Position seen;

@@ -9,8 +9,8 @@
 
 #include "computer/one_ply_player.h"
 #include "core/sfen.h"
+#include "players/make_player.h"
 #include "tools/engine/commands.h"
-#include "tools/engine/make_player.h"
 
 namespace xantu::engine {
 
@@ -128,7 +128,7 @@ int commandBench(const Args& args) {
     // machine the wall clock also counts the time other programs held the
     // core); the one-ply player reports its work counts.
     const bool level4 = level == 4;
-    const std::unique_ptr<Player> player = makePlayer(level, 16);
+    const std::unique_ptr<Player> player = players::makePlayer(level, 16);
     const std::atomic<bool> stop{false};
     Limits limits;
     limits.depth = kLevel4Depth;

@@ -1,6 +1,6 @@
 // resume-info FILE: what a kept unfinished game holds, so that its format
-// can be checked from outside: the moves, whose turn it is, the level and
-// the SFEN of the Position on the board. A file the game would refuse gives
+// can be checked from outside: the moves, whose turn it is, the level (and an
+// outside engine by name) and the SFEN of the Position on the board. A file the game would refuse gives
 // one line on stderr with the reason (not-found, cannot-read, other-format,
 // newer-version, broken, inconsistent) and exit status 2.
 #include <cstdio>
@@ -51,7 +51,8 @@ int commandResumeInfo(const Args& args) {
     // The human plays the lower side; in a game of two humans, both.
     std::printf("human-side %s\n", g.vsComputer == 1 ? orderName(g.manSide) : "both");
     std::printf("opponent %s\n", g.vsComputer == 1 ? "computer" : "human");
-    std::printf("level %d\n", g.comLevel);
+    std::printf("level %d\n", g.opponent.level);
+    if (g.opponent.isEngine()) std::printf("engine %s\n", g.opponent.engine.c_str());
     std::printf("handicap %d%s\n", g.handicapLevel, g.handicapSet == 1 ? " set" : "");
     std::printf("flipped %d\n", g.flipped);
     std::printf("record-mode %d\n", g.recordMode);

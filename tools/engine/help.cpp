@@ -43,8 +43,9 @@ SFEN を取るところでは、どこでも "startpos"（平手の初期局面�
       --json は同じ内容を JSON で、--kif は対局を KIF にして各手の後に評価値の注釈行 "*評価値 N" を入れる
   resume-info FILE
       残された中断対局（.resume）の中身を一行ずつ:  status ok / moves / record-length / last-entry /
-      side-to-move（先手|後手）/ human-side（先手|後手、人間同士は both）/ opponent / level / handicap /
-      flipped / record-mode / clocks / sfen（手番は盤の下側なら b）。
+      side-to-move（先手|後手）/ human-side（先手|後手、人間同士は both）/ opponent / level /
+      engine（外部エンジンが相手のときだけ、その登録名）/ handicap / flipped / record-mode / clocks /
+      sfen（手番は盤の下側なら b）。
       ゲームが受け付けないファイルは標準エラーに理由（not-found, cannot-read, other-format,
       newer-version, broken, inconsistent）を出して終了コード 2
   usi

@@ -7,6 +7,8 @@
 
 #include "core/legal_moves.h"
 #include "tools/engine/sfen_args.h"
+#include "usi/handshake.h"
+#include "usi/usi_lines.h"
 
 namespace xantu::engine {
 
@@ -15,16 +17,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kHandshakeMs = 30000;
-
-// Reads lines until one starts with `prefix`; returns it, or nothing when
-// the engine died or went silent past the deadline.
-std::optional<std::string> awaitLine(EngineProcess& e, const std::string& prefix, Clock::time_point deadline) {
-    for (;;) {
-        std::optional<std::string> line = e.readLine(deadline);
-        if (!line) return std::nullopt;
-        if (line->rfind(prefix, 0) == 0) return line;
-    }
-}
 
 std::string positionCommand(const Opening& o, const std::vector<std::string>& moves) {
     std::string s = "position " + (o.start == "startpos" ? std::string("startpos") : "sfen " + o.start);
@@ -64,35 +56,16 @@ bool parseMatchClock(const std::string& text, MatchClock& out) {
 
 bool MatchEngine::ready() {
     const auto deadline = Clock::now() + std::chrono::milliseconds(kHandshakeMs);
-    if (!process.running()) {
-        if (!process.start()) {
-            failure = "could not start";
-            return false;
-        }
-        process.send("usi");
-        for (;;) {
-            std::optional<std::string> line = process.readLine(deadline);
-            if (!line) {
-                failure = process.lineTooLong() ? "line too long" : "no usiok";
-                process.stop();
-                return false;
-            }
-            if (line->rfind("id name ", 0) == 0) name = line->substr(8);
-            if (*line == "usiok") break;
-        }
-        for (const std::string& o : setup.setoptions) {
-            const std::size_t eq = o.find('=');
-            process.send("setoption name " + o.substr(0, eq) +
-                         (eq == std::string::npos ? std::string() : " value " + o.substr(eq + 1)));
-        }
+    switch (usi::handshake(process, setup.setoptions, deadline, name)) {
+    case usi::HandshakeStatus::Ok: return true;
+    case usi::HandshakeStatus::NoStart: failure = "could not start"; break;
+    case usi::HandshakeStatus::NoUsiOk:
+    case usi::HandshakeStatus::NotFound: failure = "no usiok"; break;
+    case usi::HandshakeStatus::NoReadyOk: failure = "no readyok"; break;
+    case usi::HandshakeStatus::LineTooLong: failure = "line too long"; break;
+    case usi::HandshakeStatus::Interrupted: failure = "interrupted"; break;  // no interrupt is given
     }
-    process.send("isready");
-    if (!awaitLine(process, "readyok", deadline)) {
-        failure = process.lineTooLong() ? "line too long" : "no readyok";
-        process.stop();
-        return false;
-    }
-    return true;
+    return false;
 }
 
 GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& white, int maxPlies,
@@ -161,7 +134,7 @@ GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& whi
         // record says by how much it was late.
         const int waitMs = clock.on ? static_cast<int>(allowedMs) + 5000 : e.setup.moveTimeoutMs;
         const std::optional<std::string> line =
-            awaitLine(e.process, "bestmove", t0 + std::chrono::milliseconds(waitMs));
+            usi::awaitLine(e.process, "bestmove", t0 + std::chrono::milliseconds(waitMs));
         const double ms = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
         if (clock.on) {
             double& spare = isBlack ? result.leastSpareBlack : result.leastSpareWhite;
@@ -185,8 +158,7 @@ GameResult playGame(const Opening& opening, MatchEngine& black, MatchEngine& whi
             e.process.stop();  // started afresh for the next game
             return loses(side, late ? "time out" : tooLong ? "line too long" : "engine crashed");
         }
-        std::string move = line->size() > 9 ? line->substr(9) : std::string();
-        if (const std::size_t sp = move.find(' '); sp != std::string::npos) move.resize(sp);
+        const std::string move = usi::bestMoveOf(*line).value_or(std::string());
         if (move == "resign") return loses(side, "resigned");
         const std::vector<Move> moves = legalMoves(p, side);
         const Move* m = findMove(moves, move);

@@ -1,14 +1,14 @@
 #pragma once
 // One refereed game between two USI engines. Every move is checked against
 // our own move generator: a move it does not list, a resignation, a crash,
-// a line longer than EngineProcess::kMaxLineBytes or a silence past the
+// a line longer than usi::EngineProcess::kMaxLineBytes or a silence past the
 // deadline loses; a captured king ends the game; the same
 // position with the same side to move for the fourth time, or the ply limit,
 // draws.
 #include <string>
 #include <vector>
 
-#include "tools/engine/engine_process.h"
+#include "usi/engine_process.h"
 
 namespace xantu::engine {
 
@@ -30,7 +30,7 @@ struct EngineSetup {
 struct MatchEngine {
     explicit MatchEngine(EngineSetup s) : setup(std::move(s)), process(setup.command) {}
     EngineSetup setup;
-    EngineProcess process;
+    usi::EngineProcess process;
     std::string name;
     std::string failure;  // why the last start failed
     // Starts the process if needed and runs usi / setoption / isready.

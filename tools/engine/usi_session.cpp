@@ -7,7 +7,7 @@
 
 #include "core/legal_moves.h"
 #include "core/score_view.h"
-#include "tools/engine/make_player.h"
+#include "players/make_player.h"
 #include "tools/engine/sfen_args.h"
 
 namespace xantu::engine {
@@ -285,6 +285,8 @@ void UsiSession::commandGo(std::string_view rest) {
     }
     limits.timeLeftMs = side_ == Side::Lower ? btime : wtime;
     limits.incrementMs = side_ == Side::Lower ? binc : winc;
+    limits.opponentTimeLeftMs = side_ == Side::Lower ? wtime : btime;
+    limits.opponentIncrementMs = side_ == Side::Lower ? winc : binc;
 
     Player& chosen = player();
     stop_ = false;
@@ -294,7 +296,7 @@ void UsiSession::commandGo(std::string_view rest) {
 
 Player& UsiSession::player() {
     std::unique_ptr<Player>& player = players_[level_];
-    if (!player) player = makePlayer(level_, hashMegabytes_, strength_, threads_);
+    if (!player) player = players::makePlayer(level_, hashMegabytes_, strength_, threads_);
     return *player;
 }
 

@@ -1,4 +1,4 @@
-#include "tools/engine/engine_process.h"
+#include "usi/engine_process.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -7,9 +7,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <ctime>
 #include <thread>
 
-namespace xantu::engine {
+namespace xantu::usi {
 
 EngineProcess::EngineProcess(std::string command) : command_(std::move(command)) {}
 
@@ -43,6 +44,7 @@ bool EngineProcess::start() {
     close(in[0]);
     close(out[1]);
     pid_ = pid;
+    exitStatus_ = -1;
     toEngine_ = in[1];
     fromEngine_ = out[0];
     buffer_.clear();
@@ -51,21 +53,50 @@ bool EngineProcess::start() {
     return true;
 }
 
-bool EngineProcess::send(const std::string& line) {
-    if (toEngine_ < 0) return false;
-    const std::string data = line + '\n';
+namespace {
+
+// Writes all of `data`; false when the reader has gone. SIGPIPE is held
+// back on this thread meanwhile, and one raised by this write is taken
+// away unseen, so that a program that keeps SIGPIPE's default (the game)
+// is not ended by an engine that quit.
+bool writeAll(int fd, const std::string& data) {
+    sigset_t pipeOnly, before, pending;
+    sigemptyset(&pipeOnly);
+    sigaddset(&pipeOnly, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipeOnly, &before);
+    sigpending(&pending);
+    const bool alreadyPending = sigismember(&pending, SIGPIPE) == 1;
+    bool ok = true;
     std::size_t done = 0;
     while (done < data.size()) {
-        const ssize_t n = write(toEngine_, data.data() + done, data.size() - done);
+        const ssize_t n = write(fd, data.data() + done, data.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
         done += static_cast<std::size_t>(n);
     }
-    return true;
+    if (!ok && errno == EPIPE && !alreadyPending) {
+        const timespec none{0, 0};
+        while (sigtimedwait(&pipeOnly, nullptr, &none) < 0 && errno == EINTR) {
+        }
+    }
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    return ok;
 }
 
-std::optional<std::string> EngineProcess::readLine(std::chrono::steady_clock::time_point deadline) {
+}  // namespace
+
+bool EngineProcess::send(const std::string& line) {
+    if (toEngine_ < 0) return false;
+    return writeAll(toEngine_, line + '\n');
+}
+
+std::optional<std::string> EngineProcess::readLine(std::chrono::steady_clock::time_point deadline,
+                                                   const std::atomic<bool>* interrupt) {
     timedOut_ = false;
+    interrupted_ = false;
     if (lineTooLong_) return std::nullopt;
     for (;;) {
         const std::size_t nl = buffer_.find('\n', scanned_);
@@ -85,6 +116,10 @@ std::optional<std::string> EngineProcess::readLine(std::chrono::steady_clock::ti
         }
         scanned_ = buffer_.size();
         if (fromEngine_ < 0) return std::nullopt;
+        if (interrupt != nullptr && interrupt->load()) {
+            interrupted_ = true;
+            return std::nullopt;
+        }
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
@@ -92,7 +127,8 @@ std::optional<std::string> EngineProcess::readLine(std::chrono::steady_clock::ti
             return std::nullopt;
         }
         pollfd p{fromEngine_, POLLIN, 0};
-        const int r = poll(&p, 1, static_cast<int>(std::min<long long>(left.count(), 1000)));
+        const long long slice = interrupt != nullptr ? 10 : 1000;
+        const int r = poll(&p, 1, static_cast<int>(std::min<long long>(left.count(), slice)));
         if (r < 0 && errno != EINTR) return std::nullopt;
         if (r <= 0) continue;
         char chunk[65536];
@@ -126,11 +162,13 @@ void EngineProcess::stop() {
     kill(-pid_, SIGKILL);
     kill(pid_, SIGKILL);
     int status = 0;
-    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    pid_t reaped;
+    while ((reaped = waitpid(pid_, &status, 0)) < 0 && errno == EINTR) {
     }
+    exitStatus_ = reaped == pid_ && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     if (fromEngine_ >= 0) close(fromEngine_);
     fromEngine_ = -1;
     pid_ = -1;
 }
 
-}  // namespace xantu::engine
+}  // namespace xantu::usi
