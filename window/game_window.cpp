@@ -126,7 +126,7 @@ void GameWindow::drawTurnMark() {
     screen.描画_手番と直前の手(g.winnerSide == 0 ? g.sideToMove : 0, 調査_直前の手());
 }
 
-int GameWindow::調査_下側の手番() const { return xantu::調査_下側の手番(moves, g, gameInfo.lowerSideOrder); }
+int GameWindow::調査_下側の手番() const { return xantu::調査_下側の手番(record, moves, g, gameInfo.lowerSideOrder); }
 
 void GameWindow::同期_視点() { screen.設定_視点(調査_下側の手番()); }
 

@@ -3,6 +3,7 @@
 #include <system_error>
 #include <vector>
 
+#include "record/position_record.h"
 #include "window/game_window.h"
 
 namespace xantu {
@@ -153,6 +154,7 @@ void GameWindow::再開_確認() {
     const GameState gameBefore = g;
     const Position positionBefore = pos;
     const MoveList movesBefore = moves;
+    const GameRecord recordBefore = record;
     const Clocks clocksBefore = clk;
     const TurnState turnBefore = turn;
     const GameInfo infoBefore = gameInfo;
@@ -163,6 +165,7 @@ void GameWindow::再開_確認() {
     g = gameBefore;
     pos = positionBefore;
     moves = movesBefore;
+    record = recordBefore;
     clk = clocksBefore;
     turn = turnBefore;
     gameInfo = infoBefore;
@@ -188,6 +191,10 @@ void GameWindow::適用_再開(const ResumeState& s) {
     g = s.game;
     pos = s.position;
     moves = s.moves;
+    // The kept game holds Positions only: its moves are found once, here. The
+    // game goes on from the board, after the last entry when it is not there.
+    const bool boardAfterList = moves.recordLength >= 1 && moves.recordLength == moves.lastEntry + 1;
+    record = 作成_局面列の棋譜(moves, moves.lastEntry, boardAfterList ? &s.position : nullptr, g.manSide).game;
     clk = s.clocks;
     // The game goes on with the time controls it began with, whatever the
     // settings say now.

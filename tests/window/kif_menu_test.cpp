@@ -63,7 +63,7 @@ TEST_F(KifMenu, ExportStartAgainImportAndStep) {
     EXPECT_NE(utf8.find("先手：コンピュータ LEVEL3\r\n後手：人間\r\n"), std::string::npos);
     // The human's ７六歩 as drawn is ３四歩 from 先手's seat.
     EXPECT_NE(utf8.find("   2 ３四歩(33)"), std::string::npos) << utf8;
-    EXPECT_TRUE(解析_KIF(utf8).ok);
+    EXPECT_TRUE(解析_KIF(utf8).ok());
 }
 
 TEST_F(KifMenu, RefusalsLeaveTheGameAsItWas) {
