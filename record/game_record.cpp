@@ -175,8 +175,7 @@ std::string 作成_局面の指し手表記(const GameRecord& r, const GameLine&
         prevToX = before.toX;
         prevToY = before.toY;
     }
-    return 作成_指し手表記(line.positions[static_cast<std::size_t>(i)], m, 調査_手番(r, i + 1), prevToX, prevToY,
-                           view);
+    return 作成_指し手表記(line.positions[static_cast<std::size_t>(i)], m, 調査_手番(r, i + 1), prevToX, prevToY, view);
 }
 
 }  // namespace xantu

@@ -42,8 +42,8 @@ struct RecordNode {
     // (先手's view), and the move's mark ("?", "??" or empty).
     std::optional<ScoreView> score;
     std::string mark;
-    int parent = -1;  // -1 for the root
-    int ply = 0;      // moves from the start: 0 for the root
+    int parent = -1;            // -1 for the root
+    int ply = 0;                // moves from the start: 0 for the root
     std::vector<int> children;  // [0] the main line, then the variations
     int chosen = 0;             // the child the current line follows
     bool operator==(const RecordNode&) const = default;
@@ -66,7 +66,7 @@ struct GameRecord {
     // ("投了", "時間切れ", "切れ負け", "終局理由不明"); empty for none. A writer
     // writes it as a numbered line after the main line.
     std::string ending;
-    int winner = 0;  // order value of the winner the file names; 0 for none
+    int winner = 0;                                              // order value of the winner the file names; 0 for none
     std::vector<RecordNode> nodes = std::vector<RecordNode>(1);  // [kRecordRoot] the start
 };
 

@@ -94,7 +94,7 @@ PositionRecord 作成_局面列の棋譜(const MoveList& list, int last, const P
         }
         const MoveListEntry& e = list.entries[static_cast<std::size_t>(k - 1)];
         追加_指し手(out.game, *m,
-                   MoveClock{e.manSecondsBefore, e.manSecondsAfter, e.comSecondsBefore, e.comSecondsAfter});
+                    MoveClock{e.manSecondsBefore, e.manSecondsAfter, e.comSecondsBefore, e.comSecondsAfter});
         before = after;
     }
     設定_先手(out.game, lowerSideOrder);
@@ -102,4 +102,3 @@ PositionRecord 作成_局面列の棋譜(const MoveList& list, int last, const P
 }
 
 }  // namespace xantu
-

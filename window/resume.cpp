@@ -58,7 +58,7 @@ ResumeState GameWindow::再開状態() const {
     const ResumeGameInfo info{gameInfo.startDateTime,  gameInfo.event,     gameInfo.senteName,
                               gameInfo.goteName,       gameInfo.upperName, gameInfo.lowerName,
                               gameInfo.lowerSideOrder, gameInfo.winner,    gameInfo.hints};
-    return ResumeState{g, pos, moves, clk, turn, info};
+    return ResumeState{g, pos, moves, 保存用時計(clk), turn, info};
 }
 
 void GameWindow::保存_対局() { 保存_対局(再開状態()); }
@@ -195,7 +195,7 @@ void GameWindow::適用_再開(const ResumeState& s) {
     // game goes on from the board, after the last entry when it is not there.
     const bool boardAfterList = moves.recordLength >= 1 && moves.recordLength == moves.lastEntry + 1;
     record = 作成_局面列の棋譜(moves, moves.lastEntry, boardAfterList ? &s.position : nullptr, g.manSide).game;
-    clk = s.clocks;
+    clk = 復元_時計(s.clocks);
     // The game goes on with the time controls it began with, whatever the
     // settings say now.
     時計_開始(s.clocks.control);
