@@ -394,7 +394,8 @@ struct Reader {
     bool handicapNamed = false;
     bool firstMoverGiven = false;
     bool startFixed = false;
-    bool mainLine = true;  // no variation mark yet
+    bool mainLine = true;   // no variation mark yet
+    bool skipping = false;  // the variation read last is not read
     // The line being read: its nodes from the root ([ply] the node of that
     // move), and for every node the Position after it and whether its move
     // took a king.
@@ -564,11 +565,18 @@ struct Reader {
     }
 
     // "変化：N手": the moves that follow leave, at move N, the line read last.
+    // One that leaves it where it has no move (where a word ended it), and
+    // the variations inside that one, are not read.
     bool variation(int n, const Line& l) {
         if (!fixStart(n)) return false;
         const int from = variationMove(l.text) - 1;
-        if (from < 0 || from > ply()) return fail(n, l.text, RecordProblemCode::BadVariation);
+        if (from < 0 || (from > ply() && !skipping)) return fail(n, l.text, RecordProblemCode::BadVariation);
         mainLine = false;
+        skipping = from >= ply();
+        if (skipping) {
+            section = Section::Over;
+            return true;
+        }
         path.resize(static_cast<std::size_t>(from) + 1);
         const MoveClock& c = game.nodes[static_cast<std::size_t>(path.back())].clock;
         total[0] = from == 0 ? 0 : c.lowerAfter;

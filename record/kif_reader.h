@@ -5,7 +5,9 @@
 // board block for the start, numbered move lines with or without their times,
 // full- or half-width digits, 同, 成/不成, 打, promoted names (成香 or 杏, と or
 // 奔, 王 or 玉), and the variations after the main line: "変化：N手", then the
-// moves of a line that leaves, at move N, the line read last.
+// moves of a line that leaves, at move N, the line read last. A variation
+// that leaves it where it has no move (an alternative to the word that ended
+// it) is not read, nor are the variations inside it.
 //
 // Every move is checked with the game's own move rules; the first line that
 // looks like a move and is not allowed refuses the whole file, and so does,
