@@ -238,6 +238,9 @@ public:
     int 調査_持駒数(int IN_手番) const;
     // The squares of the move that led to the Position on the board.
     LastMove 調査_直前の手() const;
+    // The move that led to Position `ply` (from 1) of the game the move list
+    // reaches, as the record holds it; null where there is none.
+    const Move* 記録の指し手(int ply) const;
     // Shows whose turn it is and the last move, as the state now says (and
     // the coordinates from the seat of the player at the bottom).
     void 描画_手番();

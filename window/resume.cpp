@@ -215,18 +215,8 @@ void GameWindow::適用_再開(const ResumeState& s) {
     screen.描画_手数(g.moveNumber, colourWhite);
     描画_手番();
     // The notation of the move that led here, as 進 shows it.
-    const int n = moves.recordLength;
-    if (n < 1) return;
-    const MoveListEntry& before = moves.entries[static_cast<std::size_t>(n - 1)];
-    const bool inList = n <= moves.lastEntry;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            const int now = inList ? moves.entries[static_cast<std::size_t>(n)].board[x][y] : pos.board[x][y];
-            if (now != before.board[x][y] && now != kEmpty) {
-                screen.描画_移動結果(now > 0 ? g.comSide : g.manSide, x, y, now, colourWhite);
-                return;
-            }
-        }
+    if (const Move* m = 記録の指し手(moves.recordLength))
+        screen.描画_移動結果(m->placed > 0 ? g.comSide : g.manSide, m->toX, m->toY, m->placed, colourWhite);
 }
 
 }  // namespace xantu

@@ -482,6 +482,17 @@ TEST(KIF, VariationsAndCommentsReadAndWriteBack) {
     const RecordRead back = 解析_KIF(written);
     ASSERT_TRUE(back.ok()) << 読込問題メッセージ(back.problem);
     EXPECT_EQ(back.game.nodes, game.nodes);
+
+    // The line inside the variation made current: six moves, ending with ３三角;
+    // cut after its fourth move, the two lines after ４四歩 go and the rest stays.
+    GameRecord other = game;
+    切替_手順(other, game.nodes[static_cast<std::size_t>(furu.children[1])].children[0]);
+    EXPECT_EQ(手順の手数(other), 6);
+    EXPECT_EQ(sfenOf(other, 6), "lnsgkgsnl/1r7/ppppp1bpp/5pp2/9/2P1P2P1/PP1P1PP1P/1B5R1/LNSGKGSNL b - 1");
+    切詰め_手順(other, 4);
+    EXPECT_EQ(手順の手数(other), 4);
+    EXPECT_EQ(other.nodes.size(), game.nodes.size() - 4);
+    EXPECT_TRUE(解析_KIF(作成_KIF(other)).ok());
 }
 
 }  // namespace
