@@ -88,7 +88,7 @@ void GameWindow::readRecord(const std::string& fileName) {
     // The file holds Positions only: its moves are found once, here.
     record = 作成_局面列の棋譜(moves, moves.lastEntry, nullptr, 0).game;
     g.moveNumber = 0;
-    message(" 読み込みました", kRecordReadTitle);
+    message(std::string(棋譜読込メッセージ(RecordReadStatus::Ok)), kRecordReadTitle);
     message("棋譜を '進 'で進めて下さい", kRecordReadTitle);
     g.sideToMove = kSente;
 }
