@@ -82,6 +82,8 @@ void GameWindow::記録_指し手(const Move& m, const MoveClock& clock) {
     // The first move fixes the start: the Position it is made from.
     if (moves.recordLength == 0)
         開始_棋譜(record, pos, g.sideToMove == 0 ? kSente : g.sideToMove);
+    else if (手順の手数(record) < moves.recordLength)
+        return;  // the record does not hold the moves before it (a kept game it could not follow)
     else
         切詰め_手順(record, moves.recordLength);
     追加_指し手(record, m, clock);

@@ -15,6 +15,7 @@
 #include "core/sfen.h"
 #include "record/kif_reader.h"
 #include "record/kif_writer.h"
+#include "record/move_notation.h"
 #include "record/position_record.h"
 #include "record/record_messages.h"
 
@@ -52,6 +53,7 @@ Played playRandom(Position p, int firstSign, int moves, std::uint32_t seed) {
         g.list.recordLength = n;
         手順保存(g.list, p, lb, g.lowerClock, ub, g.upperClock);
         追加_指し手(g.game, c, MoveClock{lb, g.lowerClock, ub, g.upperClock});
+        EXPECT_EQ(表記_USI(作成_指し手要素(p, c, 0, 0)), c.usi());
         if (c.isDrop())
             ++g.drops;
         else if (c.promotes)
