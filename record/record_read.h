@@ -98,7 +98,7 @@ struct RecordProblem {
 
 struct RecordRead {
     RecordProblem problem;  // code None when the game was read
-    GameRecord game;        // the game; only the start when refused
+    GameRecord game;        // the game; empty (no move) when refused
     bool ok() const { return problem.code == RecordProblemCode::None; }
 };
 
