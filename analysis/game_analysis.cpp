@@ -13,42 +13,44 @@ std::string_view mistakeMark(int loss) {
     return "";
 }
 
-std::vector<std::optional<ScoreView>> kifScores(const std::vector<AnalysedPly>& plies) {
-    std::vector<std::optional<ScoreView>> out(plies.size());
-    for (std::size_t i = 0; i < plies.size(); ++i)
-        if (plies[i].done) out[i] = plies[i].score;
-    return out;
+void 記入_解析結果(GameRecord& game, const std::vector<AnalysedPly>& plies) {
+    const std::vector<int> line = 現在手順(game);
+    for (std::size_t i = 1; i < line.size(); ++i) {
+        RecordNode& n = game.nodes[static_cast<std::size_t>(line[i])];
+        n.score.reset();
+        n.mark.clear();
+        if (i < plies.size() && plies[i].done) n.score = plies[i].score;
+        if (i - 1 < plies.size() && plies[i - 1].lossKnown) n.mark = plies[i - 1].mark;
+    }
 }
 
 namespace {
 
-bool sameMove(const MoveRecord& a, const MoveRecord& b) {
-    return a.drop == b.drop && a.fromX == b.fromX && a.fromY == b.fromY && a.toX == b.toX && a.toY == b.toY &&
-           a.promote == b.promote && (!a.drop || a.piece == b.piece);
+// The same move, however its piece code is written.
+bool sameMove(const Move& a, const Move& b) {
+    return a.fromX == b.fromX && a.fromY == b.fromY && a.dropKind == b.dropKind && a.toX == b.toX && a.toY == b.toY &&
+           a.promotes == b.promotes;
 }
 
 }  // namespace
 
-GameAnalysis::GameAnalysis(const KifGame& game, GameAnalysisSettings settings)
-    : positions_(game.positions),
-      senteSeat_(game.senteIsUpper ? Side::Upper : Side::Lower),
+GameAnalysis::GameAnalysis(const GameRecord& game, GameAnalysisSettings settings)
+    : senteSeat_(game.senteIsUpper ? Side::Upper : Side::Lower),
       firstMover_(orderOf(game.firstMover)),
-      view_(game.senteIsUpper ? NotationView::UpperSideFirst : NotationView::AsDrawn),
-      settings_(settings),
-      plies_(game.positions.size()) {
+      settings_(settings) {
     settings_.threads = std::max(1, settings_.threads);
+    GameLine line = 作成_手順局面(game);
+    positions_ = std::move(line.positions);
+    plies_.resize(positions_.size());
     // The side to move of each Position, and the move played from it, are
     // known before any search: the list can show them at once.
-    int prevToX = 0, prevToY = 0;
     for (std::size_t i = 0; i < plies_.size(); ++i) {
         AnalysedPly& ply = plies_[i];
         ply.toMove = i % 2 == 0 ? firstMover_ : opponent(firstMover_);
-        if (i + 1 < plies_.size()) {
-            const std::optional<MoveRecord> m = 調査_指し手(positions_[i], positions_[i + 1]);
-            ply.hasPlayed = m.has_value();
-            if (m) ply.playedText = 作成_指し手表記(*m, orderValue(ply.toMove), prevToX, prevToY, view_);
-            prevToX = m ? m->toX : 0;
-            prevToY = m ? m->toY : 0;
+        if (i < line.nodes.size()) {
+            ply.hasPlayed = true;
+            ply.played = game.nodes[static_cast<std::size_t>(line.nodes[i])].move;
+            played_.push_back(ply.played);
         }
     }
 }
@@ -131,26 +133,15 @@ void GameAnalysis::analyse(int i, search::Searcher& searcher) {
             r.hasBest = true;
             r.best = t.move;
             r.pv = pv.empty() ? t.move.usi() : pv;
-            int prevToX = 0, prevToY = 0;
-            if (i > 0) {
-                if (const std::optional<MoveRecord> m = 調査_指し手(positions_[static_cast<std::size_t>(i - 1)], pos)) {
-                    prevToX = m->toX;
-                    prevToY = m->toY;
-                }
-            }
-            const MoveRecord best = toMoveRecord(pos, t.move);
-            r.bestText = 作成_指し手表記(best, orderValue(toMove), prevToX, prevToY, view_);
-            if (static_cast<std::size_t>(i + 1) < positions_.size()) {
-                const std::optional<MoveRecord> played = 調査_指し手(pos, positions_[static_cast<std::size_t>(i + 1)]);
-                r.playedBest = played && sameMove(*played, best);
-            }
+            r.playedBest =
+                static_cast<std::size_t>(i) < played_.size() && sameMove(played_[static_cast<std::size_t>(i)], t.move);
         }
     }
     const std::lock_guard<std::mutex> lock(mutex_);
     AnalysedPly& ply = plies_[static_cast<std::size_t>(i)];
     r.toMove = ply.toMove;
     r.hasPlayed = ply.hasPlayed;
-    r.playedText = std::move(ply.playedText);
+    r.played = ply.played;
     r.done = true;
     ply = std::move(r);
     settleLoss(i - 1);

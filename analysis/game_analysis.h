@@ -27,8 +27,7 @@
 #include "core/position.h"
 #include "core/score_view.h"
 #include "core/side.h"
-#include "record/kif_writer.h"
-#include "record/move_notation.h"
+#include "record/game_record.h"
 
 namespace xantu::search {
 class Searcher;
@@ -46,8 +45,10 @@ std::string_view mistakeMark(int loss);
 
 struct AnalysedPly;
 
-// The scores of the Positions analysed, for the KIF writer (KifGame::scores).
-std::vector<std::optional<ScoreView>> kifScores(const std::vector<AnalysedPly>& plies);
+// Puts what was found into the game's current line: the score of each
+// Position analysed on the move that led to it, and each move's mark. The
+// KIF writer writes the scores as comments.
+void 記入_解析結果(GameRecord& game, const std::vector<AnalysedPly>& plies);
 
 // One Position of the game and, when a move was played from it, that move.
 struct AnalysedPly {
@@ -56,14 +57,13 @@ struct AnalysedPly {
     Order toMove = Order::Sente;
     ScoreView score;  // 先手's view; for a finished game, the winner's capture in 1
     bool hasBest = false;
-    Move best;             // LEVEL4's choice
-    std::string bestText;  // "▲７六歩(77)", squares numbered as the move list numbers them
-    std::string pv;        // USI moves of the best line
+    Move best;       // LEVEL4's choice
+    std::string pv;  // USI moves of the best line
     int depth = 0;
     std::uint64_t nodes = 0;
 
     bool hasPlayed = false;  // a move of the game was played from here (every Position but the last)
-    std::string playedText;
+    Move played;
     bool playedBest = false;  // the move played is LEVEL4's choice: no loss
     bool lossKnown = false;   // this Position and the next are analysed
     int loss = 0;             // centipawns the move cost its mover (0 .. 2 × kScoreViewShownLimit)
@@ -83,9 +83,8 @@ struct GameAnalysisSettings {
 
 class GameAnalysis {
 public:
-    // The game's Positions and who moved first (KifGame: from the window's
-    // move list through 作成_KIF対局, or from a file through 作成_読込対局).
-    explicit GameAnalysis(const KifGame& game, GameAnalysisSettings settings = {});
+    // The game's current line: its Positions, its moves and who moved first.
+    explicit GameAnalysis(const GameRecord& game, GameAnalysisSettings settings = {});
     ~GameAnalysis();  // cancels and waits for the workers
     GameAnalysis(const GameAnalysis&) = delete;
     GameAnalysis& operator=(const GameAnalysis&) = delete;
@@ -119,9 +118,9 @@ private:
     void settleLoss(int i);  // under mutex_
 
     std::vector<Position> positions_;
+    std::vector<Move> played_;  // [i] the move played from Position i
     Side senteSeat_ = Side::Lower;
     Order firstMover_ = Order::Sente;
-    NotationView view_ = NotationView::AsDrawn;
     GameAnalysisSettings settings_;
 
     mutable std::mutex mutex_;

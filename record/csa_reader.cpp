@@ -4,6 +4,7 @@
 
 #include "core/cp932.h"
 #include "record/game_builder.h"
+#include "record/kif_reader.h"
 #include "record/record_text.h"
 
 namespace xantu {
@@ -85,7 +86,8 @@ constexpr int kSetCount[8] = {0, 18, 4, 4, 4, 4, 2, 2};
 enum class Phase { Header, Start, Moves, Ended };
 
 struct CsaReader {
-    KifReadResult r;
+    RecordProblem problem{RecordProblemCode::None, RecordTextFormat::Csa, 0, 0, {}, {}};
+    GameRecord header;  // the header fields and the ending read
     GameBuilder game;
     Phase phase = Phase::Header;
     Position start;
@@ -96,49 +98,50 @@ struct CsaReader {
     int firstMover = 0;
     bool sawSomething = false;  // a version, start, turn or move
     bool timeGiven = true;      // the last move already has its time (or there is no move yet)
-    std::string error;
 
-    bool fail(int line, std::string_view text, const std::string& why) {
-        r.badLine = line;
-        error = recordLineMessage(line, text, why);
+    bool fail(int line, std::string_view text, RecordProblemCode why) {
+        problem.code = why;
+        problem.line = line;
+        problem.text = text;
         return false;
     }
 
     // Places a piece of P+/P- ("00KA" into the hand).
     bool place(int n, std::string_view line, int sign, std::string_view item) {
         int x = 0, y = 0;
-        if (item.size() != 4 || !readSquare(item, x, y)) return fail(n, line, "駒の位置が読めません");
+        if (item.size() != 4 || !readSquare(item, x, y)) return fail(n, line, RecordProblemCode::BadPiecePlace);
         const std::string_view name = item.substr(2);
         if (x == 0 && name == "AL") {
             allTo[sign < 0 ? 0 : 1] = true;
             return true;
         }
         const int code = pieceCode(name);
-        if (code == 0) return fail(n, line, "駒の名前が読めません");
+        if (code == 0) return fail(n, line, RecordProblemCode::BadPieceName);
         if (x == 0) {
             const int kind = handKindOf(code);
-            if (kind == 0 || kHandKindCode[kind] != code) return fail(n, line, "持駒に置けない駒です");
+            if (kind == 0 || kHandKindCode[kind] != code) return fail(n, line, RecordProblemCode::NotAHandPiece);
             int* hand = sign < 0 ? start.ownHand : start.enemyHand;
-            if (hand[kind] >= 18) return fail(n, line, "開始局面の駒の数が多すぎます");
+            if (hand[kind] >= 18) return fail(n, line, RecordProblemCode::StartTooManyPieces);
             ++hand[kind];
             return true;
         }
-        if (start.board[x][y] != kEmpty) return fail(n, line, "同じマスに駒が二つあります");
+        if (start.board[x][y] != kEmpty) return fail(n, line, RecordProblemCode::TwoPiecesOnSquare);
         start.board[x][y] = sign * code;
         return true;
     }
 
     // "PI82HI22KA": the standard layout without the named pieces.
     bool initialLayout(int n, std::string_view line, std::string_view rest) {
-        if (startGiven) return fail(n, line, "開始局面が二度書かれています");
+        if (startGiven) return fail(n, line, RecordProblemCode::StartTwice);
         初期配置(start);
         initial = startGiven = true;
         while (!rest.empty()) {
             int x = 0, y = 0;
             if (rest.size() < 4 || !readSquare(rest, x, y) || x == 0)
-                return fail(n, line, "落とす駒の位置が読めません");
+                return fail(n, line, RecordProblemCode::BadRemovalSquare);
             const int code = pieceCode(rest.substr(2, 2));
-            if (code == 0 || absCode(start.board[x][y]) != code) return fail(n, line, "落とす駒が初期配置にありません");
+            if (code == 0 || absCode(start.board[x][y]) != code)
+                return fail(n, line, RecordProblemCode::RemovalNotInLayout);
             start.board[x][y] = kEmpty;
             rest.remove_prefix(4);
         }
@@ -147,11 +150,11 @@ struct CsaReader {
 
     // "P1-KY-KE-GI-KI-OU-KI-GI-KE-KY": rank y, file 9 to 1, " * " empty.
     bool row(int n, std::string_view line, int y, std::string_view rest) {
-        if (initial || y != rows + 1) return fail(n, line, "盤面の段が順番どおりではありません");
+        if (initial || y != rows + 1) return fail(n, line, RecordProblemCode::RowOrder);
         std::string cells(trimRight(rest));
         // Editors may strip the blank after a last empty square.
         while (cells.size() < 27) cells += ' ';
-        if (cells.size() != 27) return fail(n, line, "盤面の段が読めません");
+        if (cells.size() != 27) return fail(n, line, RecordProblemCode::BadRow);
         for (int i = 0; i < 9; ++i) {
             const std::string_view cell = std::string_view(cells).substr(static_cast<std::size_t>(i) * 3, 3);
             const int x = i + 1;  // file 9 − i is column i + 1 as drawn
@@ -160,7 +163,7 @@ struct CsaReader {
                 continue;
             }
             const int code = pieceCode(cell.substr(1));
-            if ((cell[0] != '+' && cell[0] != '-') || code == 0) return fail(n, line, "盤面の段が読めません");
+            if ((cell[0] != '+' && cell[0] != '-') || code == 0) return fail(n, line, RecordProblemCode::BadRow);
             start.board[x][y] = cell[0] == '+' ? -code : code;
         }
         ++rows;
@@ -171,7 +174,7 @@ struct CsaReader {
     // Fixes the start before the turn line or the first move.
     bool begin(int n, int mover) {
         if (game.started()) return true;
-        if (rows != 0 && rows != 9) return fail(n, {}, "盤面の段の数が9ではありません");
+        if (rows != 0 && rows != 9) return fail(n, {}, RecordProblemCode::RowCount);
         if (!startGiven) 初期配置(start);
         for (int side = 0; side < 2; ++side) {
             if (!allTo[side]) continue;
@@ -184,8 +187,8 @@ struct CsaReader {
                 if (count[k] < kSetCount[k]) hand[k] += kSetCount[k] - count[k];
         }
         if (firstMover == 0) firstMover = mover;
-        if (const std::string why = game.start(start, firstMover); !why.empty()) return fail(n, {}, why);
-        r.firstMover = firstMover;
+        if (const RecordProblemCode why = game.start(start, firstMover); why != RecordProblemCode::None)
+            return fail(n, {}, why);
         return true;
     }
 
@@ -193,47 +196,47 @@ struct CsaReader {
         const int mover = s[0] == '+' ? kSente : kGote;
         if (!begin(n, mover)) return false;
         phase = Phase::Moves;
-        if (mover != game.sideToMove()) return fail(n, line, "手番ではない側の指し手です");
+        if (mover != game.sideToMove()) return fail(n, line, RecordProblemCode::NotSideToMove);
         int fromX = 0, fromY = 0, toX = 0, toY = 0;
         if (!readSquare(s.substr(1), fromX, fromY) || !readSquare(s.substr(3), toX, toY) || toX == 0)
-            return fail(n, line, "指し手のマスが読めません");
+            return fail(n, line, RecordProblemCode::BadMoveSquares);
         const int named = pieceCode(s.substr(5, 2));
-        std::string why;
+        RecordProblemCode why = RecordProblemCode::None;
         if (fromX == 0) {
             const int kind = handKindOf(named);
-            if (kind == 0 || kHandKindCode[kind] != named) return fail(n, line, "この駒は打てません");
+            if (kind == 0 || kHandKindCode[kind] != named) return fail(n, line, RecordProblemCode::CannotDropPiece);
             why = game.drop(kind, toX, toY);
         } else {
             // The piece after the move: the same, or its promoted form.
             const int have = absCode(game.position().board[fromX][fromY]);
             const bool own = game.position().board[fromX][fromY] != kEmpty &&
                              (game.position().board[fromX][fromY] < 0) == (mover == kSente);
-            if (!own) return fail(n, line, "移動元に手番の駒がありません");
+            if (!own) return fail(n, line, RecordProblemCode::NoOwnPieceAtOrigin);
             const int haveName = have == kGoldAlt ? kGold : have;
             const bool promote = named != haveName;
             if (promote && (named != have + 1 || named == kGoldAlt || have == kKing))
-                return fail(n, line, "移動元の駒が指し手の駒と違います");
+                return fail(n, line, RecordProblemCode::OriginPieceDiffers);
             why = game.boardMove(fromX, fromY, toX, toY, promote);
         }
-        if (!why.empty()) return fail(n, line, why);
+        if (why != RecordProblemCode::None) return fail(n, line, why);
         timeGiven = false;
         return true;
     }
 
     bool time(int n, std::string_view line, std::string_view s) {
-        if (phase != Phase::Moves || game.moveCount() == 0) return fail(n, line, "指し手の前に消費時間があります");
-        if (timeGiven) return fail(n, line, "一つの指し手に消費時間が二つあります");
+        if (phase != Phase::Moves || game.moveCount() == 0) return fail(n, line, RecordProblemCode::TimeBeforeMove);
+        if (timeGiven) return fail(n, line, RecordProblemCode::TwoTimes);
         std::string_view digits = s.substr(1);
         long seconds = 0;
         std::size_t i = 0;
         for (; i < digits.size() && isDigit(digits[i]); ++i)
             if (seconds < 10000000) seconds = seconds * 10 + (digits[i] - '0');
-        if (i == 0) return fail(n, line, "消費時間が読めません");
+        if (i == 0) return fail(n, line, RecordProblemCode::BadTime);
         if (i < digits.size()) {
             // A fraction of a second is allowed and dropped.
-            if (digits[i] != '.' || i + 1 == digits.size()) return fail(n, line, "消費時間が読めません");
+            if (digits[i] != '.' || i + 1 == digits.size()) return fail(n, line, RecordProblemCode::BadTime);
             for (++i; i < digits.size(); ++i)
-                if (!isDigit(digits[i])) return fail(n, line, "消費時間が読めません");
+                if (!isDigit(digits[i])) return fail(n, line, RecordProblemCode::BadTime);
         }
         game.addSeconds(static_cast<double>(seconds));
         timeGiven = true;
@@ -243,21 +246,21 @@ struct CsaReader {
     bool ending(int n, std::string_view line, std::string_view word) {
         if (!begin(n, kSente)) return false;
         const int toMove = game.sideToMove();
-        r.ending = "終局理由不明";
+        header.ending = "終局理由不明";
         if (word == "+ILLEGAL_ACTION" || word == "-ILLEGAL_ACTION") {
-            r.winner = word[0] == '+' ? kGote : kSente;
-            r.ending = "反則負け";
+            header.winner = word[0] == '+' ? kGote : kSente;
+            header.ending = "反則負け";
         } else {
             bool known = false;
             for (const Ending& e : kEndings)
                 if (word == e.word) {
-                    r.winner = e.sideToMoveResult * toMove;
-                    r.ending = e.shown;
+                    header.winner = e.sideToMoveResult * toMove;
+                    header.ending = e.shown;
                     known = true;
                 }
             if (!known &&
                 (word.empty() || word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ_+-") != std::string_view::npos))
-                return fail(n, line, "終局の表記が読めません");
+                return fail(n, line, RecordProblemCode::BadEnding);
         }
         phase = Phase::Ended;
         return true;
@@ -267,26 +270,28 @@ struct CsaReader {
         s = trimRecord(s);
         if (s.empty()) return true;
         if (s[0] == 'V') {
-            if (phase != Phase::Header || sawSomething) return fail(n, line, "版の行は最初に書きます");
-            if (s != "V2" && s != "V2.1" && s != "V2.2" && s != "V3.0") return fail(n, line, "このCSAの版は読めません");
+            if (phase != Phase::Header || sawSomething) return fail(n, line, RecordProblemCode::VersionNotFirst);
+            if (s != "V2" && s != "V2.1" && s != "V2.2" && s != "V3.0")
+                return fail(n, line, RecordProblemCode::UnknownVersion);
             sawSomething = true;
             return true;
         }
         if (s[0] == 'N' && s.size() >= 2 && (s[1] == '+' || s[1] == '-')) {
-            if (phase == Phase::Header) (s[1] == '+' ? r.senteName : r.goteName) = std::string(s.substr(2));
+            if (phase == Phase::Header) (s[1] == '+' ? header.senteName : header.goteName) = std::string(s.substr(2));
             return true;
         }
         if (s[0] == '$') {
             const std::size_t colon = s.find(':');
-            if (colon == std::string_view::npos) return fail(n, line, "棋譜情報の行が読めません");
+            if (colon == std::string_view::npos) return fail(n, line, RecordProblemCode::BadInfoLine);
             if (phase != Phase::Header) return true;
             const std::string_view key = s.substr(1, colon - 1), value = s.substr(colon + 1);
-            if (key == "EVENT") r.event = value;
-            if (key == "START_TIME") r.startDateTime = value;
+            if (key == "EVENT") header.event = value;
+            if (key == "START_TIME") header.startDateTime = value;
             return true;
         }
         if (s[0] == 'P' && s.size() >= 2) {
-            if (phase != Phase::Header && phase != Phase::Start) return fail(n, line, "指し手の後に開始局面があります");
+            if (phase != Phase::Header && phase != Phase::Start)
+                return fail(n, line, RecordProblemCode::StartAfterMoves);
             phase = Phase::Start;
             sawSomething = true;
             if (s[1] == 'I') return initialLayout(n, line, s.substr(2));
@@ -294,15 +299,15 @@ struct CsaReader {
             if (s[1] == '+' || s[1] == '-') {
                 startGiven = true;
                 std::string_view items = s.substr(2);
-                if (items.empty() || items.size() % 4 != 0) return fail(n, line, "駒の位置が読めません");
+                if (items.empty() || items.size() % 4 != 0) return fail(n, line, RecordProblemCode::BadPiecePlace);
                 for (; !items.empty(); items.remove_prefix(4))
                     if (!place(n, line, s[1] == '+' ? -1 : 1, items.substr(0, 4))) return false;
                 return true;
             }
-            return fail(n, line, "開始局面の行が読めません");
+            return fail(n, line, RecordProblemCode::BadStartLine);
         }
         if (s == "+" || s == "-") {
-            if (phase == Phase::Moves || game.started()) return fail(n, line, "手番の行が二つあります");
+            if (phase == Phase::Moves || game.started()) return fail(n, line, RecordProblemCode::TwoTurnLines);
             sawSomething = true;
             firstMover = s == "+" ? kSente : kGote;
             if (!begin(n, firstMover)) return false;
@@ -310,7 +315,7 @@ struct CsaReader {
             return true;
         }
         if (s[0] == '+' || s[0] == '-') {
-            if (!looksLikeMove(s)) return fail(n, line, "指し手が読めません");
+            if (!looksLikeMove(s)) return fail(n, line, RecordProblemCode::BadMove);
             sawSomething = true;
             return move(n, line, s);
         }
@@ -319,12 +324,12 @@ struct CsaReader {
             sawSomething = true;
             return ending(n, line, s.substr(1));
         }
-        return fail(n, line, "読めない行です");
+        return fail(n, line, RecordProblemCode::UnreadableLine);
     }
 
     // One line: a comment, or statements separated by ",".
     bool line(int n, std::string_view raw) {
-        if (raw.size() > kMaxKifLineBytes) return fail(n, {}, "行が長すぎます");
+        if (raw.size() > kMaxKifLineBytes) return fail(n, {}, RecordProblemCode::LineTooLong);
         const std::string_view text = trimRecord(raw);
         if (text.empty() || text[0] == '\'') return true;
         // A player's name or "$" information may itself hold a comma.
@@ -339,50 +344,50 @@ struct CsaReader {
     }
 };
 
-KifReadResult refuse(const std::string& why, int badLine = 0) {
-    KifReadResult r;
-    r.list.entries.clear();
-    r.message = why;
-    r.badLine = badLine;
+RecordRead refuse(RecordProblemCode why, int line = 0, std::string_view text = {}) {
+    RecordRead r;
+    r.problem = {why, RecordTextFormat::Csa, line, 0, std::string(text), {}};
     return r;
 }
 
 }  // namespace
 
-KifReadResult 解析_CSA(std::string_view bytes) {
-    if (bytes.size() > kMaxKifBytes) return refuse("ファイルが大きすぎます");
-    const DecodedText decoded = decodeRecordText(bytes, "CSA");
-    if (!decoded.error.empty()) return refuse(decoded.error);
+RecordRead 解析_CSA(std::string_view bytes) {
+    if (bytes.size() > kMaxKifBytes) return refuse(RecordProblemCode::BytesTooLarge);
+    const DecodedText decoded = decodeRecordText(bytes);
+    if (decoded.problem != RecordProblemCode::None) return refuse(decoded.problem);
 
     CsaReader rd;
     const std::vector<std::string_view> lines = splitRecordLines(decoded.text);
-    if (lines.empty()) return refuse("CSAファイルが空です");
+    if (lines.empty()) return refuse(RecordProblemCode::Empty);
     int n = 0;
     for (const std::string_view line : lines) {
         ++n;
         if (trimRecord(line) == "/") break;  // the next game of the file
         if (rd.phase == Phase::Ended) continue;
-        if (!rd.line(n, line)) return refuse(rd.error, rd.r.badLine);
+        if (!rd.line(n, line)) return RecordRead{rd.problem, {}};
     }
-    if (!rd.sawSomething) return refuse("CSAファイルではありません（開始局面も指し手もありません）");
-    if (!rd.begin(n, kSente)) return refuse(rd.error, rd.r.badLine);
-    KifReadResult out = rd.game.finish();
-    out.startDateTime = std::move(rd.r.startDateTime);
-    out.event = std::move(rd.r.event);
-    out.senteName = std::move(rd.r.senteName);
-    out.goteName = std::move(rd.r.goteName);
-    out.winner = rd.r.winner;
-    out.ending = std::move(rd.r.ending);
+    if (!rd.sawSomething) return refuse(RecordProblemCode::NotCsa);
+    if (!rd.begin(n, kSente)) return RecordRead{rd.problem, {}};
+    RecordRead out;
+    out.problem.format = RecordTextFormat::Csa;
+    out.game = rd.game.finish();
+    out.game.startDateTime = std::move(rd.header.startDateTime);
+    out.game.event = std::move(rd.header.event);
+    out.game.senteName = std::move(rd.header.senteName);
+    out.game.goteName = std::move(rd.header.goteName);
+    out.game.winner = rd.header.winner;
+    out.game.ending = std::move(rd.header.ending);
     return out;
 }
 
-KifReadResult 読込_CSA(const std::filesystem::path& file) {
+RecordRead 読込_CSA(const std::filesystem::path& file) {
     const FileReadResult read = readWholeFile(file, kMaxKifBytes);
     switch (read.status) {
     case FileReadStatus::Ok: return 解析_CSA(read.bytes);
-    case FileReadStatus::NotFound: return refuse("CSAファイルが見つかりません");
-    case FileReadStatus::TooLarge: return refuse("CSAファイルが大きすぎます");
-    default: return refuse("CSAファイルを読み込めません");
+    case FileReadStatus::NotFound: return refuse(RecordProblemCode::FileNotFound);
+    case FileReadStatus::TooLarge: return refuse(RecordProblemCode::FileTooLarge);
+    default: return refuse(RecordProblemCode::FileCannotRead);
     }
 }
 

@@ -13,20 +13,18 @@
 #include <filesystem>
 #include <string_view>
 
-#include "record/kif_reader.h"
+#include "record/record_read.h"
 
 namespace xantu {
 
 // Reads a whole CSA text: UTF-8 (with or without a byte-order mark) or CP932.
-KifReadResult 解析_CSA(std::string_view bytes);
+RecordRead 解析_CSA(std::string_view bytes);
 
 // Reads and parses the file.
-KifReadResult 読込_CSA(const std::filesystem::path& file);
+RecordRead 読込_CSA(const std::filesystem::path& file);
 
 // Whether a text looks like CSA rather than KIF: its first line that is not
 // blank or a comment is a version, a player, a start or a move in CSA form.
 bool isCsaText(std::string_view text);
-
-inline constexpr const char* kCsaReadTitle = "CSA読込";
 
 }  // namespace xantu

@@ -5,31 +5,11 @@
 #include "core/cp932.h"
 #include "record/kif_text.h"
 #include "record/move_notation.h"
+#include "record/record_file.h"
 
 namespace xantu {
 
 namespace {
-
-std::string_view csaName(int code) {
-    switch (absCode(code)) {
-    case kPawn: return "FU";
-    case kLance: return "KY";
-    case kKnight: return "KE";
-    case kSilver: return "GI";
-    case kGold:
-    case kGoldAlt: return "KI";
-    case kBishop: return "KA";
-    case kRook: return "HI";
-    case kKing: return "OU";
-    case kPromPawn: return "TO";
-    case kPromLance: return "NY";
-    case kPromKnight: return "NK";
-    case kPromSilver: return "NG";
-    case kHorse: return "UM";
-    case kDragon: return "RY";
-    default: return "";
-    }
-}
 
 // File and rank of a square as drawn, 先手 being the lower side.
 std::string square(int x, int y) { return std::string{static_cast<char>('0' + 10 - x), static_cast<char>('0' + y)}; }
@@ -52,7 +32,7 @@ std::string startLines(const Position& p) {
                 onlyRemovals = false;
                 break;
             }
-            removed += square(x, y) + std::string(csaName(standard.board[x][y]));
+            removed += square(x, y) + std::string(CSA駒名(standard.board[x][y]));
         }
     if (onlyRemovals) return "PI" + removed + "\r\n";
 
@@ -65,7 +45,7 @@ std::string startLines(const Position& p) {
             if (c == kEmpty)
                 s += " * ";
             else
-                s += (c < 0 ? "+" : "-") + std::string(csaName(c));
+                s += (c < 0 ? "+" : "-") + std::string(CSA駒名(c));
         }
         s += "\r\n";
     }
@@ -73,7 +53,7 @@ std::string startLines(const Position& p) {
         const int* hand = side == 0 ? p.ownHand : p.enemyHand;
         std::string items;
         for (int k = kHandKinds; k >= 1; --k)
-            for (int i = 0; i < hand[k]; ++i) items += "00" + std::string(csaName(kHandKindCode[k]));
+            for (int i = 0; i < hand[k]; ++i) items += "00" + std::string(CSA駒名(kHandKindCode[k]));
         if (!items.empty()) s += std::string(side == 0 ? "P+" : "P-") + items + "\r\n";
     }
     return s;
@@ -81,9 +61,8 @@ std::string startLines(const Position& p) {
 
 }  // namespace
 
-CsaText 作成_CSA(const KifGame& game) {
-    CsaText out;
-    std::string& s = out.text;
+std::string 作成_CSA(const GameRecord& game) {
+    std::string s;
     s += "'Xantu ペカナ将棋\r\n";
     s += "V2.2\r\n";
     if (!game.senteName.empty()) s += "N+" + game.senteName + "\r\n";
@@ -93,62 +72,37 @@ CsaText 作成_CSA(const KifGame& game) {
     s += std::string("'") + kKifRulesNote + "\r\n";
 
     // Everything from 先手's seat: 先手 is the lower side.
-    std::vector<Position> positions = game.positions;
-    if (game.senteIsUpper)
-        for (Position& p : positions) p = turnedAbout(p);
-    Position standard;
-    初期配置(standard);
-    s += startLines(positions.empty() ? standard : positions[0]);
+    s += startLines(game.senteIsUpper ? turnedAbout(game.start) : game.start);
     s += game.firstMover == kGote ? "-\r\n" : "+\r\n";
 
-    const int moves = positions.empty() ? 0 : static_cast<int>(positions.size()) - 1;
-    for (int i = 1; i <= moves; ++i) {
-        const auto m = 調査_指し手(positions[static_cast<std::size_t>(i - 1)], positions[static_cast<std::size_t>(i)]);
-        if (!m) {
-            out.badMove = i;
-            out.text.clear();
-            return out;
-        }
-        const int placed = m->drop ? m->piece : positions[static_cast<std::size_t>(i)].board[m->toX][m->toY];
-        s += m->piece < 0 ? '+' : '-';
-        s += m->drop ? std::string("00") : square(m->fromX, m->fromY);
-        s += square(m->toX, m->toY);
-        s += csaName(placed);
+    const NotationView view = game.senteIsUpper ? NotationView::UpperSideFirst : NotationView::AsDrawn;
+    const GameLine line = 作成_手順局面(game);
+    const int moves = static_cast<int>(line.nodes.size());
+    for (int i = 0; i < moves; ++i) {
+        const RecordNode& n = game.nodes[static_cast<std::size_t>(line.nodes[static_cast<std::size_t>(i)])];
+        s += 表記_CSA(作成_指し手要素(line.positions[static_cast<std::size_t>(i)], n.move, 0, 0), view);
         s += "\r\n";
-        KifClock c;
-        if (static_cast<std::size_t>(i - 1) < game.clocks.size()) c = game.clocks[static_cast<std::size_t>(i - 1)];
-        // The clocks belong to the sides as drawn, the move to 先手's seat.
-        const bool lowerAsDrawn = (m->piece < 0) != game.senteIsUpper;
-        const long spent = std::max(0L, wholeSeconds(lowerAsDrawn ? c.lowerAfter : c.upperAfter) -
-                                            wholeSeconds(lowerAsDrawn ? c.lowerBefore : c.upperBefore));
+        // The clocks belong to the sides as drawn.
+        const bool lower = n.move.side() == Side::Lower;
+        const MoveClock& c = n.clock;
+        const long spent = std::max(0L, wholeSeconds(lower ? c.lowerAfter : c.upperAfter) -
+                                            wholeSeconds(lower ? c.lowerBefore : c.upperBefore));
         s += "T" + std::to_string(spent) + "\r\n";
     }
     // The side to move at the end lost, or the game was left unfinished.
-    const int toMove = moves % 2 == 0 ? game.firstMover : -game.firstMover;
+    const int toMove = 調査_手番(game, moves + 1);
     s += game.winner != 0 && game.winner == -toMove ? "%TORYO\r\n" : "%CHUDAN\r\n";
-    out.ok = true;
-    return out;
+    return s;
 }
 
-std::string_view CSA書出しメッセージ(CsaWriteStatus status) {
-    switch (status) {
-    case CsaWriteStatus::Ok: return "CSAを書き出しました";
-    case CsaWriteStatus::NoMoves: return "書き出す指し手がありません";
-    case CsaWriteStatus::BadMove: return "棋譜の指し手を読み取れないため書き出せません";
-    case CsaWriteStatus::CannotWrite: return "CSAファイルを書き込めません";
-    }
-    return {};
-}
-
-CsaWriteStatus 書込_CSA(const std::string& file, const KifGame& game) {
-    if (game.positions.size() < 2) return CsaWriteStatus::NoMoves;
-    const CsaText csa = 作成_CSA(game);
-    if (!csa.ok) return CsaWriteStatus::BadMove;
+CsaWriteStatus 書込_CSA(const std::string& file, const GameRecord& game) {
+    if (game.nodes[kRecordRoot].children.empty()) return CsaWriteStatus::NoMoves;
+    const std::string text = 作成_CSA(game);
     std::string bytes;
-    if (const auto encoded = utf8ToCp932(csa.text))
+    if (const auto encoded = utf8ToCp932(text))
         bytes = *encoded;
     else
-        bytes = "'CSA encoding=UTF-8\r\n" + csa.text;
+        bytes = "'CSA encoding=UTF-8\r\n" + text;
     return writeWholeFile(file, bytes) ? CsaWriteStatus::Ok : CsaWriteStatus::CannotWrite;
 }
 

@@ -1,5 +1,7 @@
 #include "record/kif_reader.h"
 
+#include <vector>
+
 #include "core/cp932.h"
 #include "core/handicap.h"
 #include "core/legal_moves.h"
@@ -254,8 +256,8 @@ void takeTime(std::string_view s, ParsedMove& m) {
     if (ss >= 0) m.total = (static_cast<long>(h) * 60 + mm) * 60 + ss;
 }
 
-// Parses the move after its number. Returns an empty text or the reason.
-std::string parseMove(std::string_view s, ParsedMove& m) {
+// Parses the move after its number. Returns None or the reason.
+RecordProblemCode parseMove(std::string_view s, ParsedMove& m) {
     if (take(s, "同")) {
         s = trimRecordLeft(s);
         m.same = true;
@@ -264,7 +266,7 @@ std::string parseMove(std::string_view s, ParsedMove& m) {
         m.rank = takeRank(s);
     }
     m.code = takePiece(s);
-    if (m.code == 0) return "駒の名前が読めません";
+    if (m.code == 0) return RecordProblemCode::BadPieceName;
     for (;;) {
         if (take(s, "不成") || take(s, "生")) continue;  // a promotion declined: the default
         if (take(s, "成"))
@@ -275,14 +277,14 @@ std::string parseMove(std::string_view s, ParsedMove& m) {
             break;
     }
     const bool opens = textStartsWith(s, "(") || textStartsWith(s, "（");
-    if (opens && !takeOrigin(s, m) && s.find(':') == std::string_view::npos) return "移動元のマスが読めません";
+    if (opens && !takeOrigin(s, m) && s.find(':') == std::string_view::npos) return RecordProblemCode::BadOrigin;
     // After the move: the time column, straight away or after blanks, or a
     // variation mark "+", or blanks and anything.
     if (!s.empty() && !textStartsWith(s, "(") && !textStartsWith(s, "（") && !textStartsWith(s, "+") &&
         trimRecordLeft(s).size() == s.size())
-        return "指し手の後ろに読めない文字があります";
+        return RecordProblemCode::TrailingText;
     takeTime(trimRecordLeft(s), m);
-    return {};
+    return RecordProblemCode::None;
 }
 
 // ---- The start ---------------------------------------------------------------
@@ -357,13 +359,33 @@ bool readBoardRow(std::string_view s, int y, Position& p) {
 // Where the reader is in the file.
 enum class Section {
     Start,  // headers, a board block: the start may still change
-    Moves,  // after the first move: moves, comments and the end only
-    Over,   // the main line has ended: only the summary "まで…" is read
-    Done,   // the variations: nothing more is read
+    Moves,  // after the first move or a variation mark: moves, comments and the end only
+    Over,   // the line has ended: only the summary "まで…" and the next variation are read
 };
 
+// "変化：13手": the move number the variation starts at; 0 when unreadable.
+int variationMove(std::string_view s) {
+    if (!take(s, "変化：") && !take(s, "変化:")) return 0;
+    s = trimRecordLeft(s);
+    const int n = takeNumber(s);
+    if (n < 1 || !take(s, "手") || !trimRecord(s).empty()) return 0;
+    return n;
+}
+
+// "# ヒント 2回": the hints a game of this program was played with; −1 when
+// the comment says something else.
+int hintComment(std::string_view s) {
+    if (!take(s, "#")) return -1;
+    s = trimRecordLeft(s);
+    if (!take(s, "ヒント")) return -1;
+    s = trimRecordLeft(s);
+    const int n = takeNumber(s);
+    return n >= 0 && take(s, "回") && trimRecord(s).empty() ? n : -1;
+}
+
 struct Reader {
-    KifReadResult r;
+    RecordRead out;
+    GameRecord& game = out.game;
     Section section = Section::Start;
     Position start;
     bool haveBoard = false;
@@ -372,72 +394,87 @@ struct Reader {
     bool handicapNamed = false;
     bool firstMoverGiven = false;
     bool startFixed = false;
-    Position pos;
-    bool kingTaken = false;  // the last move took a king: the game is over
-    int prevX = 0, prevY = 0;
-    double total[2]{};  // 0 the lower side (先手), 1 the upper
+    bool mainLine = true;   // no variation mark yet
+    bool skipping = false;  // the variation read last is not read
+    // The line being read: its nodes from the root ([ply] the node of that
+    // move), and for every node the Position after it and whether its move
+    // took a king.
+    std::vector<int> path{kRecordRoot};
+    std::vector<Position> after;
+    std::vector<bool> kingTaken{false};
+    double total[2]{};  // the line's totals so far: 0 the lower side (先手), 1 the upper
 
     // Records the refusal; always false, so that callers can return it.
-    bool fail(int line, std::string_view text, std::string_view why) {
-        r.ok = false;
-        r.badLine = line;
-        r.message = recordLineMessage(line, text, why);
+    bool fail(int line, std::string_view text, RecordProblemCode code) {
+        out.problem.code = code;
+        out.problem.line = line;
+        out.problem.text = text;
         return false;
     }
 
-    int moverOrder() const { return r.moveCount % 2 == 0 ? r.firstMover : -r.firstMover; }
+    int ply() const { return static_cast<int>(path.size()) - 1; }
+    int moverOrder() const { return 調査_手番(game, ply() + 1); }
 
-    // Reads one line; false when the file is refused (the reason in r).
+    // Reads one line; false when the file is refused (the reason in out).
     bool read(int n, std::string_view raw) {
-        if (section == Section::Done) return true;
         if (section == Section::Over) {
             const Line l = classify(raw);
-            if (l.kind == LineKind::Summary) summary(l.text);
-            if (l.kind == LineKind::Variation) section = Section::Done;
+            if (l.kind == LineKind::Summary && mainLine) summary(l.text);
+            if (l.kind == LineKind::Variation) return variation(n, l);
             return true;
         }
-        if (raw.size() > kMaxKifLineBytes) return fail(n, {}, "行が長すぎます");
+        if (raw.size() > kMaxKifLineBytes) return fail(n, {}, RecordProblemCode::LineTooLong);
         const Line l = classify(raw);
         const bool inMoves = section == Section::Moves;
         switch (l.kind) {
-        case LineKind::Blank:
-        case LineKind::Comment: return true;
-        case LineKind::Variation: section = Section::Done; return true;
+        case LineKind::Blank: return true;
+        case LineKind::Comment: comment(l.text); return true;
+        case LineKind::Variation: return variation(n, l);
         case LineKind::Summary:
-            summary(l.text);
+            if (mainLine) summary(l.text);
             section = Section::Over;
             return true;
         case LineKind::Move: return move(n, l);
         case LineKind::Ending: return ending(n, l);
         case LineKind::BoardRow:
-            if (inMoves) return fail(n, l.text, "指し手の後に局面図があります");
+            if (inMoves) return fail(n, l.text, RecordProblemCode::BoardAfterMoves);
             haveBoard = true;
             if (boardRows >= 9 || !readBoardRow(l.text, boardRows + 1, start))
-                return fail(n, l.text, "局面図の段が読めません");
+                return fail(n, l.text, RecordProblemCode::BadBoardRow);
             ++boardRows;
             return true;
         case LineKind::Header:
-            if (inMoves) return fail(n, l.text, "指し手の間に指し手でない行があります");
+            if (inMoves) return fail(n, l.text, RecordProblemCode::NotAMoveAmongMoves);
             return header(n, l.text);
         case LineKind::BoardFrame:
         case LineKind::MoveHeading:
-            if (inMoves) return fail(n, l.text, "指し手の間に指し手でない行があります");
+            if (inMoves) return fail(n, l.text, RecordProblemCode::NotAMoveAmongMoves);
             return true;
         case LineKind::TurnMark:
-            if (inMoves) return fail(n, l.text, "指し手の間に指し手でない行があります");
-            r.firstMover = l.text == "先手番" || l.text == "下手番" ? kSente : kGote;
+            if (inMoves) return fail(n, l.text, RecordProblemCode::NotAMoveAmongMoves);
+            game.firstMover = l.text == "先手番" || l.text == "下手番" ? kSente : kGote;
             firstMoverGiven = true;
             return true;
         case LineKind::Unreadable:
-            return fail(n, l.text, inMoves ? "指し手の間に指し手でない行があります" : "読めない行です");
+            return fail(n, l.text, inMoves ? RecordProblemCode::NotAMoveAmongMoves : RecordProblemCode::UnreadableLine);
         }
-        return fail(n, l.text, "読めない行です");
+        return fail(n, l.text, RecordProblemCode::UnreadableLine);
+    }
+
+    // "*…" belongs to the move above it (the start before the first move);
+    // "# ヒント N回" gives the hints; other comments are skipped.
+    void comment(std::string_view text) {
+        if (text[0] == '*') {
+            game.nodes[static_cast<std::size_t>(path.back())].comments.emplace_back(text.substr(1));
+        } else if (const int hints = hintComment(text); hints >= 0 && section == Section::Start) {
+            game.hintCount = hints;
+        }
     }
 
     void summary(std::string_view s) {
         auto has = [s](std::string_view w) { return s.find(w) != std::string_view::npos; };
-        if (has("先手の勝ち") || has("下手の勝ち")) r.winner = kSente;
-        if (has("後手の勝ち") || has("上手の勝ち")) r.winner = kGote;
+        if (has("先手の勝ち") || has("下手の勝ち")) game.winner = kSente;
+        if (has("後手の勝ち") || has("上手の勝ち")) game.winner = kGote;
     }
 
     bool header(int n, std::string_view line) {
@@ -450,19 +487,19 @@ struct Reader {
         const std::string_view key = trimRecord(line.substr(0, colon));
         const std::string_view value = trimRecord(line.substr(colon + colonLen));
         if (key == "先手" || key == "下手")
-            r.senteName = value;
+            game.senteName = value;
         else if (key == "後手" || key == "上手")
-            r.goteName = value;
+            game.goteName = value;
         else if (key == "棋戦")
-            r.event = value;
+            game.event = value;
         else if (key == "持ち時間")
-            r.timeControl = value;
+            game.timeControl = value;
         else if (key == "開始日時")
-            r.startDateTime = value;
+            game.startDateTime = value;
         else if (key == "先手の持駒" || key == "下手の持駒") {
-            if (!readHand(value, handSente)) return fail(n, line, "持駒が読めません");
+            if (!readHand(value, handSente)) return fail(n, line, RecordProblemCode::BadHand);
         } else if (key == "後手の持駒" || key == "上手の持駒") {
-            if (!readHand(value, handGote)) return fail(n, line, "持駒が読めません");
+            if (!readHand(value, handGote)) return fail(n, line, RecordProblemCode::BadHand);
         } else if (key == "手合割") {
             return handicap(n, line, value);
         }
@@ -470,6 +507,7 @@ struct Reader {
     }
 
     bool handicap(int n, std::string_view line, std::string_view name) {
+        game.handicap = name;
         if (name == "平手" || name == "その他" || name.empty()) return true;
         for (const NamedHandicap& h : kNamedHandicaps)
             if (name == h.name) {
@@ -477,10 +515,10 @@ struct Reader {
                 for (int s = 1; s <= kHandicapSteps; ++s)
                     if (h.steps & step(s)) start.board[kUpperHandicap[s].x][kUpperHandicap[s].y] = kEmpty;
                 handicapNamed = true;
-                if (!firstMoverGiven) r.firstMover = kGote;
+                if (!firstMoverGiven) game.firstMover = kGote;
                 return true;
             }
-        return fail(n, line, "この手合割は読めません");
+        return fail(n, line, RecordProblemCode::UnknownHandicap);
     }
 
     // Fixes the start before the first move (or at the end of a file
@@ -489,7 +527,7 @@ struct Reader {
         if (startFixed) return true;
         startFixed = true;
         if (haveBoard) {
-            if (boardRows != 9) return fail(n, {}, "局面図の段の数が9ではありません");
+            if (boardRows != 9) return fail(n, {}, RecordProblemCode::BoardRowCount);
         } else if (!handicapNamed) {
             初期配置(start);
         }
@@ -500,7 +538,7 @@ struct Reader {
             start.ownHandTotal += start.ownHand[k];
             start.enemyHandTotal += start.enemyHand[k];
         }
-        if (!bothKingsOnBoard(start)) return fail(n, {}, "局面図の玉がそれぞれ1枚ではありません");
+        if (!bothKingsOnBoard(start)) return fail(n, {}, RecordProblemCode::BoardKings);
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) {
                 const int c = start.board[x][y];
@@ -509,23 +547,50 @@ struct Reader {
                     start.manKingY = y;
                 }
                 // A piece that could never move again cannot stand there.
-                if (c != kEmpty && 移動後チェック(y, c) == 0) return fail(n, {}, "局面図に動けない駒があります");
+                if (c != kEmpty && 移動後チェック(y, c) == 0) return fail(n, {}, RecordProblemCode::BoardStrandedPiece);
             }
         // A start no game reaches: no more pieces of a kind than a set holds
         // (18 pawns, 4 golds, …), and the Position's other rules.
         if (const PositionFault f = start.fault(); f.broken()) {
             const bool tooMany =
                 f.rule == PositionRule::PieceSet || (f.rule == PositionRule::HandCount && f.found > f.allowed);
-            return fail(n, {}, tooMany ? "局面図の駒の数が多すぎます" : "局面図が正しくありません");
+            return fail(n, {}, tooMany ? RecordProblemCode::BoardTooManyPieces : RecordProblemCode::BoardInvalid);
         }
-        pos = start;
+        // Comments on the start may come before it is fixed: they stay.
+        std::vector<std::string> startComments = std::move(game.nodes[kRecordRoot].comments);
+        開始_棋譜(game, start, game.firstMover);
+        game.nodes[kRecordRoot].comments = std::move(startComments);
+        after.assign(1, start);
         return true;
     }
 
-    // A numbered line that is not a move ends the main line; the moves before
-    // it stay. The word says how the game ended and who won.
+    // "変化：N手": the moves that follow leave, at move N, the line read last.
+    // One that leaves it where it has no move (where a word ended it), and
+    // the variations inside that one, are not read.
+    bool variation(int n, const Line& l) {
+        if (!fixStart(n)) return false;
+        const int from = variationMove(l.text) - 1;
+        if (from < 0 || (from > ply() && !skipping)) return fail(n, l.text, RecordProblemCode::BadVariation);
+        mainLine = false;
+        skipping = from >= ply();
+        if (skipping) {
+            section = Section::Over;
+            return true;
+        }
+        path.resize(static_cast<std::size_t>(from) + 1);
+        const MoveClock& c = game.nodes[static_cast<std::size_t>(path.back())].clock;
+        total[0] = from == 0 ? 0 : c.lowerAfter;
+        total[1] = from == 0 ? 0 : c.upperAfter;
+        section = Section::Moves;
+        return true;
+    }
+
+    // A numbered line that is not a move ends its line; the moves before it
+    // stay. On the main line the word says how the game ended and who won.
     bool ending(int n, const Line& l) {
         if (!fixStart(n)) return false;
+        section = Section::Over;
+        if (!mainLine) return true;
         std::string_view s = l.body;
         int resultFor = moverOrder();
         for (const auto& [name, order] :
@@ -537,52 +602,40 @@ struct Reader {
                 break;
             }
         const EndWord* w = endWordAt(s);
-        r.ending = w ? std::string(w->shown) : std::string(kUnknownEnd);
-        if (w && w->result == EndResult::MoverLoses) r.winner = -resultFor;
-        if (w && w->result == EndResult::MoverWins) r.winner = resultFor;
-        section = Section::Over;
+        game.ending = w ? std::string(w->shown) : std::string(kUnknownEnd);
+        if (w && w->result == EndResult::MoverLoses) game.winner = -resultFor;
+        if (w && w->result == EndResult::MoverWins) game.winner = resultFor;
         return true;
-    }
-
-    void saveEntry(int k, double lb, double la, double ub, double ua) {
-        MoveListEntry& e = r.list.entry(k);
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) e.board[x][y] = pos.board[x][y];
-        for (int kind = 1; kind <= kHandKinds; ++kind) {
-            e.ownHand[kind] = pos.ownHand[kind];
-            e.enemyHand[kind] = pos.enemyHand[kind];
-        }
-        e.manSecondsBefore = lb;
-        e.manSecondsAfter = la;
-        e.comSecondsBefore = ub;
-        e.comSecondsAfter = ua;
-        e.movedPiece = 0;
     }
 
     bool move(int n, const Line& l) {
         ParsedMove pm;
-        if (const std::string why = parseMove(l.body, pm); !why.empty()) return fail(n, l.text, why);
+        if (const RecordProblemCode why = parseMove(l.body, pm); why != RecordProblemCode::None)
+            return fail(n, l.text, why);
         if (!fixStart(n)) return false;
         section = Section::Moves;
-        if (l.number != r.moveCount + 1) return fail(n, l.text, "手数が順番どおりではありません");
-        if (r.moveCount >= kMaxKifMoves) return fail(n, l.text, "指し手が多すぎます");
-        if (kingTaken) return fail(n, l.text, "玉が取られた後に指し手があります");
+        if (l.number != ply() + 1) return fail(n, l.text, RecordProblemCode::MoveNumberOrder);
+        if (static_cast<int>(game.nodes.size()) > kMaxKifMoves) return fail(n, l.text, RecordProblemCode::TooManyMoves);
+        const int at = path.back();
+        if (kingTaken[static_cast<std::size_t>(at)]) return fail(n, l.text, RecordProblemCode::MoveAfterKingTaken);
+        const Position& pos = after[static_cast<std::size_t>(at)];
+        const Move& prev = game.nodes[static_cast<std::size_t>(at)].move;
         const Side side = moverOrder() == kSente ? Side::Lower : Side::Upper;  // 先手 is the lower side
         int toX = 0, toY = 0;
         if (pm.same) {
-            if (prevX == 0) return fail(n, l.text, "最初の指し手に「同」は使えません");
-            toX = prevX;
-            toY = prevY;
+            if (at == kRecordRoot) return fail(n, l.text, RecordProblemCode::SameOnFirstMove);
+            toX = prev.toX;
+            toY = prev.toY;
         } else {
             toX = 10 - pm.file;
             toY = pm.rank;
         }
         const int fromX = pm.hasFrom ? 10 - pm.fromFile : 0, fromY = pm.hasFrom ? pm.fromRank : 0;
         if (pm.hasFrom) {
-            if (pm.drop) return fail(n, l.text, "打つ駒に移動元があります");
+            if (pm.drop) return fail(n, l.text, RecordProblemCode::DropWithOrigin);
             const int piece = pos.board[fromX][fromY];
-            if (piece == kEmpty || sideOf(piece) != side) return fail(n, l.text, "移動元に手番の駒がありません");
-            if (namedKind(piece) != pm.code) return fail(n, l.text, "移動元の駒が指し手の駒と違います");
+            if (piece == kEmpty || sideOf(piece) != side) return fail(n, l.text, RecordProblemCode::NoOwnPieceAtOrigin);
+            if (namedKind(piece) != pm.code) return fail(n, l.text, RecordProblemCode::OriginPieceDiffers);
         }
 
         // The allowed moves the line can mean: board moves to the square by a
@@ -606,94 +659,94 @@ struct Reader {
         if (pm.drop || (!pm.hasFrom && promoting.empty() && plain.empty())) {
             // A drop, written so or the only way the piece can get there.
             const int kind = handKindOf(pm.code);
-            if (kind == 0 || kHandKindCode[kind] != pm.code || pm.promote) {
-                if (pm.drop) return fail(n, l.text, "この駒は打てません");
-                return fail(n, l.text, "その駒はそこへ動けません");
-            }
-            if ((side == Side::Lower ? pos.ownHand : pos.enemyHand)[kind] < 1) {
-                if (pm.drop) return fail(n, l.text, "持駒にない駒は打てません");
-                return fail(n, l.text, "その駒はそこへ動けません");
-            }
-            if (drop == nullptr) return fail(n, l.text, "そこへは打てません");
+            if (kind == 0 || kHandKindCode[kind] != pm.code || pm.promote)
+                return fail(n, l.text,
+                            pm.drop ? RecordProblemCode::CannotDropPiece : RecordProblemCode::CannotMoveThere);
+            if ((side == Side::Lower ? pos.ownHand : pos.enemyHand)[kind] < 1)
+                return fail(n, l.text, pm.drop ? RecordProblemCode::DropNotInHand : RecordProblemCode::CannotMoveThere);
+            if (drop == nullptr) return fail(n, l.text, RecordProblemCode::CannotDropThere);
             chosen = drop;
         } else if (meant.size() > 1) {
-            return fail(n, l.text, "どの駒が動いたのか分かりません（移動元を書いて下さい）");
+            return fail(n, l.text, RecordProblemCode::AmbiguousMove);
         } else if (meant.size() == 1) {
             chosen = meant.front();
         } else if (pm.promote && !plain.empty()) {
-            return fail(n, l.text, "この駒は成れません");
+            return fail(n, l.text, RecordProblemCode::CannotPromote);
         } else if (!pm.promote && !promoting.empty()) {
-            return fail(n, l.text, "成らなければ動けない駒です");
+            return fail(n, l.text, RecordProblemCode::MustPromote);
         } else {
-            return fail(n, l.text, "その駒はそこへ動けません");
+            return fail(n, l.text, RecordProblemCode::CannotMoveThere);
         }
 
         const int moverSeat = side == Side::Lower ? 0 : 1;
-        const double lb = total[0], ub = total[1];
+        MoveClock clock{total[0], total[0], total[1], total[1]};
         // The total the file gives wins over the sum of the moves' times.
         if (pm.total >= 0)
             total[moverSeat] = static_cast<double>(pm.total);
         else if (pm.spent > 0)
             total[moverSeat] += static_cast<double>(pm.spent);
-        saveEntry(r.moveCount, lb, total[0], ub, total[1]);
-        r.moves.push_back(toMoveRecord(pos, *chosen));
-        kingTaken = absCode(playMove(pos, *chosen)) == kKing;
-        ++r.moveCount;
-        prevX = toX;
-        prevY = toY;
+        clock.lowerAfter = total[0];
+        clock.upperAfter = total[1];
+        const Move played = *chosen;
+        Position next = pos;
+        const bool takesKing = absCode(playMove(next, played)) == kKing;
+        const int node = 追加_変化(game, at, played, clock, false);
+        after.push_back(next);
+        kingTaken.push_back(takesKing);
+        path.push_back(node);
         return true;
     }
 };
 
-KifReadResult refused(std::string message, int badLine = 0) {
-    KifReadResult r;
-    r.list.entries.clear();
-    r.message = std::move(message);
-    r.badLine = badLine;
+RecordRead refused(RecordProblemCode code, int line = 0) {
+    RecordRead r;
+    r.problem.code = code;
+    r.problem.line = line;
     return r;
 }
 
 }  // namespace
 
-KifReadResult 解析_KIF(std::string_view bytes) {
-    if (bytes.size() > kMaxKifBytes) return refused("ファイルが大きすぎます");
-    const DecodedText decoded = decodeRecordText(bytes, "KIF");
-    if (!decoded.error.empty()) return refused(decoded.error);
+RecordRead 解析_KIF(std::string_view bytes) {
+    if (bytes.size() > kMaxKifBytes) return refused(RecordProblemCode::BytesTooLarge);
+    const DecodedText decoded = decodeRecordText(bytes);
+    if (decoded.problem != RecordProblemCode::None) return refused(decoded.problem);
     const std::vector<std::string_view> lines = splitRecordLines(decoded.text);
-    if (lines.empty()) return refused("KIFファイルが空です");
+    if (lines.empty()) return refused(RecordProblemCode::Empty);
 
     Reader rd;
-    rd.r.list.entries.clear();
-    rd.r.list.entries.resize(501);
     int n = 0;
     for (const std::string_view line : lines)
-        if (!rd.read(++n, line)) return refused(rd.r.message, rd.r.badLine);
-    if (rd.r.moveCount == 0 && !rd.haveBoard && !rd.handicapNamed)
-        return refused("KIFファイルに指し手も局面図もありません");
-    if (!rd.fixStart(n)) return refused(rd.r.message, rd.r.badLine);
-    // The end of the game, with both totals.
-    rd.saveEntry(rd.r.moveCount, rd.total[0], rd.total[0], rd.total[1], rd.total[1]);
-    rd.r.list.recordLength = 0;
-    rd.r.list.lastEntry = rd.r.moveCount;
-    rd.r.ok = true;
-    return std::move(rd.r);
+        if (!rd.read(++n, line)) break;
+    if (rd.out.ok() && rd.game.nodes.size() == 1 && !rd.haveBoard && !rd.handicapNamed)
+        return refused(RecordProblemCode::NoMovesNorBoard);
+    if (rd.out.ok()) rd.fixStart(n);
+    if (!rd.out.ok()) {
+        RecordRead r;
+        r.problem = std::move(rd.out.problem);
+        return r;
+    }
+    return std::move(rd.out);
 }
 
-KifReadResult 読込_KIF(const std::filesystem::path& file) {
+RecordRead 読込_KIF(const std::filesystem::path& file) {
     const FileReadResult read = readWholeFile(file, kMaxKifBytes);
     switch (read.status) {
     case FileReadStatus::Ok: return 解析_KIF(read.bytes);
-    case FileReadStatus::NotFound: return refused("KIFファイルが見つかりません");
-    case FileReadStatus::TooLarge: return refused("KIFファイルが大きすぎます");
+    case FileReadStatus::NotFound: return refused(RecordProblemCode::FileNotFound);
+    case FileReadStatus::TooLarge: return refused(RecordProblemCode::FileTooLarge);
     case FileReadStatus::CannotRead: break;
     }
-    return refused("KIFファイルを読み込めません");
+    return refused(RecordProblemCode::FileCannotRead);
 }
 
-std::string KIF読込メッセージ(const KifReadResult& kif) {
-    std::string s = std::to_string(kif.moveCount) + "手を読み込みました";
-    if (!kif.ending.empty()) s += "（" + kif.ending + "）";
-    return s;
+bool isKifText(std::string_view text) {
+    for (const std::string_view raw : splitRecordLines(text)) {
+        const Line l = classify(raw);
+        if (l.kind == LineKind::Blank || l.kind == LineKind::Comment) continue;
+        return l.kind != LineKind::Unreadable;
+    }
+    return false;
 }
 
 }  // namespace xantu

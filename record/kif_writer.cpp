@@ -2,10 +2,13 @@
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "core/cp932.h"
+#include "core/legal_moves.h"
 #include "record/kif_text.h"
 #include "record/move_notation.h"
+#include "record/record_file.h"
 
 namespace xantu {
 
@@ -47,50 +50,138 @@ std::string handLine(const int* hand) {
     return s.empty() ? "なし" : s;
 }
 
-// A move in the KIF move column, as every reader knows it: "と" for a promoted
-// pawn ("奔" is this program's own name, which other readers refuse or
-// misread), and no "不成", which the origin written after it makes redundant
-// and which the most used readers refuse.
-std::string kifMoveText(MoveRecord m, int prevX, int prevY, NotationView view) {
-    m.mayPromote = false;
-    std::string s = 作成_指し手表記(m, 0, prevX, prevY, view);
-    if (absCode(m.piece) == kPromPawn) {
-        const std::string ours = 指し手駒名(kPromPawn);
-        if (const std::size_t at = s.find(ours); at != std::string::npos) s.replace(at, ours.size(), "と");
-    }
-    return s;
+const RecordNode& nodeAt(const GameRecord& g, int i) { return g.nodes[static_cast<std::size_t>(i)]; }
+
+// Whether another move follows `n` at its place (a variation of it comes later).
+bool hasLaterSibling(const GameRecord& g, int n) {
+    const RecordNode& node = nodeAt(g, n);
+    if (node.parent < 0) return false;
+    const std::vector<int>& siblings = nodeAt(g, node.parent).children;
+    return !siblings.empty() && siblings.back() != n;
 }
+
+// A line of the tree as it is written: from its first node on, each node's
+// main child, with the Position before every move.
+struct WrittenLine {
+    std::vector<int> nodes;
+    std::vector<Position> before;
+    // While its variations are written: one past the node whose later
+    // siblings come next, and how many of them are written.
+    std::size_t next = 0;
+    std::size_t sibling = 0;
+    bool isMain = false;
+};
+
+WrittenLine lineFrom(const GameRecord& g, int first, const Position& start) {
+    WrittenLine l;
+    Position p = start;
+    for (int n = first; n >= 0;) {
+        l.nodes.push_back(n);
+        l.before.push_back(p);
+        playMove(p, nodeAt(g, n).move);
+        const std::vector<int>& children = nodeAt(g, n).children;
+        n = children.empty() ? -1 : children.front();
+    }
+    return l;
+}
+
+class Writer {
+public:
+    Writer(const GameRecord& g, std::string& out)
+        : g_(g), s_(out), view_(g.senteIsUpper ? NotationView::UpperSideFirst : NotationView::AsDrawn) {}
+
+    // The moves of a line, each with its score and comments.
+    void moves(const WrittenLine& l) {
+        for (std::size_t i = 0; i < l.nodes.size(); ++i) {
+            const RecordNode& n = nodeAt(g_, l.nodes[i]);
+            int prevX = 0, prevY = 0;
+            if (n.parent >= 0) {
+                prevX = nodeAt(g_, n.parent).move.toX;
+                prevY = nodeAt(g_, n.parent).move.toY;
+            }
+            std::string text = 表記_KIF(作成_指し手要素(l.before[i], n.move, prevX, prevY), view_);
+            const std::size_t width = columns(text);
+            text.append(width < 13 ? 13 - width : 1, ' ');
+            const bool lower = n.move.side() == Side::Lower;
+            const MoveClock& c = n.clock;
+            const long spent = std::max(0L, wholeSeconds(lower ? c.lowerAfter : c.upperAfter) -
+                                                wholeSeconds(lower ? c.lowerBefore : c.upperBefore));
+            const long total = wholeSeconds(lower ? c.lowerAfter : c.upperAfter);
+            char line[96];
+            std::snprintf(line, sizeof line, "%4d ", n.ply);
+            s_ += line;
+            s_ += text;
+            std::snprintf(line, sizeof line, "(%2ld:%02ld/%02ld:%02ld:%02ld)", spent / 60, spent % 60, total / 3600,
+                          total / 60 % 60, total % 60);
+            s_ += line;
+            if (hasLaterSibling(g_, l.nodes[i])) s_ += '+';
+            s_ += "\r\n";
+            comments(n);
+        }
+    }
+
+    // The score, then the comments. A comment that is an older score is
+    // left out when the node has one of its own.
+    void comments(const RecordNode& n) {
+        if (n.score) {
+            // The number other programs read: centipawns, or for a king
+            // capture ±(kScoreViewMate − plies), beyond any material count.
+            s_ += "*評価値 " + std::to_string(n.score->value()) + "\r\n";
+        }
+        for (const std::string& c : n.comments) {
+            if (n.score && c.rfind("評価値", 0) == 0) continue;
+            s_ += "*" + c + "\r\n";
+        }
+    }
+
+    // Every variation of the main line, as the tree nests them: a line's
+    // variations follow it, from its last branch back to its first, each
+    // followed by its own. The main line branches at its first move too; the
+    // other siblings of a variation's first move belong to the line it leaves.
+    // Lines wait on a stack of their own, so nesting takes no call depth.
+    void variations(WrittenLine main) {
+        std::vector<WrittenLine> stack;
+        main.next = main.nodes.size();
+        main.isMain = true;
+        stack.push_back(std::move(main));
+        while (!stack.empty()) {
+            WrittenLine& l = stack.back();
+            const std::size_t lowest = l.isMain ? 0 : 1;
+            int found = -1;
+            std::size_t at = 0;
+            while (l.next > lowest && found < 0) {
+                at = l.next - 1;
+                const int self = l.nodes[at];
+                const std::vector<int>& siblings = nodeAt(g_, nodeAt(g_, self).parent).children;
+                std::size_t k = 0;
+                while (siblings[k] != self) ++k;
+                if (k + 1 + l.sibling < siblings.size()) {
+                    found = siblings[k + 1 + l.sibling];
+                    ++l.sibling;
+                } else {
+                    --l.next;
+                    l.sibling = 0;
+                }
+            }
+            if (found < 0) {
+                stack.pop_back();
+                continue;
+            }
+            WrittenLine v = lineFrom(g_, found, l.before[at]);
+            s_ += "\r\n変化：" + std::to_string(nodeAt(g_, found).ply) + "手\r\n";
+            moves(v);
+            v.next = v.nodes.size();
+            stack.push_back(std::move(v));
+        }
+    }
+
+private:
+    const GameRecord& g_;
+    std::string& s_;
+    NotationView view_;
+};
 
 }  // namespace
-
-KifGame 作成_KIF対局(const MoveList& list, const std::optional<FinalPosition>& finalPosition, int lowerSideOrder) {
-    KifGame game;
-    const int last = std::min(list.lastEntry, static_cast<int>(list.entries.size()) - 1);
-    for (int k = 0; k <= last; ++k) {
-        Position p;
-        局面復元(list, k, p);
-        game.positions.push_back(p);
-        const MoveListEntry& e = list.entries[static_cast<std::size_t>(k)];
-        game.clocks.push_back({e.manSecondsBefore, e.manSecondsAfter, e.comSecondsBefore, e.comSecondsAfter});
-    }
-    if (finalPosition) game.positions.push_back(finalPosition->position);
-    game.clocks.resize(game.positions.empty() ? 0 : game.positions.size() - 1);
-
-    // Who moved first: the seat of the first piece that moved.
-    Side firstSeat = Side::Lower;
-    if (game.positions.size() >= 2)
-        if (const auto m = 調査_指し手(game.positions[0], game.positions[1])) firstSeat = sideOf(m->piece);
-    if (lowerSideOrder == 0) lowerSideOrder = firstSeat == Side::Lower ? kSente : kGote;
-    game.senteIsUpper = lowerSideOrder == kGote;
-    game.firstMover = firstSeat == Side::Lower ? lowerSideOrder : -lowerSideOrder;
-    if (game.positions.size() >= 2) {
-        const Position& end = game.positions.back();
-        const bool upperKing = kingCount(end, Side::Upper) > 0, lowerKing = kingCount(end, Side::Lower) > 0;
-        if (!upperKing && lowerKing) game.winner = lowerSideOrder;
-        if (!lowerKing && upperKing) game.winner = -lowerSideOrder;
-    }
-    return game;
-}
 
 std::string 作成_KIF局面図(const Position& original, bool senteIsUpper) {
     // Seen from 先手's seat: 先手 is the lower side of `p`.
@@ -118,20 +209,18 @@ std::string 作成_KIF局面図(const Position& original, bool senteIsUpper) {
     return s;
 }
 
-KifText 作成_KIF(const KifGame& game) {
-    KifText out;
-    std::string& s = out.text;
+std::string 作成_KIF(const GameRecord& game) {
+    std::string s;
     s += "# ---- Xantu ペカナ将棋 棋譜ファイル ----\r\n";
     if (game.hintCount > 0) s += "# ヒント " + std::to_string(game.hintCount) + "回\r\n";
     if (!game.startDateTime.empty()) s += "開始日時：" + game.startDateTime + "\r\n";
     if (!game.event.empty()) s += "棋戦：" + game.event + "\r\n";
     if (!game.timeControl.empty()) s += "持ち時間：" + game.timeControl + "\r\n";
-    const Position* start = game.positions.empty() ? nullptr : &game.positions[0];
     // The standard layout looks the same from either seat.
-    if (start == nullptr || (sameStart(*start) && game.firstMover == kSente)) {
+    if (sameStart(game.start) && game.firstMover == kSente) {
         s += "手合割：平手\r\n";
     } else {
-        s += 作成_KIF局面図(*start, game.senteIsUpper);
+        s += 作成_KIF局面図(game.start, game.senteIsUpper);
         if (game.firstMover == kGote) s += "後手番\r\n";
     }
     s += "先手：" + game.senteName + "\r\n";
@@ -139,46 +228,18 @@ KifText 作成_KIF(const KifGame& game) {
     s += std::string("備考：") + kKifRulesNote + "\r\n";
     s += "手数----指手---------消費時間--\r\n";
 
-    const NotationView view = game.senteIsUpper ? NotationView::UpperSideFirst : NotationView::AsDrawn;
-    int prevX = 0, prevY = 0;
-    const int moves = game.positions.empty() ? 0 : static_cast<int>(game.positions.size()) - 1;
-    for (int i = 1; i <= moves; ++i) {
-        const auto m =
-            調査_指し手(game.positions[static_cast<std::size_t>(i - 1)], game.positions[static_cast<std::size_t>(i)]);
-        if (!m) {
-            out.badMove = i;
-            out.text.clear();
-            return out;
-        }
-        std::string text = kifMoveText(*m, prevX, prevY, view);
-        prevX = m->toX;
-        prevY = m->toY;
-        const std::size_t width = columns(text);
-        text.append(width < 13 ? 13 - width : 1, ' ');
-        KifClock c;
-        if (static_cast<std::size_t>(i - 1) < game.clocks.size()) c = game.clocks[static_cast<std::size_t>(i - 1)];
-        const bool lower = m->piece < 0;
-        const long spent = std::max(0L, wholeSeconds(lower ? c.lowerAfter : c.upperAfter) -
-                                            wholeSeconds(lower ? c.lowerBefore : c.upperBefore));
-        const long total = wholeSeconds(lower ? c.lowerAfter : c.upperAfter);
-        char line[96];
-        std::snprintf(line, sizeof line, "%4d ", i);
-        s += line;
-        s += text;
-        std::snprintf(line, sizeof line, "(%2ld:%02ld/%02ld:%02ld:%02ld)\r\n", spent / 60, spent % 60, total / 3600,
-                      total / 60 % 60, total % 60);
-        s += line;
-        if (static_cast<std::size_t>(i) < game.scores.size() && game.scores[static_cast<std::size_t>(i)]) {
-            // The number other programs read: centipawns, or for a king
-            // capture ±(kScoreViewMate − plies), beyond any material count.
-            s += "*評価値 " + std::to_string(game.scores[static_cast<std::size_t>(i)]->value()) + "\r\n";
-        }
-    }
-    if (!game.endWord.empty()) {
+    Writer w(game, s);
+    const RecordNode& root = nodeAt(game, kRecordRoot);
+    for (const std::string& c : root.comments) s += "*" + c + "\r\n";
+    WrittenLine main;
+    if (!root.children.empty()) main = lineFrom(game, root.children.front(), game.start);
+    w.moves(main);
+    const int moves = static_cast<int>(main.nodes.size());
+    if (!game.ending.empty()) {
         char line[16];
         std::snprintf(line, sizeof line, "%4d ", moves + 1);
         s += line;
-        s += game.endWord + "\r\n";
+        s += game.ending + "\r\n";
     }
     s += "まで" + std::to_string(moves) + "手";
     if (game.winner == kSente)
@@ -188,29 +249,16 @@ KifText 作成_KIF(const KifGame& game) {
     else
         s += "で中断";
     s += "\r\n";
-    out.ok = true;
-    return out;
+    w.variations(std::move(main));
+    return s;
 }
 
-std::string_view KIF書出しメッセージ(KifWriteStatus status) {
-    switch (status) {
-    case KifWriteStatus::Ok: return "KIFを書き出しました";
-    case KifWriteStatus::NoMoves: return "書き出す指し手がありません";
-    case KifWriteStatus::BadMove: return "棋譜の指し手を読み取れないため書き出せません";
-    case KifWriteStatus::NotCp932:
-        return "Shift-JISで書けない文字があります\r名前の終わりを .kifu にするとUTF-8で書き出せます";
-    case KifWriteStatus::CannotWrite: return "KIFファイルを書き込めません";
-    }
-    return {};
-}
-
-KifWriteStatus 書込_KIF(const std::string& file, const KifGame& game) {
-    if (game.positions.size() < 2) return KifWriteStatus::NoMoves;
-    const KifText kif = 作成_KIF(game);
-    if (!kif.ok) return KifWriteStatus::BadMove;
-    std::string bytes = kif.text;
+KifWriteStatus 書込_KIF(const std::string& file, const GameRecord& game) {
+    if (game.nodes[kRecordRoot].children.empty()) return KifWriteStatus::NoMoves;
+    const std::string text = 作成_KIF(game);
+    std::string bytes = text;
     if (kifEncodingFor(file) == KifEncoding::Cp932) {
-        const auto encoded = utf8ToCp932(kif.text);
+        const auto encoded = utf8ToCp932(text);
         if (!encoded) return KifWriteStatus::NotCp932;
         bytes = *encoded;
     }

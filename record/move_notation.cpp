@@ -1,42 +1,39 @@
 #include "record/move_notation.h"
 
 #include "core/move_rules.h"
+#include "core/sfen.h"
 
 namespace xantu {
 
 namespace {
 
-bool sameHands(const Position& a, const Position& b) {
-    for (int k = 1; k <= kHandKinds; ++k)
-        if (a.ownHand[k] != b.ownHand[k] || a.enemyHand[k] != b.enemyHand[k]) return false;
-    return true;
+// Squares as a view numbers them.
+int fileOf(int x, NotationView view) { return view == NotationView::UpperSideFirst ? x : 10 - x; }
+int rankOf(int y, NotationView view) { return view == NotationView::UpperSideFirst ? 10 - y : y; }
+
+// The Japanese body shared by the screen and KIF: destination (or 同),
+// piece, 打 or 成/不成, origin.
+std::string japanese(const MoveTokens& t, const std::string& pieceName, bool writeDeclined, NotationView view) {
+    std::string s;
+    if (t.same)
+        s += "同　";
+    else
+        s += 全角数字(fileOf(t.toX, view)) + 漢数字(rankOf(t.toY, view));
+    s += pieceName;
+    if (t.drop) return s + "打";
+    if (t.promote)
+        s += "成";
+    else if (t.declined && writeDeclined)
+        s += "不成";
+    s += '(';
+    s += static_cast<char>('0' + fileOf(t.fromX, view));
+    s += static_cast<char>('0' + rankOf(t.fromY, view));
+    s += ')';
+    return s;
 }
 
-bool sameBoard(const Position& a, const Position& b) {
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-            if (a.board[x][y] != b.board[x][y]) return false;
-    return true;
-}
-
-// Plays the candidate on a copy of `before` and checks it gives `after`.
-bool gives(const Position& before, const Position& after, const MoveRecord& m) {
-    Position p = before;
-    const int placed = m.promote ? (m.piece < 0 ? m.piece - 1 : m.piece + 1) : m.piece;
-    int* moverHand = m.piece < 0 ? p.ownHand : p.enemyHand;
-    if (m.drop) {
-        const int kind = handKindOf(m.piece);
-        if (kind == 0 || moverHand[kind] < 1) return false;
-        --moverHand[kind];
-    } else {
-        const int t = p.board[m.toX][m.toY];
-        if (t != kEmpty && (t < 0) == (m.piece < 0)) return false;
-        if (t != kEmpty && absCode(t) != kKing) ++moverHand[handKindOf(t)];
-        p.board[m.fromX][m.fromY] = kEmpty;
-    }
-    p.board[m.toX][m.toY] = placed;
-    return sameBoard(p, after) && sameHands(p, after);
-}
+// The side of a move as a file names it: 先手 is the lower side of the view.
+bool byLowerOfView(const MoveTokens& t, NotationView view) { return (t.piece < 0) == (view == NotationView::AsDrawn); }
 
 }  // namespace
 
@@ -71,103 +68,79 @@ std::string 指し手駒名(int code) {
     }
 }
 
-std::optional<MoveRecord> 調査_指し手(const Position& before, const Position& after) {
-    int changed = 0;
-    int sx[3]{}, sy[3]{};
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-            if (before.board[x][y] != after.board[x][y]) {
-                if (changed == 2) return std::nullopt;
-                sx[changed] = x;
-                sy[changed] = y;
-                ++changed;
-            }
-    MoveRecord m;
-    if (changed == 1) {
-        const int c = after.board[sx[0]][sy[0]];
-        if (before.board[sx[0]][sy[0]] != kEmpty || c == kEmpty || handKindOf(c) == 0) return std::nullopt;
-        if (kHandKindCode[handKindOf(c)] != absCode(c)) return std::nullopt;  // dropped pieces are unpromoted
-        m.drop = true;
-        m.toX = sx[0];
-        m.toY = sy[0];
-        m.piece = c;
-    } else if (changed == 2) {
-        // The origin is the square left empty.
-        int from = -1;
-        for (int i = 0; i < 2; ++i)
-            if (after.board[sx[i]][sy[i]] == kEmpty && before.board[sx[i]][sy[i]] != kEmpty) from = i;
-        if (from < 0) return std::nullopt;
-        const int to = 1 - from;
-        m.fromX = sx[from];
-        m.fromY = sy[from];
-        m.toX = sx[to];
-        m.toY = sy[to];
-        m.piece = before.board[m.fromX][m.fromY];
-        m.captured = before.board[m.toX][m.toY];
-        const int placed = after.board[m.toX][m.toY];
-        if (placed == kEmpty || (placed < 0) != (m.piece < 0)) return std::nullopt;
-        if (placed != m.piece) {
-            if (placed != (m.piece < 0 ? m.piece - 1 : m.piece + 1)) return std::nullopt;
-            m.promote = true;
-        }
-        int promoted = 0;
-        m.mayPromote = 調査_駒成(m.fromX, m.fromY, m.toX, m.toY, m.piece, promoted) == 1;
-        if (m.promote && !m.mayPromote) return std::nullopt;
-    } else {
-        return std::nullopt;
+std::string_view CSA駒名(int code) {
+    switch (absCode(code)) {
+    case kPawn: return "FU";
+    case kLance: return "KY";
+    case kKnight: return "KE";
+    case kSilver: return "GI";
+    case kGold:
+    case kGoldAlt: return "KI";
+    case kBishop: return "KA";
+    case kRook: return "HI";
+    case kKing: return "OU";
+    case kPromPawn: return "TO";
+    case kPromLance: return "NY";
+    case kPromKnight: return "NK";
+    case kPromSilver: return "NG";
+    case kHorse: return "UM";
+    case kDragon: return "RY";
+    default: return "";
     }
-    if (!gives(before, after, m)) return std::nullopt;
-    return m;
 }
 
-MoveRecord toMoveRecord(const Position& before, const Move& m) {
-    MoveRecord r;
-    r.drop = m.isDrop();
-    r.toX = m.toX;
-    r.toY = m.toY;
-    if (r.drop) {
-        r.piece = m.placed;
-        return r;
+MoveTokens 作成_指し手要素(const Position& before, const Move& m, int prevToX, int prevToY) {
+    MoveTokens t;
+    t.drop = m.isDrop();
+    t.toX = m.toX;
+    t.toY = m.toY;
+    t.same = m.toX == prevToX && m.toY == prevToY;
+    t.placed = m.placed;
+    if (t.drop) {
+        t.piece = m.placed;
+        return t;
     }
-    r.fromX = m.fromX;
-    r.fromY = m.fromY;
-    r.piece = before.board[m.fromX][m.fromY];
-    r.promote = m.promotes;
+    t.fromX = m.fromX;
+    t.fromY = m.fromY;
+    t.piece = before.board[m.fromX][m.fromY];
+    t.promote = m.promotes;
     int promoted = 0;
-    r.mayPromote = 調査_駒成(m.fromX, m.fromY, m.toX, m.toY, r.piece, promoted) == 1;
-    r.captured = before.board[m.toX][m.toY];
-    return r;
+    t.declined = !m.promotes && 調査_駒成(m.fromX, m.fromY, m.toX, m.toY, t.piece, promoted) == 1;
+    t.captured = before.board[m.toX][m.toY];
+    return t;
+}
+
+std::string 表記_画面(const MoveTokens& t, int moverOrder, NotationView view) {
+    std::string s = moverOrder > 0 ? "▲" : moverOrder < 0 ? "△" : "";
+    return s + japanese(t, 指し手駒名(t.piece), true, view);
+}
+
+std::string 表記_KIF(const MoveTokens& t, NotationView view) {
+    return japanese(t, absCode(t.piece) == kPromPawn ? std::string("と") : 指し手駒名(t.piece), false, view);
+}
+
+std::string 表記_CSA(const MoveTokens& t, NotationView view) {
+    auto square = [view](int x, int y) {
+        return std::string{static_cast<char>('0' + fileOf(x, view)), static_cast<char>('0' + rankOf(y, view))};
+    };
+    std::string s(1, byLowerOfView(t, view) ? '+' : '-');
+    s += t.drop ? std::string("00") : square(t.fromX, t.fromY);
+    s += square(t.toX, t.toY);
+    s += CSA駒名(t.placed);
+    return s;
+}
+
+std::string 表記_USI(const MoveTokens& t, NotationView view) {
+    auto square = [view](int x, int y) {
+        return std::string{static_cast<char>('0' + fileOf(x, view)), static_cast<char>('a' + rankOf(y, view) - 1)};
+    };
+    if (t.drop) return std::string{usiHandLetter(handKindOf(t.piece)), '*'} + square(t.toX, t.toY);
+    return square(t.fromX, t.fromY) + square(t.toX, t.toY) + (t.promote ? "+" : "");
 }
 
 std::string 作成_指し手表記(const Position& before, const Move& m, int moverOrder, int prevToX, int prevToY,
                             NotationView view) {
-    return 作成_指し手表記(toMoveRecord(before, m), moverOrder, prevToX, prevToY, view);
-}
-
-std::string 作成_指し手表記(const MoveRecord& m, int moverOrder, int prevToX, int prevToY, NotationView view) {
-    const bool turned = view == NotationView::UpperSideFirst;
-    auto file = [turned](int x) { return turned ? x : 10 - x; };
-    auto rank = [turned](int y) { return turned ? 10 - y : y; };
-    std::string s;
-    if (moverOrder > 0)
-        s = "▲";
-    else if (moverOrder < 0)
-        s = "△";
-    if (m.toX == prevToX && m.toY == prevToY)
-        s += "同　";
-    else
-        s += 全角数字(file(m.toX)) + 漢数字(rank(m.toY));
-    s += 指し手駒名(m.piece);
-    if (m.drop) return s + "打";
-    if (m.promote)
-        s += "成";
-    else if (m.mayPromote)
-        s += "不成";
-    s += '(';
-    s += static_cast<char>('0' + file(m.fromX));
-    s += static_cast<char>('0' + rank(m.fromY));
-    s += ')';
-    return s;
+    return 表記_画面(作成_指し手要素(before, m, prevToX, prevToY), moverOrder, view);
 }
 
 }  // namespace xantu

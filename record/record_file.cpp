@@ -6,7 +6,6 @@
 
 #include "core/cp932.h"
 #include "core/pieces.h"
-#include "record/notation.h"
 
 namespace xantu {
 
@@ -155,27 +154,6 @@ RecordLineStatus 解析_棋譜行(std::string_view line, MoveListEntry& out, Pos
 
 // ---------------------------------------------------------------- writing
 
-std::string_view 棋譜書込メッセージ(RecordWriteStatus status) {
-    switch (status) {
-    case RecordWriteStatus::Ok: return "棋譜を書き込みました";
-    case RecordWriteStatus::NoFileName: return "ﾌｧｲﾙ名が入力されていません";
-    case RecordWriteStatus::BadFileName: return "このﾌｧｲﾙ名では書き込めません";
-    case RecordWriteStatus::NoData: return "保存するデータがありません";
-    case RecordWriteStatus::BadHeaderText: return "対局名・先手・後手に書き込めない文字があります";
-    case RecordWriteStatus::InvalidEntry: return "棋譜のデータが正しくないため書き込めません";
-    case RecordWriteStatus::CannotWrite: return "棋譜ﾌｧｲﾙを書き込めません";
-    }
-    return {};
-}
-
-std::string_view 棋譜書込タイトル(RecordWriteStatus status) {
-    switch (status) {
-    case RecordWriteStatus::Ok:
-    case RecordWriteStatus::NoFileName: return "  ";
-    default: return "棋譜保存";
-    }
-}
-
 bool 調査_最終局面が未保存(const MoveList& list) {
     return list.recordLength >= 1 && list.recordLength == list.lastEntry + 1;
 }
@@ -252,36 +230,6 @@ RecordWriteStatus 書込_棋譜(const std::filesystem::path& folder, const std::
 }
 
 // ---------------------------------------------------------------- reading
-
-std::string_view 棋譜読込メッセージ(RecordReadStatus status) {
-    switch (status) {
-    case RecordReadStatus::Ok: return " 読み込みました";
-    case RecordReadStatus::NoEntries: return "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません";
-    case RecordReadStatus::NotFound: return "棋譜ﾌｧｲﾙが見つかりません";
-    case RecordReadStatus::CannotRead: return "棋譜ﾌｧｲﾙを読み込めません";
-    case RecordReadStatus::TooLarge: return "棋譜ﾌｧｲﾙが大きすぎます";
-    case RecordReadStatus::NotRecord: return "棋譜ﾌｧｲﾙではありません";
-    case RecordReadStatus::BadPieceCode: return "棋譜ﾌｧｲﾙに正しくない駒があります";
-    case RecordReadStatus::BadHandCount: return "棋譜ﾌｧｲﾙの持駒の数が正しくありません";
-    case RecordReadStatus::BadPosition: return "棋譜ﾌｧｲﾙの局面が正しくありません";
-    case RecordReadStatus::BadClock: return "棋譜ﾌｧｲﾙの経過時間が正しくありません";
-    }
-    return {};
-}
-
-std::string 棋譜読込メッセージ(const RecordReadResult& result) {
-    std::string text(棋譜読込メッセージ(result.status));
-    if (result.status != RecordReadStatus::BadPosition || result.badLine == 0) return text;
-    const PositionFault& f = result.fault;
-    std::string why;
-    if (f.rule == PositionRule::KingCount)
-        why = "王が片方に" + std::to_string(f.found) + "枚あります（1枚まで）";
-    else if (f.rule == PositionRule::PieceSet)
-        why = 文字列変換(kHandKindCode[f.kind]) + "が" + std::to_string(f.found) + "枚あります（" +
-              std::to_string(f.allowed) + "枚まで）";
-    if (why.empty()) return text;
-    return text + "\r\r" + std::to_string(result.badLine) + "行目: " + why;
-}
 
 bool 調査_棋譜を読込可能(RecordReadStatus status) { return status == RecordReadStatus::Ok; }
 

@@ -98,10 +98,6 @@ enum class RecordWriteStatus {
     CannotWrite,    // folder missing or not writable, disk full, …
 };
 
-// The message box text and title for a write outcome (Ok included).
-std::string_view 棋譜書込メッセージ(RecordWriteStatus status);
-std::string_view 棋譜書込タイトル(RecordWriteStatus status);
-
 // The Position after the last move of a game, for the case the move list
 // does not hold it (see 調査_最終局面が未保存), with both totals at the end.
 struct FinalPosition {
@@ -152,12 +148,6 @@ enum class RecordReadStatus {
     BadClock,      // a negative clock
 };
 
-// The message box text for a read outcome (title "棋譜" for all of them).
-// Ok gives " 読み込みました"; the second box after a load, "棋譜を '進 'で進めて下さい",
-// is the window's.
-std::string_view 棋譜読込メッセージ(RecordReadStatus status);
-inline constexpr const char* kRecordReadTitle = "棋譜";
-
 // Whether the outcome lets the caller load the record (Ok only); on any
 // other outcome the game must stay as it is.
 bool 調査_棋譜を読込可能(RecordReadStatus status);
@@ -176,11 +166,6 @@ struct RecordReadResult {
     // Empty (no entries at all) for a refused file.
     MoveList list;
 };
-
-// The message box text for a read outcome, naming the line and what is
-// wrong with its Position where the file was refused for that, e.g.
-// "棋譜ﾌｧｲﾙの局面が正しくありません" + CR CR + "5行目: 飛が3枚あります（2枚まで）".
-std::string 棋譜読込メッセージ(const RecordReadResult& result);
 
 // Parses a whole record file content.
 RecordReadResult 解析_棋譜(std::string_view bytes);

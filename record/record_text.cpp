@@ -48,7 +48,7 @@ std::size_t utf8CharBytes(std::string_view s, std::size_t i) {
     return i + len <= s.size() ? len : s.size() - i;
 }
 
-DecodedText decodeRecordText(std::string_view bytes, std::string_view format) {
+DecodedText decodeRecordText(std::string_view bytes) {
     DecodedText out;
     if (textStartsWith(bytes, kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     if (isValidUtf8(bytes)) {
@@ -56,13 +56,13 @@ DecodedText decodeRecordText(std::string_view bytes, std::string_view format) {
     } else if (auto decoded = cp932ToUtf8(bytes)) {
         out.text = std::move(*decoded);
     } else {
-        out.error = "文字コードが正しくありません（UTF-8でもShift-JISでもありません）";
+        out.problem = RecordProblemCode::BadEncoding;
         return out;
     }
     for (const char c : out.text)
         if ((static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F) {
             out.text.clear();
-            out.error = std::string(format) + "ファイルではありません（制御文字があります）";
+            out.problem = RecordProblemCode::ControlCharacter;
             return out;
         }
     return out;
@@ -106,20 +106,6 @@ std::string_view trimRecord(std::string_view s) {
         else
             return s;
     }
-}
-
-std::string recordLineMessage(int line, std::string_view text, std::string_view why) {
-    std::string quoted;
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < text.size() && chars < 30; ++chars) {
-        const std::size_t len = utf8CharBytes(text, i);
-        quoted.append(text.substr(i, len));
-        i += len;
-    }
-    const std::string_view shown = trimRecord(quoted);
-    std::string s = std::to_string(line) + "行目";
-    if (!shown.empty()) s += "「" + std::string(shown) + "」";
-    return s + "：" + std::string(why);
 }
 
 }  // namespace xantu

@@ -1,10 +1,11 @@
 #pragma once
 // Text helpers shared by the readers of game records written by other
-// programs (KIF, CSA): decoding, splitting into lines, trimming, and the
-// message that names a refused line.
+// programs (KIF, CSA): decoding, splitting into lines, trimming.
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "record/record_read.h"
 
 namespace xantu {
 
@@ -15,14 +16,14 @@ bool isValidUtf8(std::string_view s);
 std::size_t utf8CharBytes(std::string_view s, std::size_t i);
 
 // The text of a record file in UTF-8: a leading byte-order mark is dropped,
-// UTF-8 is taken as it is, anything else is decoded as CP932. `error` is set
-// (and `text` empty) when the bytes are neither, or hold a control character
-// other than tab, CR and LF. `format` names the file in the message ("KIF").
+// UTF-8 is taken as it is, anything else is decoded as CP932. `problem` is
+// BadEncoding (and `text` empty) when the bytes are neither, ControlCharacter
+// when they hold a control character other than tab, CR and LF.
 struct DecodedText {
     std::string text;
-    std::string error;
+    RecordProblemCode problem = RecordProblemCode::None;
 };
-DecodedText decodeRecordText(std::string_view bytes, std::string_view format);
+DecodedText decodeRecordText(std::string_view bytes);
 
 // The lines of a text whose lines end in LF, CR LF or CR alone, mixed in any
 // way (files pass through editors and systems that each write their own).
@@ -35,9 +36,5 @@ std::string_view trimRecordLeft(std::string_view s);
 std::string_view trimRecord(std::string_view s);
 
 bool textStartsWith(std::string_view s, std::string_view prefix);
-
-// "12行目「…」：why": the line number, the start of the line (30 characters
-// at most; left out when empty) and the reason.
-std::string recordLineMessage(int line, std::string_view text, std::string_view why);
 
 }  // namespace xantu

@@ -19,7 +19,7 @@
 #include <system_error>
 #include <type_traits>
 
-#include "clock/clocks.h"
+#include "clock/time_control.h"
 #include "core/game_state.h"
 #include "core/position.h"
 #include "record/move_list.h"
@@ -52,12 +52,24 @@ struct ResumeGameInfo {
     int hints = 0;           // hints the player asked for
 };
 
+// The clocks as a game keeps them: the running turn, both sides' totals and
+// the time controls the game began with. The window takes it from its live
+// clocks and puts it back into them.
+struct KeptClocks {
+    double turnStartTime = 0;
+    double turnSeconds = 0;
+    double manSeconds = 0;
+    double comSeconds = 0;
+    long shownSecond = 0;
+    TimeControls control{};
+};
+
 template <class Memory>
 struct KeptGame {
     GameState game;
     Position position;
     MoveList moves;
-    Clocks clocks;
+    KeptClocks clocks;
     // The computer player's memory between its turns: its next move reads it.
     Memory turn;
     ResumeGameInfo info{};
@@ -206,7 +218,7 @@ void fields(A& a, T& t) {
 
 // The clocks, and (from version 3) the time controls of both seats: the
 // time left is worked out from them and the move list's clock values.
-template <class A, KeptPart<Clocks> C>
+template <class A, KeptPart<KeptClocks> C>
 void fields(A& a, C& c) {
     a.section("clocks");
     a.real(c.turnStartTime, 0, kResumeMaxSeconds);

@@ -6,6 +6,7 @@
 
 #include "core/sfen.h"
 #include "record/game_builder.h"
+#include "record/kif_reader.h"
 
 namespace xantu {
 
@@ -20,10 +21,9 @@ std::vector<std::string> words(std::string_view text) {
     return out;
 }
 
-KifReadResult refuse(const std::string& why) {
-    KifReadResult r;
-    r.list.entries.clear();
-    r.message = why;
+RecordRead refuse(RecordProblemCode why, std::string_view text = {}, int move = 0, std::string detail = {}) {
+    RecordRead r;
+    r.problem = {why, RecordTextFormat::Sfen, 0, move, std::string(text), std::move(detail)};
     return r;
 }
 
@@ -58,8 +58,8 @@ bool isSfenText(std::string_view text) {
     return !w.empty() && (w[0] == "startpos" || std::count(w[0].begin(), w[0].end(), '/') == 8);
 }
 
-KifReadResult 解析_SFEN棋譜(std::string_view text) {
-    if (text.size() > kMaxKifBytes) return refuse("局面の文字列が長すぎます");
+RecordRead 解析_SFEN棋譜(std::string_view text) {
+    if (text.size() > kMaxKifBytes) return refuse(RecordProblemCode::SfenTooLong);
     const std::vector<std::string> w = words(text);
     std::size_t i = firstSfenWord(w);
     std::string sfen;
@@ -70,29 +70,33 @@ KifReadResult 解析_SFEN棋譜(std::string_view text) {
         for (int k = 0; k < 4 && i < w.size() && w[i] != "moves"; ++k, ++i) sfen += (k ? " " : "") + w[i];
     }
     const SfenResult parsed = parseSfen(sfen);
-    if (!parsed) return refuse("局面が読めません（" + parsed.error + "）");
+    if (!parsed) return refuse(RecordProblemCode::SfenBadPosition, {}, 0, parsed.error);
     GameBuilder game;
-    if (const std::string why = game.start(parsed.position, parsed.side == Side::Lower ? kSente : kGote); !why.empty())
+    if (const RecordProblemCode why = game.start(parsed.position, parsed.side == Side::Lower ? kSente : kGote);
+        why != RecordProblemCode::None)
         return refuse(why);
     if (i < w.size()) {
-        if (w[i] != "moves") return refuse("局面の後ろに読めない文字があります「" + w[i] + "」");
+        if (w[i] != "moves") return refuse(RecordProblemCode::SfenTrailing, w[i]);
         ++i;
     }
     for (int number = 1; i < w.size(); ++i, ++number) {
         const std::string& m = w[i];
         int toX = 0, toY = 0, fromX = 0, fromY = 0;
-        std::string why;
+        RecordProblemCode why = RecordProblemCode::None;
         if (m.size() == 4 && m[1] == '*' && usiSquare(m[2], m[3], toX, toY) && handKindOfLetter(m[0]) != 0) {
             why = game.drop(handKindOfLetter(m[0]), toX, toY);
         } else if ((m.size() == 4 || (m.size() == 5 && m[4] == '+')) && usiSquare(m[0], m[1], fromX, fromY) &&
                    usiSquare(m[2], m[3], toX, toY)) {
             why = game.boardMove(fromX, fromY, toX, toY, m.size() == 5);
         } else {
-            why = "指し手が読めません";
+            why = RecordProblemCode::BadMove;
         }
-        if (!why.empty()) return refuse(std::to_string(number) + "手目「" + m + "」：" + why);
+        if (why != RecordProblemCode::None) return refuse(why, m, number);
     }
-    return game.finish();
+    RecordRead out;
+    out.problem.format = RecordTextFormat::Sfen;
+    out.game = game.finish();
+    return out;
 }
 
 }  // namespace xantu

@@ -5,7 +5,7 @@
 // lower side as every record is.
 #include <string_view>
 
-#include "record/kif_reader.h"
+#include "record/record_read.h"
 
 namespace xantu {
 
@@ -13,7 +13,7 @@ namespace xantu {
 bool isSfenText(std::string_view text);
 
 // Reads the game; every move is checked with the game's move rules. A
-// refusal names the move ("3手目「2b8h」：…").
-KifReadResult 解析_SFEN棋譜(std::string_view text);
+// refusal names the move by its number and its text.
+RecordRead 解析_SFEN棋譜(std::string_view text);
 
 }  // namespace xantu

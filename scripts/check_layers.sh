@@ -41,5 +41,22 @@ while IFS= read -r file; do
 done < <(find . \( -path './build*' -o -path './.git' \) -prune -o -type f \( -name '*.h' -o -name '*.cpp' \) -print |
   sed 's|^\./||' | sort)
 
+# Arrows that the layers would allow but that must not be drawn: the
+# analysis gives moves and scores, never text, so it does not include the
+# writers or the notation; the record keeps its own snapshot of the clocks,
+# never the window's live ones.
+forbidden=(
+  "analysis/ record/kif_writer.h"
+  "analysis/ record/move_notation.h"
+  "record/ clock/clocks.h"
+)
+for rule in "${forbidden[@]}"; do
+  read -r folder header <<<"$rule"
+  while IFS= read -r hit; do
+    echo "check_layers: $hit includes $header, which $folder must not include" >&2
+    status=1
+  done < <(grep -rlE "^[[:space:]]*#[[:space:]]*include[[:space:]]+\"$header\"" "$folder" --include='*.h' --include='*.cpp' || true)
+done
+
 if [ "$status" -eq 0 ]; then echo "check_layers: every include points to a lower layer"; fi
 exit "$status"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "record/kif_writer.h"
+#include "record/move_list_view.h"
 #include "window/game_window.h"
 
 namespace xantu {
@@ -26,9 +26,10 @@ void GameWindow::KAISEKI_3_Click() { selectAnalysisTime(3000); }
 
 void GameWindow::KAISEKI_START_Click() {
     hideRecordPanel(1);
-    KifGame game;
+    GameRecord game;
+    bool whole = true;
     // Against the computer only once the game is over: the analysis must not help the player.
-    if (!検討可能() || !作成_書出し対局(game)) {
+    if (!検討可能() || !作成_書出し対局(game, whole)) {
         play(forbiddenSound);
         message(検討可能() ? Msg::AnalysisNoMoves : Msg::AnalysisAfterGame, Msg::TitleAnalysis);
         return;
@@ -42,7 +43,8 @@ void GameWindow::KAISEKI_START_Click() {
         settings.limits.movetimeMs = analysisMoveMs_;
     settings.threads = analysisThreads();
     analysis_ = std::make_unique<GameAnalysis>(game, settings);
-    analysedMoves_ = 作成_棋譜一覧(moves, pos, g, 調査_下側の手番()).moves;
+    analysedRecord_ = std::move(game);
+    analysedMoves_ = 作成_棋譜一覧(record, moves, g, 調査_下側の手番()).moves;
     analysed = analysis_->snapshot();
     analysisProgress_ = 0;
     analysis_->start();
@@ -68,7 +70,7 @@ void GameWindow::解析_追従() {
     analysed = analysis_->snapshot();
     if (analysis_->finished()) analysis_.reset();
     // Another game on the board: what was found of the old one goes.
-    if (!analysisBelongs(作成_棋譜一覧(moves, pos, g, 調査_下側の手番()))) {
+    if (!analysisBelongs(作成_棋譜一覧(record, moves, g, 調査_下側の手番()))) {
         analysis_.reset();
         analysed.clear();
     }
@@ -83,7 +85,7 @@ std::string GameWindow::評価値文言(const ScoreView& score) const {
 
 GraphView GameWindow::作成_形勢グラフ() const {
     GraphView view;
-    MoveListView list = 作成_棋譜一覧(moves, pos, g, 調査_下側の手番());
+    MoveListView list = 作成_棋譜一覧(record, moves, g, 調査_下側の手番());
     view.current = list.current;
     if (!list.game) {
         view.caption = 文言(Msg::GraphCaption);
@@ -112,8 +114,11 @@ GraphView GameWindow::作成_形勢グラフ() const {
                : 文言(Msg::GraphMove, {{"number", k}, {"move", list.moves[static_cast<std::size_t>(k - 1)]}});
     if (known && k > 0 && static_cast<std::size_t>(k) < analysed.size() + 1) {
         const AnalysedPly& from = analysed[static_cast<std::size_t>(k - 1)];
-        if (from.lossKnown && !from.mark.empty())
-            caption += 文言(Msg::GraphMistake, {{"mark", from.mark}, {"best", from.bestText}, {"loss", from.loss}});
+        if (from.lossKnown && !from.mark.empty()) {
+            const std::string best =
+                作成_局面の指し手表記(analysedRecord_, 作成_手順局面(analysedRecord_), k - 1, from.best);
+            caption += 文言(Msg::GraphMistake, {{"mark", from.mark}, {"best", best}, {"loss", from.loss}});
+        }
     }
     if (known && static_cast<std::size_t>(k) < analysed.size() && analysed[static_cast<std::size_t>(k)].done)
         caption += 文言(Msg::GraphScore, {{"score", 評価値文言(analysed[static_cast<std::size_t>(k)].score)}});

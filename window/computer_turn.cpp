@@ -73,10 +73,11 @@ void GameWindow::com_ban() {
     // counted against it.
     if (clk.control.timed()) plat.clock.setTimerEnabled(false);
     手順保存(moves, pos, clk.manSeconds, clk.manSeconds, clk.comSeconds, clk.comSeconds + turnSeconds);
+    const Move& mv = r.move;
+    記録_指し手(mv, MoveClock{clk.manSeconds, clk.manSeconds, clk.comSeconds, clk.comSeconds + turnSeconds});
     ++g.moveNumber;
     screen.描画_手数(g.moveNumber, colourWhite);
     // Blink the piece where it starts from.
-    const Move& mv = r.move;
     if (mv.isDrop())
         描画_駒点滅(mv.placed, kUpperHandCol, upperHandRow(mv.dropKind), 2);
     else

@@ -78,19 +78,11 @@ void GameWindow::TOURYOU_Click() {
     endGame(-loser, GameEnd::Resigned);
 }
 
-// The sign of the side that made move k (from entry k − 1 to entry k, or to
-// the Position on the board for the last move made), 0 when none is found.
+// The sign of the side that made move k, 0 when none is known.
 int GameWindow::moverOf(int k) const {
-    if (k < 1 || k > static_cast<int>(moves.entries.size())) return 0;
-    const MoveListEntry& before = moves.entries[static_cast<std::size_t>(k - 1)];
-    const bool onBoard = k == moves.recordLength;
-    if (!onBoard && k >= static_cast<int>(moves.entries.size())) return 0;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            const int after = onBoard ? pos.board[x][y] : moves.entries[static_cast<std::size_t>(k)].board[x][y];
-            if (after != before.board[x][y] && after != kEmpty) return after > 0 ? 1 : -1;
-        }
-    return 0;
+    const Move* m = 記録の指し手(k);
+    if (m == nullptr) return 0;
+    return m->side() == Side::Upper ? 1 : -1;
 }
 
 void GameWindow::takeBack(bool fromKey) {

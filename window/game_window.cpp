@@ -89,27 +89,16 @@ bool GameWindow::askToAbandon(bool recordToo) {
     return message(Msg::AskAbandon, Msg::TitleConfirm, MsgButtons::YesNo) == kMsgYes;
 }
 
+const Move* GameWindow::記録の指し手(int ply) const {
+    if (ply < 1 || ply > 調査_一覧の手数(moves, g)) return nullptr;
+    const int node = 手順の節(record, ply);
+    return node < 0 ? nullptr : &record.nodes[static_cast<std::size_t>(node)].move;
+}
+
 LastMove GameWindow::調査_直前の手() const {
-    const int n = moves.recordLength;
-    if (n < 1 || n >= static_cast<int>(moves.entries.size())) return {};
-    const MoveListEntry& before = moves.entries[static_cast<std::size_t>(n - 1)];
-    LastMove m;
-    int changed = 0;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            if (before.board[x][y] == pos.board[x][y]) continue;
-            ++changed;
-            if (pos.board[x][y] == kEmpty) {
-                m.fromX = x;
-                m.fromY = y;
-            } else {
-                m.toX = x;
-                m.toY = y;
-            }
-        }
-    // A move changes one square (a drop) or two; anything else is no move.
-    if (changed > 2 || m.toX == 0) return {};
-    return m;
+    const Move* m = 記録の指し手(moves.recordLength);
+    if (m == nullptr) return {};
+    return LastMove{m->fromX, m->fromY, m->toX, m->toY};
 }
 
 void GameWindow::描画_手番() {
@@ -130,7 +119,7 @@ void GameWindow::drawTurnMark() {
     screen.描画_手番と直前の手(g.winnerSide == 0 ? g.sideToMove : 0, 調査_直前の手());
 }
 
-int GameWindow::調査_下側の手番() const { return xantu::調査_下側の手番(moves, g, gameInfo.lowerSideOrder); }
+int GameWindow::調査_下側の手番() const { return xantu::調査_下側の手番(record, moves, g, gameInfo.lowerSideOrder); }
 
 void GameWindow::同期_視点() { screen.設定_視点(調査_下側の手番()); }
 

@@ -25,7 +25,9 @@
 #include "opponent/opponent.h"
 #include "options/options.h"
 #include "platform/platform.h"
+#include "record/game_record.h"
 #include "record/move_list.h"
+#include "record/record_read.h"
 #include "search/level4_player.h"
 #include "sound/sound_module.h"
 #include "text/wording.h"
@@ -33,9 +35,6 @@
 #include "window/kept_game.h"
 
 namespace xantu {
-
-struct KifGame;
-struct KifReadResult;
 
 // The level of the strong search, after the one-ply levels 1..3.
 inline constexpr int kStrongLevel = 4;
@@ -250,6 +249,9 @@ public:
     int 調査_持駒数(int IN_手番) const;
     // The squares of the move that led to the Position on the board.
     LastMove 調査_直前の手() const;
+    // The move that led to Position `ply` (from 1) of the game the move list
+    // reaches, as the record holds it; null where there is none.
+    const Move* 記録の指し手(int ply) const;
     // Shows whose turn it is and the last move, as the state now says (and
     // the coordinates from the seat of the player at the bottom).
     void 描画_手番();
@@ -369,6 +371,9 @@ public:
     InfluenceMap inf;
     TurnState turn;
     MoveList moves;
+    // The game as a record: the moves made, with their times, as the files
+    // write them. The move list's Positions follow its current line.
+    GameRecord record;
     Options opt;
     Clocks clk;
     Screen screen;
@@ -505,11 +510,20 @@ private:
     std::string chooseRecordFile(FileChoice kind, const std::string& title, const std::string& suggestedName,
                                  RecordFormat format);
     // The game (or the loaded record) as the KIF and CSA writers take it;
-    // false when it has no move.
-    bool 作成_書出し対局(KifGame& game);
+    // false when it has no move. `whole` is false when the list reaches
+    // further than the record's moves (a record file whose Positions are not
+    // all one move apart).
+    bool 作成_書出し対局(GameRecord& game, bool& whole);
+    // KIF読込 and CSA読込: a game file the player chooses, read as the
+    // format it is (`menu` when the file does not say).
+    void 読込_棋譜ファイル(RecordFormat menu);
     // Puts a game read from a KIF, CSA or SFEN text on the board as a record
     // to step through; `noMoves` is said when it holds only a Position.
-    void 読込_対局(KifReadResult& kif, const std::string& title, const std::string& noMoves);
+    void 読込_対局(RecordRead& read, const std::string& title, const std::string& noMoves);
+    // Records a move in the game record as it is made, with the clock values
+    // its move-list entry gets: a move made where the game was stepped back
+    // to replaces the moves that followed there.
+    void 記録_指し手(const Move& m, const MoveClock& clock);
     // The lower side's order value (+1 when it is 先手) of the game shown.
     int lowerSideOrder() const;
 
@@ -539,6 +553,7 @@ private:
     void selectAnalysisTime(int ms);
     std::unique_ptr<GameAnalysis> analysis_;
     std::vector<std::string> analysedMoves_;  // the moves of the game analysed
+    GameRecord analysedRecord_;               // the game analysed
     int analysisProgress_ = -1;               // Positions done when last read
     int analysisMoveMs_ = 500;
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "clock/clocks.h"
 #include "computer/turn_state.h"
 #include "core/cp932.h"
 #include "record/resume_file.h"
@@ -13,6 +14,22 @@ namespace xantu {
 
 using ResumeState = KeptGame<TurnState>;
 using ResumeReadResult = KeptGameRead<TurnState>;
+
+// The live clocks as the kept game holds them, and back (the countdown last
+// drawn is not kept: it is drawn again).
+inline KeptClocks 保存用時計(const Clocks& c) {
+    return KeptClocks{c.turnStartTime, c.turnSeconds, c.manSeconds, c.comSeconds, c.shownSecond, c.control};
+}
+inline Clocks 復元_時計(const KeptClocks& k) {
+    Clocks c;
+    c.turnStartTime = k.turnStartTime;
+    c.turnSeconds = k.turnSeconds;
+    c.manSeconds = k.manSeconds;
+    c.comSeconds = k.comSeconds;
+    c.shownSecond = k.shownSecond;
+    c.control = k.control;
+    return c;
+}
 
 inline std::string 作成_再開ファイル(const ResumeState& s) { return writeKeptGame(s); }
 

@@ -1,13 +1,12 @@
 #include <cctype>
 
 #include "core/sfen.h"
-#include "record/csa_reader.h"
 #include "record/csa_writer.h"
-#include "record/kif_reader.h"
 #include "record/kif_writer.h"
-#include "record/move_notation.h"
+#include "record/move_list_view.h"
 #include "record/record_file.h"
-#include "record/sfen_record.h"
+#include "record/record_format.h"
+#include "record/record_messages.h"
 #include "window/game_window.h"
 
 namespace xantu {
@@ -79,34 +78,49 @@ std::string GameWindow::chooseRecordFile(FileChoice kind, const std::string& tit
 
 int GameWindow::lowerSideOrder() const { return g.recordMode == 1 ? gameInfo.lowerSideOrder : g.manSide; }
 
-bool GameWindow::作成_書出し対局(KifGame& game) {
-    std::optional<FinalPosition> final;
-    if (g.recordMode == 0 && 調査_最終局面が未保存(moves)) final = FinalPosition{pos, clk.manSeconds, clk.comSeconds};
-    if (moves.lastEntry < 1 && !final) return false;
+void GameWindow::記録_指し手(const Move& m, const MoveClock& clock) {
+    // The first move fixes the start: the Position it is made from.
+    if (moves.recordLength == 0)
+        開始_棋譜(record, pos, g.sideToMove == 0 ? kSente : g.sideToMove);
+    else if (手順の手数(record) < moves.recordLength)
+        return;  // the record does not hold the moves before it (a kept game it could not follow)
+    else
+        切詰め_手順(record, moves.recordLength);
+    追加_指し手(record, m, clock);
+}
+
+bool GameWindow::作成_書出し対局(GameRecord& game, bool& whole) {
+    // The moves the list reaches: up to the board in live play, else its last entry.
+    const int count = 調査_一覧の手数(moves, g);
+    if (count < 1) return false;
+    game = record;
+    whole = 手順の手数(game) >= count;
+    切詰め_手順(game, count);
     // A record file says nothing of who sat where: its first mover is 先手.
-    game = 作成_KIF対局(moves, final, lowerSideOrder());
+    設定_先手(game, lowerSideOrder());
     game.startDateTime = gameInfo.startDateTime;
     game.event = gameInfo.event;
     game.timeControl = gameInfo.timeControl;
     game.senteName = gameInfo.senteName;
     game.goteName = gameInfo.goteName;
+    game.handicap.clear();
     if (game.senteName.empty() && game.goteName.empty()) {
         game.senteName = game.senteIsUpper ? gameInfo.upperName : gameInfo.lowerName;
         game.goteName = game.senteIsUpper ? gameInfo.lowerName : gameInfo.upperName;
     }
+    game.winner = 調査_玉による勝者(game);
+    game.ending.clear();
     if (g.recordMode == 0 && g.winnerSide != 0) {
         game.winner = g.winnerSide;
-        if (gameEnd == GameEnd::Resigned) game.endWord = "投了";
-        if (gameEnd == GameEnd::TimeUp) game.endWord = "切れ負け";
-        if (gameEnd == GameEnd::IllegalMove) game.endWord = "反則負け";
+        if (gameEnd == GameEnd::Resigned) game.ending = "投了";
+        if (gameEnd == GameEnd::TimeUp) game.ending = "切れ負け";
+        if (gameEnd == GameEnd::IllegalMove) game.ending = "反則負け";
     }
     if (g.recordMode == 1 && gameInfo.winner != 0) game.winner = gameInfo.winner;
     game.hintCount = gameInfo.hints;
-    if (!analysed.empty() && analysisBelongs(作成_棋譜一覧(moves, pos, g, 調査_下側の手番()))) {
-        game.scores = kifScores(analysed);
-        // The game may have gone on since: the scores reach only as far as it was analysed.
-        game.scores.resize(std::min(game.scores.size(), game.positions.size()));
-    }
+    // The scores reach only as far as the game was analysed.
+    const bool analysedHere = !analysed.empty() && analysisBelongs(作成_棋譜一覧(record, moves, g, 調査_下側の手番()));
+    記入_解析結果(game, analysedHere ? analysed : std::vector<AnalysedPly>{});
     return true;
 }
 
@@ -118,8 +132,9 @@ void GameWindow::書出し_棋譜(RecordFormat format) {
     const bool kif = format == RecordFormat::Kif;
     const std::string title = 文言(kif ? Msg::TitleKifWrite : Msg::TitleCsaWrite);
     hideRecordPanel(1);
-    KifGame game;
-    if (!作成_書出し対局(game)) {
+    GameRecord game;
+    bool whole = true;
+    if (!作成_書出し対局(game, whole)) {
         play(forbiddenSound);
         message(std::string(kif ? KIF書出しメッセージ(KifWriteStatus::NoMoves)
                                 : CSA書出しメッセージ(CsaWriteStatus::NoMoves)),
@@ -133,11 +148,11 @@ void GameWindow::書出し_棋譜(RecordFormat format) {
     bool written = false;
     std::string_view said;
     if (kif) {
-        const KifWriteStatus status = 書込_KIF(path, game);
+        const KifWriteStatus status = whole ? 書込_KIF(path, game) : KifWriteStatus::BadMove;
         written = status == KifWriteStatus::Ok;
         said = KIF書出しメッセージ(status);
     } else {
-        const CsaWriteStatus status = 書込_CSA(path, game);
+        const CsaWriteStatus status = whole ? 書込_CSA(path, game) : CsaWriteStatus::BadMove;
         written = status == CsaWriteStatus::Ok;
         said = CSA書出しメッセージ(status);
     }
@@ -145,10 +160,10 @@ void GameWindow::書出し_棋譜(RecordFormat format) {
     message(std::string(said), title);
 }
 
-void GameWindow::読込_対局(KifReadResult& kif, const std::string& title, const std::string& noMoves) {
-    if (!kif.ok) {
+void GameWindow::読込_対局(RecordRead& read, const std::string& title, const std::string& noMoves) {
+    if (!read.ok()) {
         play(forbiddenSound);
-        message(kif.message, title);
+        message(読込問題メッセージ(read.problem), title);
         return;
     }
     // A game in progress is given up only when the player says so, as 最初 asks.
@@ -160,17 +175,19 @@ void GameWindow::読込_対局(KifReadResult& kif, const std::string& title, con
     // Every record numbers squares from 先手's seat: 先手 is the lower side.
     g.manSide = kSente;
     g.comSide = kGote;
+    const GameRecord& game = read.game;
     gameInfo = GameInfo{};
-    gameInfo.startDateTime = kif.startDateTime;
-    gameInfo.event = kif.event;
-    gameInfo.timeControl = kif.timeControl;
-    gameInfo.senteName = kif.senteName;
-    gameInfo.goteName = kif.goteName;
+    gameInfo.startDateTime = game.startDateTime;
+    gameInfo.event = game.event;
+    gameInfo.timeControl = game.timeControl;
+    gameInfo.senteName = game.senteName;
+    gameInfo.goteName = game.goteName;
     gameInfo.lowerSideOrder = kSente;
-    gameInfo.winner = kif.winner;
-    moves = std::move(kif.list);
-    moves.recordLength = 0;
-    moves.lastEntry = kif.moveCount;
+    gameInfo.winner = game.winner;
+    const int moveCount = 手順の手数(game);
+    const std::string loaded = 読込完了メッセージ(game);
+    record = std::move(read.game);
+    作成_手順表(record, moves);
     g.moveNumber = 0;
     // A start other than the standard layout (a handicap) is shown at once.
     局面復元(moves, 0, pos);
@@ -187,45 +204,44 @@ void GameWindow::読込_対局(KifReadResult& kif, const std::string& title, con
         screen.描画_棋譜見出し(取得_棋譜のX座標(shown) - 3000, 100, shown, colourSelect);
     }
     screen.描画_棋譜見出し(取得_棋譜のX座標(gameInfo.senteName), 6350, gameInfo.senteName, colourWhite);
-    if (kif.moveCount == 0) {
+    if (moveCount == 0) {
         message(noMoves, title);
         return;
     }
-    message(KIF読込メッセージ(kif), title);
+    message(loaded, title);
     message(文言(Msg::StepThroughRecord), title);
     g.sideToMove = kSente;
 }
 
-void GameWindow::KIF_READ_Click() {
+void GameWindow::読込_棋譜ファイル(RecordFormat menu) {
+    const bool kif = menu == RecordFormat::Kif;
+    const std::string title = 文言(kif ? Msg::TitleKifRead : Msg::TitleCsaRead);
     hideRecordPanel(1);
-    const std::string title = 文言(Msg::TitleKifRead);
-    const std::string chosen = chooseRecordFile(FileChoice::Open, title, "", RecordFormat::Kif);
+    const std::string chosen = chooseRecordFile(FileChoice::Open, title, "", menu);
     if (chosen.empty()) return;
     // The whole file is read and every move checked before the game is touched.
-    KifReadResult kif = 読込_KIF(chosen);
-    読込_対局(kif, title, 文言(Msg::KifHasNoMoves));
+    const RecordTextFormat assumed = kif ? RecordTextFormat::Kif : RecordTextFormat::Csa;
+    RecordRead read = 読込_棋譜テキスト(chosen, assumed);
+    const RecordTextFormat found = read.ok() ? read.problem.format : assumed;
+    読込_対局(read, title, 文言(found == RecordTextFormat::Csa ? Msg::CsaHasNoMoves : Msg::KifHasNoMoves));
 }
 
-void GameWindow::CSA_READ_Click() {
-    hideRecordPanel(1);
-    const std::string title = 文言(Msg::TitleCsaRead);
-    const std::string chosen = chooseRecordFile(FileChoice::Open, title, "", RecordFormat::Csa);
-    if (chosen.empty()) return;
-    KifReadResult csa = 読込_CSA(chosen);
-    読込_対局(csa, title, 文言(Msg::CsaHasNoMoves));
-}
+void GameWindow::KIF_READ_Click() { 読込_棋譜ファイル(RecordFormat::Kif); }
+
+void GameWindow::CSA_READ_Click() { 読込_棋譜ファイル(RecordFormat::Csa); }
 
 void GameWindow::KIF_COPY_Click() {
     hideRecordPanel(1);
-    KifGame game;
-    const KifText kif = 作成_書出し対局(game) ? 作成_KIF(game) : KifText{};
-    if (!kif.ok) {
+    GameRecord game;
+    bool whole = true;
+    const bool any = 作成_書出し対局(game, whole);
+    if (!any || !whole) {
         play(forbiddenSound);
-        message(std::string(KIF書出しメッセージ(kif.badMove != 0 ? KifWriteStatus::BadMove : KifWriteStatus::NoMoves)),
+        message(std::string(KIF書出しメッセージ(any ? KifWriteStatus::BadMove : KifWriteStatus::NoMoves)),
                 文言(Msg::TitleKifCopy));
         return;
     }
-    plat.clipboard.setText(kif.text);
+    plat.clipboard.setText(作成_KIF(game));
 }
 
 void GameWindow::SFEN_COPY_Click() {
@@ -234,15 +250,14 @@ void GameWindow::SFEN_COPY_Click() {
     // the list, or the other side than the mover of the last one.
     bool lowerToMove = true;
     const int n = moves.recordLength;
-    Position before;
+    const int known = std::min(手順の手数(record), 調査_一覧の手数(moves, g));
+    auto moverIsLower = [this](int ply) {
+        return record.nodes[static_cast<std::size_t>(手順の節(record, ply))].move.side() == Side::Lower;
+    };
     if (n < moves.lastEntry) {
-        局面復元(moves, n, before);
-        Position after;
-        局面復元(moves, n + 1, after);
-        if (const auto m = 調査_指し手(before, after)) lowerToMove = m->piece < 0;
+        if (n + 1 <= known) lowerToMove = moverIsLower(n + 1);
     } else if (n >= 1) {
-        局面復元(moves, n - 1, before);
-        if (const auto m = 調査_指し手(before, pos)) lowerToMove = m->piece > 0;
+        if (n <= known) lowerToMove = !moverIsLower(n);
     } else if (g.sideToMove != 0 && g.recordMode == 0) {
         lowerToMove = g.sideToMove == g.manSide;
     }
@@ -264,8 +279,8 @@ void GameWindow::PASTE_Click() {
         message(Msg::ClipboardEmpty, Msg::TitlePaste);
         return;
     }
-    KifReadResult game = isSfenText(text) ? 解析_SFEN棋譜(text) : isCsaText(text) ? 解析_CSA(text) : 解析_KIF(text);
-    読込_対局(game, 文言(Msg::TitlePaste), 文言(Msg::PositionPasted));
+    RecordRead read = 解析_棋譜テキスト(text, RecordTextFormat::Kif);
+    読込_対局(read, 文言(Msg::TitlePaste), 文言(Msg::PositionPasted));
 }
 
 }  // namespace xantu

@@ -233,6 +233,12 @@ void GameWindow::commitMove(bool promote) {
     int promoted = 0;
     if (promote && 調査_駒成(g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece, promoted) == 1)
         g.selPiece = promoted;
+    // The game record keeps the move with the same clock values.
+    const bool drop = g.selFromX == kLowerHandCol || g.selFromX == kUpperHandCol;
+    記録_指し手(drop ? Move::drop(sideOf(g.selPiece), handKindOf(g.selPiece), g.selToX, g.selToY)
+                     : Move::boardMove(g.selFromX, g.selFromY, g.selToX, g.selToY, g.selPiece,
+                                       g.selPiece != pos.board[g.selFromX][g.selFromY]),
+                MoveClock{clk.manSeconds, clk.manSeconds + turnSeconds, clk.comSeconds, clk.comSeconds});
     // The entry remembers the piece that moved.
     moves.entry(moves.recordLength).movedPiece = g.selPiece;
     // The selection and guidance outlines go.

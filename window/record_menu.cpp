@@ -1,6 +1,8 @@
 #include <filesystem>
 
+#include "record/position_record.h"
 #include "record/record_file.h"
+#include "record/record_messages.h"
 #include "window/game_window.h"
 
 namespace xantu {
@@ -83,6 +85,8 @@ void GameWindow::readRecord(const std::string& fileName) {
     moves = std::move(result.list);
     moves.recordLength = 0;
     moves.lastEntry = result.entryCount;
+    // The file holds Positions only: its moves are found once, here.
+    record = 作成_局面列の棋譜(moves, moves.lastEntry, nullptr, 0).game;
     g.moveNumber = 0;
     message(Msg::RecordRead, Msg::TitleRecord);
     message(Msg::StepThroughRecord, Msg::TitleRecord);

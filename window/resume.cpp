@@ -3,6 +3,7 @@
 #include <system_error>
 #include <vector>
 
+#include "record/position_record.h"
 #include "window/game_window.h"
 
 namespace xantu {
@@ -57,7 +58,7 @@ ResumeState GameWindow::再開状態() const {
     const ResumeGameInfo info{gameInfo.startDateTime,  gameInfo.event,     gameInfo.senteName,
                               gameInfo.goteName,       gameInfo.upperName, gameInfo.lowerName,
                               gameInfo.lowerSideOrder, gameInfo.winner,    gameInfo.hints};
-    return ResumeState{g, pos, moves, clk, turn, info};
+    return ResumeState{g, pos, moves, 保存用時計(clk), turn, info};
 }
 
 void GameWindow::保存_対局() { 保存_対局(再開状態()); }
@@ -153,6 +154,7 @@ void GameWindow::再開_確認() {
     const GameState gameBefore = g;
     const Position positionBefore = pos;
     const MoveList movesBefore = moves;
+    const GameRecord recordBefore = record;
     const Clocks clocksBefore = clk;
     const TurnState turnBefore = turn;
     const GameInfo infoBefore = gameInfo;
@@ -163,6 +165,7 @@ void GameWindow::再開_確認() {
     g = gameBefore;
     pos = positionBefore;
     moves = movesBefore;
+    record = recordBefore;
     clk = clocksBefore;
     turn = turnBefore;
     gameInfo = infoBefore;
@@ -188,7 +191,11 @@ void GameWindow::適用_再開(const ResumeState& s) {
     g = s.game;
     pos = s.position;
     moves = s.moves;
-    clk = s.clocks;
+    // The kept game holds Positions only: its moves are found once, here. The
+    // game goes on from the board, after the last entry when it is not there.
+    const bool boardAfterList = moves.recordLength >= 1 && moves.recordLength == moves.lastEntry + 1;
+    record = 作成_局面列の棋譜(moves, moves.lastEntry, boardAfterList ? &s.position : nullptr, g.manSide).game;
+    clk = 復元_時計(s.clocks);
     // The game goes on with the time controls it began with, whatever the
     // settings say now.
     時計_開始(s.clocks.control);
@@ -207,18 +214,8 @@ void GameWindow::適用_再開(const ResumeState& s) {
     screen.描画_手数(g.moveNumber, colourWhite);
     描画_手番();
     // The notation of the move that led here, as 進 shows it.
-    const int n = moves.recordLength;
-    if (n < 1) return;
-    const MoveListEntry& before = moves.entries[static_cast<std::size_t>(n - 1)];
-    const bool inList = n <= moves.lastEntry;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            const int now = inList ? moves.entries[static_cast<std::size_t>(n)].board[x][y] : pos.board[x][y];
-            if (now != before.board[x][y] && now != kEmpty) {
-                screen.描画_移動結果(now > 0 ? g.comSide : g.manSide, x, y, now, colourWhite);
-                return;
-            }
-        }
+    if (const Move* m = 記録の指し手(moves.recordLength))
+        screen.描画_移動結果(m->placed > 0 ? g.comSide : g.manSide, m->toX, m->toY, m->placed, colourWhite);
 }
 
 }  // namespace xantu

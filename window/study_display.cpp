@@ -69,7 +69,7 @@ void GameWindow::描画_学習表示(bool force) {
     else if (overlay)
         screen.描画_利き(調査_利き());
     if (plat.menus.checked("KIFU_LIST")) {
-        MoveListView view = 作成_棋譜一覧(moves, pos, g, 調査_下側の手番());
+        MoveListView view = 作成_棋譜一覧(record, moves, g, 調査_下側の手番());
         view.result = 結果行();
         if (!analysed.empty() && analysisBelongs(view))
             for (std::size_t k = 0; k < view.moves.size() && k < analysed.size(); ++k)

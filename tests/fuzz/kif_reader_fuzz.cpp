@@ -1,6 +1,6 @@
 // Fuzz target: any bytes given to the KIF reader give a game or a refusal,
 // never a crash; a game that reads writes back as KIF that reads to the same
-// Positions.
+// tree: every line and variation, every move and comment in its place.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -10,27 +10,19 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const xantu::KifReadResult r = xantu::解析_KIF(bytes);
-    if (!r.ok) {
-        if (r.message.empty() || !r.list.entries.empty()) __builtin_trap();
+    const xantu::RecordRead r = xantu::解析_KIF(bytes);
+    if (!r.ok()) {
+        if (r.game.nodes.size() != 1) __builtin_trap();
         return 0;
     }
-    // 先手 is the lower side of everything the reader gives.
-    xantu::KifGame game = xantu::作成_KIF対局(r.list, std::nullopt, 1);
-    game.senteName = r.senteName;
-    game.goteName = r.goteName;
-    const xantu::KifText again = xantu::作成_KIF(game);
-    if (!again.ok) __builtin_trap();
-    const xantu::KifReadResult r2 = xantu::解析_KIF(again.text);
-    if (!r2.ok || r2.moveCount != r.moveCount) __builtin_trap();
-    for (int k = 0; k <= r.moveCount; ++k) {
-        const auto& a = r.list.entries[static_cast<std::size_t>(k)];
-        const auto& b = r2.list.entries[static_cast<std::size_t>(k)];
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y)
-                if (a.board[x][y] != b.board[x][y]) __builtin_trap();
-        for (int kind = 1; kind <= 7; ++kind)
-            if (a.ownHand[kind] != b.ownHand[kind] || a.enemyHand[kind] != b.enemyHand[kind]) __builtin_trap();
+    const xantu::RecordRead r2 = xantu::解析_KIF(xantu::作成_KIF(r.game));
+    if (!r2.ok() || r2.game.nodes.size() != r.game.nodes.size()) __builtin_trap();
+    if (r2.game.firstMover != r.game.firstMover) __builtin_trap();
+    for (std::size_t i = 0; i < r.game.nodes.size(); ++i) {
+        const xantu::RecordNode& a = r.game.nodes[i];
+        const xantu::RecordNode& b = r2.game.nodes[i];
+        if (a.move != b.move || a.parent != b.parent || a.children != b.children || a.comments != b.comments)
+            __builtin_trap();
     }
     return 0;
 }

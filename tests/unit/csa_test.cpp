@@ -5,18 +5,17 @@
 #include "core/sfen.h"
 #include "record/csa_reader.h"
 #include "record/csa_writer.h"
-#include "record/game_builder.h"
 #include "record/kif_reader.h"
+#include "record/record_messages.h"
 #include "record/sfen_record.h"
 
 namespace xantu::testing {
 namespace {
 
-std::string finalSfen(const KifReadResult& r) {
-    Position p;
-    局面復元(r.list, r.moveCount, p);
-    const int order = r.moveCount % 2 == 0 ? r.firstMover : -r.firstMover;
-    return toSfen(p, order == kSente ? Side::Lower : Side::Upper);
+std::string finalSfen(const RecordRead& r) {
+    const int moves = 手順の手数(r.game);
+    return toSfen(作成_手順局面(r.game).positions.back(),
+                  調査_手番(r.game, moves + 1) == kSente ? Side::Lower : Side::Upper);
 }
 
 constexpr const char* kEmptyRows =
@@ -84,36 +83,38 @@ TEST(CSA, HandWrittenTexts) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(c.format == Sfen, isSfenText(c.text));
-        const KifReadResult r = c.format == Csa ? 解析_CSA(c.text) : 解析_SFEN棋譜(c.text);
+        const RecordRead r = c.format == Csa ? 解析_CSA(c.text) : 解析_SFEN棋譜(c.text);
         if (c.want.find('/') == std::string::npos) {
-            EXPECT_FALSE(r.ok);
-            EXPECT_EQ(r.message, c.want);
-            EXPECT_TRUE(r.list.entries.empty());
+            EXPECT_FALSE(r.ok());
+            EXPECT_EQ(読込問題メッセージ(r.problem), c.want);
+            EXPECT_EQ(手順の手数(r.game), 0);
             continue;
         }
-        ASSERT_TRUE(r.ok) << r.message;
+        ASSERT_TRUE(r.ok()) << 読込問題メッセージ(r.problem);
         EXPECT_EQ(c.format == Csa, isCsaText(c.text));
-        EXPECT_EQ(r.moveCount, c.moves);
+        EXPECT_EQ(手順の手数(r.game), c.moves);
         EXPECT_EQ(finalSfen(r), c.want);
-        EXPECT_EQ(r.winner, c.winner);
-        const MoveListEntry& end = r.list.entries[static_cast<std::size_t>(r.moveCount)];
+        EXPECT_EQ(r.game.winner, c.winner);
+        MoveList list;
+        作成_手順表(r.game, list);
+        const MoveListEntry& end = list.entries[static_cast<std::size_t>(c.moves)];
         EXPECT_EQ(end.manSecondsAfter, c.lowerSeconds);
         EXPECT_EQ(end.comSecondsAfter, c.upperSeconds);
     }
-    const KifReadResult named = 解析_CSA(cases[0].text);
+    const GameRecord named = 解析_CSA(cases[0].text).game;
     EXPECT_EQ(named.senteName, "甲");
     EXPECT_EQ(named.goteName, "乙");
     EXPECT_EQ(named.event, "練習");
     EXPECT_EQ(named.startDateTime, "2026/12/07 10:00:00");
     EXPECT_EQ(named.ending, "投了");
-    EXPECT_EQ(解析_CSA("PI\n+\n%SOMETHING_NEW\n").ending, "終局理由不明");
+    EXPECT_EQ(解析_CSA("PI\n+\n%SOMETHING_NEW\n").game.ending, "終局理由不明");
 }
 
 // A KIF game with a handicap start, 後手 moving first, a promotion, a
 // capture and a drop, written as CSA (also turned about, as a game whose
 // 先手 sat on the upper side is) and read back to the same Positions.
 TEST(CSA, KifWrittenAsCsaReadsBackToTheSamePositions) {
-    const KifReadResult kif = 解析_KIF(
+    const RecordRead kif = 解析_KIF(
         "手合割：角落ち\n先手：下手\n後手：上手\n"
         "   1 ３四歩(33)   ( 0:05/00:00:05)\n"
         "   2 ７六歩(77)   ( 0:03/00:00:03)\n"
@@ -124,37 +125,37 @@ TEST(CSA, KifWrittenAsCsaReadsBackToTheSamePositions) {
         "   7 ５五角打\n"
         "   8 ５六歩(57)\n"
         "   9 ７七角成(55)\n");
-    ASSERT_TRUE(kif.ok) << kif.message;
-    KifGame game = 作成_読込対局(kif);
-    const CsaText csa = 作成_CSA(game);
-    ASSERT_TRUE(csa.ok);
-    EXPECT_NE(csa.text.find("V2.2\r\nN+下手\r\nN-上手\r\n"), std::string::npos) << csa.text;
-    EXPECT_NE(csa.text.find("PI22KA\r\n-\r\n-3334FU\r\nT5\r\n+7776FU\r\nT3\r\n"), std::string::npos) << csa.text;
-    EXPECT_NE(csa.text.find("+8822UM\r\nT0\r\n-3122GI\r\n"), std::string::npos);
-    EXPECT_NE(csa.text.find("-0055KA\r\n"), std::string::npos);
-    EXPECT_NE(csa.text.find("%CHUDAN\r\n"), std::string::npos);
+    ASSERT_TRUE(kif.ok()) << 読込問題メッセージ(kif.problem);
+    GameRecord game = kif.game;
+    const std::string csa = 作成_CSA(game);
+    EXPECT_NE(csa.find("V2.2\r\nN+下手\r\nN-上手\r\n"), std::string::npos) << csa;
+    EXPECT_NE(csa.find("PI22KA\r\n-\r\n-3334FU\r\nT5\r\n+7776FU\r\nT3\r\n"), std::string::npos) << csa;
+    EXPECT_NE(csa.find("+8822UM\r\nT0\r\n-3122GI\r\n"), std::string::npos);
+    EXPECT_NE(csa.find("-0055KA\r\n"), std::string::npos);
+    EXPECT_NE(csa.find("%CHUDAN\r\n"), std::string::npos);
 
-    auto samePositions = [&](const KifReadResult& back) {
-        ASSERT_TRUE(back.ok) << back.message;
-        ASSERT_EQ(back.moveCount, kif.moveCount);
-        EXPECT_EQ(back.firstMover, kGote);
-        for (int k = 0; k <= kif.moveCount; ++k) {
-            Position want, got;
-            局面復元(kif.list, k, want);
-            局面復元(back.list, k, got);
-            EXPECT_EQ(toSfen(got, Side::Lower), toSfen(want, Side::Lower)) << "Position " << k;
-        }
+    const std::vector<Position> want = 作成_手順局面(kif.game).positions;
+    auto samePositions = [&](const RecordRead& back) {
+        ASSERT_TRUE(back.ok()) << 読込問題メッセージ(back.problem);
+        EXPECT_EQ(back.game.firstMover, kGote);
+        const std::vector<Position> got = 作成_手順局面(back.game).positions;
+        ASSERT_EQ(got.size(), want.size());
+        for (std::size_t k = 0; k < want.size(); ++k)
+            EXPECT_EQ(toSfen(got[k], Side::Lower), toSfen(want[k], Side::Lower)) << "Position " << k;
     };
-    samePositions(解析_CSA(csa.text));
+    samePositions(解析_CSA(csa));
 
     // The same game kept with 先手 on the upper side: CSA is written from 先手's seat.
-    for (Position& p : game.positions) p = turnedAbout(p);
-    for (KifClock& c : game.clocks) c = {c.upperBefore, c.upperAfter, c.lowerBefore, c.lowerAfter};
+    game.start = turnedAbout(game.start);
+    for (RecordNode& n : game.nodes) {
+        if (n.parent < 0) continue;
+        n.move = turnedAbout(n.move);
+        n.clock = {n.clock.upperBefore, n.clock.upperAfter, n.clock.lowerBefore, n.clock.lowerAfter};
+    }
     game.senteIsUpper = true;
-    const CsaText turned = 作成_CSA(game);
-    ASSERT_TRUE(turned.ok);
-    EXPECT_EQ(turned.text, csa.text);
-    samePositions(解析_CSA(turned.text));
+    const std::string turned = 作成_CSA(game);
+    EXPECT_EQ(turned, csa);
+    samePositions(解析_CSA(turned));
 }
 
 }  // namespace

@@ -5,16 +5,15 @@
 #include <string>
 
 #include "analysis/game_analysis.h"
-#include "record/game_builder.h"
 #include "record/kif_reader.h"
 
 namespace xantu {
 namespace {
 
-KifGame hangingRook() {
-    const KifReadResult read = 読込_KIF(std::string(XANTU_SOURCE_DIR) + "/tests/data/hanging_rook.kif");
-    EXPECT_TRUE(read.ok) << read.message;
-    return 作成_読込対局(read);
+GameRecord hangingRook() {
+    const RecordRead read = 読込_KIF(std::string(XANTU_SOURCE_DIR) + "/tests/data/hanging_rook.kif");
+    EXPECT_TRUE(read.ok());
+    return read.game;
 }
 
 GameAnalysisSettings byDepth(int depth) {
@@ -27,12 +26,14 @@ GameAnalysisSettings byDepth(int depth) {
 }
 
 TEST(GameAnalysis, FindsTheHangingRookWhicheverSeatMovesFirst) {
-    const KifGame lowerFirst = hangingRook();
-    KifGame upperFirst = lowerFirst;  // the same game with 先手 on the upper seat
+    const GameRecord lowerFirst = hangingRook();
+    GameRecord upperFirst = lowerFirst;  // the same game with 先手 on the upper seat
     upperFirst.senteIsUpper = true;
-    for (Position& p : upperFirst.positions) p = turnedAbout(p);
-    const KifGame* games[] = {&lowerFirst, &upperFirst};
-    for (const KifGame* game : games) {
+    upperFirst.start = turnedAbout(upperFirst.start);
+    for (RecordNode& n : upperFirst.nodes)
+        if (n.parent >= 0) n.move = turnedAbout(n.move);
+    const GameRecord* games[] = {&lowerFirst, &upperFirst};
+    for (const GameRecord* game : games) {
         GameAnalysis analysis(*game, byDepth(3));
         analysis.start();
         analysis.wait();
@@ -41,11 +42,12 @@ TEST(GameAnalysis, FindsTheHangingRookWhicheverSeatMovesFirst) {
         ASSERT_EQ(plies.size(), 4u);
         // 先手, a rook against a gold, hangs it to the gold; 後手 takes it,
         // its best move, and 先手's score falls by more than a blunder's worth.
-        EXPECT_EQ(plies[0].playedText, "▲４六飛(48)");
+        const GameLine line = 作成_手順局面(*game);
+        EXPECT_EQ(作成_局面の指し手表記(*game, line, 0, plies[0].played), "▲４六飛(48)");
         EXPECT_GT(plies[0].score.cp - plies[1].score.cp, kBlunderLoss);
         EXPECT_LT(plies[1].score.cp, -300);
         EXPECT_EQ(plies[1].toMove, Order::Gote);
-        EXPECT_EQ(plies[1].bestText, "△同　金(55)");
+        EXPECT_EQ(作成_局面の指し手表記(*game, line, 1, plies[1].best), "△同　金(55)");
         EXPECT_TRUE(plies[1].playedBest);
         EXPECT_GE(plies[0].loss, kBlunderLoss);
         EXPECT_EQ(plies[0].mark, "??");

@@ -16,12 +16,15 @@
 #include "record/kif_reader.h"
 #include "record/kif_writer.h"
 #include "record/move_notation.h"
+#include "record/position_record.h"
+#include "record/record_messages.h"
 
 namespace xantu::testing {
 namespace {
 
 struct Played {
     MoveList list;
+    GameRecord game;  // the same moves as a record
     Position final;
     double lowerClock = 0, upperClock = 0;
     int drops = 0, promotions = 0, captures = 0;
@@ -32,6 +35,7 @@ struct Played {
 // so that the game runs its full length.
 Played playRandom(Position p, int firstSign, int moves, std::uint32_t seed) {
     Played g;
+    開始_棋譜(g.game, p, 1);
     int sign = firstSign;
     for (int n = 0; n < moves; ++n) {
         const std::vector<Move> cands = [&] {
@@ -48,26 +52,28 @@ Played playRandom(Position p, int firstSign, int moves, std::uint32_t seed) {
         (sign < 0 ? g.lowerClock : g.upperClock) += spent;
         g.list.recordLength = n;
         手順保存(g.list, p, lb, g.lowerClock, ub, g.upperClock);
+        追加_指し手(g.game, c, MoveClock{lb, g.lowerClock, ub, g.upperClock});
+        EXPECT_EQ(表記_USI(作成_指し手要素(p, c, 0, 0)), c.usi());
         if (c.isDrop())
             ++g.drops;
         else if (c.promotes)
             ++g.promotions;
         if (p.board[c.toX][c.toY] != kEmpty) ++g.captures;
-        const Position before = p;
         playMove(p, c);
-        // The notation of the move equals that of the change it made.
-        EXPECT_EQ(作成_指し手表記(before, c, 0, 0, 0), 作成_指し手表記(*調査_指し手(before, p), 0, 0, 0));
         sign = -sign;
     }
     g.list.recordLength = g.list.lastEntry + 1;
     g.final = p;
+    // The moves found from the Positions alone are the moves played.
+    const PositionRecord found = 作成_局面列の棋譜(g.list, g.list.lastEntry, &p, 0);
+    EXPECT_EQ(found.badMove, 0);
+    EXPECT_EQ(found.game.nodes, g.game.nodes);
     return g;
 }
 
-std::string sfenOf(const MoveList& list, int k) {
-    Position p;
-    局面復元(list, k, p);
-    return toSfen(p, Side::Lower);
+// The Position after k moves of the current line, 先手 (upper case) at the bottom.
+std::string sfenOf(const GameRecord& game, int k) {
+    return toSfen(作成_手順局面(game).positions[static_cast<std::size_t>(k)], Side::Lower);
 }
 
 std::filesystem::path scratchFile(const std::string& name) {
@@ -102,28 +108,32 @@ TEST(KIF, GamesWrittenAndReadBackGiveTheSamePositions) {
             EXPECT_GT(g.drops, 5);
             EXPECT_GT(g.promotions, 5);
         }
-        KifGame game = 作成_KIF対局(g.list, FinalPosition{g.final, g.lowerClock, g.upperClock}, c.lowerSideOrder);
+        GameRecord game = g.game;
+        設定_先手(game, c.lowerSideOrder);
         game.senteName = "人間";
         game.goteName = "コンピュータ LEVEL3";
         EXPECT_EQ(game.senteIsUpper, c.lowerSideOrder == kGote);
         for (const char* ending : {".kif", ".kifu"}) {
             const auto file = scratchFile(std::string("round") + ending);
             ASSERT_EQ(書込_KIF(file.string(), game), KifWriteStatus::Ok);
-            const KifReadResult back = 読込_KIF(file);
+            const RecordRead back = 読込_KIF(file);
             std::filesystem::remove(file);
-            ASSERT_TRUE(back.ok) << back.message;
-            ASSERT_EQ(back.moveCount, c.moves);
-            EXPECT_EQ(back.senteName, "人間");
+            ASSERT_TRUE(back.ok()) << 読込問題メッセージ(back.problem);
+            ASSERT_EQ(手順の手数(back.game), c.moves);
+            EXPECT_EQ(back.game.senteName, "人間");
+            const std::vector<Position> written = 作成_手順局面(game).positions,
+                                        read = 作成_手順局面(back.game).positions;
             for (int k = 0; k <= c.moves; ++k) {
-                const Position& want = game.positions[static_cast<std::size_t>(k)];
-                Position got;
-                局面復元(back.list, k, got);
+                const Position& want = written[static_cast<std::size_t>(k)];
+                const Position& got = read[static_cast<std::size_t>(k)];
                 // A file always has 先手 on the lower side.
                 const Position shown = game.senteIsUpper ? turnedAbout(got) : got;
                 ASSERT_EQ(toSfen(shown, Side::Lower), toSfen(want, Side::Lower)) << "after move " << k;
             }
             // The clocks come back as whole seconds: the lower side's here.
-            const MoveListEntry& last = back.list.entries[static_cast<std::size_t>(c.moves)];
+            MoveList list;
+            作成_手順表(back.game, list);
+            const MoveListEntry& last = list.entries[static_cast<std::size_t>(c.moves)];
             EXPECT_EQ(game.senteIsUpper ? last.comSecondsAfter : last.manSecondsAfter, g.lowerClock);
         }
     }
@@ -167,22 +177,21 @@ TEST(KIF, ShortGameMatchesTheHandWrittenFile) {
         }
         sign = -sign;
     }
-    KifGame game = 作成_KIF対局(list, FinalPosition{p, clock[0], clock[1]}, kSente);
+    GameRecord game = 作成_局面列の棋譜(list, list.lastEntry, &p, kSente).game;
     game.startDateTime = "2026/12/07 10:00:00";
     game.senteName = "人間";
     game.goteName = "コンピュータ LEVEL3";
-    const KifText kif = 作成_KIF(game);
-    ASSERT_TRUE(kif.ok);
-    EXPECT_EQ(kif.text, readBytes(std::string(XANTU_SOURCE_DIR) + "/tests/data/short_game.kifu"));
+    game.winner = 調査_玉による勝者(game);
+    EXPECT_EQ(作成_KIF(game), readBytes(std::string(XANTU_SOURCE_DIR) + "/tests/data/short_game.kifu"));
 
     // A game played with hints says so in a header comment; other readers
     // (and ours) skip it.
     game.hintCount = 2;
-    const KifText hinted = 作成_KIF(game);
-    EXPECT_NE(hinted.text.find("\r\n# ヒント 2回\r\n"), std::string::npos);
-    const KifReadResult back = 解析_KIF(hinted.text);
-    EXPECT_TRUE(back.ok) << back.message;
-    EXPECT_EQ(back.moveCount, 11);
+    const std::string hinted = 作成_KIF(game);
+    EXPECT_NE(hinted.find("\r\n# ヒント 2回\r\n"), std::string::npos);
+    const RecordRead back = 解析_KIF(hinted);
+    EXPECT_TRUE(back.ok()) << 読込問題メッセージ(back.problem);
+    EXPECT_EQ(手順の手数(back.game), 11);
 }
 
 // A game that is also one of ordinary shogi (pawns step, a promoted pawn
@@ -208,10 +217,10 @@ TEST(KIF, ExportReadsAsOrdinaryShogi) {
         const int piece = p.board[m.fx][m.fy];
         駒移動_局面(p, scratch, m.fx, m.fy, m.tx, m.ty, m.promote ? piece + (piece < 0 ? -1 : 1) : piece);
     }
-    const KifGame game = 作成_KIF対局(list, FinalPosition{p, 0, 0}, kSente);
-    const KifText kif = 作成_KIF(game);
-    ASSERT_TRUE(kif.ok);
-    const std::string movesText = kif.text.substr(kif.text.find("手数----"));
+    const GameRecord game = 作成_局面列の棋譜(list, list.lastEntry, &p, kSente).game;
+    const std::string kif = 作成_KIF(game);
+    const std::string movesText = kif.substr(kif.find("手数----"));
+    const std::vector<Position> positions = 作成_手順局面(game).positions;
     EXPECT_EQ(movesText.find("奔"), std::string::npos) << movesText;
     EXPECT_EQ(movesText.find("不成"), std::string::npos) << movesText;
     EXPECT_NE(movesText.find("   9 ７二と(73)"), std::string::npos) << movesText;
@@ -249,7 +258,7 @@ TEST(KIF, ExportReadsAsOrdinaryShogi) {
         q.board[m.tx][m.ty] = promotes ? piece + (piece < 0 ? -1 : 1) : piece;
         q.board[fx][fy] = kEmpty;
         ++i;
-        EXPECT_EQ(toSfen(q, Side::Lower), toSfen(game.positions[static_cast<std::size_t>(i)], Side::Lower));
+        EXPECT_EQ(toSfen(q, Side::Lower), toSfen(positions[static_cast<std::size_t>(i)], Side::Lower));
     }
     EXPECT_EQ(i, 11);
 }
@@ -296,7 +305,7 @@ TEST(KIF, HeaderVariantsOfOtherPrograms) {
          "・|九\n先手の持駒：なし\n"
          "先手：甲\n1 ５二と(55)\n2 同　玉(51)\n3 ２二竜(28)\n4 １二杏(11)\n",
          4, "9/1+b2k2+R+l/6+s2/9/9/9/9/9/+N3K4 b p 1", "甲"},
-        {"variations after the main line are not read",
+        {"variations after the main line leave it as it is",
          "先手：甲\n   1 ７六歩(77)\n   2 ３四歩(33)\n   3 ２二角成(88)\n   4 同　銀(31)\n\n変化：3手\n   3 "
          "６六歩(67)\n",
          4, afterFour, "甲"},
@@ -305,16 +314,16 @@ TEST(KIF, HeaderVariantsOfOtherPrograms) {
         SCOPED_TRACE(c.what);
         for (int shiftJis = 0; shiftJis <= 1; ++shiftJis) {
             const std::string bytes = shiftJis ? utf8ToCp932(c.text).value() : c.text;
-            const KifReadResult r = 解析_KIF(bytes);
-            ASSERT_TRUE(r.ok) << r.message;
-            EXPECT_EQ(r.moveCount, c.moves);
-            EXPECT_EQ(r.senteName, c.sente);
-            EXPECT_EQ(sfenOf(r.list, r.moveCount), c.lastSfen);
+            const RecordRead r = 解析_KIF(bytes);
+            ASSERT_TRUE(r.ok()) << 読込問題メッセージ(r.problem);
+            EXPECT_EQ(手順の手数(r.game), c.moves);
+            EXPECT_EQ(r.game.senteName, c.sente);
+            EXPECT_EQ(sfenOf(r.game, c.moves), c.lastSfen);
         }
     }
     // The result: "中断" names no winner, a resignation names the other side.
-    EXPECT_EQ(解析_KIF(cases[0].text).winner, 0);
-    EXPECT_EQ(解析_KIF(cases[1].text).winner, kGote);
+    EXPECT_EQ(解析_KIF(cases[0].text).game.winner, 0);
+    EXPECT_EQ(解析_KIF(cases[1].text).game.winner, kGote);
 }
 
 // Files as other programs and damaged copies give them, one row each: what
@@ -367,19 +376,20 @@ TEST(KIF, FilesOfOtherProgramsAndDamagedOnes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const KifReadResult r = 解析_KIF(c.text);
+        const RecordRead r = 解析_KIF(c.text);
+        const std::string message = 読込問題メッセージ(r.problem);
         if (c.moves < 0) {
-            EXPECT_FALSE(r.ok);
-            EXPECT_NE(r.message.find(c.loaded), std::string::npos) << r.message;
-            EXPECT_EQ(r.badLine, c.line) << r.message;
+            EXPECT_FALSE(r.ok());
+            EXPECT_NE(message.find(c.loaded), std::string::npos) << message;
+            EXPECT_EQ(r.problem.line, c.line) << message;
             continue;
         }
-        ASSERT_TRUE(r.ok) << r.message;
-        EXPECT_EQ(r.moveCount, c.moves);
-        EXPECT_NE(KIF読込メッセージ(r).find(c.loaded), std::string::npos) << KIF読込メッセージ(r);
-        EXPECT_EQ(r.winner, c.winner);
+        ASSERT_TRUE(r.ok()) << message;
+        EXPECT_EQ(手順の手数(r.game), c.moves);
+        EXPECT_NE(読込完了メッセージ(r.game).find(c.loaded), std::string::npos) << 読込完了メッセージ(r.game);
+        EXPECT_EQ(r.game.winner, c.winner);
         if (c.board) {
-            EXPECT_EQ(sfenOf(r.list, r.moveCount).substr(0, std::string(c.board).size()), c.board);
+            EXPECT_EQ(sfenOf(r.game, c.moves).substr(0, std::string(c.board).size()), c.board);
         }
     }
 }
@@ -396,14 +406,14 @@ TEST(KIF, HandicapNamesGiveTheirStarts) {
     };
     for (const auto& [name, top] : names) {
         SCOPED_TRACE(name);
-        const KifReadResult r = 解析_KIF(std::string("手合割：") + name + "\n");
-        ASSERT_TRUE(r.ok) << r.message;
-        EXPECT_EQ(r.firstMover, kGote);
-        EXPECT_EQ(sfenOf(r.list, 0), std::string(top) + "/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
+        const RecordRead r = 解析_KIF(std::string("手合割：") + name + "\n");
+        ASSERT_TRUE(r.ok()) << 読込問題メッセージ(r.problem);
+        EXPECT_EQ(r.game.firstMover, kGote);
+        EXPECT_EQ(sfenOf(r.game, 0), std::string(top) + "/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
     }
-    const KifReadResult unknown = 解析_KIF("手合割：九枚落ち\n1 ７六歩(77)\n");
-    EXPECT_FALSE(unknown.ok);
-    EXPECT_EQ(unknown.badLine, 1);
+    const RecordRead unknown = 解析_KIF("手合割：九枚落ち\n1 ７六歩(77)\n");
+    EXPECT_FALSE(unknown.ok());
+    EXPECT_EQ(unknown.problem.line, 1);
 }
 
 // Files that must be refused, with the line named where there is one.
@@ -438,15 +448,53 @@ TEST(KIF, HostileFilesAreRefused) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const KifReadResult r = 解析_KIF(c.bytes);
-        EXPECT_FALSE(r.ok);
-        EXPECT_TRUE(r.list.entries.empty());
+        const RecordRead r = 解析_KIF(c.bytes);
+        const std::string message = 読込問題メッセージ(r.problem);
+        EXPECT_FALSE(r.ok());
+        EXPECT_EQ(手順の手数(r.game), 0);
         if (c.line > 0) {
-            EXPECT_EQ(r.badLine, c.line);
-            EXPECT_NE(r.message.find(std::to_string(c.line) + "行目"), std::string::npos) << r.message;
+            EXPECT_EQ(r.problem.line, c.line);
+            EXPECT_NE(message.find(std::to_string(c.line) + "行目"), std::string::npos) << message;
         }
-        EXPECT_NE(r.message.find(c.message), std::string::npos) << r.message;
+        EXPECT_NE(message.find(c.message), std::string::npos) << message;
     }
+}
+
+// A file with variations and comments as other programs write them: several
+// branches, one inside another, comments on moves and on the start. It reads
+// into one tree (the main line current) and writes back as the same text,
+// which reads to the same tree.
+TEST(KIF, VariationsAndCommentsReadAndWriteBack) {
+    const std::string text = readBytes(std::string(XANTU_SOURCE_DIR) + "/tests/data/variations.kifu");
+    const RecordRead r = 解析_KIF(text);
+    ASSERT_TRUE(r.ok()) << 読込問題メッセージ(r.problem);
+    const GameRecord& game = r.game;
+    EXPECT_EQ(手順の手数(game), 8);
+    EXPECT_EQ(game.nodes.size(), 1u + 8 + 3 + 2 + 2 + 3);
+    EXPECT_EQ(game.nodes[kRecordRoot].comments, (std::vector<std::string>{"対局前の検討", "二行目のコメント"}));
+    EXPECT_EQ(game.nodes[kRecordRoot].children.size(), 2u);  // ７六歩 and ２六歩
+    const RecordNode& third = game.nodes[static_cast<std::size_t>(手順の節(game, 3))];
+    ASSERT_EQ(third.children.size(), 3u);  // ８四歩, ４四歩, ５四歩
+    const RecordNode& furu = game.nodes[static_cast<std::size_t>(third.children[1])];
+    EXPECT_EQ(furu.comments, std::vector<std::string>{"振り飛車"});
+    EXPECT_EQ(furu.children.size(), 2u);  // ４八銀 and, inside this variation, ５六歩
+
+    const std::string written = 作成_KIF(game);
+    EXPECT_EQ(written.substr(written.find("手数----")), text.substr(text.find("手数----")));
+    const RecordRead back = 解析_KIF(written);
+    ASSERT_TRUE(back.ok()) << 読込問題メッセージ(back.problem);
+    EXPECT_EQ(back.game.nodes, game.nodes);
+
+    // The line inside the variation made current: six moves, ending with ３三角;
+    // cut after its fourth move, the two lines after ４四歩 go and the rest stays.
+    GameRecord other = game;
+    切替_手順(other, game.nodes[static_cast<std::size_t>(furu.children[1])].children[0]);
+    EXPECT_EQ(手順の手数(other), 6);
+    EXPECT_EQ(sfenOf(other, 6), "lnsgkgsnl/1r7/ppppp1bpp/5pp2/9/2P1P2P1/PP1P1PP1P/1B5R1/LNSGKGSNL b - 1");
+    切詰め_手順(other, 4);
+    EXPECT_EQ(手順の手数(other), 4);
+    EXPECT_EQ(other.nodes.size(), game.nodes.size() - 4);
+    EXPECT_TRUE(解析_KIF(作成_KIF(other)).ok());
 }
 
 }  // namespace

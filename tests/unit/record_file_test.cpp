@@ -7,6 +7,7 @@
 #include <random>
 
 #include "record/record_file.h"
+#include "record/record_messages.h"
 #include "test_support.h"
 
 using namespace xantu;

@@ -63,7 +63,7 @@ TEST_F(KifMenu, ExportStartAgainImportAndStep) {
     EXPECT_NE(utf8.find("先手：コンピュータ LEVEL3\r\n後手：人間\r\n"), std::string::npos);
     // The human's ７六歩 as drawn is ３四歩 from 先手's seat.
     EXPECT_NE(utf8.find("   2 ３四歩(33)"), std::string::npos) << utf8;
-    EXPECT_TRUE(解析_KIF(utf8).ok);
+    EXPECT_TRUE(解析_KIF(utf8).ok());
 }
 
 TEST_F(KifMenu, RefusalsLeaveTheGameAsItWas) {
@@ -180,6 +180,29 @@ TEST_F(KifMenu, ClipboardCsaAndTheRecordFolder) {
     EXPECT_EQ(fake.clipboardText.substr(0, 16), "lnsgkgsnl/1r5b1/");
     EXPECT_NE(fake.clipboardText.find(" w "), std::string::npos) << fake.clipboardText;
     EXPECT_EQ(fake.clipboardText.back(), '2');
+}
+
+// A KIF with variations and comments read through KIF読込 is stepped along
+// its main line and written back with them; a CSA file chosen through
+// KIF読込 is read as CSA.
+TEST_F(KifMenu, VariationsSurviveReadingAndWritingAndTheFormatIsTold) {
+    load();
+    fake.chosenFiles.push_back(std::string(XANTU_SOURCE_DIR) + "/tests/data/variations.kifu");
+    w->menuCommand("KIF_READ");
+    EXPECT_EQ(fake.dialogs[fake.dialogs.size() - 2].text, "8手を読み込みました");
+    for (int i = 0; i < 8; ++i) w->menuCommand("AFTER");
+    EXPECT_EQ(toSfen(w->pos, Side::Lower), "lnsgk1snl/1r4gb1/p1pppp1pp/6p2/1p5P1/2P6/PP1PPPP1P/1BG4R1/LNS1KGSNL b - 1");
+    fake.chosenFiles.push_back((dir / "back.kifu").string());
+    w->menuCommand("KIF_WRITE");
+    ASSERT_EQ(lastDialog(), "KIFを書き出しました");
+    const std::string back = readFile(dir / "back.kifu");
+    EXPECT_NE(back.find("*振り飛車\r\n   5 ４八銀(39)   ( 0:00/00:00:04)+\r\n"), std::string::npos) << back;
+    EXPECT_NE(back.find("\r\n\r\n変化：5手\r\n   5 ５六歩(57)"), std::string::npos) << back;
+
+    std::ofstream(dir / "game.csa") << "V2.2\nPI\n+\n+7776FU\n-3334FU\n";
+    fake.chosenFiles.push_back((dir / "game.csa").string());
+    w->menuCommand("KIF_READ");
+    EXPECT_EQ(fake.dialogs[fake.dialogs.size() - 2].text, "2手を読み込みました");
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ TEST_P(Resume, QuitThenContinueAsIfNeverStopped) {
     case Stop::Reversed: w->menuCommand("REVERSE"); break;
     }
     ASSERT_EQ(w->g.winnerSide, 0);
-    const ResumeState before{w->g, w->pos, w->moves, w->clk, w->turn};
+    const ResumeState before{w->g, w->pos, w->moves, 保存用時計(w->clk), w->turn};
     w->Form_Unload();
     ASSERT_TRUE(std::filesystem::exists(w->resumePath()));
 
@@ -103,7 +103,7 @@ TEST_P(Resume, QuitThenContinueAsIfNeverStopped) {
     EXPECT_TRUE(r.g == expected);
     EXPECT_TRUE(sameBytes(r.pos, before.position));
     EXPECT_TRUE(sameBytes(r.turn, before.turn));
-    EXPECT_EQ(作成_再開ファイル({r.g, r.pos, r.moves, r.clk, r.turn}),
+    EXPECT_EQ(作成_再開ファイル({r.g, r.pos, r.moves, 保存用時計(r.clk), r.turn}),
               作成_再開ファイル({expected, before.position, before.moves, before.clocks, before.turn}));
     EXPECT_EQ(r.gameInfo.senteName, w->gameInfo.senteName);  // "コンピュータ LEVEL3": a blank kept
     EXPECT_EQ(r.gameInfo.startDateTime, w->gameInfo.startDateTime);
@@ -180,9 +180,9 @@ TEST_F(ResumeStart, UnusableFilesAreKeptAsideAndNamed) {
     load();
     w->menuCommand("START");
     for (unsigned i = 0; i < 3; ++i) clickSomeMove(*w, i);
-    const std::string prevGood = 作成_再開ファイル({w->g, w->pos, w->moves, w->clk, w->turn});
+    const std::string prevGood = 作成_再開ファイル({w->g, w->pos, w->moves, 保存用時計(w->clk), w->turn});
     clickSomeMove(*w, 3);
-    const std::string good = 作成_再開ファイル({w->g, w->pos, w->moves, w->clk, w->turn});
+    const std::string good = 作成_再開ファイル({w->g, w->pos, w->moves, 保存用時計(w->clk), w->turn});
     ASSERT_EQ(解析_再開ファイル(good).status, ResumeReadStatus::Ok);
     // An edit with a checksum made for it: only the reader's other checks can catch it.
     auto replace = [](std::string text, const std::string& from, const std::string& to) {
@@ -193,7 +193,7 @@ TEST_F(ResumeStart, UnusableFilesAreKeptAsideAndNamed) {
     flipped[good.size() / 3] ^= 0x04;  // one bit, somewhere in the middle
     std::string crlf;
     for (const char c : good) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    ResumeState impossible{w->g, w->pos, w->moves, w->clk, w->turn};
+    ResumeState impossible{w->g, w->pos, w->moves, 保存用時計(w->clk), w->turn};
     impossible.position.board[5][5] = kKing;  // a second king of the upper side
     struct Case {
         std::string text;

@@ -62,7 +62,7 @@ TEST_F(SeatCoordinates, PlayedAsGoteTheLabelsListAndNotationMatchTheKif) {
     EXPECT_EQ(fromKif[3], "４二玉(51)");
     // The list: ▲ for the computer (先手), △ for the human, and the KIF's
     // squares; only the bottom king is named 王 as on its picture.
-    const MoveListView list = 作成_棋譜一覧(w->moves, w->pos, w->g, w->調査_下側の手番());
+    const MoveListView list = 作成_棋譜一覧(w->record, w->moves, w->g, w->調査_下側の手番());
     ASSERT_EQ(list.moves.size(), fromKif.size());
     for (std::size_t i = 0; i < fromKif.size(); ++i) {
         std::string expected = (i % 2 == 0 ? "▲" : "△") + fromKif[i];

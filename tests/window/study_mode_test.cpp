@@ -215,7 +215,8 @@ TEST_F(StudyMode, AnalysedRecordFillsTheGraphMarksTheBlunderAndAClickStepsThere)
     const Point at = w->studyStrip.graphPoint(view, 1, false);
     w->Form_MouseDown(1, 0, at.x, at.y);
     EXPECT_EQ(w->moves.recordLength, 1);
-    EXPECT_NE(w->作成_形勢グラフ().caption.find("??　最善 " + w->analysed[0].bestText), std::string::npos);
+    const std::string best = 作成_局面の指し手表記(w->record, 作成_手順局面(w->record), 0, w->analysed[0].best);
+    EXPECT_NE(w->作成_形勢グラフ().caption.find("??　最善 " + best), std::string::npos);
 
     // KIF export writes the scores.
     EXPECT_NE(exportedKif().find("*評価値 "), std::string::npos);

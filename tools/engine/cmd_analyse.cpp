@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "analysis/game_analysis.h"
+#include "record/kif_writer.h"
 #include "tools/engine/commands.h"
 
 namespace xantu::engine {
@@ -43,7 +44,23 @@ std::string quoted(const std::string& s) {
     return out + '"';
 }
 
-void printJson(const std::vector<AnalysedPly>& plies) {
+// The notation of the moves analysed, as the move list writes them.
+struct MoveTexts {
+    std::vector<std::string> best, played;
+};
+
+MoveTexts moveTexts(const GameRecord& game, const std::vector<AnalysedPly>& plies) {
+    const GameLine line = 作成_手順局面(game);
+    MoveTexts t;
+    for (std::size_t i = 0; i < plies.size(); ++i) {
+        const int at = static_cast<int>(i);
+        t.best.push_back(plies[i].hasBest ? 作成_局面の指し手表記(game, line, at, plies[i].best) : std::string());
+        t.played.push_back(plies[i].hasPlayed ? 作成_局面の指し手表記(game, line, at, plies[i].played) : std::string());
+    }
+    return t;
+}
+
+void printJson(const std::vector<AnalysedPly>& plies, const MoveTexts& t) {
     std::cout << "{\"positions\":[";
     for (std::size_t i = 0; i < plies.size(); ++i) {
         const AnalysedPly& p = plies[i];
@@ -57,9 +74,9 @@ void printJson(const std::vector<AnalysedPly>& plies) {
             std::cout << ",\"score\":" << quoted(scoreText(p)) << ",\"over\":" << (p.over ? "true" : "false");
         }
         if (p.hasBest)
-            std::cout << ",\"best\":" << quoted(p.bestText) << ",\"bestUsi\":" << quoted(p.best.usi())
+            std::cout << ",\"best\":" << quoted(t.best[i]) << ",\"bestUsi\":" << quoted(p.best.usi())
                       << ",\"pv\":" << quoted(p.pv) << ",\"depth\":" << p.depth << ",\"nodes\":" << p.nodes;
-        if (p.hasPlayed) std::cout << ",\"played\":" << quoted(p.playedText);
+        if (p.hasPlayed) std::cout << ",\"played\":" << quoted(t.played[i]);
         if (p.lossKnown) std::cout << ",\"loss\":" << p.loss << ",\"mark\":" << quoted(std::string(p.mark));
         std::cout << '}';
     }
@@ -68,19 +85,19 @@ void printJson(const std::vector<AnalysedPly>& plies) {
     for (std::size_t i = 0; i < plies.size(); ++i) {
         const AnalysedPly& p = plies[i];
         if (!p.lossKnown || p.mark.empty()) continue;
-        std::cout << (first ? "\n" : ",\n") << "{\"move\":" << i + 1 << ",\"played\":" << quoted(p.playedText)
+        std::cout << (first ? "\n" : ",\n") << "{\"move\":" << i + 1 << ",\"played\":" << quoted(t.played[i])
                   << ",\"loss\":" << p.loss << ",\"mark\":" << quoted(std::string(p.mark))
-                  << ",\"best\":" << quoted(p.bestText) << '}';
+                  << ",\"best\":" << quoted(t.best[i]) << '}';
         first = false;
     }
     std::cout << "\n]}\n";
 }
 
-void printText(const std::vector<AnalysedPly>& plies) {
+void printText(const std::vector<AnalysedPly>& plies, const MoveTexts& t) {
     for (std::size_t i = 0; i < plies.size(); ++i) {
         const AnalysedPly& p = plies[i];
-        std::cout << i << '\t' << scoreText(p) << '\t' << (p.hasBest ? p.bestText : "-") << '\t'
-                  << (p.hasPlayed ? p.playedText : "-") << '\t';
+        std::cout << i << '\t' << scoreText(p) << '\t' << (p.hasBest ? t.best[i] : "-") << '\t'
+                  << (p.hasPlayed ? t.played[i] : "-") << '\t';
         if (p.lossKnown)
             std::cout << p.loss << '\t' << (p.mark.empty() ? "-" : std::string(p.mark));
         else
@@ -93,8 +110,7 @@ void printText(const std::vector<AnalysedPly>& plies) {
     for (std::size_t i = 0; i < plies.size(); ++i) {
         const AnalysedPly& p = plies[i];
         if (p.lossKnown && !p.mark.empty())
-            std::cout << i + 1 << '\t' << p.playedText << '\t' << p.loss << '\t' << p.mark << '\t' << p.bestText
-                      << '\n';
+            std::cout << i + 1 << '\t' << t.played[i] << '\t' << p.loss << '\t' << p.mark << '\t' << t.best[i] << '\n';
     }
 }
 
@@ -137,24 +153,19 @@ int commandAnalyse(const Args& args) {
                      "(analyse [--movetime MS|--depth N] [--threads N] [--json|--kif] FILE)\n";
         return kExitBadInput;
     }
-    KifGame game;
+    GameRecord game;
     if (!readGameFile(file, game)) return kExitBadInput;
     GameAnalysis analysis(game, settings);
     analysis.start();
     analysis.wait();
     const std::vector<AnalysedPly> plies = analysis.snapshot();
     if (kif) {
-        game.scores = kifScores(plies);
-        const KifText text = 作成_KIF(game);
-        if (!text.ok) {
-            std::cerr << "xantu-engine: " << file << ": move " << text.badMove << " is not one move of the game\n";
-            return kExitBadInput;
-        }
-        std::cout << text.text;
+        記入_解析結果(game, plies);
+        std::cout << 作成_KIF(game);
     } else if (json) {
-        printJson(plies);
+        printJson(plies, moveTexts(game, plies));
     } else {
-        printText(plies);
+        printText(plies, moveTexts(game, plies));
     }
     return 0;
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/move.h"
-#include "record/kif_writer.h"
+#include "record/game_record.h"
 
 namespace xantu::engine {
 
@@ -31,7 +31,7 @@ int commandAnalyse(const Args& args);     // analyse [--movetime MS|--depth N] [
 
 // A game from a record (.棋譜), KIF/KIFU or CSA file, told by its ending; on
 // failure says why on stderr and returns false.
-bool readGameFile(const std::string& file, KifGame& game);
+bool readGameFile(const std::string& file, GameRecord& game);
 
 // A move as the columns of `moves` and `think` print it: "FX FY TX TY CODE",
 // where a drop names the hand's pseudo-column (11 lower, -1 upper) and its

@@ -7,12 +7,14 @@
 #include <string>
 
 #include "core/cp932.h"
+#include "core/legal_moves.h"
 #include "core/sfen.h"
 #include "record/csa_reader.h"
-#include "record/game_builder.h"
 #include "record/kif_reader.h"
 #include "record/kif_writer.h"
+#include "record/position_record.h"
 #include "record/record_file.h"
+#include "record/record_messages.h"
 #include "tools/engine/commands.h"
 
 namespace xantu::engine {
@@ -29,31 +31,44 @@ bool endsWith(const std::string& name, std::string_view ending) {
 }
 
 // A KIF/KIFU or CSA game, told by the file's ending.
-KifReadResult readGame(const std::string& file) { return endsWith(file, ".csa") ? 読込_CSA(file) : 読込_KIF(file); }
+RecordRead readGame(const std::string& file) { return endsWith(file, ".csa") ? 読込_CSA(file) : 読込_KIF(file); }
 
 }  // namespace
 
-bool readGameFile(const std::string& file, KifGame& game) {
+bool readGameFile(const std::string& file, GameRecord& game) {
     if (endsWith(file, kRecordExtension)) {
         const RecordReadResult record = 読込_棋譜(file);
         if (record.status != RecordReadStatus::Ok) {
             std::cerr << "xantu-engine: " << file << ": " << 棋譜読込メッセージ(record.status) << '\n';
             return false;
         }
-        game = 作成_KIF対局(record.list, std::nullopt, 0);
+        PositionRecord read = 作成_局面列の棋譜(record.list, record.list.lastEntry, nullptr, 0);
+        if (read.badMove != 0) {
+            std::cerr << "xantu-engine: " << file << ": move " << read.badMove << " is not one move of the game\n";
+            return false;
+        }
+        game = std::move(read.game);
         // The record's second line is the upper side's player, the third the lower's.
         const bool lowerIsSente = !game.senteIsUpper;
         game.event = record.headers[0];
         game.senteName = lowerIsSente ? record.headers[2] : record.headers[1];
         game.goteName = lowerIsSente ? record.headers[1] : record.headers[2];
+        game.winner = 調査_玉による勝者(game);
         return true;
     }
-    const KifReadResult read = readGame(file);
-    if (!read.ok) {
-        std::cerr << "xantu-engine: " << file << ": " << read.message << '\n';
+    RecordRead read = readGame(file);
+    if (!read.ok()) {
+        std::cerr << "xantu-engine: " << file << ": " << 読込問題メッセージ(read.problem) << '\n';
         return false;
     }
-    game = 作成_読込対局(read);
+    game = std::move(read.game);
+    // The game as this program writes it: the moves, the players, the event
+    // and the start time; the winner the file names, else the side whose
+    // king still stands.
+    game.timeControl.clear();
+    game.hintCount = 0;
+    game.ending.clear();
+    if (game.winner == 0) game.winner = 調査_玉による勝者(game);
     return true;
 }
 
@@ -74,18 +89,14 @@ int commandKif(const Args& args) {
         std::cerr << "xantu-engine: kif takes one record, KIF or CSA file (kif [--encoding cp932|utf8] FILE)\n";
         return kExitBadInput;
     }
-    KifGame game;
+    GameRecord game;
     if (!readGameFile(file, game)) return kExitBadInput;
-    const KifText kif = 作成_KIF(game);
-    if (!kif.ok) {
-        std::cerr << "xantu-engine: " << file << ": move " << kif.badMove << " is not one move of the game\n";
-        return kExitBadInput;
-    }
+    const std::string kif = 作成_KIF(game);
     if (!cp932) {
-        std::cout << kif.text;
+        std::cout << kif;
         return 0;
     }
-    const std::optional<std::string> bytes = utf8ToCp932(kif.text);
+    const std::optional<std::string> bytes = utf8ToCp932(kif);
     if (!bytes) {
         std::cerr << "xantu-engine: " << file << ": a name cannot be written in CP932\n";
         return kExitBadInput;
@@ -99,16 +110,15 @@ int commandSfen(const Args& args) {
         std::cerr << "xantu-engine: sfen takes one KIF or CSA file (sfen FILE.kif|FILE.csa)\n";
         return kExitBadInput;
     }
-    const KifReadResult kif = readGame(args[0]);
-    if (!kif.ok) {
-        std::cerr << "xantu-engine: " << args[0] << ": " << kif.message << '\n';
+    const RecordRead kif = readGame(args[0]);
+    if (!kif.ok()) {
+        std::cerr << "xantu-engine: " << args[0] << ": " << 読込問題メッセージ(kif.problem) << '\n';
         return kExitBadInput;
     }
-    for (int i = 0; i <= kif.moveCount; ++i) {
-        Position p;
-        局面復元(kif.list, i, p);
-        const int order = i % 2 == 0 ? kif.firstMover : -kif.firstMover;
-        std::string s = toSfen(p, order == kSente ? Side::Lower : Side::Upper);
+    const GameLine line = 作成_手順局面(kif.game);
+    for (std::size_t i = 0; i < line.positions.size(); ++i) {
+        const int order = 調査_手番(kif.game, static_cast<int>(i) + 1);
+        std::string s = toSfen(line.positions[i], order == kSente ? Side::Lower : Side::Upper);
         s.resize(s.size() - 1);  // the move number
         std::cout << s << i + 1 << '\n';
     }
