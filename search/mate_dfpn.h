@@ -1,0 +1,74 @@
+#pragma once
+// One depth-first proof-number search (df-pn) for a mate within a bound of
+// plies: the attacker's nodes try the checks, the defender's nodes the
+// evasions (mate_moves.h). Each node keeps a proof number (how many more
+// nodes at least must be proven to prove it) and a disproof number; the
+// search always goes down to the most proving node, with thresholds that
+// send it back up as soon as another node looks better, and keeps what it
+// learnt in the table (mate_table.h).
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+
+#include "search/mate_moves.h"
+#include "search/mate_table.h"
+
+namespace xantu::search {
+
+// The longest mate the solver looks for.
+inline constexpr int kMaxMatePlies = kMaxPly - 3;
+
+struct DfpnOutcome {
+    enum Kind { Proven, Disproven, Open } kind = Open;
+    // What a disproof leaned on besides the rules: a node cut off because
+    // the bound was reached, or because its position already stood earlier
+    // on the line (checks going round). A disproof with neither shows that
+    // no mate by checks exists at all.
+    bool boundCut = false;
+    bool loopCut = false;
+};
+
+class MateSearch {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    explicit MateSearch(MateTable& table);
+
+    // Searches b (the attacker to move) for a mate within `boundPlies`
+    // plies; b is restored before it returns. The table then holds the
+    // proof (or disproof) of this search until the next one starts. Open
+    // when the deadline, the stop flag or `nodeLimit` (nodes counted since
+    // resetNodes, 0 for none) came first. With `cutRepetitions`, a line that
+    // comes back to a position of its own is given up at once: far quicker
+    // where checks can go round, but a disproof then proves nothing (a node
+    // given up on one line may be reached by another).
+    DfpnOutcome run(Board& b, int boundPlies, bool cutRepetitions, Clock::time_point deadline,
+                    const std::atomic<bool>& stop, std::uint64_t nodeLimit);
+
+    // Nodes searched since reset.
+    std::uint64_t nodes() const { return nodes_; }
+    void resetNodes() { nodes_ = 0; }
+
+private:
+    void mid(int ply, std::uint32_t thpn, std::uint32_t thdn);
+    void pollLimits();
+
+    MateTable& table_;
+    std::unique_ptr<MateChildren[]> children_;  // one list per ply
+    std::unique_ptr<MoveBuffer> scratch_;
+    std::uint64_t path_[kMaxMatePlies + 1] = {};  // position keys of the line
+    Board* board_ = nullptr;
+    int attacker_ = 0;
+    int bound_ = 0;
+    bool cutRepetitions_ = false;
+    std::uint64_t nodes_ = 0;
+    std::uint64_t nodeLimit_ = 0;
+    Clock::time_point deadline_;
+    const std::atomic<bool>* stop_ = nullptr;
+    bool aborted_ = false;
+    bool boundCut_ = false;
+    bool loopCut_ = false;
+};
+
+}  // namespace xantu::search
