@@ -35,8 +35,8 @@ constexpr int kShortShare = 4;
 
 }  // namespace
 
-MateResult MateSolver::solve(const Position& p, Side attacker, const MateLimits& limits,
-                             const std::atomic<bool>& stop, const MateProgressSink& onProgress) {
+MateResult MateSolver::solve(const Position& p, Side attacker, const MateLimits& limits, const std::atomic<bool>& stop,
+                             const MateProgressSink& onProgress) {
     using Clock = MateSearch::Clock;
     const Clock::time_point start = Clock::now();
     const auto msSince = [start] {
@@ -44,9 +44,9 @@ MateResult MateSolver::solve(const Position& p, Side attacker, const MateLimits&
     };
     const Clock::time_point deadline =
         limits.movetimeMs > 0 ? start + std::chrono::milliseconds(limits.movetimeMs) : Clock::time_point::max();
-    const Clock::time_point shortDeadline =
-        limits.movetimeMs > 0 ? start + std::chrono::milliseconds(limits.movetimeMs / kShortShare + 1)
-                              : Clock::time_point::max();
+    const Clock::time_point shortDeadline = limits.movetimeMs > 0
+                                                ? start + std::chrono::milliseconds(limits.movetimeMs / kShortShare + 1)
+                                                : Clock::time_point::max();
 
     MateResult result;
     MateSearch& search = impl_->search;
