@@ -16,14 +16,15 @@ inline std::uint32_t addCapped(std::uint32_t a, std::uint32_t b) {
 MateSearch::MateSearch(MateTable& table)
     : table_(table),
       children_(std::make_unique<MateChildren[]>(kMaxMatePlies + 1)),
+      numbers_(std::make_unique<ChildNumbers[]>(kMaxMatePlies + 1)),
       scratch_(std::make_unique<MoveBuffer>()) {}
 
-DfpnOutcome MateSearch::run(Board& b, int boundPlies, bool cutRepetitions, Clock::time_point deadline,
-                            const std::atomic<bool>& stop, std::uint64_t nodeLimit) {
+DfpnOutcome MateSearch::run(Board& b, int boundPlies, Clock::time_point deadline, const std::atomic<bool>& stop,
+                            std::uint64_t nodeLimit) {
     board_ = &b;
     attacker_ = b.side;
-    bound_ = boundPlies < 1 ? 1 : boundPlies > kMaxMatePlies ? kMaxMatePlies : boundPlies;
-    cutRepetitions_ = cutRepetitions;
+    bounded_ = boundPlies > 0;
+    bound_ = !bounded_ || boundPlies > kMaxMatePlies ? kMaxMatePlies : boundPlies;
     deadline_ = deadline;
     stop_ = &stop;
     nodeLimit_ = nodeLimit;
@@ -88,40 +89,46 @@ void MateSearch::mid(int ply, std::uint32_t thpn, std::uint32_t thdn) {
     }
     // A child that repeats a position of the line wins nothing for the
     // attacker: either side may go round again.
-    for (int i = 0; i < c.size && cutRepetitions_; ++i)
+    for (int i = 0; i < c.size && !bounded_; ++i)
         for (int p = ply - 1; p >= 0 && !c.lost[i]; p -= 2)
             if (path_[p] == c.keys[i]) {
                 c.lost[i] = true;
                 loopCut_ = true;
             }
 
+    // The children's numbers: from the table once, then only the child just
+    // searched is read again (a sibling that changed meanwhile through a
+    // transposition is seen when the node is next entered).
     const int childLeft = left - 1;
+    ChildNumbers& n = numbers_[ply];
+    for (int i = 0; i < c.size; ++i) {
+        n.pn[i] = n.dn[i] = 1;
+        if (c.lost[i]) {
+            n.pn[i] = kInfinitePn;
+            n.dn[i] = 0;
+        } else if (const MateEntry* e = table_.find(mateKey(c.keys[i], childLeft))) {
+            n.pn[i] = e->pn;
+            n.dn[i] = e->dn;
+        }
+    }
     std::uint32_t pn = 0, dn = 0;
     int best = 0;
     for (;;) {
         // The node's numbers from its children's: an attacker's node is
         // proven by one child (pn = min, dn = sum), a defender's node by all
         // (pn = sum, dn = min).
-        std::uint32_t bestValue = kInfinitePn + 1, second = kInfinitePn + 1, bestOther = 0, sum = 0;
+        const std::uint32_t* mine = attack ? n.pn : n.dn;
+        const std::uint32_t* other = attack ? n.dn : n.pn;
+        std::uint32_t bestValue = kInfinitePn + 1, second = kInfinitePn + 1, sum = 0;
         best = 0;
         for (int i = 0; i < c.size; ++i) {
-            std::uint32_t cpn = 1, cdn = 1;
-            if (c.lost[i]) {
-                cpn = kInfinitePn;
-                cdn = 0;
-            } else if (const MateEntry* e = table_.find(mateKey(c.keys[i], childLeft))) {
-                cpn = e->pn;
-                cdn = e->dn;
-            }
-            const std::uint32_t mine = attack ? cpn : cdn, other = attack ? cdn : cpn;
-            sum = addCapped(sum, other);
-            if (mine < bestValue) {
+            sum = addCapped(sum, other[i]);
+            if (mine[i] < bestValue) {
                 second = bestValue;
-                bestValue = mine;
-                bestOther = other;
+                bestValue = mine[i];
                 best = i;
-            } else if (mine < second) {
-                second = mine;
+            } else if (mine[i] < second) {
+                second = mine[i];
             }
         }
         pn = attack ? bestValue : sum;
@@ -135,16 +142,20 @@ void MateSearch::mid(int ply, std::uint32_t thpn, std::uint32_t thdn) {
         std::uint32_t cthpn, cthdn;
         if (attack) {
             cthpn = thpn < cap ? thpn : cap;
-            cthdn = thdn - dn + bestOther;
+            cthdn = thdn - dn + n.dn[best];
         } else {
             cthdn = thdn < cap ? thdn : cap;
-            cthpn = thpn - pn + bestOther;
+            cthpn = thpn - pn + n.pn[best];
         }
         const Move m = c.moves[best];
         b.make(m);
         path_[ply + 1] = b.key;
         mid(ply + 1, cthpn, cthdn);
         b.unmake(m);
+        if (const MateEntry* e = table_.find(mateKey(c.keys[best], childLeft))) {
+            n.pn[best] = e->pn;
+            n.dn[best] = e->dn;
+        }
     }
     settle(pn, dn, attack && pn == 0 ? c.moves[best] : 0);
 }

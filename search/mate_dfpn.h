@@ -16,9 +16,6 @@
 
 namespace xantu::search {
 
-// The longest mate the solver looks for.
-inline constexpr int kMaxMatePlies = kMaxPly - 3;
-
 struct DfpnOutcome {
     enum Kind { Proven, Disproven, Open } kind = Open;
     // What a disproof leaned on besides the rules: a node cut off because
@@ -35,16 +32,17 @@ public:
 
     explicit MateSearch(MateTable& table);
 
-    // Searches b (the attacker to move) for a mate within `boundPlies`
-    // plies; b is restored before it returns. The table then holds the
-    // proof (or disproof) of this search until the next one starts. Open
-    // when the deadline, the stop flag or `nodeLimit` (nodes counted since
-    // resetNodes, 0 for none) came first. With `cutRepetitions`, a line that
-    // comes back to a position of its own is given up at once: far quicker
-    // where checks can go round, but a disproof then proves nothing (a node
-    // given up on one line may be reached by another).
-    DfpnOutcome run(Board& b, int boundPlies, bool cutRepetitions, Clock::time_point deadline,
-                    const std::atomic<bool>& stop, std::uint64_t nodeLimit);
+    // Searches b (the attacker to move) for a mate; b is restored before it
+    // returns. The table then holds the proof (or disproof) of this search
+    // until the next one starts. Open when the deadline, the stop flag or
+    // `nodeLimit` (nodes counted since resetNodes, 0 for none) came first.
+    // - Bounded (boundPlies > 0): every line up to that many plies. Exact.
+    // - Unbounded (boundPlies 0): up to kMaxMatePlies, and a line that comes
+    //   back to a position of its own is given up at once. Far quicker where
+    //   checks can go round, but a disproof that gave up a line proves
+    //   nothing (the node given up may be reached by another line).
+    DfpnOutcome run(Board& b, int boundPlies, Clock::time_point deadline, const std::atomic<bool>& stop,
+                    std::uint64_t nodeLimit);
 
     // Nodes searched since reset.
     std::uint64_t nodes() const { return nodes_; }
@@ -54,14 +52,21 @@ private:
     void mid(int ply, std::uint32_t thpn, std::uint32_t thdn);
     void pollLimits();
 
+    // The proof and disproof numbers of one node's children.
+    struct ChildNumbers {
+        std::uint32_t pn[MateChildren::kCapacity];
+        std::uint32_t dn[MateChildren::kCapacity];
+    };
+
     MateTable& table_;
     std::unique_ptr<MateChildren[]> children_;  // one list per ply
+    std::unique_ptr<ChildNumbers[]> numbers_;   // and their numbers
     std::unique_ptr<MoveBuffer> scratch_;
     std::uint64_t path_[kMaxMatePlies + 1] = {};  // position keys of the line
     Board* board_ = nullptr;
     int attacker_ = 0;
     int bound_ = 0;
-    bool cutRepetitions_ = false;
+    bool bounded_ = true;
     std::uint64_t nodes_ = 0;
     std::uint64_t nodeLimit_ = 0;
     Clock::time_point deadline_;

@@ -6,15 +6,6 @@ namespace xantu::search {
 
 namespace {
 
-// Whether a and b share a file, rank or diagonal, or lie a knight's jump
-// apart: a piece can only attack the king from such a square, and a move can
-// only uncover an attack on it from such a square.
-bool lineOrJump(int a, int b) {
-    const int dx = fileOf(a) - fileOf(b), dy = rankOf(a) - rankOf(b);
-    const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
-    return ax == 0 || ay == 0 || ax == ay || (ax == 1 && ay == 2);
-}
-
 // The board moves of the side to move, as generateAll gives them, without
 // its drops: the hand is hidden while they are generated.
 void generateBoardMoves(Board& b, MoveBuffer& out) {
@@ -47,36 +38,74 @@ void keep(Board& b, Move m, bool check, MateChildren& out) {
     b.unmake(m);
 }
 
+// For each square, the piece types (bit t for type t) that attack the
+// opponent's king from there for the side to move, over the board as it
+// stands: the first occupied square of each line counts (a piece may take
+// what stands there).
+struct CheckSquares {
+    std::uint16_t types[kSquares];
+};
+
+// The types that step or slide in each direction (index into kDelta).
+struct DirectionTypes {
+    std::uint16_t steps[8] = {}, slides[8] = {};
+    DirectionTypes() {
+        for (int t = 1; t < kTypeCount; ++t)
+            for (int d = 0; d < 8; ++d) {
+                if (kTypeMoves[t].steps & (1 << d)) steps[d] |= static_cast<std::uint16_t>(1 << t);
+                if (kTypeMoves[t].slides & (1 << d)) slides[d] |= static_cast<std::uint16_t>(1 << t);
+            }
+    }
+};
+
+void findCheckSquares(const Board& b, CheckSquares& out) {
+    static const DirectionTypes byDirection;
+    std::memset(out.types, 0, sizeof out.types);
+    const int us = b.side;
+    const int king = b.king[us ^ 1];
+    for (int d = 0; d < 8; ++d) {
+        // A piece moving by `delta` reaches the king from king - delta * k.
+        const int delta = us == kLower ? kDelta[d] : -kDelta[d];
+        int s = king - delta;
+        if (b.sq[s] == kWall) continue;
+        out.types[s] |= byDirection.steps[d] | byDirection.slides[d];
+        if (b.sq[s] != 0) continue;
+        for (s -= delta; b.sq[s] != kWall; s -= delta) {
+            out.types[s] |= byDirection.slides[d];
+            if (b.sq[s] != 0) break;
+        }
+    }
+    const int base = king + (us == kLower ? 22 : -22);
+    for (const int s : {base - 1, base + 1})
+        if (s > 0 && s < kSquares && b.sq[s] != kWall) out.types[s] |= 1 << kN;
+}
+
 // Whether the board move m attacks the opponent's king, which is not
 // attacked before it: either the piece reaches the king from its new square,
-// or it uncovers a slider of its side behind its old square.
-bool boardMoveChecks(Board& b, Move m) {
+// or it uncovers a slider of its side behind its old square. (A piece whose
+// old square lies between its new one and the king on an open line would
+// already attack the king if it could from the new one.)
+bool boardMoveChecks(const Board& b, const CheckSquares& checks, Move m) {
     const int us = b.side;
     const int king = b.king[us ^ 1];
     const int from = moveFrom(m), to = moveTo(m);
     const int pc = b.sq[from];
     const int type = isPromotion(m) ? kPromoted[typeOf(pc)] : typeOf(pc);
-    b.sq[from] = 0;  // the piece has left: lines through its square are open
-    bool check = reaches(b, us, type, to, king);
-    if (!check && lineOrJump(from, king)) {
-        const int dx = fileOf(from) - fileOf(king), dy = rankOf(from) - rankOf(king);
-        const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
-        if (ax == 0 || ay == 0 || ax == ay) {
-            const int step = (dy > 0 ? 11 : dy < 0 ? -11 : 0) + (dx > 0 ? 1 : dx < 0 ? -1 : 0);
-            int s = king + step;
-            while (s != to && b.sq[s] == 0) s += step;
-            const int q = b.sq[s];
-            if (s != to && q != kWall && colourOf(q) == us) {
-                // q moves towards the king by -step.
-                for (int d = 0; d < 8; ++d) {
-                    const int delta = us == kLower ? kDelta[d] : -kDelta[d];
-                    if (delta == -step) check = (kTypeMoves[typeOf(q)].slides & (1 << d)) != 0;
-                }
-            }
-        }
-    }
-    b.sq[from] = static_cast<std::uint8_t>(pc);
-    return check;
+    if (checks.types[to] & (1 << type)) return true;
+    const int dx = fileOf(from) - fileOf(king), dy = rankOf(from) - rankOf(king);
+    const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+    if (!(ax == 0 || ay == 0 || ax == ay)) return false;
+    // Uncovered: the first piece beyond the old square, on the line from the
+    // king, is a slider of ours moving towards the king (unless the piece
+    // stays on that line between them).
+    const int step = (dy > 0 ? 11 : dy < 0 ? -11 : 0) + (dx > 0 ? 1 : dx < 0 ? -1 : 0);
+    int s = king + step;
+    while (s != to && (s == from || b.sq[s] == 0)) s += step;
+    const int q = b.sq[s];
+    if (s == to || q == kWall || colourOf(q) != us) return false;
+    for (int d = 0; d < 8; ++d)
+        if ((us == kLower ? kDelta[d] : -kDelta[d]) == -step) return (kTypeMoves[typeOf(q)].slides & (1 << d)) != 0;
+    return false;
 }
 
 // Whether the king of the side to move, stepping by m, lands on a square the
@@ -103,35 +132,18 @@ bool leavesKingSafe(Board& b, Move m) {
 
 void generateChecks(Board& b, MoveBuffer& scratch, MateChildren& out) {
     out.size = 0;
-    const int us = b.side, them = us ^ 1;
-    const int king = b.king[them];
+    const int us = b.side;
+    CheckSquares checks;
+    findCheckSquares(b, checks);
     generateBoardMoves(b, scratch);
-    for (int i = 0; i < scratch.size; ++i) {
-        const Move m = scratch.moves[i];
-        if ((lineOrJump(moveTo(m), king) || lineOrJump(moveFrom(m), king)) && boardMoveChecks(b, m))
-            keep(b, m, true, out);
-    }
-    // Drops uncover nothing: a drop checks exactly from the squares whence
-    // the dropped piece reaches the king over empty squares.
+    for (int i = 0; i < scratch.size; ++i)
+        if (boardMoveChecks(b, checks, scratch.moves[i])) keep(b, scratch.moves[i], true, out);
+    // Drops uncover nothing: a drop checks exactly from the empty squares
+    // whence the dropped piece reaches the king.
     for (int t = kR; t >= kP; --t) {
         if (b.hand[us][t] == 0) continue;
-        if (t == kN) {
-            const int base = king + (us == kLower ? 22 : -22);
-            for (const int s : {base - 1, base + 1})
-                if (s > 0 && s < kSquares && b.sq[s] == 0 && mayDrop(b, t, s)) keep(b, makeDrop(t, s), true, out);
-            continue;
-        }
-        const TypeMoves& tm = kTypeMoves[t];
-        for (int d = 0; d < 8; ++d) {
-            const int bit = 1 << d;
-            if (!((tm.steps | tm.slides) & bit)) continue;
-            // The piece moves by `delta`; it reaches the king from king - delta * k.
-            const int delta = us == kLower ? kDelta[d] : -kDelta[d];
-            for (int s = king - delta; b.sq[s] == 0; s -= delta) {
-                if (mayDrop(b, t, s)) keep(b, makeDrop(t, s), true, out);
-                if (!(tm.slides & bit)) break;
-            }
-        }
+        for (int s = 0; s < kSquares; ++s)
+            if ((checks.types[s] & (1 << t)) && b.sq[s] == 0 && mayDrop(b, t, s)) keep(b, makeDrop(t, s), true, out);
     }
 }
 

@@ -44,8 +44,9 @@ ProofReader::ProofReader(const MateTable& table, const std::atomic<bool>& stop)
 int ProofReader::walk(Board& b, const Position& p, int boundPlies) {
     known_.clear();
     attacker_ = b.side;
+    bound_ = boundPlies > 0 ? boundPlies : kMaxMatePlies;
     if (!sameAs(b, p)) return -1;
-    return attackNode(b, p, boundPlies, nullptr);
+    return attackNode(b, p, bound_, nullptr);
 }
 
 int ProofReader::attackNode(Board& b, const Position& p, int left, xantu::Move* chosen) {
@@ -106,11 +107,11 @@ int ProofReader::defenceNode(Board& b, const Position& p, int left) {
     return longest;
 }
 
-std::vector<xantu::Move> ProofReader::line(Board& b, const Position& p, int boundPlies) {
+std::vector<xantu::Move> ProofReader::line(Board& b, const Position& p) {
     std::vector<xantu::Move> out;
     std::vector<Move> made;
     Position q = p;
-    int left = boundPlies;
+    int left = bound_;
     const Side defender = sideOfColour(attacker_ ^ 1);
     for (;;) {
         xantu::Move check;

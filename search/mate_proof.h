@@ -25,13 +25,14 @@ public:
     ProofReader(const MateTable& table, const std::atomic<bool>& stop);
 
     // The length in plies of the mate the table proves for the side to move
-    // in b (p the same position), within `boundPlies`; -1 when the table does
-    // not hold a whole proof that the rules confirm, or when stopped.
+    // in b (p the same position), left by a search with that bound (0 for
+    // none: kMaxMatePlies); -1 when the table does not hold a whole proof
+    // that the rules confirm, or when stopped.
     int walk(Board& b, const Position& p, int boundPlies);
     // After a successful walk: the attacker's moves of the proof with the
     // defender's longest resistance (the first such reply in the rules'
     // order), ending with the king's capture.
-    std::vector<xantu::Move> line(Board& b, const Position& p, int boundPlies);
+    std::vector<xantu::Move> line(Board& b, const Position& p);
 
 private:
     int attackNode(Board& b, const Position& p, int left, xantu::Move* chosen);
@@ -40,6 +41,7 @@ private:
     const MateTable& table_;
     const std::atomic<bool>& stop_;
     int attacker_ = 0;
+    int bound_ = 0;
     std::unique_ptr<MoveBuffer> scratch_;
     std::unordered_map<std::uint64_t, int> known_;  // defender's nodes walked: their length
 };

@@ -64,11 +64,11 @@ MateResult MateSolver::solve(const Position& p, Side attacker, const MateLimits&
     // One search; a proof is read back and confirmed at once (the table
     // holds it only until the next search). True when it found a mate.
     const auto attempt = [&](int bound, Clock::time_point until, std::uint64_t nodeLimit, DfpnOutcome& out) {
-        out = search.run(b, bound, bound == kMaxMatePlies, until, stop, nodeLimit);
+        out = search.run(b, bound, until, stop, nodeLimit);
         int plies = 0;
         if (out.kind == DfpnOutcome::Proven) {
             plies = reader.walk(b, p, bound);
-            std::vector<xantu::Move> line = plies > 0 ? reader.line(b, p, bound) : std::vector<xantu::Move>{};
+            std::vector<xantu::Move> line = plies > 0 ? reader.line(b, p) : std::vector<xantu::Move>{};
             if (plies > 0 && static_cast<int>(line.size()) == plies && lineMates(p, attacker, line)) {
                 result.status = MateStatus::Mate;
                 result.plies = plies;
@@ -82,7 +82,7 @@ MateResult MateSolver::solve(const Position& p, Side attacker, const MateLimits&
             const char* what = out.kind == DfpnOutcome::Proven      ? "mate"
                                : out.kind == DfpnOutcome::Disproven ? "none"
                                                                     : "open";
-            onProgress(MateProgress{bound == kMaxMatePlies ? 0 : bound, what, plies, search.nodes(), msSince()});
+            onProgress(MateProgress{bound, what, plies, search.nodes(), msSince()});
         }
         return plies > 0;
     };
@@ -111,7 +111,7 @@ MateResult MateSolver::solve(const Position& p, Side attacker, const MateLimits&
     if (outOfTime()) return finish();
 
     // Any mate, lines that go round given up.
-    if (!attempt(kMaxMatePlies, deadline, limits.nodes, out)) {
+    if (!attempt(0, deadline, limits.nodes, out)) {
         if (out.kind == DfpnOutcome::Disproven && !out.boundCut && !out.loopCut) result.status = MateStatus::NoMate;
         return finish();
     }

@@ -11,9 +11,12 @@
 
 namespace xantu::search {
 
-// The key of a node of a search bounded in plies: the position's key mixed
-// with the plies left, so that the same position with fewer plies left to
-// mate in is another node (and the nodes form no cycle).
+// The longest mate the solver looks for.
+inline constexpr int kMaxMatePlies = kMaxPly - 3;
+
+// The key of a node: the position's key mixed with the plies left, so that
+// the same position with fewer plies left to mate in is another node (and the
+// nodes form no cycle).
 inline constexpr std::uint64_t mateKey(std::uint64_t positionKey, int pliesLeft) {
     std::uint64_t z = static_cast<std::uint64_t>(pliesLeft) * 0x9E3779B97F4A7C15ULL + 0x632BE59BD9B4E019ULL;
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
