@@ -71,16 +71,15 @@ void MateSearch::mid(int ply, std::uint32_t thpn, std::uint32_t thdn) {
             boundCut_ = true;
             return disproven();
         }
-        generateChecks(b, *scratch_, c);
+        generateChecks(b, c);
         if (c.size == 0) return disproven();
     } else {
         if (b.kingAttacked(attacker_)) return disproven();  // the defender takes the attacker's king
-        generateEvasions(b, *scratch_, c);
+        generateEvasions(b, c);
         if (c.size == 0) {
             // Every reply leaves the king to be taken; a side with no move
             // at all is not a mate the rules know.
-            if (scratch_->size == 0) return disproven();
-            return proven();
+            return hasAnyMove(b, *scratch_) ? proven() : disproven();
         }
         if (left < 4) {  // an evasion leaves too few plies for another check
             boundCut_ = true;

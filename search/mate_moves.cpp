@@ -6,23 +6,90 @@ namespace xantu::search {
 
 namespace {
 
-// The board moves of the side to move, as generateAll gives them, without
-// its drops: the hand is hidden while they are generated.
-void generateBoardMoves(Board& b, MoveBuffer& out) {
-    std::uint8_t hand[8];
-    std::memcpy(hand, b.hand[b.side], sizeof hand);
-    std::memset(b.hand[b.side], 0, sizeof hand);
-    generateAll(b, out);
-    std::memcpy(b.hand[b.side], hand, sizeof hand);
+// The promotion rules as the move generator applies them.
+inline bool inZone(int colour, int s) { return colour == kLower ? rankOf(s) <= 3 : rankOf(s) >= 7; }
+inline int farRank(int colour, int s) { return colour == kLower ? rankOf(s) : 10 - rankOf(s); }
+inline bool canPromote(int type) { return type != kNoType && type <= kR && type != kG; }
+inline bool mustPromote(int colour, int type, int to) {
+    return (type == kL && farRank(colour, to) == 1) || (type == kN && farRank(colour, to) <= 2);
+}
+
+// Calls emit(move, type after the move) for each form of the board move
+// from -> to that the rules allow: promoted, and unpromoted unless the piece
+// would be left without a move.
+template <class Emit>
+void forEachForm(int colour, int type, int from, int to, Emit&& emit) {
+    if (canPromote(type) && (inZone(colour, to) || inZone(colour, from))) {
+        emit(makeMove(from, to, true), kPromoted[type]);
+        if (!mustPromote(colour, type, to)) emit(makeMove(from, to, false), type);
+        return;
+    }
+    emit(makeMove(from, to, false), type);
+}
+
+// Calls f(to) for each square the piece on `from` may move to.
+template <class F>
+void forEachTarget(const Board& b, int from, F&& f) {
+    const int pc = b.sq[from];
+    const int us = colourOf(pc), type = typeOf(pc);
+    if (type == kN) {
+        const int base = from + (us == kLower ? -22 : 22);
+        for (const int to : {base - 1, base + 1}) {
+            const int t = b.sq[to];
+            if (t != kWall && (t == 0 || colourOf(t) != us)) f(to);
+        }
+        return;
+    }
+    const TypeMoves& tm = kTypeMoves[type];
+    for (int d = 0; d < 8; ++d) {
+        const int bit = 1 << d;
+        if (!((tm.steps | tm.slides) & bit)) continue;
+        const int delta = us == kLower ? kDelta[d] : -kDelta[d];
+        for (int to = from + delta;; to += delta) {
+            const int t = b.sq[to];
+            if (t == kWall || (t != 0 && colourOf(t) == us)) break;
+            f(to);
+            if (t != 0 || !(tm.slides & bit)) break;
+        }
+    }
+}
+
+// Calls f(from) for each piece of `colour` that may move to s (a square that
+// is empty or holds a piece of the other side): the same lines as
+// Board::attacked looks along.
+template <class F>
+void forEachMoverTo(const Board& b, int colour, int s, F&& f) {
+    for (int d = 0; d < 8; ++d) {
+        const int delta = kDelta[d];
+        const int bit = 1 << (colour == kLower ? kOpposite[d] : d);
+        int t = s + delta;
+        const int pc = b.sq[t];
+        if (pc != 0) {
+            if (pc != kWall && colourOf(pc) == colour) {
+                const TypeMoves& tm = kTypeMoves[typeOf(pc)];
+                if ((tm.steps | tm.slides) & bit) f(t);
+            }
+            continue;
+        }
+        for (t += delta;; t += delta) {
+            const int q = b.sq[t];
+            if (q == 0) continue;
+            if (q != kWall && colourOf(q) == colour && (kTypeMoves[typeOf(q)].slides & bit)) f(t);
+            break;
+        }
+    }
+    const int knight = makePiece(colour, kN);
+    const int base = s + (colour == kLower ? 22 : -22);
+    for (const int from : {base - 1, base + 1})
+        if (from > 0 && from < kSquares && b.sq[from] == knight) f(from);
 }
 
 // Whether the side to move may drop a piece of `type` on the empty square s.
 bool mayDrop(const Board& b, int type, int s) {
     const int us = b.side;
-    const int far = us == kLower ? rankOf(s) : 10 - rankOf(s);
     if (type == kP) return b.pawnsOnFile[us][fileOf(s)] == 0;
-    if (type == kL) return far > 1;
-    if (type == kN) return far > 2;
+    if (type == kL) return farRank(us, s) > 1;
+    if (type == kN) return farRank(us, s) > 2;
     return true;
 }
 
@@ -80,34 +147,6 @@ void findCheckSquares(const Board& b, CheckSquares& out) {
         if (s > 0 && s < kSquares && b.sq[s] != kWall) out.types[s] |= 1 << kN;
 }
 
-// Whether the board move m attacks the opponent's king, which is not
-// attacked before it: either the piece reaches the king from its new square,
-// or it uncovers a slider of its side behind its old square. (A piece whose
-// old square lies between its new one and the king on an open line would
-// already attack the king if it could from the new one.)
-bool boardMoveChecks(const Board& b, const CheckSquares& checks, Move m) {
-    const int us = b.side;
-    const int king = b.king[us ^ 1];
-    const int from = moveFrom(m), to = moveTo(m);
-    const int pc = b.sq[from];
-    const int type = isPromotion(m) ? kPromoted[typeOf(pc)] : typeOf(pc);
-    if (checks.types[to] & (1 << type)) return true;
-    const int dx = fileOf(from) - fileOf(king), dy = rankOf(from) - rankOf(king);
-    const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
-    if (!(ax == 0 || ay == 0 || ax == ay)) return false;
-    // Uncovered: the first piece beyond the old square, on the line from the
-    // king, is a slider of ours moving towards the king (unless the piece
-    // stays on that line between them).
-    const int step = (dy > 0 ? 11 : dy < 0 ? -11 : 0) + (dx > 0 ? 1 : dx < 0 ? -1 : 0);
-    int s = king + step;
-    while (s != to && (s == from || b.sq[s] == 0)) s += step;
-    const int q = b.sq[s];
-    if (s == to || q == kWall || colourOf(q) != us) return false;
-    for (int d = 0; d < 8; ++d)
-        if ((us == kLower ? kDelta[d] : -kDelta[d]) == -step) return (kTypeMoves[typeOf(q)].slides & (1 << d)) != 0;
-    return false;
-}
-
 // Whether the king of the side to move, stepping by m, lands on a square the
 // opponent does not reach (lines through the square it leaves included).
 bool kingStepSafe(Board& b, Move m) {
@@ -130,14 +169,49 @@ bool leavesKingSafe(Board& b, Move m) {
 
 }  // namespace
 
-void generateChecks(Board& b, MoveBuffer& scratch, MateChildren& out) {
+void generateChecks(Board& b, MateChildren& out) {
     out.size = 0;
     const int us = b.side;
+    const int king = b.king[us ^ 1];
+    // As the king is not attacked, a move checks when its piece attacks the
+    // king from its new square (the table below; a piece whose old square
+    // lies between the new one and the king would already attack it), or
+    // when it leaves a line between the king and a slider of ours.
     CheckSquares checks;
     findCheckSquares(b, checks);
-    generateBoardMoves(b, scratch);
-    for (int i = 0; i < scratch.size; ++i)
-        if (boardMoveChecks(b, checks, scratch.moves[i])) keep(b, scratch.moves[i], true, out);
+    bool uncovers[kSquares] = {};
+    for (int d = 0; d < 8; ++d) {
+        const int step = kDelta[d];
+        int s = king + step;
+        while (b.sq[s] == 0) s += step;
+        if (b.sq[s] == kWall || colourOf(b.sq[s]) != us) continue;
+        int slider = s + step;
+        while (b.sq[slider] == 0) slider += step;
+        const int q = b.sq[slider];
+        // q moves towards the king by -step.
+        if (q == kWall || colourOf(q) != us ||
+            !(kTypeMoves[typeOf(q)].slides & (1 << (us == kLower ? kOpposite[d] : d))))
+            continue;
+        uncovers[s] = true;
+        const int from = s, type = typeOf(b.sq[from]);
+        forEachTarget(b, from, [&](int to) {
+            bool onLine = false;
+            for (int u = king + step; u != slider; u += step) onLine = onLine || u == to;
+            forEachForm(us, type, from, to, [&](Move m, int placed) {
+                if (!onLine || (checks.types[to] & (1 << placed))) keep(b, m, true, out);
+            });
+        });
+    }
+    for (int to = 0; to < kSquares; ++to) {
+        const int mask = checks.types[to];
+        if (mask == 0 || (b.sq[to] != 0 && colourOf(b.sq[to]) == us)) continue;
+        forEachMoverTo(b, us, to, [&](int from) {
+            if (uncovers[from]) return;
+            forEachForm(us, typeOf(b.sq[from]), from, to, [&](Move m, int placed) {
+                if (mask & (1 << placed)) keep(b, m, true, out);
+            });
+        });
+    }
     // Drops uncover nothing: a drop checks exactly from the empty squares
     // whence the dropped piece reaches the king.
     for (int t = kR; t >= kP; --t) {
@@ -147,7 +221,7 @@ void generateChecks(Board& b, MoveBuffer& scratch, MateChildren& out) {
     }
 }
 
-void generateEvasions(Board& b, MoveBuffer& scratch, MateChildren& out) {
+void generateEvasions(Board& b, MateChildren& out) {
     out.size = 0;
     const int us = b.side, them = us ^ 1;
     const int k = b.king[us];
@@ -173,16 +247,33 @@ void generateEvasions(Board& b, MoveBuffer& scratch, MateChildren& out) {
     for (const int s : {base - 1, base + 1})
         if (s > 0 && s < kSquares && b.sq[s] == knight) answer[s] = true;
 
-    generateBoardMoves(b, scratch);
-    for (int i = 0; i < scratch.size; ++i) {
-        const Move m = scratch.moves[i];
-        if (moveFrom(m) == k ? kingStepSafe(b, m) : answer[moveTo(m)] && leavesKingSafe(b, m)) keep(b, m, false, out);
+    forEachTarget(b, k, [&](int to) {
+        const Move m = makeMove(k, to, false);
+        if (kingStepSafe(b, m)) keep(b, m, false, out);
+    });
+    for (int to = 0; to < kSquares; ++to) {
+        if (!answer[to]) continue;
+        forEachMoverTo(b, us, to, [&](int from) {
+            if (from == k) return;
+            forEachForm(us, typeOf(b.sq[from]), from, to, [&](Move m, int) {
+                if (leavesKingSafe(b, m)) keep(b, m, false, out);
+            });
+        });
     }
     for (int t = kR; t >= kP; --t) {
         if (b.hand[us][t] == 0) continue;
         for (int s = 0; s < kSquares; ++s)
             if (block[s] && mayDrop(b, t, s) && leavesKingSafe(b, makeDrop(t, s))) keep(b, makeDrop(t, s), false, out);
     }
+}
+
+bool hasAnyMove(const Board& b, MoveBuffer& scratch) {
+    const int k = b.king[b.side];
+    bool found = false;
+    if (k != 0) forEachTarget(b, k, [&](int) { found = true; });
+    if (found) return true;
+    generateAll(b, scratch);
+    return scratch.size > 0;
 }
 
 }  // namespace xantu::search

@@ -24,13 +24,17 @@ struct MateChildren {
 };
 
 // Every move of the side to move that attacks the opponent's king, which must
-// not be attacked already: board moves in the order generateAll gives them,
-// then drops by kind from the rook down. `scratch` is working space.
-void generateChecks(Board& b, MoveBuffer& scratch, MateChildren& out);
+// not be attacked already: found from the king outwards, not by trying every
+// move (board moves, then drops by kind from the rook down).
+void generateChecks(Board& b, MateChildren& out);
 
 // For a side to move whose king is attacked: every move after which it is
-// not (what keepEvasions keeps), board moves in the order generateAll gives
-// them, then drops by kind from the rook down.
-void generateEvasions(Board& b, MoveBuffer& scratch, MateChildren& out);
+// not (what keepEvasions keeps): the king's steps, the moves onto the
+// attackers' squares and onto the squares between a sliding attacker and the
+// king, then drops there by kind from the rook down.
+void generateEvasions(Board& b, MateChildren& out);
+
+// Whether the side to move has any move at all. `scratch` is working space.
+bool hasAnyMove(const Board& b, MoveBuffer& scratch);
 
 }  // namespace xantu::search

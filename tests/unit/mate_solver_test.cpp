@@ -151,11 +151,16 @@ std::set<Move> byPlaying(Board& b, int victim, bool attacked) {
     return out;
 }
 
-std::set<Move> asSet(const MateChildren& c) { return std::set<Move>(c.moves, c.moves + c.size); }
+// The moves, each once.
+std::set<Move> asSet(const MateChildren& c) {
+    const std::set<Move> out(c.moves, c.moves + c.size);
+    EXPECT_EQ(static_cast<int>(out.size()), c.size);
+    return out;
+}
 
 TEST(MateMoves, ChecksAndEvasionsAreThoseFoundByPlayingEveryMove) {
     std::mt19937 random(7);
-    MoveBuffer scratch, all;
+    MoveBuffer all;
     MateChildren children;
     int checksSeen = 0;
     for (const char* start : {"lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1",
@@ -166,12 +171,12 @@ TEST(MateMoves, ChecksAndEvasionsAreThoseFoundByPlayingEveryMove) {
         for (int ply = 0; ply < 40 && b.king[0] && b.king[1]; ++ply) {
             const int us = b.side, them = us ^ 1;
             if (!b.kingAttacked(them)) {
-                generateChecks(b, scratch, children);
+                generateChecks(b, children);
                 const std::set<Move> checks = byPlaying(b, them, true);
                 ASSERT_EQ(asSet(children), checks) << b.toSfen();
                 for (const Move m : checks) {  // every check, answered
                     b.make(m);
-                    generateEvasions(b, scratch, children);
+                    generateEvasions(b, children);
                     ASSERT_EQ(asSet(children), byPlaying(b, them, false)) << b.toSfen();
                     b.unmake(m);
                 }
