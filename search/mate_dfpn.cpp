@@ -23,24 +23,20 @@ DfpnOutcome MateSearch::run(Board& b, int boundPlies, Clock::time_point deadline
                             std::uint64_t nodeLimit) {
     board_ = &b;
     attacker_ = b.side;
-    bounded_ = boundPlies > 0;
-    bound_ = !bounded_ || boundPlies > kMaxMatePlies ? kMaxMatePlies : boundPlies;
+    bound_ = boundPlies <= 0 || boundPlies > kMaxMatePlies ? kMaxMatePlies : boundPlies;
     deadline_ = deadline;
     stop_ = &stop;
     nodeLimit_ = nodeLimit;
-    aborted_ = boundCut_ = loopCut_ = false;
+    aborted_ = boundCut_ = false;
     table_.newSearch();
     path_[0] = b.key;
     pollLimits();
-    if (!aborted_) mid(0, kInfinitePn, kInfinitePn);
-
     DfpnOutcome out;
+    if (aborted_) return out;
+    const Numbers root = mid(0, kInfinitePn, kInfinitePn);
     out.boundCut = boundCut_;
-    out.loopCut = loopCut_;
-    if (const MateEntry* e = table_.find(mateKey(b.key, bound_))) {
-        if (e->pn == 0) out.kind = DfpnOutcome::Proven;
-        if (e->dn == 0 && !aborted_) out.kind = DfpnOutcome::Disproven;
-    }
+    if (root.pn == 0) out.kind = DfpnOutcome::Proven;
+    if (root.dn == 0 && !aborted_) out.kind = DfpnOutcome::Disproven;
     return out;
 }
 
@@ -50,7 +46,7 @@ void MateSearch::pollLimits() {
         aborted_ = true;
 }
 
-void MateSearch::mid(int ply, std::uint32_t thpn, std::uint32_t thdn) {
+MateSearch::Numbers MateSearch::mid(int ply, std::uint32_t thpn, std::uint32_t thdn) {
     Board& b = *board_;
     const int left = bound_ - ply;
     const std::uint64_t key = mateKey(b.key, left);
@@ -58,59 +54,63 @@ void MateSearch::mid(int ply, std::uint32_t thpn, std::uint32_t thdn) {
     const int defender = attacker_ ^ 1;
     if ((++nodes_ & 1023) == 0) pollLimits();
     const std::uint64_t before = nodes_;
-    const auto settle = [&](std::uint32_t pn, std::uint32_t dn, Move best) {
-        table_.store(key, pn, dn, best, static_cast<std::uint32_t>(nodes_ - before + 1));
+    const auto settle = [&](Numbers r, Move best) {
+        // A disproof that leans on a line coming back to an ancestor of this
+        // node holds on this line only: the table gets numbers that invite a
+        // new look from elsewhere instead.
+        const bool local = r.dn == 0 && r.loop < ply;
+        table_.store(key, local ? kInfinitePn - 1 : r.pn, local ? 1 : r.dn, best,
+                     static_cast<std::uint32_t>(nodes_ - before + 1));
+        if (!local) r.loop = kNoLoop;
+        return r;
     };
-    const auto proven = [&] { settle(0, kInfinitePn, 0); };
-    const auto disproven = [&] { settle(kInfinitePn, 0, 0); };
+    const Numbers proven{0, kInfinitePn, kNoLoop}, disproven{kInfinitePn, 0, kNoLoop};
 
     MateChildren& c = children_[ply];
     if (attack) {
-        if (b.kingAttacked(defender)) return proven();  // the king is taken now
-        if (left < 3) {                                 // no room for check, reply and capture
+        if (b.kingAttacked(defender)) return settle(proven, 0);  // the king is taken now
+        if (left < 3) {                                          // no room for check, reply and capture
             boundCut_ = true;
-            return disproven();
+            return settle(disproven, 0);
         }
         generateChecks(b, c);
-        if (c.size == 0) return disproven();
+        if (c.size == 0) return settle(disproven, 0);
     } else {
-        if (b.kingAttacked(attacker_)) return disproven();  // the defender takes the attacker's king
+        if (b.kingAttacked(attacker_)) return settle(disproven, 0);  // the defender takes the attacker's king
         generateEvasions(b, c);
-        if (c.size == 0) {
-            // Every reply leaves the king to be taken; a side with no move
-            // at all is not a mate the rules know.
-            return hasAnyMove(b, *scratch_) ? proven() : disproven();
-        }
+        // Every reply leaves the king to be taken; a side with no move at all
+        // is not a mate the rules know.
+        if (c.size == 0) return settle(hasAnyMove(b, *scratch_) ? proven : disproven, 0);
         if (left < 4) {  // an evasion leaves too few plies for another check
             boundCut_ = true;
-            return disproven();
+            return settle(disproven, 0);
         }
     }
-    // A child that repeats a position of the line wins nothing for the
-    // attacker: either side may go round again.
-    for (int i = 0; i < c.size && !bounded_; ++i)
-        for (int p = ply - 1; p >= 0 && !c.lost[i]; p -= 2)
-            if (path_[p] == c.keys[i]) {
-                c.lost[i] = true;
-                loopCut_ = true;
-            }
 
     // The children's numbers: from the table once, then only the child just
-    // searched is read again (a sibling that changed meanwhile through a
-    // transposition is seen when the node is next entered).
+    // searched is updated (a sibling that changed meanwhile through a
+    // transposition is seen when the node is next entered). A child that
+    // repeats a position of the line is a disproof for this line: a proof,
+    // if there is one, never needs to come back to a position it has been
+    // through (the shorter proof from the second visit would do).
     const int childLeft = left - 1;
     ChildNumbers& n = numbers_[ply];
     for (int i = 0; i < c.size; ++i) {
         n.pn[i] = n.dn[i] = 1;
-        if (c.lost[i]) {
+        n.loop[i] = kNoLoop;
+        int repeats = -1;
+        for (int p = ply - 1; p >= 0 && repeats < 0; p -= 2)
+            if (path_[p] == c.keys[i]) repeats = p;
+        if (c.lost[i] || repeats >= 0) {
             n.pn[i] = kInfinitePn;
             n.dn[i] = 0;
+            if (repeats >= 0) n.loop[i] = static_cast<std::uint8_t>(repeats);
         } else if (const MateEntry* e = table_.find(mateKey(c.keys[i], childLeft))) {
             n.pn[i] = e->pn;
             n.dn[i] = e->dn;
         }
     }
-    std::uint32_t pn = 0, dn = 0;
+    Numbers r;
     int best = 0;
     for (;;) {
         // The node's numbers from its children's: an attacker's node is
@@ -130,33 +130,44 @@ void MateSearch::mid(int ply, std::uint32_t thpn, std::uint32_t thdn) {
                 second = mine[i];
             }
         }
-        pn = attack ? bestValue : sum;
-        dn = attack ? sum : bestValue;
-        if (pn == 0) dn = kInfinitePn;
-        if (dn == 0) pn = kInfinitePn;
-        if (pn >= thpn || dn >= thdn || aborted_) break;
+        r.pn = attack ? bestValue : sum;
+        r.dn = attack ? sum : bestValue;
+        if (r.pn == 0) r.dn = kInfinitePn;
+        if (r.dn == 0) r.pn = kInfinitePn;
+        if (r.pn >= thpn || r.dn >= thdn || aborted_) break;
         // The most proving child gets thresholds that bring it back once the
         // second best would be better, or the node's own threshold is met.
         const std::uint32_t cap = second >= kInfinitePn ? kInfinitePn : second + 1;
         std::uint32_t cthpn, cthdn;
         if (attack) {
             cthpn = thpn < cap ? thpn : cap;
-            cthdn = thdn - dn + n.dn[best];
+            cthdn = thdn - r.dn + n.dn[best];
         } else {
             cthdn = thdn < cap ? thdn : cap;
-            cthpn = thpn - pn + n.pn[best];
+            cthpn = thpn - r.pn + n.pn[best];
         }
         const Move m = c.moves[best];
         b.make(m);
         path_[ply + 1] = b.key;
-        mid(ply + 1, cthpn, cthdn);
+        const Numbers child = mid(ply + 1, cthpn, cthdn);
         b.unmake(m);
-        if (const MateEntry* e = table_.find(mateKey(c.keys[best], childLeft))) {
-            n.pn[best] = e->pn;
-            n.dn[best] = e->dn;
-        }
+        n.pn[best] = child.pn;
+        n.dn[best] = child.dn;
+        n.loop[best] = static_cast<std::uint8_t>(child.loop);
     }
-    settle(pn, dn, attack && pn == 0 ? c.moves[best] : 0);
+    // What a disproof leans on: an attacker's node needs every child
+    // disproven (the lowest ancestor any of them leans on), a defender's node
+    // one (the one leaning on the highest, or on none).
+    r.loop = kNoLoop;
+    if (r.dn == 0) {
+        int loop = attack ? kNoLoop : -1;
+        for (int i = 0; i < c.size; ++i) {
+            if (n.dn[i] != 0) continue;
+            loop = attack ? (n.loop[i] < loop ? n.loop[i] : loop) : (n.loop[i] > loop ? n.loop[i] : loop);
+        }
+        r.loop = loop;
+    }
+    return settle(r, attack && r.pn == 0 ? c.moves[best] : 0);
 }
 
 }  // namespace xantu::search

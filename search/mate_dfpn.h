@@ -18,12 +18,9 @@ namespace xantu::search {
 
 struct DfpnOutcome {
     enum Kind { Proven, Disproven, Open } kind = Open;
-    // What a disproof leaned on besides the rules: a node cut off because
-    // the bound was reached, or because its position already stood earlier
-    // on the line (checks going round). A disproof with neither shows that
-    // no mate by checks exists at all.
+    // Whether a line was cut off by the bound: a disproof without that shows
+    // that no mate by checks exists at all.
     bool boundCut = false;
-    bool loopCut = false;
 };
 
 class MateSearch {
@@ -32,15 +29,11 @@ public:
 
     explicit MateSearch(MateTable& table);
 
-    // Searches b (the attacker to move) for a mate; b is restored before it
-    // returns. The table then holds the proof (or disproof) of this search
-    // until the next one starts. Open when the deadline, the stop flag or
-    // `nodeLimit` (nodes counted since resetNodes, 0 for none) came first.
-    // - Bounded (boundPlies > 0): every line up to that many plies. Exact.
-    // - Unbounded (boundPlies 0): up to kMaxMatePlies, and a line that comes
-    //   back to a position of its own is given up at once. Far quicker where
-    //   checks can go round, but a disproof that gave up a line proves
-    //   nothing (the node given up may be reached by another line).
+    // Searches b (the attacker to move) for a mate within `boundPlies` plies
+    // (0 for kMaxMatePlies); b is restored before it returns. The table then
+    // holds the proof of this search until the next one starts. Open when
+    // the deadline, the stop flag or `nodeLimit` (nodes counted since
+    // resetNodes, 0 for none) came first.
     DfpnOutcome run(Board& b, int boundPlies, Clock::time_point deadline, const std::atomic<bool>& stop,
                     std::uint64_t nodeLimit);
 
@@ -49,13 +42,22 @@ public:
     void resetNodes() { nodes_ = 0; }
 
 private:
-    void mid(int ply, std::uint32_t thpn, std::uint32_t thdn);
+    // A node's numbers as its search leaves them, and the shallowest ply of
+    // an ancestor whose position a disproof leans on coming back to
+    // (kNoLoop for none): such a disproof holds on the present line only.
+    static constexpr int kNoLoop = 255;
+    struct Numbers {
+        std::uint32_t pn = 1, dn = 1;
+        int loop = kNoLoop;
+    };
+    Numbers mid(int ply, std::uint32_t thpn, std::uint32_t thdn);
     void pollLimits();
 
     // The proof and disproof numbers of one node's children.
     struct ChildNumbers {
         std::uint32_t pn[MateChildren::kCapacity];
         std::uint32_t dn[MateChildren::kCapacity];
+        std::uint8_t loop[MateChildren::kCapacity];
     };
 
     MateTable& table_;
@@ -66,14 +68,12 @@ private:
     Board* board_ = nullptr;
     int attacker_ = 0;
     int bound_ = 0;
-    bool bounded_ = true;
     std::uint64_t nodes_ = 0;
     std::uint64_t nodeLimit_ = 0;
     Clock::time_point deadline_;
     const std::atomic<bool>* stop_ = nullptr;
     bool aborted_ = false;
     bool boundCut_ = false;
-    bool loopCut_ = false;
 };
 
 }  // namespace xantu::search

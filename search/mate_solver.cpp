@@ -92,9 +92,9 @@ MateResult MateSolver::solve(const Position& p, Side attacker, const MateLimits&
     };
 
     DfpnOutcome out;
-    // Short mates first, the shortest first. A bounded search without
-    // repetition cuts is exact: its disproof shows there is no mate within
-    // the bound, and with no node cut by the bound, none at all.
+    // Short mates first, the shortest first. Every search is exact: its
+    // disproof shows there is no mate within its bound, and with no line cut
+    // by the bound, none at all.
     int lo = 1;  // no mate shorter than this many plies
     for (const int bound : kShortBounds) {
         if (attempt(bound, shortDeadline < deadline ? shortDeadline : deadline, limits.nodes, out)) {
@@ -110,9 +110,9 @@ MateResult MateSolver::solve(const Position& p, Side attacker, const MateLimits&
     }
     if (outOfTime()) return finish();
 
-    // Any mate, lines that go round given up.
+    // Any mate up to the longest bound.
     if (!attempt(0, deadline, limits.nodes, out)) {
-        if (out.kind == DfpnOutcome::Disproven && !out.boundCut && !out.loopCut) result.status = MateStatus::NoMate;
+        if (out.kind == DfpnOutcome::Disproven && !out.boundCut) result.status = MateStatus::NoMate;
         return finish();
     }
     // Then shorter ones: each search halves the range between the shortest

@@ -21,10 +21,10 @@ last_line() {
     [[ "$last" =~ $want ]] || fail "mate $*: last line '$last', expected /$want/"
 }
 
-# A pawn dropped on 1c checks down the file; the pawn on 2c guards the rest.
-last_line '^mate 3 P\*1c [1-9][a-i][1-9][a-i] [1-9][a-i][1-9][a-i]\+?$' 8k/9/7P1/9/9/9/9/9/K8 b P 1
+# A pawn dropped on file 1 checks down the file; the pawn on 2c guards the rest.
+last_line '^mate 3 P\*1[b-i] [1-9][a-i][1-9][a-i] [1-9][a-i][1-9][a-i]\+?$' 8k/9/7P1/9/9/9/9/9/K8 b P 1
 # The same for the upper side, on the board turned about.
-last_line '^mate 3 P\*9g [1-9][a-i][1-9][a-i] [1-9][a-i][1-9][a-i]\+?$' 8k/9/9/9/9/9/1p7/9/K8 w p 1
+last_line '^mate 3 P\*9[a-h] [1-9][a-i][1-9][a-i] [1-9][a-i][1-9][a-i]\+?$' 8k/9/9/9/9/9/1p7/9/K8 w p 1
 # No lower piece can give check from the start position.
 last_line '^nomate$' startpos
 # A pawn and a gold can check for ever here; 200 ms decide nothing.
