@@ -13,10 +13,12 @@
 // - It is the shortest mate by checks when `shortest` is set: bounds of 1, 3,
 //   5 and 7 plies are searched first in turn; a longer mate, once found, is
 //   shortened by searching again under ever smaller bounds while time remains.
-//   Without `shortest` a shorter mate may exist.
+//   Without `shortest` a shorter mate may exist. The defender's line is the
+//   longest resistance within the proof found, not always the longest there is.
 // - "No mate" is reported only when every sequence of checks has been searched
-//   to its end. A position where checks can go round for ever, or where the
-//   time runs out first, is "unknown".
+//   to its end: no check left, a reply that refutes it, or a return to a
+//   position already on the line (a mate never needs one). "Unknown" when the
+//   time runs out first, or a line of checks runs past 125 plies.
 // Mates that need a quiet move (a threat that is not a check) are not sought.
 #include <atomic>
 #include <cstddef>

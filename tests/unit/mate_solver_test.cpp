@@ -25,10 +25,12 @@ Position positionOf(const char* sfen) {
     return r.position;
 }
 
-MateResult solve(const Position& p, Side attacker, int movetimeMs = 20000) {
+// Bounded by nodes, not time, so that the answer is the same on any machine.
+MateResult solve(const Position& p, Side attacker) {
     const std::atomic<bool> stop{false};
     MateLimits limits;
-    limits.movetimeMs = movetimeMs;
+    limits.movetimeMs = 0;
+    limits.nodes = 1000000;
     limits.tableMegabytes = 4;
     return solveMate(p, attacker, limits, stop);
 }
@@ -67,8 +69,9 @@ TEST(MateSolver, FindsTheShortestMateByChecksForEitherSide) {
         // A bare king in the corner: P*4a checks along the rank, the pawn
         // comes back down and promotes (4a4b+, a rook's move), then G*2b.
         {"8k/9/9/9/9/9/9/9/K8 b GP 1", 7, "P*4a"},
-        // The same two pieces against a king in the middle of its edge.
-        {"4k4/9/9/9/9/9/9/9/K8 b GP 1", 13, ""},
+        // Two pawns in hand, dropped and moved like rooks, against a king
+        // beside its gold.
+        {"7gk/9/9/9/9/9/9/9/K8 b 2P 1", 11, ""},
     };
     for (const Case& c : cases) {
         const Position p = positionOf(c.sfen);
