@@ -21,6 +21,7 @@ int commandThink(const Args& args);       // think [--level N] [--trace] [--term
 int commandBench(const Args& args);       // bench [--level N]
 int commandGo(const Args& args);          // go [--depth N] [--nodes N] [--movetime MS] SFEN
 int commandPerft(const Args& args);       // perft SFEN DEPTH [divide]
+int commandMate(const Args& args);        // mate [--movetime MS] SFEN
 int commandSelfplay(const Args& args);    // selfplay [--level N] [--games G] [--seed S] [--positions]
 int commandKif(const Args& args);         // kif [--encoding cp932|utf8] FILE
 int commandSfen(const Args& args);        // sfen FILE.kif|FILE.csa

@@ -27,6 +27,10 @@ SFEN を取るところでは、どこでも "startpos"（平手の初期局面�
       info depth D seldepth S score cp|mate N nodes N nps N time MS pv …、最後に  bestmove USI|resign
   perft SFEN DEPTH [divide]
       LEVEL4 の指し手生成で DEPTH 手先までの局面数。divide は初手ごとの数も出す
+  mate [--movetime MS] SFEN
+      詰み探索: 手番の側が王手の連続で相手の玉を取れるか（既定 10000 ms）。探索ごとに
+      info bound B result mate|none|open plies N nodes N time MS、最後の行は
+      mate N 手順…（N は玉を取る手までの手数）か  nomate（王手が尽きて詰みなし）か  unknown（時間切れなど）
   selfplay [--level N] [--games G] [--seed S] [--positions]
       コンピュータ同士の対局: 対局ごとに  game / moves: USI… / result / final SFEN、
       最後に games / upper_wins / lower_wins / unfinished / moves / time_ms / ms_per_move

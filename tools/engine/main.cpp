@@ -22,6 +22,7 @@ constexpr Command kCommands[] = {
     {"bench", xantu::engine::commandBench, "bench [--level 1..4]"},
     {"go", xantu::engine::commandGo, "go [--depth N] [--nodes N] [--movetime MS] SFEN"},
     {"perft", xantu::engine::commandPerft, "perft SFEN DEPTH [divide]"},
+    {"mate", xantu::engine::commandMate, "mate [--movetime MS] SFEN"},
     {"selfplay", xantu::engine::commandSelfplay, "selfplay [--level N] [--games G] [--seed S] [--positions]"},
     {"resume-info", xantu::engine::commandResumeInfo, "resume-info FILE"},
     {"kif", xantu::engine::commandKif, "kif [--encoding cp932|utf8] FILE.棋譜|FILE.kif|FILE.kifu|FILE.csa"},
