@@ -2,7 +2,7 @@
 // What reading a game record gives: the game, or why it was refused. A
 // refusal is a code with the place it was found (the line, and the text
 // there); the words the player reads are made from it by
-// record/record_messages.h, never by the readers.
+// text/record_wording.h, never by the readers.
 #include <string>
 
 #include "record/game_record.h"

@@ -312,14 +312,4 @@ ResumeBytes 読込_再開ファイルの中身(const std::filesystem::path& file
     return result;
 }
 
-std::string_view 再開ファイル破損メッセージ(ResumeReadStatus status) {
-    switch (status) {
-    case ResumeReadStatus::Ok:
-    case ResumeReadStatus::NotFound: return {};
-    case ResumeReadStatus::OtherFormat:
-        return "前回の対局は別の形式で保存されているため再開できません。\r新しく始めます。";
-    default: return "前回の対局の記録が壊れているため再開できません。\r新しく始めます。";
-    }
-}
-
 }  // namespace xantu

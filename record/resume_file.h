@@ -379,7 +379,4 @@ KeptGameRead<Memory> readKeptGame(const std::filesystem::path& file) {
     return parseKeptGame<Memory>(read.bytes);
 }
 
-// The one message shown when a file is there but cannot be used.
-std::string_view 再開ファイル破損メッセージ(ResumeReadStatus status);
-
 }  // namespace xantu

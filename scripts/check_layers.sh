@@ -10,10 +10,10 @@ cd "$(dirname "$0")/.."
 declare -A layer=(
   [clock]=0 [opponent]=0
   [core]=1 [platform]=1 [soundlib]=1
-  [influence]=2 [options]=2 [search]=2 [text]=2 [usi]=2
-  [computer]=3 [record]=3 [sound]=3
-  [analysis]=4 [players]=4
-  [display]=5
+  [influence]=2 [options]=2 [search]=2 [usi]=2
+  [computer]=3 [record]=3
+  [analysis]=4 [players]=4 [text]=4
+  [display]=5 [sound]=5
   [window]=6 [fake]=6
   [app]=7
   [tools]=8

@@ -192,6 +192,10 @@ constexpr MessageDef kMessages[] = {
     {Msg::TitleConfirm, QT_TRID_NOOP("title.confirm"), "確認"},
     //% "棋譜書込"
     {Msg::TitleRecordWrite, QT_TRID_NOOP("title.record-write"), "棋譜書込"},
+    //% "棋譜保存"
+    {Msg::TitleRecordSave, QT_TRID_NOOP("title.record-save"), "棋譜保存"},
+    //% "  "
+    {Msg::TitleBlank, QT_TRID_NOOP("title.blank"), "  "},
     //% "KIF書出し"
     {Msg::TitleKifWrite, QT_TRID_NOOP("title.kif-write"), "KIF書出し"},
     //% "KIF読込"
@@ -326,6 +330,210 @@ constexpr MessageDef kMessages[] = {
     {Msg::KifFilter, QT_TRID_NOOP("file.kif-filter"), "KIF (*.kif *.kifu);;すべてのファイル (*)"},
     //% "CSA (*.csa);;すべてのファイル (*)"
     {Msg::CsaFilter, QT_TRID_NOOP("file.csa-filter"), "CSA (*.csa);;すべてのファイル (*)"},
+
+    // Reading a KIF, CSA or SFEN text: where it was refused, then why.
+    //% "{line}行目「{text}」：{reason}"
+    {Msg::RecordProblemAtLine, QT_TRID_NOOP("record.problem-at-line"), "{line}行目「{text}」：{reason}", "line text reason"},
+    //% "{line}行目：{reason}"
+    {Msg::RecordProblemAtLineNoText, QT_TRID_NOOP("record.problem-at-line-no-text"), "{line}行目：{reason}", "line reason"},
+    //% "{move}手目「{text}」：{reason}"
+    {Msg::RecordProblemAtMove, QT_TRID_NOOP("record.problem-at-move"), "{move}手目「{text}」：{reason}", "move text reason"},
+    //% "ファイルが大きすぎます"
+    {Msg::ProblemBytesTooLarge, QT_TRID_NOOP("record.problem.bytes-too-large"), "ファイルが大きすぎます"},
+    //% "{format}ファイルが見つかりません"
+    {Msg::ProblemFileNotFound, QT_TRID_NOOP("record.problem.file-not-found"), "{format}ファイルが見つかりません", "format"},
+    //% "{format}ファイルが大きすぎます"
+    {Msg::ProblemFileTooLarge, QT_TRID_NOOP("record.problem.file-too-large"), "{format}ファイルが大きすぎます", "format"},
+    //% "{format}ファイルを読み込めません"
+    {Msg::ProblemFileCannotRead, QT_TRID_NOOP("record.problem.file-cannot-read"), "{format}ファイルを読み込めません", "format"},
+    //% "文字コードが正しくありません（UTF-8でもShift-JISでもありません）"
+    {Msg::ProblemBadEncoding, QT_TRID_NOOP("record.problem.bad-encoding"), "文字コードが正しくありません（UTF-8でもShift-JISでもありません）"},
+    //% "{format}ファイルではありません（制御文字があります）"
+    {Msg::ProblemControlCharacter, QT_TRID_NOOP("record.problem.control-character"), "{format}ファイルではありません（制御文字があります）", "format"},
+    //% "{format}ファイルが空です"
+    {Msg::ProblemEmpty, QT_TRID_NOOP("record.problem.empty"), "{format}ファイルが空です", "format"},
+    //% "KIFファイルに指し手も局面図もありません"
+    {Msg::ProblemNoMovesNorBoard, QT_TRID_NOOP("record.problem.no-moves-nor-board"), "KIFファイルに指し手も局面図もありません"},
+    //% "CSAファイルではありません（開始局面も指し手もありません）"
+    {Msg::ProblemNotCsa, QT_TRID_NOOP("record.problem.not-csa"), "CSAファイルではありません（開始局面も指し手もありません）"},
+    //% "局面の文字列が長すぎます"
+    {Msg::ProblemSfenTooLong, QT_TRID_NOOP("record.problem.sfen-too-long"), "局面の文字列が長すぎます"},
+    //% "局面が読めません（{detail}）"
+    {Msg::ProblemSfenBadPosition, QT_TRID_NOOP("record.problem.sfen-bad-position"), "局面が読めません（{detail}）", "detail"},
+    //% "局面の後ろに読めない文字があります「{text}」"
+    {Msg::ProblemSfenTrailing, QT_TRID_NOOP("record.problem.sfen-trailing"), "局面の後ろに読めない文字があります「{text}」", "text"},
+    //% "行が長すぎます"
+    {Msg::ProblemLineTooLong, QT_TRID_NOOP("record.problem.line-too-long"), "行が長すぎます"},
+    //% "読めない行です"
+    {Msg::ProblemUnreadableLine, QT_TRID_NOOP("record.problem.unreadable-line"), "読めない行です"},
+    //% "指し手の間に指し手でない行があります"
+    {Msg::ProblemNotAMoveAmongMoves, QT_TRID_NOOP("record.problem.not-a-move-among-moves"), "指し手の間に指し手でない行があります"},
+    //% "指し手の後に局面図があります"
+    {Msg::ProblemBoardAfterMoves, QT_TRID_NOOP("record.problem.board-after-moves"), "指し手の後に局面図があります"},
+    //% "局面図の段が読めません"
+    {Msg::ProblemBadBoardRow, QT_TRID_NOOP("record.problem.bad-board-row"), "局面図の段が読めません"},
+    //% "持駒が読めません"
+    {Msg::ProblemBadHand, QT_TRID_NOOP("record.problem.bad-hand"), "持駒が読めません"},
+    //% "この手合割は読めません"
+    {Msg::ProblemUnknownHandicap, QT_TRID_NOOP("record.problem.unknown-handicap"), "この手合割は読めません"},
+    //% "局面図の段の数が9ではありません"
+    {Msg::ProblemBoardRowCount, QT_TRID_NOOP("record.problem.board-row-count"), "局面図の段の数が9ではありません"},
+    //% "局面図の玉がそれぞれ1枚ではありません"
+    {Msg::ProblemBoardKings, QT_TRID_NOOP("record.problem.board-kings"), "局面図の玉がそれぞれ1枚ではありません"},
+    //% "局面図に動けない駒があります"
+    {Msg::ProblemBoardStrandedPiece, QT_TRID_NOOP("record.problem.board-stranded-piece"), "局面図に動けない駒があります"},
+    //% "局面図の駒の数が多すぎます"
+    {Msg::ProblemBoardTooManyPieces, QT_TRID_NOOP("record.problem.board-too-many-pieces"), "局面図の駒の数が多すぎます"},
+    //% "局面図が正しくありません"
+    {Msg::ProblemBoardInvalid, QT_TRID_NOOP("record.problem.board-invalid"), "局面図が正しくありません"},
+    //% "駒の名前が読めません"
+    {Msg::ProblemBadPieceName, QT_TRID_NOOP("record.problem.bad-piece-name"), "駒の名前が読めません"},
+    //% "移動元のマスが読めません"
+    {Msg::ProblemBadOrigin, QT_TRID_NOOP("record.problem.bad-origin"), "移動元のマスが読めません"},
+    //% "指し手の後ろに読めない文字があります"
+    {Msg::ProblemTrailingText, QT_TRID_NOOP("record.problem.trailing-text"), "指し手の後ろに読めない文字があります"},
+    //% "手数が順番どおりではありません"
+    {Msg::ProblemMoveNumberOrder, QT_TRID_NOOP("record.problem.move-number-order"), "手数が順番どおりではありません"},
+    //% "変化の手数が正しくありません"
+    {Msg::ProblemBadVariation, QT_TRID_NOOP("record.problem.bad-variation"), "変化の手数が正しくありません"},
+    //% "指し手が多すぎます"
+    {Msg::ProblemTooManyMoves, QT_TRID_NOOP("record.problem.too-many-moves"), "指し手が多すぎます"},
+    //% "玉が取られた後に指し手があります"
+    {Msg::ProblemMoveAfterKingTaken, QT_TRID_NOOP("record.problem.move-after-king-taken"), "玉が取られた後に指し手があります"},
+    //% "最初の指し手に「同」は使えません"
+    {Msg::ProblemSameOnFirstMove, QT_TRID_NOOP("record.problem.same-on-first-move"), "最初の指し手に「同」は使えません"},
+    //% "打つ駒に移動元があります"
+    {Msg::ProblemDropWithOrigin, QT_TRID_NOOP("record.problem.drop-with-origin"), "打つ駒に移動元があります"},
+    //% "移動元に手番の駒がありません"
+    {Msg::ProblemNoOwnPieceAtOrigin, QT_TRID_NOOP("record.problem.no-own-piece-at-origin"), "移動元に手番の駒がありません"},
+    //% "移動元の駒が指し手の駒と違います"
+    {Msg::ProblemOriginPieceDiffers, QT_TRID_NOOP("record.problem.origin-piece-differs"), "移動元の駒が指し手の駒と違います"},
+    //% "この駒は打てません"
+    {Msg::ProblemCannotDropPiece, QT_TRID_NOOP("record.problem.cannot-drop-piece"), "この駒は打てません"},
+    //% "その駒はそこへ動けません"
+    {Msg::ProblemCannotMoveThere, QT_TRID_NOOP("record.problem.cannot-move-there"), "その駒はそこへ動けません"},
+    //% "持駒にない駒は打てません"
+    {Msg::ProblemDropNotInHand, QT_TRID_NOOP("record.problem.drop-not-in-hand"), "持駒にない駒は打てません"},
+    //% "そこへは打てません"
+    {Msg::ProblemCannotDropThere, QT_TRID_NOOP("record.problem.cannot-drop-there"), "そこへは打てません"},
+    //% "どの駒が動いたのか分かりません（移動元を書いて下さい）"
+    {Msg::ProblemAmbiguousMove, QT_TRID_NOOP("record.problem.ambiguous-move"), "どの駒が動いたのか分かりません（移動元を書いて下さい）"},
+    //% "この駒は成れません"
+    {Msg::ProblemCannotPromote, QT_TRID_NOOP("record.problem.cannot-promote"), "この駒は成れません"},
+    //% "成らなければ動けない駒です"
+    {Msg::ProblemMustPromote, QT_TRID_NOOP("record.problem.must-promote"), "成らなければ動けない駒です"},
+    //% "駒の位置が読めません"
+    {Msg::ProblemBadPiecePlace, QT_TRID_NOOP("record.problem.bad-piece-place"), "駒の位置が読めません"},
+    //% "持駒に置けない駒です"
+    {Msg::ProblemNotAHandPiece, QT_TRID_NOOP("record.problem.not-a-hand-piece"), "持駒に置けない駒です"},
+    //% "開始局面の駒の数が多すぎます"
+    {Msg::ProblemStartTooManyPieces, QT_TRID_NOOP("record.problem.start-too-many-pieces"), "開始局面の駒の数が多すぎます"},
+    //% "同じマスに駒が二つあります"
+    {Msg::ProblemTwoPiecesOnSquare, QT_TRID_NOOP("record.problem.two-pieces-on-square"), "同じマスに駒が二つあります"},
+    //% "開始局面が二度書かれています"
+    {Msg::ProblemStartTwice, QT_TRID_NOOP("record.problem.start-twice"), "開始局面が二度書かれています"},
+    //% "落とす駒の位置が読めません"
+    {Msg::ProblemBadRemovalSquare, QT_TRID_NOOP("record.problem.bad-removal-square"), "落とす駒の位置が読めません"},
+    //% "落とす駒が初期配置にありません"
+    {Msg::ProblemRemovalNotInLayout, QT_TRID_NOOP("record.problem.removal-not-in-layout"), "落とす駒が初期配置にありません"},
+    //% "盤面の段が順番どおりではありません"
+    {Msg::ProblemRowOrder, QT_TRID_NOOP("record.problem.row-order"), "盤面の段が順番どおりではありません"},
+    //% "盤面の段が読めません"
+    {Msg::ProblemBadRow, QT_TRID_NOOP("record.problem.bad-row"), "盤面の段が読めません"},
+    //% "盤面の段の数が9ではありません"
+    {Msg::ProblemRowCount, QT_TRID_NOOP("record.problem.row-count"), "盤面の段の数が9ではありません"},
+    //% "開始局面に動けない駒があります"
+    {Msg::ProblemStartStrandedPiece, QT_TRID_NOOP("record.problem.start-stranded-piece"), "開始局面に動けない駒があります"},
+    //% "開始局面の玉がそれぞれ1枚ではありません"
+    {Msg::ProblemStartKings, QT_TRID_NOOP("record.problem.start-kings"), "開始局面の玉がそれぞれ1枚ではありません"},
+    //% "開始局面が正しくありません"
+    {Msg::ProblemStartInvalid, QT_TRID_NOOP("record.problem.start-invalid"), "開始局面が正しくありません"},
+    //% "手番ではない側の指し手です"
+    {Msg::ProblemNotSideToMove, QT_TRID_NOOP("record.problem.not-side-to-move"), "手番ではない側の指し手です"},
+    //% "指し手のマスが読めません"
+    {Msg::ProblemBadMoveSquares, QT_TRID_NOOP("record.problem.bad-move-squares"), "指し手のマスが読めません"},
+    //% "指し手の前に消費時間があります"
+    {Msg::ProblemTimeBeforeMove, QT_TRID_NOOP("record.problem.time-before-move"), "指し手の前に消費時間があります"},
+    //% "一つの指し手に消費時間が二つあります"
+    {Msg::ProblemTwoTimes, QT_TRID_NOOP("record.problem.two-times"), "一つの指し手に消費時間が二つあります"},
+    //% "消費時間が読めません"
+    {Msg::ProblemBadTime, QT_TRID_NOOP("record.problem.bad-time"), "消費時間が読めません"},
+    //% "終局の表記が読めません"
+    {Msg::ProblemBadEnding, QT_TRID_NOOP("record.problem.bad-ending"), "終局の表記が読めません"},
+    //% "版の行は最初に書きます"
+    {Msg::ProblemVersionNotFirst, QT_TRID_NOOP("record.problem.version-not-first"), "版の行は最初に書きます"},
+    //% "このCSAの版は読めません"
+    {Msg::ProblemUnknownVersion, QT_TRID_NOOP("record.problem.unknown-version"), "このCSAの版は読めません"},
+    //% "棋譜情報の行が読めません"
+    {Msg::ProblemBadInfoLine, QT_TRID_NOOP("record.problem.bad-info-line"), "棋譜情報の行が読めません"},
+    //% "指し手の後に開始局面があります"
+    {Msg::ProblemStartAfterMoves, QT_TRID_NOOP("record.problem.start-after-moves"), "指し手の後に開始局面があります"},
+    //% "開始局面の行が読めません"
+    {Msg::ProblemBadStartLine, QT_TRID_NOOP("record.problem.bad-start-line"), "開始局面の行が読めません"},
+    //% "手番の行が二つあります"
+    {Msg::ProblemTwoTurnLines, QT_TRID_NOOP("record.problem.two-turn-lines"), "手番の行が二つあります"},
+    //% "指し手が読めません"
+    {Msg::ProblemBadMove, QT_TRID_NOOP("record.problem.bad-move"), "指し手が読めません"},
+
+    // Loading a game that was read, and writing KIF and CSA files.
+    //% "{count}手を読み込みました"
+    {Msg::RecordLoaded, QT_TRID_NOOP("record.loaded"), "{count}手を読み込みました", "count"},
+    //% "{count}手を読み込みました（{ending}）"
+    {Msg::RecordLoadedWithEnding, QT_TRID_NOOP("record.loaded-with-ending"), "{count}手を読み込みました（{ending}）", "count ending"},
+    //% "KIFを書き出しました"
+    {Msg::KifWritten, QT_TRID_NOOP("record.kif-written"), "KIFを書き出しました"},
+    //% "CSAを書き出しました"
+    {Msg::CsaWritten, QT_TRID_NOOP("record.csa-written"), "CSAを書き出しました"},
+    //% "書き出す指し手がありません"
+    {Msg::NoMovesToWrite, QT_TRID_NOOP("record.no-moves-to-write"), "書き出す指し手がありません"},
+    //% "棋譜の指し手を読み取れないため書き出せません"
+    {Msg::MovesUnreadable, QT_TRID_NOOP("record.moves-unreadable"), "棋譜の指し手を読み取れないため書き出せません"},
+    //% "Shift-JISで書けない文字があります\r名前の終わりを .kifu にするとUTF-8で書き出せます"
+    {Msg::KifNotCp932, QT_TRID_NOOP("record.kif-not-cp932"), "Shift-JISで書けない文字があります\r名前の終わりを .kifu にするとUTF-8で書き出せます"},
+    //% "KIFファイルを書き込めません"
+    {Msg::KifCannotWrite, QT_TRID_NOOP("record.kif-cannot-write"), "KIFファイルを書き込めません"},
+    //% "CSAファイルを書き込めません"
+    {Msg::CsaCannotWrite, QT_TRID_NOOP("record.csa-cannot-write"), "CSAファイルを書き込めません"},
+
+    // Writing and reading record (.棋譜) files.
+    //% "棋譜を書き込みました"
+    {Msg::RecordFileWritten, QT_TRID_NOOP("record-file.written"), "棋譜を書き込みました"},
+    //% "ﾌｧｲﾙ名が入力されていません"
+    {Msg::RecordFileNoName, QT_TRID_NOOP("record-file.no-name"), "ﾌｧｲﾙ名が入力されていません"},
+    //% "このﾌｧｲﾙ名では書き込めません"
+    {Msg::RecordFileBadName, QT_TRID_NOOP("record-file.bad-name"), "このﾌｧｲﾙ名では書き込めません"},
+    //% "保存するデータがありません"
+    {Msg::RecordFileNoData, QT_TRID_NOOP("record-file.no-data"), "保存するデータがありません"},
+    //% "対局名・先手・後手に書き込めない文字があります"
+    {Msg::RecordFileBadHeaderText, QT_TRID_NOOP("record-file.bad-header-text"), "対局名・先手・後手に書き込めない文字があります"},
+    //% "棋譜のデータが正しくないため書き込めません"
+    {Msg::RecordFileInvalidEntry, QT_TRID_NOOP("record-file.invalid-entry"), "棋譜のデータが正しくないため書き込めません"},
+    //% "棋譜ﾌｧｲﾙを書き込めません"
+    {Msg::RecordFileCannotWrite, QT_TRID_NOOP("record-file.cannot-write"), "棋譜ﾌｧｲﾙを書き込めません"},
+    //% "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"
+    {Msg::RecordFileNoEntries, QT_TRID_NOOP("record-file.no-entries"), "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"},
+    //% "棋譜ﾌｧｲﾙが見つかりません"
+    {Msg::RecordFileNotFound, QT_TRID_NOOP("record-file.not-found"), "棋譜ﾌｧｲﾙが見つかりません"},
+    //% "棋譜ﾌｧｲﾙを読み込めません"
+    {Msg::RecordFileCannotRead, QT_TRID_NOOP("record-file.cannot-read"), "棋譜ﾌｧｲﾙを読み込めません"},
+    //% "棋譜ﾌｧｲﾙが大きすぎます"
+    {Msg::RecordFileTooLarge, QT_TRID_NOOP("record-file.too-large"), "棋譜ﾌｧｲﾙが大きすぎます"},
+    //% "棋譜ﾌｧｲﾙではありません"
+    {Msg::RecordFileNotRecord, QT_TRID_NOOP("record-file.not-record"), "棋譜ﾌｧｲﾙではありません"},
+    //% "棋譜ﾌｧｲﾙに正しくない駒があります"
+    {Msg::RecordFileBadPieceCode, QT_TRID_NOOP("record-file.bad-piece-code"), "棋譜ﾌｧｲﾙに正しくない駒があります"},
+    //% "棋譜ﾌｧｲﾙの持駒の数が正しくありません"
+    {Msg::RecordFileBadHandCount, QT_TRID_NOOP("record-file.bad-hand-count"), "棋譜ﾌｧｲﾙの持駒の数が正しくありません"},
+    //% "棋譜ﾌｧｲﾙの局面が正しくありません"
+    {Msg::RecordFileBadPosition, QT_TRID_NOOP("record-file.bad-position"), "棋譜ﾌｧｲﾙの局面が正しくありません"},
+    //% "棋譜ﾌｧｲﾙの経過時間が正しくありません"
+    {Msg::RecordFileBadClock, QT_TRID_NOOP("record-file.bad-clock"), "棋譜ﾌｧｲﾙの経過時間が正しくありません"},
+    //% "棋譜ﾌｧｲﾙの局面が正しくありません\r\r{line}行目: {reason}"
+    {Msg::RecordFileBadPositionAt, QT_TRID_NOOP("record-file.bad-position-at"), "棋譜ﾌｧｲﾙの局面が正しくありません\r\r{line}行目: {reason}", "line reason"},
+    //% "王が片方に{found}枚あります（1枚まで）"
+    {Msg::RecordFileKingCount, QT_TRID_NOOP("record-file.king-count"), "王が片方に{found}枚あります（1枚まで）", "found"},
+    //% "{piece}が{found}枚あります（{allowed}枚まで）"
+    {Msg::RecordFilePieceCount, QT_TRID_NOOP("record-file.piece-count"), "{piece}が{found}枚あります（{allowed}枚まで）", "piece found allowed"},
 
     // Keeping the unfinished game and the settings, and why a file could not be written.
     //% "対局を自動保存できません：{reason}"

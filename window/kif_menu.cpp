@@ -6,7 +6,7 @@
 #include "record/move_list_view.h"
 #include "record/record_file.h"
 #include "record/record_format.h"
-#include "record/record_messages.h"
+#include "text/record_wording.h"
 #include "window/game_window.h"
 
 namespace xantu {
@@ -136,8 +136,8 @@ void GameWindow::書出し_棋譜(RecordFormat format) {
     bool whole = true;
     if (!作成_書出し対局(game, whole)) {
         play(forbiddenSound);
-        message(std::string(kif ? KIF書出しメッセージ(KifWriteStatus::NoMoves)
-                                : CSA書出しメッセージ(CsaWriteStatus::NoMoves)),
+        message(kif ? KIF書出しメッセージ(plat.translator, KifWriteStatus::NoMoves)
+                    : CSA書出しメッセージ(plat.translator, CsaWriteStatus::NoMoves),
                 title);
         return;
     }
@@ -146,24 +146,24 @@ void GameWindow::書出し_棋譜(RecordFormat format) {
     if (chosen.empty()) return;
     const std::string path = withEnding(chosen, format);
     bool written = false;
-    std::string_view said;
+    std::string said;
     if (kif) {
         const KifWriteStatus status = whole ? 書込_KIF(path, game) : KifWriteStatus::BadMove;
         written = status == KifWriteStatus::Ok;
-        said = KIF書出しメッセージ(status);
+        said = KIF書出しメッセージ(plat.translator, status);
     } else {
         const CsaWriteStatus status = whole ? 書込_CSA(path, game) : CsaWriteStatus::BadMove;
         written = status == CsaWriteStatus::Ok;
-        said = CSA書出しメッセージ(status);
+        said = CSA書出しメッセージ(plat.translator, status);
     }
     if (!written) play(forbiddenSound);
-    message(std::string(said), title);
+    message(said, title);
 }
 
 void GameWindow::読込_対局(RecordRead& read, const std::string& title, const std::string& noMoves) {
     if (!read.ok()) {
         play(forbiddenSound);
-        message(読込問題メッセージ(read.problem), title);
+        message(読込問題メッセージ(plat.translator, read.problem), title);
         return;
     }
     // A game in progress is given up only when the player says so, as 最初 asks.
@@ -185,7 +185,7 @@ void GameWindow::読込_対局(RecordRead& read, const std::string& title, const
     gameInfo.lowerSideOrder = kSente;
     gameInfo.winner = game.winner;
     const int moveCount = 手順の手数(game);
-    const std::string loaded = 読込完了メッセージ(game);
+    const std::string loaded = 読込完了メッセージ(plat.translator, game);
     record = std::move(read.game);
     作成_手順表(record, moves);
     g.moveNumber = 0;
@@ -237,7 +237,7 @@ void GameWindow::KIF_COPY_Click() {
     const bool any = 作成_書出し対局(game, whole);
     if (!any || !whole) {
         play(forbiddenSound);
-        message(std::string(KIF書出しメッセージ(any ? KifWriteStatus::BadMove : KifWriteStatus::NoMoves)),
+        message(KIF書出しメッセージ(plat.translator, any ? KifWriteStatus::BadMove : KifWriteStatus::NoMoves),
                 文言(Msg::TitleKifCopy));
         return;
     }

@@ -2,7 +2,7 @@
 
 #include "record/position_record.h"
 #include "record/record_file.h"
-#include "record/record_messages.h"
+#include "text/record_wording.h"
 #include "window/game_window.h"
 
 namespace xantu {
@@ -46,13 +46,13 @@ void GameWindow::writeRecordFromPanel() {
         書込_棋譜(plat.filePanel.folder(), plat.filePanel.text(1), texts, g.manSide, moves, final);
     if (status != RecordWriteStatus::Ok) {
         // The panel stays open so the name can be corrected.
-        message(std::string(棋譜書込メッセージ(status)), std::string(棋譜書込タイトル(status)));
+        message(棋譜書込メッセージ(plat.translator, status), 棋譜書込タイトル(plat.translator, status));
         return;
     }
     hideRecordPanel(1);
     plat.filePanel.refreshFiles();
     noteRecordFolder();
-    message(std::string(棋譜書込メッセージ(status)), std::string(棋譜書込タイトル(status)));
+    message(棋譜書込メッセージ(plat.translator, status), 棋譜書込タイトル(plat.translator, status));
 }
 
 void GameWindow::readRecord(const std::string& fileName) {
@@ -64,7 +64,7 @@ void GameWindow::readRecord(const std::string& fileName) {
     RecordReadResult result = 読込_棋譜(file);
     if (!調査_棋譜を読込可能(result.status)) {
         play(forbiddenSound);
-        message(棋譜読込メッセージ(result), 文言(Msg::TitleRecord));
+        message(棋譜読込メッセージ(plat.translator, result), 文言(Msg::TitleRecord));
         return;
     }
     初期設定();

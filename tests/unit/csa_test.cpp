@@ -6,8 +6,8 @@
 #include "record/csa_reader.h"
 #include "record/csa_writer.h"
 #include "record/kif_reader.h"
-#include "record/record_messages.h"
 #include "record/sfen_record.h"
+#include "text/record_wording.h"
 
 namespace xantu::testing {
 namespace {
@@ -86,11 +86,11 @@ TEST(CSA, HandWrittenTexts) {
         const RecordRead r = c.format == Csa ? 解析_CSA(c.text) : 解析_SFEN棋譜(c.text);
         if (c.want.find('/') == std::string::npos) {
             EXPECT_FALSE(r.ok());
-            EXPECT_EQ(読込問題メッセージ(r.problem), c.want);
+            EXPECT_EQ(読込問題メッセージ(sourceTexts(), r.problem), c.want);
             EXPECT_EQ(手順の手数(r.game), 0);
             continue;
         }
-        ASSERT_TRUE(r.ok()) << 読込問題メッセージ(r.problem);
+        ASSERT_TRUE(r.ok()) << 読込問題メッセージ(sourceTexts(), r.problem);
         EXPECT_EQ(c.format == Csa, isCsaText(c.text));
         EXPECT_EQ(手順の手数(r.game), c.moves);
         EXPECT_EQ(finalSfen(r), c.want);
@@ -125,7 +125,7 @@ TEST(CSA, KifWrittenAsCsaReadsBackToTheSamePositions) {
         "   7 ５五角打\n"
         "   8 ５六歩(57)\n"
         "   9 ７七角成(55)\n");
-    ASSERT_TRUE(kif.ok()) << 読込問題メッセージ(kif.problem);
+    ASSERT_TRUE(kif.ok()) << 読込問題メッセージ(sourceTexts(), kif.problem);
     GameRecord game = kif.game;
     const std::string csa = 作成_CSA(game);
     EXPECT_NE(csa.find("V2.2\r\nN+下手\r\nN-上手\r\n"), std::string::npos) << csa;
@@ -136,7 +136,7 @@ TEST(CSA, KifWrittenAsCsaReadsBackToTheSamePositions) {
 
     const std::vector<Position> want = 作成_手順局面(kif.game).positions;
     auto samePositions = [&](const RecordRead& back) {
-        ASSERT_TRUE(back.ok()) << 読込問題メッセージ(back.problem);
+        ASSERT_TRUE(back.ok()) << 読込問題メッセージ(sourceTexts(), back.problem);
         EXPECT_EQ(back.game.firstMover, kGote);
         const std::vector<Position> got = 作成_手順局面(back.game).positions;
         ASSERT_EQ(got.size(), want.size());

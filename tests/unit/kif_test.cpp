@@ -17,7 +17,7 @@
 #include "record/kif_writer.h"
 #include "record/move_notation.h"
 #include "record/position_record.h"
-#include "record/record_messages.h"
+#include "text/record_wording.h"
 
 namespace xantu::testing {
 namespace {
@@ -118,7 +118,7 @@ TEST(KIF, GamesWrittenAndReadBackGiveTheSamePositions) {
             ASSERT_EQ(書込_KIF(file.string(), game), KifWriteStatus::Ok);
             const RecordRead back = 読込_KIF(file);
             std::filesystem::remove(file);
-            ASSERT_TRUE(back.ok()) << 読込問題メッセージ(back.problem);
+            ASSERT_TRUE(back.ok()) << 読込問題メッセージ(sourceTexts(), back.problem);
             ASSERT_EQ(手順の手数(back.game), c.moves);
             EXPECT_EQ(back.game.senteName, "人間");
             const std::vector<Position> written = 作成_手順局面(game).positions,
@@ -190,7 +190,7 @@ TEST(KIF, ShortGameMatchesTheHandWrittenFile) {
     const std::string hinted = 作成_KIF(game);
     EXPECT_NE(hinted.find("\r\n# ヒント 2回\r\n"), std::string::npos);
     const RecordRead back = 解析_KIF(hinted);
-    EXPECT_TRUE(back.ok()) << 読込問題メッセージ(back.problem);
+    EXPECT_TRUE(back.ok()) << 読込問題メッセージ(sourceTexts(), back.problem);
     EXPECT_EQ(手順の手数(back.game), 11);
 }
 
@@ -315,7 +315,7 @@ TEST(KIF, HeaderVariantsOfOtherPrograms) {
         for (int shiftJis = 0; shiftJis <= 1; ++shiftJis) {
             const std::string bytes = shiftJis ? utf8ToCp932(c.text).value() : c.text;
             const RecordRead r = 解析_KIF(bytes);
-            ASSERT_TRUE(r.ok()) << 読込問題メッセージ(r.problem);
+            ASSERT_TRUE(r.ok()) << 読込問題メッセージ(sourceTexts(), r.problem);
             EXPECT_EQ(手順の手数(r.game), c.moves);
             EXPECT_EQ(r.game.senteName, c.sente);
             EXPECT_EQ(sfenOf(r.game, c.moves), c.lastSfen);
@@ -377,7 +377,7 @@ TEST(KIF, FilesOfOtherProgramsAndDamagedOnes) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const RecordRead r = 解析_KIF(c.text);
-        const std::string message = 読込問題メッセージ(r.problem);
+        const std::string message = 読込問題メッセージ(sourceTexts(), r.problem);
         if (c.moves < 0) {
             EXPECT_FALSE(r.ok());
             EXPECT_NE(message.find(c.loaded), std::string::npos) << message;
@@ -386,7 +386,8 @@ TEST(KIF, FilesOfOtherProgramsAndDamagedOnes) {
         }
         ASSERT_TRUE(r.ok()) << message;
         EXPECT_EQ(手順の手数(r.game), c.moves);
-        EXPECT_NE(読込完了メッセージ(r.game).find(c.loaded), std::string::npos) << 読込完了メッセージ(r.game);
+        EXPECT_NE(読込完了メッセージ(sourceTexts(), r.game).find(c.loaded), std::string::npos)
+            << 読込完了メッセージ(sourceTexts(), r.game);
         EXPECT_EQ(r.game.winner, c.winner);
         if (c.board) {
             EXPECT_EQ(sfenOf(r.game, c.moves).substr(0, std::string(c.board).size()), c.board);
@@ -407,7 +408,7 @@ TEST(KIF, HandicapNamesGiveTheirStarts) {
     for (const auto& [name, top] : names) {
         SCOPED_TRACE(name);
         const RecordRead r = 解析_KIF(std::string("手合割：") + name + "\n");
-        ASSERT_TRUE(r.ok()) << 読込問題メッセージ(r.problem);
+        ASSERT_TRUE(r.ok()) << 読込問題メッセージ(sourceTexts(), r.problem);
         EXPECT_EQ(r.game.firstMover, kGote);
         EXPECT_EQ(sfenOf(r.game, 0), std::string(top) + "/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
     }
@@ -449,7 +450,7 @@ TEST(KIF, HostileFilesAreRefused) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const RecordRead r = 解析_KIF(c.bytes);
-        const std::string message = 読込問題メッセージ(r.problem);
+        const std::string message = 読込問題メッセージ(sourceTexts(), r.problem);
         EXPECT_FALSE(r.ok());
         EXPECT_EQ(手順の手数(r.game), 0);
         if (c.line > 0) {
@@ -467,7 +468,7 @@ TEST(KIF, HostileFilesAreRefused) {
 TEST(KIF, VariationsAndCommentsReadAndWriteBack) {
     const std::string text = readBytes(std::string(XANTU_SOURCE_DIR) + "/tests/data/variations.kifu");
     const RecordRead r = 解析_KIF(text);
-    ASSERT_TRUE(r.ok()) << 読込問題メッセージ(r.problem);
+    ASSERT_TRUE(r.ok()) << 読込問題メッセージ(sourceTexts(), r.problem);
     const GameRecord& game = r.game;
     EXPECT_EQ(手順の手数(game), 8);
     EXPECT_EQ(game.nodes.size(), 1u + 8 + 3 + 2 + 2 + 3);
@@ -482,7 +483,7 @@ TEST(KIF, VariationsAndCommentsReadAndWriteBack) {
     const std::string written = 作成_KIF(game);
     EXPECT_EQ(written.substr(written.find("手数----")), text.substr(text.find("手数----")));
     const RecordRead back = 解析_KIF(written);
-    ASSERT_TRUE(back.ok()) << 読込問題メッセージ(back.problem);
+    ASSERT_TRUE(back.ok()) << 読込問題メッセージ(sourceTexts(), back.problem);
     EXPECT_EQ(back.game.nodes, game.nodes);
 
     // The line inside the variation made current: six moves, ending with ３三角;

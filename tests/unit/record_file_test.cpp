@@ -7,8 +7,8 @@
 #include <random>
 
 #include "record/record_file.h"
-#include "record/record_messages.h"
 #include "test_support.h"
+#include "text/record_wording.h"
 
 using namespace xantu;
 using namespace xantu::testing;
@@ -310,7 +310,8 @@ TEST(RecordFile, 読込の失敗は状態で返す) {
     EXPECT_EQ(parse(with(1, " 950")).status, RecordReadStatus::BadPosition);  // a second upper king
     const RecordReadResult threeRooks = parse(with(338, "1"));                // a rook in the upper hand as well
     EXPECT_EQ(threeRooks.status, RecordReadStatus::BadPosition);
-    EXPECT_EQ(棋譜読込メッセージ(threeRooks), "棋譜ﾌｧｲﾙの局面が正しくありません\r\r5行目: 飛が3枚あります（2枚まで）");
+    EXPECT_EQ(棋譜読込メッセージ(sourceTexts(), threeRooks),
+              "棋譜ﾌｧｲﾙの局面が正しくありません\r\r5行目: 飛が3枚あります（2枚まで）");
     EXPECT_EQ(parse(good + " \r\n").status, RecordReadStatus::NotRecord);  // 359 characters
     // Blank lines an editor left at the end are no entries; one between entries refuses the file.
     EXPECT_EQ(parse(good + "\r\n\r\n \r\n").entryCount, 2);
@@ -369,20 +370,20 @@ TEST(RecordFile, 書かれない物は読まない) {
 }
 
 TEST(RecordFile, メッセージ) {
-    EXPECT_EQ(棋譜書込メッセージ(RecordWriteStatus::Ok), "棋譜を書き込みました");
-    EXPECT_EQ(棋譜書込タイトル(RecordWriteStatus::Ok), "  ");
-    EXPECT_EQ(棋譜書込メッセージ(RecordWriteStatus::NoFileName), "ﾌｧｲﾙ名が入力されていません");
-    EXPECT_EQ(棋譜書込タイトル(RecordWriteStatus::NoFileName), "  ");
-    EXPECT_EQ(棋譜書込メッセージ(RecordWriteStatus::NoData), "保存するデータがありません");
-    EXPECT_EQ(棋譜書込タイトル(RecordWriteStatus::NoData), "棋譜保存");
-    EXPECT_EQ(棋譜読込メッセージ(RecordReadStatus::NoEntries), "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
-    EXPECT_EQ(棋譜読込メッセージ(RecordReadStatus::Ok), " 読み込みました");
+    EXPECT_EQ(棋譜書込メッセージ(sourceTexts(), RecordWriteStatus::Ok), "棋譜を書き込みました");
+    EXPECT_EQ(棋譜書込タイトル(sourceTexts(), RecordWriteStatus::Ok), "  ");
+    EXPECT_EQ(棋譜書込メッセージ(sourceTexts(), RecordWriteStatus::NoFileName), "ﾌｧｲﾙ名が入力されていません");
+    EXPECT_EQ(棋譜書込タイトル(sourceTexts(), RecordWriteStatus::NoFileName), "  ");
+    EXPECT_EQ(棋譜書込メッセージ(sourceTexts(), RecordWriteStatus::NoData), "保存するデータがありません");
+    EXPECT_EQ(棋譜書込タイトル(sourceTexts(), RecordWriteStatus::NoData), "棋譜保存");
+    EXPECT_EQ(棋譜読込メッセージ(sourceTexts(), RecordReadStatus::NoEntries), "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+    EXPECT_EQ(棋譜読込メッセージ(sourceTexts(), RecordReadStatus::Ok), " 読み込みました");
     for (const RecordWriteStatus s : {RecordWriteStatus::BadFileName, RecordWriteStatus::BadHeaderText,
                                       RecordWriteStatus::InvalidEntry, RecordWriteStatus::CannotWrite})
-        EXPECT_FALSE(棋譜書込メッセージ(s).empty());
+        EXPECT_FALSE(棋譜書込メッセージ(sourceTexts(), s).empty());
     for (const RecordReadStatus s :
          {RecordReadStatus::NotFound, RecordReadStatus::CannotRead, RecordReadStatus::TooLarge,
           RecordReadStatus::NotRecord, RecordReadStatus::BadPieceCode, RecordReadStatus::BadHandCount,
           RecordReadStatus::BadPosition, RecordReadStatus::BadClock})
-        EXPECT_FALSE(棋譜読込メッセージ(s).empty());
+        EXPECT_FALSE(棋譜読込メッセージ(sourceTexts(), s).empty());
 }

@@ -37,5 +37,22 @@ TEST_F(WindowTest, TheTextsShownComeThroughThePlatformsTranslator) {
     EXPECT_EQ(w->screen.shownResult(), "Gote won by resignation");
 }
 
+// The record layer's refusals and results are the catalogue's too: a
+// translation reaches them, with the place and the reason filled in.
+TEST_F(WindowTest, RecordMessagesComeThroughThePlatformsTranslator) {
+    fake.translations = {{"record.problem-at-move", "move {move} \"{text}\": {reason}"},
+                         {"record.problem.cannot-move-there", "that piece cannot go there"},
+                         {"record-file.no-name", "No file name"},
+                         {"title.blank", "Record"}};
+    load();
+    fake.clipboardText = "startpos moves 7g6f";
+    w->menuCommand("PASTE");
+    EXPECT_EQ(lastDialog(), "move 1 \"7g6f\": that piece cannot go there");
+    w->menuCommand("KIFU_WRITE");
+    w->Command1_Click();
+    EXPECT_EQ(lastDialog(), "No file name");
+    EXPECT_EQ(fake.dialogs.back().title, "Record");
+}
+
 }  // namespace
 }  // namespace xantu::testing

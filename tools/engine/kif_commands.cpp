@@ -14,7 +14,7 @@
 #include "record/kif_writer.h"
 #include "record/position_record.h"
 #include "record/record_file.h"
-#include "record/record_messages.h"
+#include "text/record_wording.h"
 #include "tools/engine/commands.h"
 
 namespace xantu::engine {
@@ -39,7 +39,7 @@ bool readGameFile(const std::string& file, GameRecord& game) {
     if (endsWith(file, kRecordExtension)) {
         const RecordReadResult record = 読込_棋譜(file);
         if (record.status != RecordReadStatus::Ok) {
-            std::cerr << "xantu-engine: " << file << ": " << 棋譜読込メッセージ(record.status) << '\n';
+            std::cerr << "xantu-engine: " << file << ": " << 棋譜読込メッセージ(sourceTexts(), record.status) << '\n';
             return false;
         }
         PositionRecord read = 作成_局面列の棋譜(record.list, record.list.lastEntry, nullptr, 0);
@@ -58,7 +58,7 @@ bool readGameFile(const std::string& file, GameRecord& game) {
     }
     RecordRead read = readGame(file);
     if (!read.ok()) {
-        std::cerr << "xantu-engine: " << file << ": " << 読込問題メッセージ(read.problem) << '\n';
+        std::cerr << "xantu-engine: " << file << ": " << 読込問題メッセージ(sourceTexts(), read.problem) << '\n';
         return false;
     }
     game = std::move(read.game);
@@ -112,7 +112,7 @@ int commandSfen(const Args& args) {
     }
     const RecordRead kif = readGame(args[0]);
     if (!kif.ok()) {
-        std::cerr << "xantu-engine: " << args[0] << ": " << 読込問題メッセージ(kif.problem) << '\n';
+        std::cerr << "xantu-engine: " << args[0] << ": " << 読込問題メッセージ(sourceTexts(), kif.problem) << '\n';
         return kExitBadInput;
     }
     const GameLine line = 作成_手順局面(kif.game);
