@@ -320,6 +320,8 @@ constexpr MessageDef kMessages[] = {
     {Msg::ClipboardEmpty, QT_TRID_NOOP("record.clipboard-empty"), "クリップボードに棋譜も局面もありません"},
     //% "局面を貼り付けました"
     {Msg::PositionPasted, QT_TRID_NOOP("record.position-pasted"), "局面を貼り付けました"},
+    //% "局面を読み込みました"
+    {Msg::PositionLoaded, QT_TRID_NOOP("record.position-loaded"), "局面を読み込みました"},
     //% "持ち時間：{time}"
     {Msg::RecordTimeControl, QT_TRID_NOOP("record.time-control"), "持ち時間：{time}", "time"},
     //% "棋譜.kif"

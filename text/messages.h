@@ -177,6 +177,7 @@ enum class Msg : std::uint16_t {
     CsaHasNoMoves,
     ClipboardEmpty,
     PositionPasted,
+    PositionLoaded,
     RecordTimeControl,
     SuggestedKifName,
     SuggestedCsaName,

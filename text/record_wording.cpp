@@ -185,7 +185,8 @@ std::string 棋譜読込メッセージ(const Translator& t, RecordReadStatus st
 }
 
 std::string 棋譜読込メッセージ(const Translator& t, const RecordReadResult& result) {
-    if (result.status != RecordReadStatus::BadPosition || result.badLine == 0) return 棋譜読込メッセージ(t, result.status);
+    if (result.status != RecordReadStatus::BadPosition || result.badLine == 0)
+        return 棋譜読込メッセージ(t, result.status);
     const PositionFault& f = result.fault;
     std::string why;
     if (f.rule == PositionRule::KingCount)

@@ -223,7 +223,10 @@ void GameWindow::読込_棋譜ファイル(RecordFormat menu) {
     const RecordTextFormat assumed = kif ? RecordTextFormat::Kif : RecordTextFormat::Csa;
     RecordRead read = 読込_棋譜テキスト(chosen, assumed);
     const RecordTextFormat found = read.ok() ? read.problem.format : assumed;
-    読込_対局(read, title, 文言(found == RecordTextFormat::Csa ? Msg::CsaHasNoMoves : Msg::KifHasNoMoves));
+    const Msg noMoves = found == RecordTextFormat::Csa    ? Msg::CsaHasNoMoves
+                        : found == RecordTextFormat::Sfen ? Msg::PositionLoaded
+                                                          : Msg::KifHasNoMoves;
+    読込_対局(read, title, 文言(noMoves));
 }
 
 void GameWindow::KIF_READ_Click() { 読込_棋譜ファイル(RecordFormat::Kif); }

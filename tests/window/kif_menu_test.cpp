@@ -203,6 +203,11 @@ TEST_F(KifMenu, VariationsSurviveReadingAndWritingAndTheFormatIsTold) {
     fake.chosenFiles.push_back((dir / "game.csa").string());
     w->menuCommand("KIF_READ");
     EXPECT_EQ(fake.dialogs[fake.dialogs.size() - 2].text, "2手を読み込みました");
+    // A file holding only a Position says so, whichever menu opened it.
+    std::ofstream(dir / "position.kif") << "sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1\n";
+    fake.chosenFiles.push_back((dir / "position.kif").string());
+    w->menuCommand("KIF_READ");
+    EXPECT_EQ(lastDialog(), "局面を読み込みました");
 }
 
 }  // namespace
