@@ -180,6 +180,8 @@ enum class Msg : std::uint16_t {
     SuggestedCsaName,
     KifFilter,
     CsaFilter,
+    SuggestedDiagramName,
+    DiagramFilter,
 
     // Keeping the unfinished game and the settings, and why a file could not be written.
     CannotKeepGame,
