@@ -8,12 +8,15 @@
 
 #include "app_setup.h"
 #include "config_location.h"
+#include "diagram_command.h"
 #include "file_panel_widget.h"
 #include "install_paths.h"
 #include "main_window.h"
 #include "window/game_window.h"
 
 int main(int argc, char* argv[]) {
+    // A diagram is written to a file without starting the game.
+    if (xantu::wantsDiagram(argc, argv)) return xantu::runDiagramCommand(argc, argv);
     QApplication app(argc, argv);
     xantu::setUpApplication(app);
 

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QSpacerItem>
 
+#include "diagram_dialogs.h"
 #include "new_game_dialog.h"
 #include "time_control_dialog.h"
 #include "translator_qt.h"
@@ -97,5 +98,13 @@ std::optional<NewGameChoice> MessageDialogs::chooseNewGame(const NewGameRequest&
 }
 
 bool MessageDialogs::chooseTimeControls(TimeControls& controls) { return editTimeControls(parent_.data(), controls); }
+
+DiagramResult MessageDialogs::saveDiagram(const DiagramRequest& request) {
+    return saveDiagramWithDialog(parent_.data(), request);
+}
+
+DiagramResult MessageDialogs::printDiagram(const DiagramRequest& request) {
+    return printDiagramWithDialog(parent_.data(), request);
+}
 
 }  // namespace xantu

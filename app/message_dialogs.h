@@ -19,6 +19,8 @@ public:
     std::string chooseFile(const FileRequest& request) override;
     std::optional<NewGameChoice> chooseNewGame(const NewGameRequest& request) override;
     bool chooseTimeControls(TimeControls& controls) override;
+    DiagramResult saveDiagram(const DiagramRequest& request) override;
+    DiagramResult printDiagram(const DiagramRequest& request) override;
 
     // The text as shown: CR LF and lone CR become line feeds.
     static QString displayText(const std::string& text);

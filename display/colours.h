@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 
 namespace xantu {
 
@@ -11,6 +12,15 @@ inline constexpr int colourYellow = 14;
 inline constexpr int colourLightRed = 12;
 inline constexpr int colourWhite = 15;
 inline constexpr int listColour = 15;
+
+// The palette's colours as 0xRRGGBB; an index out of range is black.
+inline constexpr std::uint32_t paletteRgb(int index) {
+    constexpr std::uint32_t kPalette[16] = {
+        0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xc0c0c0,
+        0x808080, 0x0000ff, 0x00ff00, 0x00ffff, 0xff0000, 0xff00ff, 0xffff00, 0xffffff,
+    };
+    return index >= 0 && index < 16 ? kPalette[index] : kPalette[0];
+}
 
 // Board geometry in twips.
 inline constexpr double boardLeft = 1050;

@@ -109,6 +109,17 @@ public:
         return true;
     }
 
+    // Diagrams: each request is kept and answered with `diagramAnswer`
+    // (cancelled by default); nothing is written or printed.
+    DiagramResult saveDiagram(const DiagramRequest& request) override {
+        diagramSaves.push_back(request);
+        return diagramAnswer;
+    }
+    DiagramResult printDiagram(const DiagramRequest& request) override {
+        diagramPrints.push_back(request);
+        return diagramAnswer;
+    }
+
     // ---- Menus
     bool checked(const std::string& item) const override { return checks.count(item) != 0; }
     void setChecked(const std::string& item, bool on) override {
@@ -214,6 +225,8 @@ public:
     std::vector<NewGameRequest> newGameRequests;
     std::optional<TimeControls> timeAnswer;
     int timeDialogs = 0;
+    std::vector<DiagramRequest> diagramSaves, diagramPrints;
+    DiagramResult diagramAnswer;
     std::string dateTime = "2026/12/07 10:00:00";
     std::vector<std::string> sounds;
     std::set<std::string> checks;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "clock/time_control.h"
@@ -89,6 +90,35 @@ struct FileRequest {
     std::string folder;         // the folder it opens in; empty: the current folder
     RecordFormat format = RecordFormat::Kif;
 };
+
+// A picture of a Position to be saved or printed: drawn as in a book
+// (black on white, kanji pieces) or as the game draws its board.
+enum class DiagramStyle { Book, Screen };
+
+struct DiagramRequest {
+    // The Position as SFEN, seen from 先手's seat (as the SFEN copy writes it).
+    std::string sfen;
+    // The square the last move went to, as its file 1..9 and rank 1..9
+    // (７六 is file 7, rank 6); 0: no square is marked.
+    int lastFile = 0, lastRank = 0;
+    // How many moves lead to the Position, shown under it (0: not shown).
+    int moveNumber = 0;
+    std::string caption;  // the player's own words under it (empty: none)
+    // Saving offers this style first; printing always draws the book style.
+    DiagramStyle style = DiagramStyle::Book;
+    int backgroundTheme = 6;    // the screen style's background theme (6 ペカナ, 2..5 the others)
+    std::string title;          // the dialog's caption
+    std::string suggestedName;  // for saving: the name offered
+    std::string folder;         // for saving: the folder it opens in; empty: the current folder
+};
+
+enum class DiagramOutcome { Cancelled, Done, Failed };
+struct DiagramResult {
+    DiagramOutcome outcome = DiagramOutcome::Cancelled;
+    std::string path;       // the file written (saving)
+    std::error_code error;  // why it failed, where the system said
+};
+
 inline constexpr int kMsgOk = 1;
 inline constexpr int kMsgYes = 6;
 inline constexpr int kMsgNo = 7;
@@ -137,6 +167,11 @@ public:
     // holds them. True with the new values on OK; false, `controls`
     // untouched, on cancel.
     virtual bool chooseTimeControls(TimeControls& /*controls*/) { return false; }
+    // Modal file chooser for a diagram of the Position (a PNG or an SVG
+    // picture, in either style), which is then written whole or not at all.
+    virtual DiagramResult saveDiagram(const DiagramRequest& /*request*/) { return {}; }
+    // Modal print dialog; prints the book-style diagram on one page.
+    virtual DiagramResult printDiagram(const DiagramRequest& /*request*/) { return {}; }
 };
 
 // The desktop's clipboard, as text.

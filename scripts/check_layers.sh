@@ -14,7 +14,7 @@ declare -A layer=(
   [computer]=3 [record]=3
   [analysis]=4 [players]=4 [text]=4
   [display]=5 [sound]=5
-  [window]=6 [fake]=6
+  [window]=6 [fake]=6 [diagram]=6
   [app]=7
   [tools]=8
   [bench]=9 [tests]=9

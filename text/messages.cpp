@@ -332,6 +332,10 @@ constexpr MessageDef kMessages[] = {
     {Msg::KifFilter, QT_TRID_NOOP("file.kif-filter"), "KIF (*.kif *.kifu);;すべてのファイル (*)"},
     //% "CSA (*.csa);;すべてのファイル (*)"
     {Msg::CsaFilter, QT_TRID_NOOP("file.csa-filter"), "CSA (*.csa);;すべてのファイル (*)"},
+    //% "局面図"
+    {Msg::SuggestedDiagramName, QT_TRID_NOOP("file.suggested-diagram"), "局面図"},
+    //% "本の図 PNG (*.png);;本の図 SVG (*.svg);;画面の図 PNG (*.png);;画面の図 SVG (*.svg)"
+    {Msg::DiagramFilter, QT_TRID_NOOP("file.diagram-filter"), "本の図 PNG (*.png);;本の図 SVG (*.svg);;画面の図 PNG (*.png);;画面の図 SVG (*.svg)"},
 
     // Reading a KIF, CSA or SFEN text: where it was refused, then why.
     //% "{line}行目「{text}」：{reason}"

@@ -183,6 +183,8 @@ enum class Msg : std::uint16_t {
     SuggestedCsaName,
     KifFilter,
     CsaFilter,
+    SuggestedDiagramName,
+    DiagramFilter,
 
     // Reading a KIF, CSA or SFEN text: where it was refused, then why.
     RecordProblemAtLine,
